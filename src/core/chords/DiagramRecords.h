@@ -78,7 +78,9 @@ struct PrintCell {
   bool operator==(const PrintCell&) const = default;
 };
 
-// Byte images. read* take exactly kSize bytes; write* fill exactly kSize bytes.
+// Byte images. read* take exactly kSize bytes; write* fill exactly kSize bytes. Text bytes past a
+// field's length are kept as read, so reading and writing a record gives back the same bytes
+// (a length byte beyond the field's capacity is cut to the capacity).
 void writeRecord(const ChordDiagram& r, std::span<std::uint8_t, ChordDiagram::kSize> out);
 void writeRecord(const ScaleDiagram& r, std::span<std::uint8_t, ScaleDiagram::kSize> out);
 void writeRecord(const PrintCell& r, std::span<std::uint8_t, PrintCell::kSize> out);
@@ -88,5 +90,9 @@ PrintCell readPrintCell(std::span<const std::uint8_t, PrintCell::kSize> in);
 
 // The design chord a fresh start shows: standard tuning, all strings muted, no notes.
 ChordDiagram emptyDesignChord();
+
+// Sounding pitch of each string from its tuning and fret; a muted string (finger code 5) gets 0
+// even when a fret is stored for it. Every diagram is brought up to date this way when drawn.
+void updatePitches(ChordDiagram& chord);
 
 }  // namespace strumly
