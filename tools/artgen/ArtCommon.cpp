@@ -1,0 +1,44 @@
+#include "ArtCommon.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace artgen {
+
+QImage whiteImage(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+QImage clearImage(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+void stamp(QImage& image, int x, int y, std::initializer_list<const char*> rows, const QColor& colour) {
+  int row = 0;
+  for (const char* line : rows) {
+    for (int col = 0; line[col] != '\0'; ++col) {
+      if (line[col] == '#') image.setPixelColor(x + col, y + row, colour);
+    }
+    ++row;
+  }
+}
+
+bool save(const QImage& image, const QString& folder, const QString& name) {
+  const QString path = QDir(folder).filePath(name + ".png");
+  if (!image.save(path, "PNG")) {
+    std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+bool saveCursor(QImage image, const QString& folder, const QString& name, int hotX, int hotY) {
+  image.setText("hotspot", QString("%1,%2").arg(hotX).arg(hotY));
+  return save(image, folder, name);
+}
+
+}  // namespace artgen
