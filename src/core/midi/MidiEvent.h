@@ -1,0 +1,75 @@
+#pragma once
+// The event record the players queue to the MIDI library, the messages the library posts back,
+// and the time base both sides agree on.
+#include <cstdint>
+#include <functional>
+
+namespace strumly {
+
+constexpr std::uint32_t kTicksPerBeat = 480;
+constexpr std::uint32_t kDefaultTempoMicros = 500000;  // 120 beats per minute until SetTempo
+
+// One queued event, 8 bytes as the players lay it out. `time` counts ticks after the previously
+// queued event. Status 0x80..0xEF is a channel message for the device; status 1..4 is a marker
+// that never reaches the device and comes back as a message when due.
+struct MidiEvent {
+  std::uint32_t time = 0;
+  std::uint8_t status = 0;
+  std::uint8_t data1 = 0;
+  std::uint8_t data2 = 0;
+  std::uint8_t data3 = 0;
+};
+static_assert(sizeof(MidiEvent) == 8, "MidiEvent is an 8-byte record");
+
+// Messages posted by the library; the second value is the message parameter.
+enum MidiMessage : std::uint32_t {
+  kMsgBeat = 0x5452,        // once per completed beat while the clock runs
+  kMsgQueueReady = 0x5453,  // the output queue can take more events again
+  kMsgAllPlayed = 0x5457,   // every queued event has been played
+  kMsgMarker1 = 0x546E,     // marker of status 1 came due; 0x546D + status in general
+  kMsgMarker2 = 0x546F,
+  kMsgMarker3 = 0x5470,
+  kMsgMarker4 = 0x5471,
+};
+
+// Receives the library's messages. Called from the clock's thread: it must hand the message
+// on (post it) rather than act on it, and must not call back into the library.
+using MidiPoster = std::function<void(std::uint32_t message, std::uint32_t param)>;
+
+constexpr bool isMarkerStatus(std::uint8_t status) { return status >= 1 && status <= 4; }
+constexpr bool isChannelStatus(std::uint8_t status) { return status >= 0x80 && status <= 0xEF; }
+
+constexpr std::uint32_t markerMessage(std::uint8_t status) { return 0x546Du + status; }
+
+constexpr std::uint32_t packMarkerParam(const MidiEvent& e) {
+  return (std::uint32_t{e.data1} << 16) | (std::uint32_t{e.data2} << 8) | e.data3;
+}
+constexpr std::uint8_t markerData1(std::uint32_t param) { return static_cast<std::uint8_t>(param >> 16); }
+constexpr std::uint8_t markerData2(std::uint32_t param) { return static_cast<std::uint8_t>(param >> 8); }
+constexpr std::uint8_t markerData3(std::uint32_t param) { return static_cast<std::uint8_t>(param); }
+
+// Program change and channel pressure carry one data byte; other channel messages two.
+constexpr int channelMessageLength(std::uint8_t status) {
+  const std::uint8_t kind = status & 0xF0;
+  return (kind == 0xC0 || kind == 0xD0) ? 2 : 3;
+}
+
+// A channel message as it goes to a device, also the form of the direct short messages
+// (status in bits 0..7, data1 in 8..15, data2 in 16..23).
+struct ShortMessage {
+  std::uint8_t status = 0;
+  std::uint8_t data1 = 0;
+  std::uint8_t data2 = 0;
+
+  static constexpr ShortMessage unpack(std::uint32_t packed) {
+    return {static_cast<std::uint8_t>(packed), static_cast<std::uint8_t>(packed >> 8),
+            static_cast<std::uint8_t>(packed >> 16)};
+  }
+  constexpr std::uint32_t pack() const {
+    return status | (std::uint32_t{data1} << 8) | (std::uint32_t{data2} << 16);
+  }
+  constexpr int channel() const { return status & 0x0F; }
+  friend constexpr bool operator==(const ShortMessage&, const ShortMessage&) = default;
+};
+
+}  // namespace strumly
