@@ -10,14 +10,14 @@ namespace {
 
 // The usual arrow pointer with its tip at (1, 1).
 void arrow(QPainter& p) {
-  QPainterPath path;
-  path.moveTo(1, 1);
-  path.lineTo(1, 17);
-  path.lineTo(5, 13.5);
-  path.lineTo(8, 20);
-  path.lineTo(10.5, 19);
-  path.lineTo(7.7, 12.6);
-  path.lineTo(12.5, 12.6);
+  QPainterPath path;  // on pixel centres so the outline stays crisp
+  path.moveTo(1.5, 1.5);
+  path.lineTo(1.5, 17.5);
+  path.lineTo(5.5, 13.5);
+  path.lineTo(8.5, 20.5);
+  path.lineTo(10.5, 19.5);
+  path.lineTo(7.5, 12.5);
+  path.lineTo(12.5, 12.5);
   path.closeSubpath();
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
