@@ -1,0 +1,50 @@
+#pragma once
+// Turns a queued sequence into sound without a clock or a sound card, as fast as the synth can
+// render: 44.1 kHz, stereo, 16-bit. Used by exports and by checks that listen to the result.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/midi/MidiEvent.h"
+
+namespace strumly {
+
+class FluidSynthInstance;
+
+struct RenderOptions {
+  std::uint32_t tempoMicros = kDefaultTempoMicros;
+  double tailSeconds = 1.5;  // rendered after the last event so the last notes can ring out
+  bool effects = true;       // reverb and chorus
+};
+
+struct RenderedAudio {
+  static constexpr int kSampleRate = 44100;
+  static constexpr int kChannels = 2;
+  std::vector<std::int16_t> samples;  // interleaved left, right
+
+  std::size_t frames() const { return samples.size() / kChannels; }
+  double seconds() const { return static_cast<double>(frames()) / kSampleRate; }
+};
+
+class OfflineRenderer {
+ public:
+  // An empty path renders silence (no soundfont); check `hasSoundFont`.
+  explicit OfflineRenderer(const std::string& soundFontPath);
+  ~OfflineRenderer();
+
+  bool hasSoundFont() const;
+
+  // Events as PutMidiOut takes them, played from tick 0. Each event starts on the synth's 64-frame
+  // render block nearest to its exact time, so it sounds within 0.73 ms of it.
+  RenderedAudio render(std::span<const MidiEvent> events, const RenderOptions& options);
+
+ private:
+  std::unique_ptr<FluidSynthInstance> synth_;
+};
+
+// A canonical 44-byte-header PCM WAV file; false when it could not be written completely.
+bool writeWav(const std::string& path, const RenderedAudio& audio);
+
+}  // namespace strumly
