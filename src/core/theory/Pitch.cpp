@@ -14,7 +14,8 @@ std::string tuningName(const Tuning& tuning, const NoteNames& names) {
 
 PitchNumber stepOpenString(PitchNumber current, int delta) {
   constexpr int span = kHighestOpenString - kLowestOpenString + 1;
-  int offset = (static_cast<int>(current) - kLowestOpenString + delta) % span;
+  // Reduce the step first so that no delta, however large, can overflow the sum.
+  int offset = (static_cast<int>(current) - kLowestOpenString + delta % span) % span;
   if (offset < 0) offset += span;
   return static_cast<PitchNumber>(kLowestOpenString + offset);
 }

@@ -46,9 +46,9 @@ struct NoteNames {
   std::string_view name(int pitchOrClass) const { return names12()[pitchClassOf(pitchOrClass)]; }
   // Open-string range only; pitches outside 33..69 are clamped to the ends of the table.
   std::string_view nameWithOctave(int pitch) const {
-    int i = pitch - kLowestOpenString;
-    i = i < 0 ? 0 : (i > 36 ? 36 : i);
-    return names37()[static_cast<std::size_t>(i)];
+    // Clamp before subtracting: the pitch may come from a damaged file as any int.
+    int p = pitch < kLowestOpenString ? kLowestOpenString : (pitch > kHighestOpenString ? kHighestOpenString : pitch);
+    return names37()[static_cast<std::size_t>(p - kLowestOpenString)];
   }
 };
 

@@ -79,6 +79,14 @@ std::optional<SectionSpan> findSection(const std::vector<std::string>& lines, co
   return std::nullopt;
 }
 
+// Values come from the user (folder names, chord names); a line break in one would start a new
+// line in the file and could forge entries or sections, so it is stored as a blank.
+std::string oneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
 void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
   // Write beside the file and rename over it, so a full disk never leaves a half-written file.
   std::string temp = fileName + ".tmp";
@@ -180,10 +188,10 @@ bool IniFile::sectionExists(const std::string& section) const {
 void IniFile::writeString(const std::string& section, const std::string& key, const std::string& value) {
   auto lines = readLines(fileName_);
   auto span = findSection(lines, section);
-  const std::string entry = key + "=" + value;
+  const std::string entry = key + "=" + oneLine(value);
   if (!span) {
     if (!lines.empty() && !trim(lines.back()).empty()) lines.emplace_back();
-    lines.push_back("[" + section + "]");
+    lines.push_back("[" + oneLine(section) + "]");
     lines.push_back(entry);
   } else {
     bool done = false;
@@ -212,11 +220,15 @@ void IniFile::writeBool(const std::string& section, const std::string& key, bool
 
 void IniFile::eraseSection(const std::string& section) {
   auto lines = readLines(fileName_);
-  auto span = findSection(lines, section);
-  if (!span) return;
-  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(span->header),
-              lines.begin() + static_cast<std::ptrdiff_t>(span->end));
-  writeLines(fileName_, lines);
+  // A hand-edited file may repeat a section; all of them go, or the next read would find the
+  // later copy's stale entries.
+  bool erased = false;
+  while (auto span = findSection(lines, section)) {
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(span->header),
+                lines.begin() + static_cast<std::ptrdiff_t>(span->end));
+    erased = true;
+  }
+  if (erased) writeLines(fileName_, lines);
 }
 
 }  // namespace strumly
