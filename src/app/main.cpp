@@ -1,10 +1,67 @@
+// Process entry: one copy per user, the splash, the main window and the message loop. This is the
+// one place where the real devices are chosen and handed to the windows.
 #include <QApplication>
-#include <QMainWindow>
+#include <QFile>
+#include <QTextStream>
+
+#include "gui/app/AppStyle.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ProgramFolder.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/app/SplashScreen.h"
+#include "gui/common/DialogService.h"
+#include "platform/audio/PcmPlayer.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+// The optional file to open: the first argument that is not an option of ours.
+QStringList fileArguments(const QStringList& arguments) {
+  QStringList files;
+  for (int i = 1; i < arguments.size(); ++i)
+    if (!arguments[i].startsWith("--")) files << arguments[i];
+  return files;
+}
+
+// Scripted runs (the end-to-end tests) read what happened from this log.
+void logLine(const QString& text) {
+  const QString path = qEnvironmentVariable("STRUMLY_TEST_LOG");
+  if (path.isEmpty()) return;
+  QFile file(path);
+  if (file.open(QIODevice::Append | QIODevice::Text)) QTextStream(&file) << text << '\n';
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow w;
-  w.setWindowTitle("Strumly!");
-  w.show();
+  QApplication::setApplicationName("Strumly");
+  QApplication::setApplicationDisplayName("Strumly!");
+  const QStringList files = fileArguments(QApplication::arguments());
+
+  SingleInstance instance(SingleInstance::defaultServerName() + qEnvironmentVariable("STRUMLY_INSTANCE_SUFFIX"));
+  if (!instance.claim(files.value(0))) {
+    logLine("handed over: " + files.value(0));
+    return 0;
+  }
+  applyAppStyle(app);
+
+  if (TfrmSplashScreen::wanted(QApplication::arguments())) {
+    TfrmSplashScreen splash;
+    splash.showFor(3000);
+  }
+
+  QtDialogService dialogs;
+  PcmPlayer speechPlayer;
+  TfrmMain frmMain(dialogs, speechPlayer);
+  QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain, &TfrmMain::handOverReceived);
+  QObject::connect(&frmMain, &TfrmMain::handedFileProcessed, [](const QString& file, bool opened) {
+    logLine(QString("received: %1 opened=%2").arg(file).arg(opened ? 1 : 0));
+  });
+  frmMain.FormCreate(ProgramFolder::forThisProgram(), files);
+  frmMain.show();
+  logLine("main window shown");
   return app.exec();
 }

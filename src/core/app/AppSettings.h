@@ -1,0 +1,80 @@
+#pragma once
+// The values the settings file holds for one run, with the defaults a missing file or key gives.
+// The struct is plain data: the store that reads and writes Kv.ini lives with the platform
+// adapters, and each value is written back by the part of the program that owns it.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace strumly {
+
+// Foot-switch action codes, in the order of the preferences radio columns.
+enum class SwitchAction { Play = 0, NextDiagram = 1, ShowRoot = 2, ActivateLeds = 3, NextPage = 4 };
+
+struct MidiSettings {
+  int inDevice = 0;
+  int outDevice = 0;
+  int guitarPatch = 25;
+  int guitarChannel = 0;
+  int guitarVolume = 100;
+  int bassPatch = 33;
+  int bassChannel = 1;
+  int bassVolume = 100;
+  int clickChannel = 9;
+  int clickNote = 34;
+  int clickVolume = 65;
+};
+
+// The last folders used for each kind of document; defaults hang off the program folder.
+struct DocumentFolders {
+  std::string chord, print, design, play, scale, tab, tabRaw;
+  static DocumentFolders defaultsFor(const std::string& programFolder);
+};
+
+struct FretlightSettings {
+  bool animate = true;
+  bool showFlash = false;
+  int switch1 = 0;
+  int switch2 = 1;
+  bool reverseSwitch = false;
+  int rootSpeed = 350;
+  bool flashNote = false;
+  bool flashStop = false;
+
+  // Which switch bit drives each action code: the unreversed guitar maps Switch1 to bit 1.
+  int switch1Bit() const { return reverseSwitch ? 2 : 1; }
+  int switch2Bit() const { return reverseSwitch ? 1 : 2; }
+};
+
+struct AppSettings {
+  MidiSettings midi;
+  bool bassNote = false;
+  int strumSpeed = -300;
+  bool leftHanded = false;
+  bool showFullScale = false;
+  bool playPageTinyFont = true;
+  bool chordDesignTinyFont = true;
+  int speechVolume = 130;
+  bool speechOn = false;
+  DocumentFolders folders;
+  std::vector<std::string> userChordNames;  // section "62", "63", ... Name, in order
+  int scaleFrets = 5;
+  int countOffMeasures = 1;
+  FretlightSettings fretlight;
+
+  static AppSettings defaultsFor(const std::string& programFolder);
+};
+
+// One entry of the optional "Web Sites..." help submenu.
+struct WebSite {
+  std::string caption;
+  std::string address;
+};
+
+// The first user chord type sits right after the 62 built-in ones in the chord-type list.
+constexpr int kFirstUserChordIndex = 62;
+
+// The caption the main window shows beside the foot-switch picture for an action code.
+std::string switchActionCaption(int code);
+
+}  // namespace strumly

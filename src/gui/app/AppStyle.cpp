@@ -1,0 +1,39 @@
+#include "gui/app/AppStyle.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+
+namespace strumly::gui {
+
+void applyAppStyle(QApplication& app) {
+  app.setStyle(QStyleFactory::create("Fusion"));
+  QPalette p = app.palette();
+  p.setColor(QPalette::Window, QColor(243, 244, 246));
+  p.setColor(QPalette::Base, Qt::white);
+  p.setColor(QPalette::AlternateBase, QColor(248, 249, 250));
+  p.setColor(QPalette::Button, QColor(236, 238, 241));
+  p.setColor(QPalette::Highlight, QColor(38, 120, 200));
+  p.setColor(QPalette::WindowText, QColor(33, 37, 41));
+  p.setColor(QPalette::ButtonText, QColor(33, 37, 41));
+  p.setColor(QPalette::Text, QColor(33, 37, 41));
+  app.setPalette(p);
+  app.setStyleSheet(R"(
+    #pnlTop { background: #fbfbfc; border-bottom: 1px solid #d6d9de; }
+    #pnlBottom { background: #eceef1; border-top: 1px solid #d6d9de; }
+    QToolButton { border: 1px solid transparent; border-radius: 4px; padding: 2px 4px; color: #343a40; }
+    QToolButton:hover { background: #e7eef7; border-color: #c5d6ea; }
+    QToolButton:checked { background: #d3e3f5; border-color: #8fb4dd; }
+    QToolButton:pressed { background: #c3d7ef; }
+    QFrame[toolSeparator="true"] { color: #d6d9de; margin: 3px 4px; }
+    QLabel[toolCaption="true"] { color: #5b6470; padding: 0 3px; }
+    QLineEdit[readout="true"], QLabel[readout="true"] {
+      background: #f6f7f8; border: 1px solid #cfd4da; border-radius: 3px; color: #212529; }
+    QLabel[pageCanvas="true"] { background: white; color: #8a929c; }
+    QTabWidget::pane { border-top: 1px solid #d6d9de; }
+    QTabBar::tab { padding: 6px 16px; }
+    QPushButton#btnShowChords { padding: 3px 12px; }
+  )");
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,179 @@
+#include "gui/app/BottomPanel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "gui/app/NoteSpelling.h"
+#include "gui/app/TuningControls.h"
+#include "gui/app/UpDown.h"
+
+namespace strumly::gui {
+namespace {
+
+// Holds the fretboard's place until the fretboard view is put in.
+class FretboardPlaceholder : public QWidget {
+ public:
+  explicit FretboardPlaceholder(QWidget* parent) : QWidget(parent) {
+    setObjectName("imgGuitar");
+    setFixedSize(BottomPanel::kFretboardWidth, BottomPanel::kFretboardHeight);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(92, 60, 34));
+    const double fretGap = width() / 22.5;
+    p.setPen(QPen(QColor(225, 225, 215), 4));
+    p.drawLine(QPointF(fretGap * 0.5, 8), QPointF(fretGap * 0.5, height() - 8));
+    p.setPen(QPen(QColor(190, 190, 185), 2));
+    for (int f = 1; f <= 22; ++f) p.drawLine(QPointF(fretGap * (f + 0.5), 8), QPointF(fretGap * (f + 0.5), height() - 8));
+    p.setBrush(QColor(230, 225, 210));
+    p.setPen(Qt::NoPen);
+    for (int f : {3, 5, 7, 9, 15, 17, 19, 21}) p.drawEllipse(QPointF(fretGap * f, height() / 2.0), 5, 5);
+    p.drawEllipse(QPointF(fretGap * 12, height() / 2.0 - 22), 5, 5);
+    p.drawEllipse(QPointF(fretGap * 12, height() / 2.0 + 22), 5, 5);
+    for (int s = 0; s < 6; ++s) {
+      p.setPen(QPen(QColor(210, 205, 195), 1.0 + s * 0.4));
+      const double y = 14 + s * (height() - 28) / 5.0;
+      p.drawLine(QPointF(0, y), QPointF(width(), y));
+    }
+  }
+};
+
+QLineEdit* readOnlyEdit(QWidget* parent, const QString& name, int width) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  e->setReadOnly(true);
+  e->setFocusPolicy(Qt::NoFocus);
+  e->setFixedWidth(width);
+  e->setAlignment(Qt::AlignCenter);
+  e->setProperty("readout", true);
+  return e;
+}
+
+QLabel* panelLabel(QWidget* parent, const QString& name, int width) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(name);
+  l->setFixedSize(width, 22);
+  l->setAlignment(Qt::AlignCenter);
+  l->setFrameShape(QFrame::StyledPanel);
+  l->setProperty("readout", true);
+  return l;
+}
+
+}  // namespace
+
+BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
+    : QFrame(parent),
+      spelling_(spelling),
+      tuning_(new TuningControls(spelling, this)),
+      fretboard_(new FretboardPlaceholder(this)),
+      pnlNote_(panelLabel(this, "pnlNote", 44)),
+      pnlInterval_(panelLabel(this, "pnlInterval", 80)),
+      editChordNameUser_(new QLineEdit(this)),
+      editNotes_(readOnlyEdit(this, "editNotes", 150)),
+      udRoot_(new UpDown(this)),
+      udBass_(new UpDown(this)),
+      editRoot_(readOnlyEdit(this, "editRoot", 36)),
+      editBass_(readOnlyEdit(this, "editBass", 36)),
+      sbDisplayIntervals_(new QToolButton(this)) {
+  setObjectName("pnlBottom");
+  setMouseTracking(true);
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(6, 4, 6, 4);
+  outer->setSpacing(8);
+  outer->addWidget(tuning_);
+  auto* column = new QVBoxLayout;
+  column->setSpacing(4);
+  outer->addLayout(column);
+  outer->addStretch();
+  column->addWidget(fretboard_);
+
+  auto* readOuts = new QHBoxLayout;
+  auto* chordRow = new QHBoxLayout;
+  for (auto* row : {readOuts, chordRow}) {
+    row->setSpacing(4);
+    column->addLayout(row);
+  }
+  QHBoxLayout* row = readOuts;
+  auto addCaption = [this, &row](const QString& text) {
+    auto* l = new QLabel(text, this);
+    l->setProperty("toolCaption", true);
+    row->addWidget(l);
+    return l;
+  };
+  addCaption("Note");
+  readOuts->addWidget(pnlNote_);
+  addCaption("Interval");
+  readOuts->addWidget(pnlInterval_);
+  readOuts->addSpacing(8);
+  udRoot_->setObjectName("udRoot");
+  udBass_->setObjectName("udBass");
+  for (UpDown* u : {udRoot_, udBass_}) {
+    u->setRange(0, 11);
+    u->setWrap(true);
+  }
+  addCaption("Root");
+  readOuts->addWidget(editRoot_);
+  readOuts->addWidget(udRoot_);
+  addCaption("Bass");
+  readOuts->addWidget(editBass_);
+  readOuts->addWidget(udBass_);
+  readOuts->addSpacing(8);
+  addCaption("Chord Name:")->setObjectName("Label2");
+  editChordNameUser_->setObjectName("editChordNameUser");
+  editChordNameUser_->setMaxLength(25);
+  editChordNameUser_->setFixedWidth(130);
+  readOuts->addWidget(editChordNameUser_);
+  readOuts->addStretch();
+  row = chordRow;
+  addCaption("Notes");
+  chordRow->addWidget(editNotes_);
+  sbDisplayIntervals_->setObjectName("sbDisplayIntervals");
+  sbDisplayIntervals_->setCheckable(true);
+  sbDisplayIntervals_->setText("Intervals");
+  sbDisplayIntervals_->setToolTip("Display Intervals");
+  sbDisplayIntervals_->setFocusPolicy(Qt::NoFocus);
+  chordRow->addWidget(sbDisplayIntervals_);
+  for (int n = 0; n < 8; ++n) {
+    QLabel* l = panelLabel(this, QString("editIntervals%1").arg(n), 38);
+    editIntervals_[static_cast<std::size_t>(n)] = l;
+    chordRow->addWidget(l);
+  }
+  chordRow->addStretch();
+  refreshRootAndBass();
+  connect(&spelling_, &NoteSpelling::changed, this, &BottomPanel::refreshRootAndBass);
+  connect(udRoot_, &UpDown::clicked, this, &BottomPanel::refreshRootAndBass);
+  connect(udBass_, &UpDown::clicked, this, &BottomPanel::refreshRootAndBass);
+}
+
+void BottomPanel::setFretboard(QWidget* fretboard) {
+  fretboard->setParent(this);
+  if (auto* item = layout()->replaceWidget(fretboard_, fretboard, Qt::FindChildrenRecursively)) delete item;
+  delete fretboard_;
+  fretboard_ = fretboard;
+}
+
+void BottomPanel::clearPointerReadOuts() {
+  pnlNote_->clear();
+  pnlInterval_->clear();
+}
+
+void BottomPanel::refreshRootAndBass() {
+  editRoot_->setText(spelling_.name(udRoot_->position()));
+  editBass_->setText(spelling_.name(udBass_->position()));
+}
+
+void BottomPanel::mouseMoveEvent(QMouseEvent* event) {
+  clearPointerReadOuts();
+  Q_EMIT mouseMoved();
+  QFrame::mouseMoveEvent(event);
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,256 @@
+#include "gui/app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/NoteSpelling.h"
+#include "gui/app/PageCanvas.h"
+#include "gui/app/SpeechSounds.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/app/TuningControls.h"
+#include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/common/DialogService.h"
+#include "gui/playpage/PlayPage.h"
+#include "gui/print/PrintPage.h"
+#include "gui/scales/ScalesPage.h"
+#include "gui/tab/TabPage.h"
+#include "platform/settings/AppSettingsStore.h"
+
+namespace strumly::gui {
+namespace {
+
+constexpr const char* kCaption = "Strumly!";
+constexpr int kDefaultWidth = 1024;
+constexpr int kDefaultHeight = 768;
+
+QWidget* plainChordsPage(QWidget* parent) {
+  auto* page = new QWidget(parent);
+  page->setObjectName("pageChords");
+  addPageCanvas(page, "scrollChordPage", QString());
+  return page;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      spelling_(std::make_unique<NoteSpelling>()),
+      speech_(std::make_unique<SpeechSounds>(speechPlayer, *spelling_)),
+      pnlTop_(new ToolPanel),
+      PageControl1_(new QTabWidget),
+      pnlBottom_(new BottomPanel(*spelling_)),
+      menu_(new MainMenu(menuBar(), *spelling_)),
+      chordDesign_(new ChordDesignPage),
+      tabPage_(new TabPage) {
+  setObjectName("frmMain");
+  setWindowTitle(kCaption);
+  resize(832, 637);
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  PageControl1_->setObjectName("PageControl1");
+  PageControl1_->setDocumentMode(true);
+  layout->addWidget(pnlTop_);
+  layout->addWidget(PageControl1_, 1);
+  layout->addWidget(pnlBottom_);
+  setCentralWidget(central);
+
+  PageControl1_->addTab(plainChordsPage(PageControl1_), "Chords");
+  PageControl1_->addTab(chordDesign_, "Chord Design");
+  PageControl1_->addTab(new PlayPage, "PlayPage");
+  PageControl1_->addTab(new PrintPage, "Print");
+  PageControl1_->addTab(new ScalesPage, "Scales");
+  PageControl1_->addTab(tabPage_, "Tablature");
+
+  TuningControls* tuning = pnlBottom_->tuningControls();
+  tuning->setBusyCheck([this] { return IsPlayingOrBusy(); });
+  connect(tuning, &TuningControls::tuningTakenOver, this, &TfrmMain::routeTuningTakeOver);
+  connect(menu_->action("mnuFlatSharp"), &QAction::triggered, this, &TfrmMain::mnuFlatSharpClick);
+  connect(menu_->action("mnuExit"), &QAction::triggered, this, &QWidget::close);
+  connect(menu_, &MainMenu::openRequested, this, [](const QString& target) {
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
+    QDesktopServices::openUrl(url);
+  });
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& arguments) {
+  folder_ = folder;
+  arguments_ = arguments;
+  speech_->load();
+
+  store_ = std::make_unique<AppSettingsStore>(IniFile(folder.settingsFile().toStdString()),
+                                              folder.userFolder.toStdString());
+  settings_ = store_->load();
+  applySettings();
+  menu_->addWebSites(store_->webSites());
+  menu_->addTutorials(MainMenu::findTutorials(folder.dataFolder + "DI65 Tutorials"));
+  speech_->setVolume(settings_.speechVolume);
+  speech_->setEnabled(settings_.speechOn);
+
+  pnlTop_->showTempo(100);
+  spelling_->setSpelling(Spelling::Flats);
+  pnlBottom_->tuningControls()->setStandardTuning();
+  tabPage_->takeOverTuning(Tuning{}, "Standard");
+  if (midi_) midi_->open(settings_.midi);
+
+  pnlTop_->button("sbtnBassNote")->setChecked(settings_.bassNote);
+  pnlBottom_->refreshRootAndBass();
+  setWindowTitle(kCaption);
+  PageControl1_->setCurrentIndex(pageChords);
+  pnlBottom_->tuningControls()->setLocked(true);
+  placeWindow();
+  pnlTop_->setFretlightVisible(false);
+}
+
+void TfrmMain::applySettings() {
+  pnlTop_->strumSpeed()->setValue(settings_.strumSpeed);
+  pnlTop_->button("sbtnLeftHanded")->setChecked(settings_.leftHanded);
+  pnlTop_->button("sbtnShowFullScale")->setChecked(settings_.showFullScale);
+  pnlTop_->button("sbtnFLAnimate")->setChecked(settings_.fretlight.animate);
+  pnlTop_->button("sbtnRootFlash")->setChecked(settings_.fretlight.showFlash);
+  pnlTop_->rightSwitchLabel()->setText(QString::fromStdString(switchActionCaption(settings_.fretlight.switch1)));
+  pnlTop_->leftSwitchLabel()->setText(QString::fromStdString(switchActionCaption(settings_.fretlight.switch2)));
+}
+
+bool TfrmMain::maximisedOn(const QSize& screenSize) {
+  return !(screenSize.height() > kDefaultHeight || screenSize.width() > kDefaultWidth);
+}
+
+void TfrmMain::placeWindow() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QSize size = screen ? screen->size() : QSize(kDefaultWidth, kDefaultHeight);
+  if (maximisedOn(size)) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+    return;
+  }
+  resize(kDefaultWidth, kDefaultHeight);
+  move(screen ? screen->availableGeometry().topLeft() : QPoint(0, 0));
+}
+
+void TfrmMain::FormActivate() {
+  if (!activatedOnce_) {
+    activatedOnce_ = true;
+    if (arguments_.size() == 1) {
+      const bool opened = OpenHandedFile(arguments_.first());
+      Q_EMIT handedFileProcessed(arguments_.first(), opened);
+    }
+  }
+  parkFocus();
+}
+
+bool TfrmMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return handled;
+}
+
+void TfrmMain::parkFocus() { pnlTop_->strumSpeed()->setFocus(); }
+
+void TfrmMain::setFileOpener(const QString& extension, std::function<bool(const QString&)> opener) {
+  openers_.insert(extension.toLower(), std::move(opener));
+}
+
+bool TfrmMain::OpenHandedFile(const QString& fileName) {
+  const QFileInfo info(fileName);
+  if (!info.exists() || !info.isFile()) return false;
+  const QString extension = "." + info.suffix().toLower();
+  const auto opener = openers_.constFind(extension);
+  // Until the page that reads a kind of file is built, that kind is refused.
+  if (opener == openers_.constEnd() || !*opener) return false;
+  return (*opener)(info.absoluteFilePath());
+}
+
+void TfrmMain::handOverReceived(const QString& fileName) {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+  if (!fileName.isEmpty()) {
+    const bool opened = OpenHandedFile(fileName);
+    Q_EMIT handedFileProcessed(fileName, opened);
+  }
+  parkFocus();
+}
+
+bool TfrmMain::IsPlayingOrBusy() const {
+  if (pnlTop_->button("sbtnPlay")->isChecked() || pnlTop_->button("sbtnPause")->isChecked()) return true;
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
+void TfrmMain::mnuFlatSharpClick() {
+  QAction* item = menu_->action("mnuFlatSharp");
+  // The caption names the spelling now in use; the check mark stays as it is.
+  const bool toSharps = item->text() == "Flats";
+  item->setText(toSharps ? "Sharps" : "Flats");
+  spelling_->setSpelling(toSharps ? Spelling::Sharps : Spelling::Flats);
+  pnlBottom_->tuningControls()->refreshNames();
+}
+
+void TfrmMain::routeTuningTakeOver(const Tuning& tuning, const QString& name) {
+  if (auto* page = dynamic_cast<TuningTakeOver*>(PageControl1_->currentWidget())) page->takeOverTuning(tuning, name);
+}
+
+void TfrmMain::replacePage(Page page, QWidget* widget, const QString& title) {
+  QWidget* old = PageControl1_->widget(page);
+  const bool wasCurrent = PageControl1_->currentIndex() == page;
+  PageControl1_->removeTab(page);
+  PageControl1_->insertTab(page, widget, title);
+  if (wasCurrent) PageControl1_->setCurrentIndex(page);
+  delete old;
+}
+
+void TfrmMain::setCaptionFile(const QString& fileName) { setWindowTitle(QString(kCaption) + "   " + fileName); }
+
+void TfrmMain::collectShutdownSettings() {
+  settings_.strumSpeed = pnlTop_->strumSpeed()->value();
+  settings_.bassNote = pnlTop_->button("sbtnBassNote")->isChecked();
+  settings_.leftHanded = pnlTop_->button("sbtnLeftHanded")->isChecked();
+  settings_.showFullScale = pnlTop_->button("sbtnShowFullScale")->isChecked();
+  settings_.fretlight.animate = pnlTop_->button("sbtnFLAnimate")->isChecked();
+  settings_.fretlight.showFlash = pnlTop_->button("sbtnRootFlash")->isChecked();
+}
+
+bool TfrmMain::FormClose() {
+  if (IsPlayingOrBusy()) {
+    if (pnlTop_->button("sbtnStep")->isChecked()) dialogs_.notice(this, "Step Play is active");
+    return false;
+  }
+  if (!closingDocuments_.mayClose(dialogs_, this)) return false;
+  if (midi_) midi_->close();
+  if (store_) {
+    collectShutdownSettings();
+    try {
+      store_->saveShutdownValues(settings_);
+    } catch (const IniWriteError& error) {
+      // Settings that cannot be kept are no reason to keep the user from leaving.
+      dialogs_.notice(this, QString::fromStdString(error.what()));
+    }
+  }
+  return true;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (FormClose()) event->accept();
+  else event->ignore();
+}
+
+}  // namespace strumly::gui

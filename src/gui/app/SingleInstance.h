@@ -1,0 +1,44 @@
+#pragma once
+// One running copy per user. A later start connects to the first one's local socket and hands
+// over the file named on its command line; the first raises its window and opens the file. The
+// socket is only listened on when nobody answers, and a socket left behind by a crashed copy is
+// removed first, so a crash never locks the program out.
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace strumly::gui {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+ public:
+  explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
+  ~SingleInstance() override;
+
+  // "Tessaly.Strumly." followed by the user name, so two users of one machine do not meet.
+  static QString defaultServerName();
+
+  // Reaches a running copy and hands it `fileName` (empty: just bring it to the front).
+  // True when a running copy took the message; this process should then end.
+  bool handOver(const QString& fileName, int timeoutMs = 2000);
+  // Becomes the first copy. False when the socket cannot be listened on at all.
+  bool listen();
+  bool isListening() const;
+
+  // Start-up in one call: hand over and return false when another copy runs, else listen and
+  // return true (the caller goes on as the first copy).
+  bool claim(const QString& fileName);
+
+ Q_SIGNALS:
+  // A later start asked to be shown; `fileName` is empty when it named no file.
+  void activationRequested(const QString& fileName);
+
+ private:
+  void readHandOver();
+
+  QString serverName_;
+  QLocalServer* server_ = nullptr;
+};
+
+}  // namespace strumly::gui

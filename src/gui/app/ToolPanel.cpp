@@ -1,0 +1,177 @@
+#include "gui/app/ToolPanel.h"
+
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "gui/app/ToolIcons.h"
+#include "gui/app/UpDown.h"
+
+namespace strumly::gui {
+namespace {
+
+QFrame* separator(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setProperty("toolSeparator", true);
+  return line;
+}
+
+QLabel* caption(const QString& text, QWidget* parent, const QString& name = {}) {
+  auto* label = new QLabel(text, parent);
+  if (!name.isEmpty()) label->setObjectName(name);
+  label->setProperty("toolCaption", true);
+  return label;
+}
+
+}  // namespace
+
+QToolButton* ToolPanel::makeButton(const QString& name, const QString& hint, const QString& text, bool toggle) {
+  auto* b = new QToolButton(this);
+  b->setObjectName(name);
+  b->setToolTip(hint);
+  b->setCheckable(toggle);
+  b->setAutoRaise(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  const QIcon icon = toolIcon(name);
+  if (icon.isNull()) {
+    b->setText(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setMinimumWidth(30);
+  } else {
+    b->setIcon(icon);
+    b->setIconSize(QSize(20, 20));
+    b->setText(hint);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  }
+  b->setFixedHeight(30);
+  return b;
+}
+
+ToolPanel::ToolPanel(QWidget* parent)
+    : QFrame(parent),
+      sbStrumSpeed_(new QScrollBar(Qt::Horizontal, this)),
+      meditTempoMain_(new QLineEdit(this)),
+      UpDownTempo_(new UpDown(this)),
+      editChordRoot_(new QLineEdit(this)),
+      editChordName_(new QLineEdit(this)),
+      btnShowChords_(new QPushButton("Show Chords", this)),
+      imgFootSwitch_(new QLabel(this)),
+      lblLSw_(new QLabel(this)),
+      lblRSw_(new QLabel(this)) {
+  setObjectName("pnlTop");
+  setMouseTracking(true);
+  auto* rows = new QVBoxLayout(this);
+  rows->setContentsMargins(6, 4, 6, 4);
+  rows->setSpacing(2);
+  auto* top = new QHBoxLayout;
+  auto* bottom = new QHBoxLayout;
+  top->setSpacing(1);
+  bottom->setSpacing(1);
+  rows->addLayout(top);
+  rows->addLayout(bottom);
+
+  // First row: documents, transport, play-page editing and tempo.
+  top->addWidget(makeButton("sbtnOpen", "Open", "Open", false));
+  top->addWidget(makeButton("sbtnSave", "Save", "Save", false));
+  top->addWidget(makeButton("sbtnErase", "Erase Page", "Erase", false));
+  top->addWidget(makeButton("sbtnPrintPage", "Print Page", "Print", false));
+  top->addWidget(separator(this));
+  top->addWidget(makeButton("sbtnPlay", "Play", "Play", true));
+  top->addWidget(makeButton("sbtnPause", "Pause", "Pause", true));
+  top->addWidget(makeButton("sbtnStop", "Stop", "Stop", false));
+  top->addWidget(makeButton("sbtnStep", "Step Play", "Step", true));
+  top->addWidget(makeButton("sbtnLoop", "Loop Play", "Loop", true));
+  top->addWidget(separator(this));
+  top->addWidget(makeButton("sbtnCount", "Count Off", "Count", true));
+  top->addWidget(makeButton("sbtnClick", "Click", "Click", true));
+  top->addWidget(makeButton("sbtnTime", "Time Signature", "4/4", true));
+  top->addWidget(makeButton("sbtnUndo", "Undo Edit", "Undo", false));
+  top->addWidget(separator(this));
+  for (int n = 1; n <= 4; ++n) top->addWidget(makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), false));
+  top->addWidget(separator(this));
+  top->addWidget(caption("Tempo", this, "lblTempo"));
+  meditTempoMain_->setObjectName("meditTempoMain");
+  meditTempoMain_->setToolTip("PlayPage Tempo");
+  meditTempoMain_->setInputMask("999;0");
+  meditTempoMain_->setFixedWidth(40);
+  meditTempoMain_->setAlignment(Qt::AlignCenter);
+  UpDownTempo_->setObjectName("UpDownTempo");
+  UpDownTempo_->setToolTip("PlayPage Tempo");
+  UpDownTempo_->setRange(10, 250);
+  top->addWidget(meditTempoMain_);
+  top->addWidget(UpDownTempo_);
+  showTempo(100);
+  top->addStretch();
+
+  // Second row: strum speed, fretboard toggles, Fretlight, Show Chords.
+  bottom->addWidget(caption("Strum Speed", this, "lblStrumSpeed"));
+  sbStrumSpeed_->setObjectName("sbStrumSpeed");
+  sbStrumSpeed_->setRange(-800, 0);
+  sbStrumSpeed_->setPageStep(50);
+  sbStrumSpeed_->setSingleStep(10);
+  sbStrumSpeed_->setValue(-300);
+  sbStrumSpeed_->setFixedWidth(130);
+  // It parks the keyboard focus so Space and the arrows reach the main window's key handler.
+  sbStrumSpeed_->setFocusPolicy(Qt::StrongFocus);
+  bottom->addWidget(sbStrumSpeed_);
+  bottom->addWidget(separator(this));
+  bottom->addWidget(makeButton("sbtnBassNote", "Bass Note", "Bass", true));
+  bottom->addWidget(makeButton("sbtnLeftHanded", "Left Handed", "Lefty", true));
+  bottom->addWidget(makeButton("sbtnFlip", "Flip", "Flip", true));
+  bottom->addWidget(makeButton("sbShowArp", "Show Arpeggio", "Arp", true));
+  bottom->addWidget(makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
+  bottom->addWidget(makeButton("sbtnRootPlay", "Play Scale From Root", "Root", true));
+  bottom->addWidget(separator(this));
+  bottom->addWidget(makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
+  bottom->addWidget(makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
+  imgFootSwitch_->setObjectName("imgFootSwitch");
+  lblLSw_->setObjectName("lblLSw");
+  lblRSw_->setObjectName("lblRSw");
+  bottom->addWidget(lblLSw_);
+  bottom->addWidget(imgFootSwitch_);
+  bottom->addWidget(lblRSw_);
+  bottom->addStretch();
+  bottom->addWidget(caption("Root", this, "lblChordRoot"));
+  editChordRoot_->setObjectName("editChordRoot");
+  editChordRoot_->setReadOnly(true);
+  editChordRoot_->setFixedWidth(44);
+  bottom->addWidget(editChordRoot_);
+  bottom->addSpacing(6);
+  bottom->addWidget(caption("Chord Name", this, "lblChordName"));
+  editChordName_->setObjectName("editChordName");
+  editChordName_->setReadOnly(true);
+  editChordName_->setFixedWidth(120);
+  bottom->addWidget(editChordName_);
+  bottom->addSpacing(6);
+  btnShowChords_->setObjectName("btnShowChords");
+  btnShowChords_->setDefault(false);
+  btnShowChords_->setAutoDefault(false);
+  bottom->addWidget(btnShowChords_);
+}
+
+QToolButton* ToolPanel::button(const QString& name) const { return findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly); }
+
+void ToolPanel::setFretlightVisible(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{imgFootSwitch_, lblLSw_, lblRSw_, button("sbtnFLAnimate"),
+                                                    button("sbtnRootFlash")})
+    w->setVisible(visible);
+}
+
+void ToolPanel::showTempo(int beatsPerMinute) {
+  meditTempoMain_->setText(QString::number(beatsPerMinute));
+  UpDownTempo_->setPosition(beatsPerMinute);
+}
+
+void ToolPanel::mouseMoveEvent(QMouseEvent* event) {
+  Q_EMIT mouseMoved();
+  QFrame::mouseMoveEvent(event);
+}
+
+}  // namespace strumly::gui

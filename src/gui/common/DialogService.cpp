@@ -1,0 +1,48 @@
+#include "gui/common/DialogService.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace strumly::gui {
+
+void QtDialogService::notice(QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, kNoticeTitle, text);
+}
+
+DialogService::Answer QtDialogService::question(QWidget* parent, const QString& text) {
+  const auto button = QMessageBox::question(parent, kQuestionTitle, text,
+                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                            QMessageBox::Yes);
+  if (button == QMessageBox::Yes) return Answer::Yes;
+  if (button == QMessageBox::No) return Answer::No;
+  return Answer::Cancel;
+}
+
+bool QtDialogService::confirm(QWidget* parent, const QString& text) {
+  return QMessageBox::question(parent, kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter, const QString& defaultSuffix) {
+  QFileDialog dialog(parent, title, folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(defaultSuffix);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+bool QtDialogService::choosePrinter(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace strumly::gui

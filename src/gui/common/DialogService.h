@@ -1,0 +1,47 @@
+#pragma once
+// Every message box, file dialog and print dialog the program shows goes through this one small
+// interface, so tests can answer them without a screen. Notices are titled "Strumly!", questions
+// "Strumly".
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace strumly::gui {
+
+class DialogService {
+ public:
+  enum class Answer { Yes, No, Cancel };
+
+  virtual ~DialogService() = default;
+  virtual void notice(QWidget* parent, const QString& text) = 0;
+  // Yes/No/Cancel with the question icon.
+  virtual Answer question(QWidget* parent, const QString& text) = 0;
+  // Yes/No with the question icon; true for Yes.
+  virtual bool confirm(QWidget* parent, const QString& text) = 0;
+  // Empty when the user cancels. `filter` uses Qt's "Name (*.ext);;..." form.
+  virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                               const QString& filter) = 0;
+  virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
+                               const QString& filter, const QString& defaultSuffix) = 0;
+  // True when the user accepts the print dialog; the printer then holds the chosen settings.
+  virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  static constexpr const char* kNoticeTitle = "Strumly!";
+  static constexpr const char* kQuestionTitle = "Strumly";
+};
+
+// The real dialogs of Qt.
+class QtDialogService : public DialogService {
+ public:
+  void notice(QWidget* parent, const QString& text) override;
+  Answer question(QWidget* parent, const QString& text) override;
+  bool confirm(QWidget* parent, const QString& text) override;
+  QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                       const QString& filter) override;
+  QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                       const QString& defaultSuffix) override;
+  bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+}  // namespace strumly::gui

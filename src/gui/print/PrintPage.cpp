@@ -1,0 +1,13 @@
+#include "gui/print/PrintPage.h"
+
+#include "gui/app/PageCanvas.h"
+
+namespace strumly::gui {
+
+PrintPage::PrintPage(QWidget* parent) : QWidget(parent) {
+  setObjectName("pagePrint");
+  addPageCanvas(this, "scrollPrintPage", QString());
+}
+
+
+}  // namespace strumly::gui

@@ -1,0 +1,36 @@
+#pragma once
+// Reads the run's settings from Kv.ini and writes back the values whose owner is the shutdown.
+// Values the preferences dialog owns are written by that dialog, not here.
+#include <string>
+#include <vector>
+
+#include "core/app/AppSettings.h"
+#include "platform/settings/IniFile.h"
+
+namespace strumly {
+
+class AppSettingsStore {
+ public:
+  // programFolder ends with '/'; it is the base of the default document folders.
+  AppSettingsStore(IniFile file, std::string programFolder)
+      : file_(std::move(file)), programFolder_(std::move(programFolder)) {}
+
+  const IniFile& file() const { return file_; }
+  const std::string& programFolder() const { return programFolder_; }
+
+  // Every key in start-up order; a missing file or unreadable value gives that key's default.
+  AppSettings load() const;
+  // [Main] Sspeed, Bass, the seven folders, LeftHand, ShowFull, [Fretlight] Animate, ShowFlash.
+  // Throws IniWriteError when the file cannot be written.
+  void saveShutdownValues(const AppSettings& settings);
+
+  std::vector<WebSite> webSites() const;
+  // Instrument names for the patch lists, in file order; empty when the section is missing.
+  std::vector<std::string> generalMidiNames() const;
+
+ private:
+  IniFile file_;
+  std::string programFolder_;
+};
+
+}  // namespace strumly
