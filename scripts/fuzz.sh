@@ -56,7 +56,11 @@ for name in "${HARNESSES[@]}"; do
   result=ok
   if ! "$exe" -max_total_time="$SECONDS_EACH" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
        -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
-    result="FOUND: $(grep -m1 -E 'invariant broken|ERROR:|runtime error' "$log" || echo 'see log')"
+    if grep -q 'run interrupted' "$log"; then
+      result="interrupted"
+    else
+      result="FOUND: $(grep -m1 -E 'invariant broken|ERROR:|runtime error' "$log" || echo 'see log')"
+    fi
     failed+=("$name")
   fi
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)

@@ -22,8 +22,9 @@ inline std::vector<CorpusFile> corpusFiles(const std::filesystem::path& dir) {
   for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
     if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
-    files.push_back({entry.path().filename().string(),
-                     std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())});
+    files.push_back(
+        {entry.path().filename().string(),
+         std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())});
   }
   std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
   return files;

@@ -73,7 +73,8 @@ inline std::vector<std::string> sectionNames(const std::string& text, std::size_
     auto close = line.find(']');
     if (close == std::string::npos) continue;
     std::string name = trimmed(line.substr(1, close - 1));
-    bool seen = std::any_of(names.begin(), names.end(), [&](const auto& n) { return lower(n) == lower(name); });
+    bool seen =
+        std::any_of(names.begin(), names.end(), [&](const auto& n) { return lower(n) == lower(name); });
     if (!seen) names.push_back(name);
   }
   return names;
@@ -98,7 +99,8 @@ inline Finding checkIniInput(const std::uint8_t* data, std::size_t size, const s
     auto a = request.find('\x01');
     auto b = a == std::string::npos ? std::string::npos : request.find('\x01', a + 1);
     reqSection = plainName(request.substr(0, a), "Main");
-    if (a != std::string::npos) reqKey = plainName(request.substr(a + 1, b == std::string::npos ? b : b - a - 1), "Bass");
+    if (a != std::string::npos)
+      reqKey = plainName(request.substr(a + 1, b == std::string::npos ? b : b - a - 1), "Bass");
     if (b != std::string::npos) reqValue = request.substr(b + 1);
   }
 
@@ -111,7 +113,7 @@ inline Finding checkIniInput(const std::uint8_t* data, std::size_t size, const s
 
   IniFile ini(scratchPath);
   try {
-    auto sections = sectionNames(fileText, 4);
+    auto sections = sectionNames(fileText, 3);
     sections.push_back(reqSection);
 
     // Reads of whatever the file holds.
@@ -127,7 +129,7 @@ inline Finding checkIniInput(const std::uint8_t* data, std::size_t size, const s
       if (budget > 8192) return "readSection(" + shown(s) + ") exceeded the 8192-character budget";
       if (!keys.empty() && !ini.sectionExists(s)) return "keys listed for a missing section " + shown(s);
       // Every file read costs a syscall round; a few entries per section keep a million runs short.
-      for (std::size_t i = 0; i < keys.size() && i < 3 && before.size() < 8; ++i) {
+      for (std::size_t i = 0; i < keys.size() && i < 2 && before.size() < 4; ++i) {
         std::string v = ini.readString(s, keys[i], kAbsent);
         if (v == kAbsent) return "listed key " + shown(keys[i]) + " in " + shown(s) + " does not read";
         if (v.size() > 1023) return "readString longer than 1023 characters";
@@ -138,10 +140,12 @@ inline Finding checkIniInput(const std::uint8_t* data, std::size_t size, const s
         std::string text = ini.readString(s, k, "");
         int parsed = 0;
         bool ok = IniFile::parseInteger(text, parsed);
-        int a = ini.readInteger(s, k, 7), b = ini.readInteger(s, k, -7);
-        if (ok ? (a != parsed || b != parsed) : (a != 7 || b != -7))
+        // The defaults alternate with the input's length so both fallbacks get exercised.
+        const bool odd = (size & 1) != 0;
+        const int def = odd ? 7 : -7;
+        if (ini.readInteger(s, k, def) != (ok ? parsed : def))
           return "readInteger disagrees with parseInteger on " + shown(text);
-        if (ini.readBool(s, k, false) != (ok ? parsed != 0 : false) || ini.readBool(s, k, true) != (ok ? parsed != 0 : true))
+        if (ini.readBool(s, k, odd) != (ok ? parsed != 0 : odd))
           return "readBool disagrees with parseInteger on " + shown(text);
       }
     }
@@ -161,8 +165,8 @@ inline Finding checkIniInput(const std::uint8_t* data, std::size_t size, const s
     ini.writeString(reqSection, reqKey, reqValue);
     std::string got = ini.readString(reqSection, reqKey, kAbsent);
     if (got != expectedReadBack(reqValue))
-      return "writeString(" + shown(reqSection) + ", " + shown(reqKey) + ", " + shown(reqValue) + ") read back " +
-             shown(got);
+      return "writeString(" + shown(reqSection) + ", " + shown(reqKey) + ", " + shown(reqValue) +
+             ") read back " + shown(got);
     if (auto f = unchangedExcept(reqSection, &reqKey); !f.empty()) return "after writeString: " + f;
 
     // Integer and boolean writes read back exactly.
@@ -170,7 +174,8 @@ inline Finding checkIniInput(const std::uint8_t* data, std::size_t size, const s
     ini.writeInteger(reqSection, reqKey, number);
     if (ini.readInteger(reqSection, reqKey, number ^ 1) != number) return "writeInteger did not read back";
     ini.writeBool(reqSection, reqKey, (size & 1) != 0);
-    if (ini.readBool(reqSection, reqKey, (size & 1) == 0) != ((size & 1) != 0)) return "writeBool did not read back";
+    if (ini.readBool(reqSection, reqKey, (size & 1) == 0) != ((size & 1) != 0))
+      return "writeBool did not read back";
 
     // Erasing a section removes all of it and nothing else.
     ini.eraseSection(reqSection);

@@ -24,10 +24,12 @@ inline Finding checkPitchInput(const std::uint8_t* data, std::size_t size) {
   }
   auto stepped = stepOpenString(static_cast<PitchNumber>(a), b);
   if (stepped < kLowestOpenString || stepped > kHighestOpenString)
-    return "stepOpenString(" + std::to_string(a & 0xff) + ", " + std::to_string(b) + ") = " + std::to_string(stepped);
+    return "stepOpenString(" + std::to_string(a & 0xff) + ", " + std::to_string(b) +
+           ") = " + std::to_string(stepped);
 
   Tuning t;
-  for (std::size_t s = 0; s < t.pitches.size(); ++s) t.pitches[s] = static_cast<PitchNumber>(size > 8 + s ? data[8 + s] : 64);
+  for (std::size_t s = 0; s < t.pitches.size(); ++s)
+    t.pitches[s] = static_cast<PitchNumber>(size > 8 + s ? data[8 + s] : 64);
   auto text = tuningName(t, NoteNames{});
   if (t.isStandard() ? text != "Standard" : (text.empty() || text.back() != ' '))
     return "tuningName gave " + shown(text);

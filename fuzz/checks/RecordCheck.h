@@ -32,23 +32,23 @@ std::array<std::uint8_t, N> imageFrom(const std::uint8_t* data, std::size_t size
 
 // The image with every text length byte cut to its field's capacity.
 template <std::size_t N>
-std::array<std::uint8_t, N> withLengthsCut(std::array<std::uint8_t, N> img,
-                                           std::initializer_list<std::pair<std::size_t, std::uint8_t>> texts) {
+std::array<std::uint8_t, N> withLengthsCut(
+    std::array<std::uint8_t, N> img, std::initializer_list<std::pair<std::size_t, std::uint8_t>> texts) {
   for (auto [offset, capacity] : texts)
     if (img[offset] > capacity) img[offset] = capacity;
   return img;
 }
 
 template <typename Record, std::size_t N, typename Read>
-Finding roundTrip(const char* what, const std::array<std::uint8_t, N>& in, const std::array<std::uint8_t, N>& expected,
-                  Read read, Record& record) {
+Finding roundTrip(const char* what, const std::array<std::uint8_t, N>& in,
+                  const std::array<std::uint8_t, N>& expected, Read read, Record& record) {
   record = read(std::span<const std::uint8_t, N>(in));
   std::array<std::uint8_t, N> out{};
   writeRecord(record, std::span<std::uint8_t, N>(out));
   for (std::size_t i = 0; i < N; ++i)
     if (out[i] != expected[i])
-      return std::string(what) + ": byte " + std::to_string(i) + " read " + std::to_string(in[i]) + ", written " +
-             std::to_string(out[i]) + ", expected " + std::to_string(expected[i]);
+      return std::string(what) + ": byte " + std::to_string(i) + " read " + std::to_string(in[i]) +
+             ", written " + std::to_string(out[i]) + ", expected " + std::to_string(expected[i]);
   Record again = read(std::span<const std::uint8_t, N>(out));
   std::array<std::uint8_t, N> out2{};
   writeRecord(again, std::span<std::uint8_t, N>(out2));
@@ -87,9 +87,9 @@ inline Finding checkRecordInput(const std::uint8_t* data, std::size_t size) {
   // Conversions between pages.
   if (!(cellToChord(chordToCell(chord)) == chord)) return "chord -> print cell -> chord changed the chord";
   ScaleDiagram back = cellToScale(scaleToCell(scale));
-  if (!(back.name == scale.name) || !(back.tuningName == scale.tuningName) || !(back.formula == scale.formula) ||
-      back.tuning != scale.tuning || back.intervals != scale.intervals || back.root != scale.root ||
-      back.empty != scale.empty)
+  if (!(back.name == scale.name) || !(back.tuningName == scale.tuningName) ||
+      !(back.formula == scale.formula) || back.tuning != scale.tuning || back.intervals != scale.intervals ||
+      back.root != scale.root || back.empty != scale.empty)
     return "scale -> print cell -> scale changed the scale";
   ChordDiagram fromCell = cellToChord(cell);
   PrintCell viaChord = chordToCell(fromCell);

@@ -18,13 +18,15 @@ TEST(FuzzCorpus, EverySeedKeepsThePitchAndRecordInvariants) {
   ASSERT_FALSE(pitch.empty());
   ASSERT_GE(records.size(), 5u);
   for (const auto& f : pitch) EXPECT_EQ(fuzz::checkPitchInput(f.bytes.data(), f.bytes.size()), "") << f.name;
-  for (const auto& f : records) EXPECT_EQ(fuzz::checkRecordInput(f.bytes.data(), f.bytes.size()), "") << f.name;
+  for (const auto& f : records)
+    EXPECT_EQ(fuzz::checkRecordInput(f.bytes.data(), f.bytes.size()), "") << f.name;
 }
 
 TEST(FuzzCorpus, DamagedTextLengthsAreCutToTheirFields) {
   // The broken-lengths seed claims 255, 200 and 21 characters for fields of 15, 15 and 20.
   auto files = fuzz::corpusFiles(fs::path(STRUMLY_SOURCE_DIR) / "fuzz/corpus/records");
-  auto it = std::find_if(files.begin(), files.end(), [](const auto& f) { return f.name == "broken-lengths.bin"; });
+  auto it =
+      std::find_if(files.begin(), files.end(), [](const auto& f) { return f.name == "broken-lengths.bin"; });
   ASSERT_NE(it, files.end());
   ChordDiagram c = readChordDiagram(std::span<const std::uint8_t, ChordDiagram::kSize>(it->bytes.data(), 88));
   EXPECT_EQ(c.name.size(), 15u);

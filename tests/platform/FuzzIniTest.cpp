@@ -37,7 +37,8 @@ class IniScratch : public ::testing::Test {
 TEST_F(IniScratch, EverySeedOfTheFuzzCorpusKeepsTheStoreInvariants) {
   auto files = fuzz::corpusFiles(fs::path(STRUMLY_SOURCE_DIR) / "fuzz/corpus/ini");
   ASSERT_GE(files.size(), 5u);
-  for (const auto& f : files) EXPECT_EQ(fuzz::checkIniInput(f.bytes.data(), f.bytes.size(), path("Kv.ini")), "") << f.name;
+  for (const auto& f : files)
+    EXPECT_EQ(fuzz::checkIniInput(f.bytes.data(), f.bytes.size(), path("Kv.ini")), "") << f.name;
 }
 
 TEST_F(IniScratch, ALineBreakInAWrittenValueCannotForgeEntries) {
@@ -52,7 +53,8 @@ TEST_F(IniScratch, ALineBreakInAWrittenValueCannotForgeEntries) {
 
 TEST_F(IniScratch, EraseSectionRemovesEveryCopyOfARepeatedSection) {
   // A hand-edited file with [64] twice: after deleting user chord 64 no stale copy may resurface.
-  IniFile ini(write("Kv.ini", "[64]\nName=first\n[UserChords]\nNumber=3\n[64]\nName=stale\nI0=0\n[63]\nName=keep\n"));
+  IniFile ini(
+      write("Kv.ini", "[64]\nName=first\n[UserChords]\nNumber=3\n[64]\nName=stale\nI0=0\n[63]\nName=keep\n"));
   ini.eraseSection("64");
   EXPECT_FALSE(ini.sectionExists("64"));
   EXPECT_EQ(ini.readString("64", "Name", "NONAME"), "NONAME");

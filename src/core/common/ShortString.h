@@ -23,7 +23,10 @@ class ShortString {
     bytes_.fill(0);
     std::copy_n(text.begin(), length_, bytes_.begin());
   }
-  ShortString& operator=(std::string_view text) { assign(text); return *this; }
+  ShortString& operator=(std::string_view text) {
+    assign(text);
+    return *this;
+  }
 
   std::string_view view() const { return {bytes_.data(), length_}; }
   std::string str() const { return std::string(view()); }

@@ -10,13 +10,15 @@ namespace strumly {
 using PitchNumber = std::uint8_t;  // MIDI note number, 60 = "C4"
 using PitchClass = std::uint8_t;   // PitchNumber mod 12, 0 = C
 
-constexpr int kStringCount = 6;     // string 0 is the highest-sounding string
-constexpr int kFretCount = 22;      // frets 1..22 above the nut
+constexpr int kStringCount = 6;                 // string 0 is the highest-sounding string
+constexpr int kFretCount = 22;                  // frets 1..22 above the nut
 constexpr PitchNumber kLowestOpenString = 33;   // "A1"
 constexpr PitchNumber kHighestOpenString = 69;  // "A4"
 constexpr std::size_t kTuningNameCapacity = 15;
 
-constexpr PitchClass pitchClassOf(int pitch) { return static_cast<PitchClass>(((pitch % 12) + 12) % 12); }
+constexpr PitchClass pitchClassOf(int pitch) {
+  return static_cast<PitchClass>(((pitch % 12) + 12) % 12);
+}
 
 using Names12 = std::array<std::string_view, 12>;
 using Names37 = std::array<std::string_view, 37>;
@@ -26,13 +28,13 @@ inline constexpr Names12 kSharpNames = {"C", "C#", "D", "D#", "E", "F", "F#", "G
 
 // Names with octave for the open-string range 33..69, looked up by pitch - 33.
 inline constexpr Names37 kFlatNamesWithOctave = {
-    "A1", "Bb1", "B1", "C2", "Db2", "D2", "Eb2", "E2", "F2", "Gb2", "G2", "Ab2", "A2",
-    "Bb2", "B2", "C3", "Db3", "D3", "Eb3", "E3", "F3", "Gb3", "G3", "Ab3", "A3", "Bb3",
-    "B3", "C4", "Db4", "D4", "Eb4", "E4", "F4", "Gb4", "G4", "Ab4", "A4"};
+    "A1",  "Bb1", "B1",  "C2",  "Db2", "D2",  "Eb2", "E2",  "F2",  "Gb2", "G2",  "Ab2", "A2",
+    "Bb2", "B2",  "C3",  "Db3", "D3",  "Eb3", "E3",  "F3",  "Gb3", "G3",  "Ab3", "A3",  "Bb3",
+    "B3",  "C4",  "Db4", "D4",  "Eb4", "E4",  "F4",  "Gb4", "G4",  "Ab4", "A4"};
 inline constexpr Names37 kSharpNamesWithOctave = {
-    "A1", "A#1", "B1", "C2", "C#2", "D2", "D#2", "E2", "F2", "F#2", "G2", "G#2", "A2",
-    "A#2", "B2", "C3", "C#3", "D3", "D#3", "E3", "F3", "F#3", "G3", "G#3", "A3", "A#3",
-    "B3", "C4", "C#4", "D4", "D#4", "E4", "F4", "F#4", "G4", "G#4", "A4"};
+    "A1",  "A#1", "B1",  "C2",  "C#2", "D2",  "D#2", "E2",  "F2",  "F#2", "G2",  "G#2", "A2",
+    "A#2", "B2",  "C3",  "C#3", "D3",  "D#3", "E3",  "F3",  "F#3", "G3",  "G#3", "A3",  "A#3",
+    "B3",  "C4",  "C#4", "D4",  "D#4", "E4",  "F4",  "F#4", "G4",  "G#4", "A4"};
 
 enum class Spelling { Flats, Sharps };
 
@@ -47,7 +49,8 @@ struct NoteNames {
   // Open-string range only; pitches outside 33..69 are clamped to the ends of the table.
   std::string_view nameWithOctave(int pitch) const {
     // Clamp before subtracting: the pitch may come from a damaged file as any int.
-    int p = pitch < kLowestOpenString ? kLowestOpenString : (pitch > kHighestOpenString ? kHighestOpenString : pitch);
+    int p = pitch < kLowestOpenString ? kLowestOpenString
+                                      : (pitch > kHighestOpenString ? kHighestOpenString : pitch);
     return names37()[static_cast<std::size_t>(p - kLowestOpenString)];
   }
 };

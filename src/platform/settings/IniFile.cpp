@@ -138,7 +138,8 @@ bool IniFile::parseInteger(const std::string& raw, int& value) {
   return true;
 }
 
-std::string IniFile::readString(const std::string& section, const std::string& key, const std::string& def) const {
+std::string IniFile::readString(const std::string& section, const std::string& key,
+                                const std::string& def) const {
   auto lines = readLines(fileName_);
   auto span = findSection(lines, section);
   if (!span) return def;
