@@ -63,6 +63,12 @@ void copyToPage(PageImage& page, const QImage& diagram, PixelPoint at) {
   p.drawImage(at.x, at.y, diagram);
 }
 
+// A muted string keeps whatever fret was stored for it; its cross belongs above the nut.
+std::optional<int> markerRow(const StringFret& sf, int beginFret) {
+  if (sf.finger == kFingerMuted) return 0;
+  return chordMarkerRow(sf.fret, beginFret);
+}
+
 QRect toQRect(const PixelRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
 
 }  // namespace
@@ -87,7 +93,7 @@ QImage composeSmallChord(const ChordDiagram& chord, ChordMarkers markers, bool l
     p.setCompositionMode(QPainter::CompositionMode_Source);
     for (std::size_t s = 0; s < 6; ++s) {
       const StringFret& sf = chord.strings[s];
-      const std::optional<int> row = chordMarkerRow(sf.fret, chord.beginFret);
+      const std::optional<int> row = markerRow(sf, chord.beginFret);
       if (!row) continue;
       const int x = columns.small[s];
       const int y = kSmallRowTops[static_cast<std::size_t>(*row)];
@@ -159,7 +165,7 @@ QImage composeTinyChord(const ChordDiagram& chord, bool leftHanded, std::array<b
     p.drawImage(0, 0, art.tinyFret);
     for (std::size_t s = 0; s < 6; ++s) {
       const StringFret& sf = chord.strings[s];
-      const std::optional<int> row = chordMarkerRow(sf.fret, chord.beginFret);
+      const std::optional<int> row = markerRow(sf, chord.beginFret);
       if (!row) {
         if (unshown) (*unshown)[s] = true;
         continue;
