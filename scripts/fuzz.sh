@@ -37,7 +37,9 @@ SCRATCH_PARENT=/tmp
 SCRATCH=$(mktemp -d "$SCRATCH_PARENT/strumly-fuzz.XXXXXX")
 trap 'rm -rf "$SCRATCH"' EXIT
 export STRUMLY_FUZZ_TMPDIR=$SCRATCH
-export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
+# Allocation stacks and a big quarantine cost more than the readers themselves; replay a found
+# input without these options for full allocation stacks.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1:malloc_context_size=0:quarantine_size_mb=16}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 
 failed=()
