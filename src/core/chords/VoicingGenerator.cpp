@@ -68,20 +68,19 @@ std::vector<GroupOption> groupOptions(const Group& g, const FretPattern& frets) 
     for (int r = 0; r < m; ++r) {
       const bool flat = (mask >> r) & 1;
       if (flat && runs[r].size() < 2) useful = false;
-      if (flat && runs[r].size() > 3) useful = false;
       if (flat) {
         o.units.push_back(runs[r]);
-        o.cost += 1.0;
       } else {
         for (int s : runs[r]) o.units.push_back({s});
-        o.cost += 0.6 * static_cast<double>(runs[r].size() - 1);
       }
     }
     if (!useful) continue;
-    // Separate fingers at one fret reaching round a higher finger between them.
-    if (m > 1) {
+    o.cost = 0.3 * static_cast<double>(o.units.size() - 1);
+    // Separate fingers at one fret with higher-fretted strings between them: a few are the
+    // usual hold (the open D), many ask for a barre instead.
+    if (o.units.size() > 1) {
       for (int s = g.strings.back() + 1; s < g.strings.front(); ++s)
-        if (frets[s] > g.fret) o.cost += 1.5;
+        if (frets[s] > g.fret) o.cost += 0.3;
     }
     options.push_back(std::move(o));
   }
@@ -89,7 +88,9 @@ std::vector<GroupOption> groupOptions(const Group& g, const FretPattern& frets) 
     GroupOption o;
     o.units.push_back(g.strings);
     o.wholeIndexBarre = true;
-    o.cost = 0.4;
+    // A long barre is how the hand holds such a shape; over three strings separate fingers
+    // are the usual choice when there are enough of them.
+    o.cost = g.strings.front() - g.strings.back() + 1 >= 4 ? 0.4 : 1.4;
     options.push_back(std::move(o));
   }
   return options;
@@ -131,8 +132,15 @@ std::optional<std::array<std::uint8_t, kStringCount>> assignFingers(const FretPa
           const int lastFinger = start[i - 1] + static_cast<int>(choice[i - 1]->units.size()) - 1;
           if (groups[i].fret - groups[i - 1].fret > start[i] - lastFinger + 1) return;
         }
-        cost += std::abs(start[i] - (1 + groups[i].fret - lowFret));
-        cost += (o.units.size() == 1 && o.units[0].size() > 1 && start[i] == 1) ? 0.4 : o.cost;
+        cost += 0.5 * std::abs(start[i] - (1 + groups[i].fret - lowFret));
+        cost += o.cost;
+        if (!o.wholeIndexBarre) {
+          for (std::size_t u = 0; u < o.units.size(); ++u) {
+            const auto width = static_cast<double>(o.units[u].size());
+            if (width < 2) continue;
+            cost += start[i] + static_cast<int>(u) == 1 ? 0.2 + 0.3 * (width - 2) : 0.8;
+          }
+        }
       }
       if (cost < bestCost) {
         bestCost = cost;

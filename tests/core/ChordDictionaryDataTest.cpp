@@ -1,0 +1,136 @@
+// The shipped chord dictionary: it is exactly what the generator makes, and every one of its
+// 4,464 voicings keeps the playing rules. Failures name the chord and key.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/chords/ChordDictionary.h"
+#include "core/chords/ChordDictionaryWriter.h"
+#include "core/chords/VoicingRules.h"
+#include "core/chords/VoicingSeeds.h"
+#include "core/scales/ScaleDictionary.h"
+
+namespace strumly {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDataFolder = fs::path(STRUMLY_SOURCE_DIR) / "data";
+
+std::vector<std::uint8_t> readAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const std::vector<VoicingSet>& table() {
+  static const std::vector<VoicingSet> t = generateVoicingTable();
+  return t;
+}
+
+std::string chordLabel(int type, int key) {
+  return std::string(kFlatNames[key]) + " " + std::string(chordTypeDefinitions()[type].name);
+}
+
+// The chords whose notes cannot give four root-position voicings within the rules: the search
+// finds fewer than four shapes with the root in the bass.
+struct Exception {
+  int type;
+  int key;
+};
+constexpr Exception kFewRootShapes[] = {{51, 2}, {51, 8}, {54, 2}};  // D and Ab 13b5b9, D 7(b5b9)
+
+bool isDeclaredException(int type, int key) {
+  return std::any_of(std::begin(kFewRootShapes), std::end(kFewRootShapes),
+                     [&](const Exception& e) { return e.type == type && e.key == key; });
+}
+
+TEST(ChordDictionaryDataTest, ShippedFilesEqualTheGeneratorsOutput) {
+  EXPECT_EQ(readAll(kDataFolder / kChordTypeFileName), buildChordTypeFile());
+  EXPECT_EQ(readAll(kDataFolder / kScaleFileName), buildScaleFile());
+  for (const auto& f : kFamilies) {
+    EXPECT_EQ(readAll(kDataFolder / f.shapeFile1), buildShapeFile(table(), f.family, 1)) << f.shapeFile1;
+    EXPECT_EQ(readAll(kDataFolder / f.shapeFile2), buildShapeFile(table(), f.family, 2)) << f.shapeFile2;
+  }
+}
+
+TEST(ChordDictionaryDataTest, EveryShippedVoicingKeepsThePlayingRules) {
+  std::map<VoicingRule, int> broken;
+  int voicings = 0;
+  for (int t = 0; t < kChordTypeCount; ++t) {
+    const FamilyType ft = familyTypeOf(t);
+    for (int k = 0; k < kKeyCount; ++k) {
+      const auto diagrams = LoadChordVoicings(kDataFolder, ft.family, ft.type, static_cast<PitchClass>(k));
+      std::array<VoicingRecord, kVoicingsPerChord> set;
+      for (int v = 0; v < kVoicingsPerChord; ++v) {
+        set[v].beginFret = diagrams[v].beginFret;
+        set[v].strings = diagrams[v].strings;
+        ++voicings;
+        for (auto rule : checkVoicing(set[v], chordTypeDefinitions()[t], static_cast<PitchClass>(k))) {
+          ++broken[rule];
+          ADD_FAILURE() << chordLabel(t, k) << " voicing " << v + 1 << ": " << ruleName(rule);
+        }
+      }
+      for (auto rule : checkVoicingSet(set, static_cast<PitchClass>(k))) {
+        if (rule == VoicingRule::TooFewRootBass && isDeclaredException(t, k)) continue;
+        ++broken[rule];
+        ADD_FAILURE() << chordLabel(t, k) << ": " << ruleName(rule);
+      }
+    }
+  }
+  EXPECT_EQ(voicings, 4464);
+  EXPECT_TRUE(broken.empty());
+}
+
+TEST(ChordDictionaryDataTest, DeclaredExceptionsReallyLackRootPositionShapes) {
+  for (const auto& e : kFewRootShapes) {
+    const auto candidates = voicingCandidates(e.type, static_cast<PitchClass>(e.key));
+    const auto rooted = std::count_if(candidates.begin(), candidates.end(), [](const auto& c) { return c.rootBass; });
+    EXPECT_LT(rooted, 4) << chordLabel(e.type, e.key);
+    // ...and the shipped set uses every one of them.
+    const auto& set = table()[static_cast<std::size_t>(e.type * kKeyCount + e.key)];
+    EXPECT_EQ(std::count_if(set.begin(), set.end(), [&](const auto& v) { return hasRootInBass(v, e.key); }), rooted);
+  }
+}
+
+bool matches(const VoicingRecord& v, const FretPattern& frets) {
+  for (int s = 0; s < kStringCount; ++s)
+    if ((v.sounds(s) ? v.strings[s].fret : -1) != frets[s]) return false;
+  return true;
+}
+
+bool contains(const VoicingSet& set, const FretPattern& frets) {
+  return std::any_of(set.begin(), set.end(), [&](const VoicingRecord& v) { return matches(v, frets); });
+}
+
+TEST(ChordDictionaryDataTest, TheShapesEveryGuitaristKnowsAreThere) {
+  struct Known {
+    int type;
+    int key;
+    const char* shape;
+  };
+  const Known open[] = {{0, 0, "x32010"},  {0, 9, "x02220"},  {0, 7, "320003"},  {0, 4, "022100"},
+                        {0, 2, "xx0232"},  {19, 9, "x02210"}, {19, 4, "022000"}, {19, 2, "xx0231"},
+                        {36, 9, "x02020"}, {36, 4, "020100"}, {36, 2, "xx0212"}, {20, 9, "x02010"}};
+  for (const auto& k : open) {
+    const auto& set = table()[static_cast<std::size_t>(k.type * kKeyCount + k.key)];
+    EXPECT_TRUE(contains(set, parseShape(k.shape))) << chordLabel(k.type, k.key) << " " << k.shape;
+    EXPECT_TRUE(matches(set[0], parseShape(k.shape))) << chordLabel(k.type, k.key) << ": the open shape comes first";
+  }
+  // E-form and A-form barre chords, major and minor, in every key where they sit below fret 13.
+  for (int k = 0; k < kKeyCount; ++k) {
+    for (const int type : {0, 19}) {
+      const auto& set = table()[static_cast<std::size_t>(type * kKeyCount + k)];
+      const int e = pitchClassOf(k - 40), a = pitchClassOf(k - 45);
+      const FretPattern eForm = type == 0 ? FretPattern{e, e, e + 1, e + 2, e + 2, e}
+                                          : FretPattern{e, e, e, e + 2, e + 2, e};
+      const FretPattern aForm = type == 0 ? FretPattern{a, a + 2, a + 2, a + 2, a, -1}
+                                          : FretPattern{a, a + 1, a + 2, a + 2, a, -1};
+      EXPECT_TRUE(contains(set, eForm)) << chordLabel(type, k) << " E form at " << e;
+      EXPECT_TRUE(contains(set, aForm)) << chordLabel(type, k) << " A form at " << a;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace strumly
