@@ -1,0 +1,225 @@
+#include "gui/chords/ChordsPage.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/chords/ChordDictionary.h"
+#include "core/chords/ChordName.h"
+#include "core/chords/RecordConversions.h"
+#include "gui/app/NoteSpelling.h"
+#include "gui/chords/ChordMenus.h"
+#include "gui/chords/DiagramPainter.h"
+#include "gui/common/DialogService.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageSwitcher.h"
+#include "gui/common/RecordText.h"
+
+namespace strumly::gui {
+namespace {
+
+constexpr int kSetPitch = 150;
+constexpr int kHeadingX = 20;
+constexpr int kHeadingY = 16;
+
+}  // namespace
+
+ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher, DialogService& dialogs,
+                       NoteSpelling& spelling, std::filesystem::path programFolder, QWidget* parent)
+    : QWidget(parent),
+      holders_(holders),
+      model_(holders),
+      menus_(menus),
+      switcher_(switcher),
+      dialogs_(dialogs),
+      spelling_(spelling),
+      programFolder_(std::move(programFolder)),
+      scrollChordPage_(new QScrollArea(this)),
+      imgChordPage_(new PageImage(QSize(kChordPageWidth, kDiagramPageHeight))),
+      popmenuChords_(new QMenu(this)) {
+  setObjectName("pageChords");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  scrollChordPage_->setObjectName("scrollChordPage");
+  imgChordPage_->setObjectName("imgChordPage");
+  imgChordPage_->setCanvasFont(pageFont(8));
+  scrollChordPage_->setWidget(imgChordPage_);
+  scrollChordPage_->setBackgroundRole(QPalette::Base);
+  layout->addWidget(scrollChordPage_);
+
+  popmenuChords_->setObjectName("popmenuChords");
+  const auto addItem = [this](const char* name, const char* caption, void (ChordsPage::*handler)()) {
+    QAction* action = popmenuChords_->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  addItem("pmenu1PlayChord", "Play Chord", &ChordsPage::pmenu1PlayChordClick);
+  addItem("pmenu1SendtoDesign", "Send to Chord Design", &ChordsPage::pmenu1SendtoDesignClick);
+  addItem("pmenu1SendtoPlay", "Send to PlayPage", &ChordsPage::pmenu1SendtoPlayClick);
+  addItem("pmenu1SendtoPrint", "Send to Print Page", &ChordsPage::pmenu1SendtoPrintClick);
+  addItem("menu1Arpeggio", "Show Arpeggio", &ChordsPage::menu1ArpeggioClick);
+
+  connect(imgChordPage_, &PageImage::mousePressed, this,
+          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+            imgChordPageMouseDown(button, x, y);
+          });
+  connect(imgChordPage_, &PageImage::mouseMoved, this, [this] {
+    if (hooks_.clearPointerReadouts) hooks_.clearPointerReadouts();
+  });
+  if (QPushButton* show = menus_.readouts().btnShowChords) {
+    connect(show, &QPushButton::clicked, this, &ChordsPage::btnShowChordsClick);
+  }
+}
+
+void ChordsPage::btnShowChordsClick() {
+  const ChordMenus::Readouts& readouts = menus_.readouts();
+  if (!readouts.editChordRoot || readouts.editChordRoot->text().isEmpty() || busy()) return;
+  if (menus_.scaleChosen()) {
+    if (hooks_.showScale) hooks_.showScale();
+    return;
+  }
+  if (model_.isFull()) {
+    dialogs_.notice(this, "Maximum is 5 sets of chords. Clear the Chord page.");
+    return;
+  }
+  menus_.chooseMajorWhenUnnamed();
+  const MenuChoice choice = menus_.choice();
+  const PitchClass key = menus_.key().value_or(0);
+
+  ChordsPageModel::Voicings voicings;
+  try {
+    voicings = LoadChordVoicings(programFolder_, choice.family, choice.number, key);
+  } catch (const DictionaryError& error) {
+    // Missing shape files have their own notice; any other read failure abandons the set too.
+    dialogs_.notice(this, QString::fromStdString(error.what()));
+    return;
+  }
+
+  switcher_.activate(Page::Chords);
+  std::optional<int> set = model_.addSet(voicings);
+  if (!set) return;
+  const ChordDiagram& first = holders_.chordAt(0, *set);
+  const QString heading = QString::fromStdString(chordSetHeading(
+      readouts.editChordRoot->text().toStdString(), readouts.editChordName->text().toStdString(),
+      first.intervals, key, first.formula.view(), spelling_.names()));
+  drawSet(*set, static_cast<int>(ChordMarkers::Shapes), heading);
+  scrollChordPage_->verticalScrollBar()->setValue(kSetPitch * *set);
+  moveSelection(*imgChordPage_, DiagramPage::Chords, GridCell{0, *set});
+  imgChordPage_->refresh();
+  redrawFretboard(model_.chordPageChord());
+  returnFocus();
+}
+
+void ChordsPage::drawSet(int set, int markers, const QString& heading) {
+  for (int column = 0; column < ChordsPageModel::kDiagrams; ++column) {
+    drawSmallChord(holders_.chordAt(column, set), *imgChordPage_, DiagramPage::Chords, set, column,
+                   static_cast<ChordMarkers>(markers), leftHanded());
+  }
+  drawTextAt(imgChordPage_->image(), imgChordPage_->canvasFont(), kHeadingX, kSetPitch * set + kHeadingY, heading);
+}
+
+void ChordsPage::imgChordPageMouseDown(Qt::MouseButton button, int x, int y) {
+  popupArmed_ = false;
+  if (busy()) return;
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  ChordsPagePress press = model_.press(x, y, button == Qt::RightButton ? PressButton::Right : PressButton::Left);
+  popupArmed_ = press.armPopup;
+  if (!press.armPopup) return;
+  if (button == Qt::RightButton) {
+    popmenuChords_->popup(QCursor::pos());
+    return;
+  }
+  applySelection(press);
+}
+
+void ChordsPage::applySelection(const ChordsPagePress& moved) {
+  if (!moved.newSelection) return;
+  moveSelection(*imgChordPage_, DiagramPage::Chords, *moved.newSelection);
+  imgChordPage_->refresh();
+  redrawFretboard(model_.chordPageChord());
+}
+
+void ChordsPage::pmenu1PlayChordClick() {
+  std::optional<GridCell> target = model_.target();
+  if (!model_.targetDiagram()) return;
+  if (model_.selection() != target) applySelection(model_.select(*target));
+  if (hooks_.startPlayback) hooks_.startPlayback();
+}
+
+void ChordsPage::pmenu1SendtoDesignClick() {
+  std::optional<ChordDiagram> chord = model_.targetDiagram();
+  if (!chord) return;
+  holders_.heldChord = *chord;
+  switcher_.carryTo(Page::ChordDesign);
+}
+
+void ChordsPage::pmenu1SendtoPlayClick() {
+  std::optional<ChordDiagram> chord = model_.targetDiagram();
+  if (!chord) return;
+  holders_.heldChord = *chord;
+  switcher_.carryTo(Page::PlayPage);
+}
+
+void ChordsPage::pmenu1SendtoPrintClick() {
+  std::optional<ChordDiagram> chord = model_.targetDiagram();
+  if (!chord) return;
+  holders_.heldCell = chordToCell(*chord);
+  switcher_.carryTo(Page::Print);
+}
+
+void ChordsPage::menu1ArpeggioClick() {
+  std::optional<GridCell> target = model_.target();
+  if (!model_.targetDiagram()) return;
+  if (model_.selection() != target) applySelection(model_.select(*target));
+  if (hooks_.showArpeggio) hooks_.showArpeggio(model_.chordPageChord());
+}
+
+void ChordsPage::erase() {
+  clearPageImage(*imgChordPage_);
+  imgChordPage_->refresh();
+  if (hooks_.clearFretboard) hooks_.clearFretboard();
+  model_.erase();
+  scrollChordPage_->verticalScrollBar()->setValue(0);
+  fileName_.clear();
+  switcher_.setWindowCaption("Strumly!");
+}
+
+void ChordsPage::redrawPage() {
+  clearPageImage(*imgChordPage_);
+  if (!model_.chordPageChord().isEmpty()) {
+    model_.recount();
+    for (int set = 0; set < model_.setCount(); ++set) {
+      drawSet(set, static_cast<int>(ChordMarkers::Plain),
+              QString::fromStdString(model_.redrawHeading(set, spelling_.names())));
+    }
+    if (std::optional<GridCell> selected = model_.selection()) {
+      moveSelection(*imgChordPage_, DiagramPage::Chords, *selected);
+    }
+  }
+  imgChordPage_->refresh();
+}
+
+void ChordsPage::selectNextDiagram() {
+  imgChordPage_->unsetCursor();
+  std::optional<GridCell> next = model_.nextDiagram();
+  if (!next) return;
+  if (next->column == 0) scrollChordPage_->verticalScrollBar()->setValue(kSetPitch * next->row);
+  applySelection(model_.select(*next));
+}
+
+void ChordsPage::showOnFretboard() { redrawFretboard(model_.chordPageChord()); }
+
+void ChordsPage::redrawFretboard(const ChordDiagram& chord) {
+  if (hooks_.redrawFretboard) hooks_.redrawFretboard(chord);
+}
+
+void ChordsPage::returnFocus() {
+  if (hooks_.returnFocus) hooks_.returnFocus();
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,63 @@
+#include "gui/common/WindowKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace strumly::gui {
+
+WindowKeys::WindowKeys(QWidget* window, QWidget* strumSpeed, QObject* parent)
+    : QObject(parent), window_(window), strumSpeed_(strumSpeed) {}
+
+PreviewKey WindowKeys::previewKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Space: return PreviewKey::Space;
+    case Qt::Key_Right: return PreviewKey::Right;
+    case Qt::Key_Left: return PreviewKey::Left;
+    case Qt::Key_1: return PreviewKey::Digit1;  // the keypad sends the same keys
+    case Qt::Key_2: return PreviewKey::Digit2;
+    case Qt::Key_3: return PreviewKey::Digit3;
+    case Qt::Key_4: return PreviewKey::Digit4;
+    case Qt::Key_P: return PreviewKey::P;
+    default: return PreviewKey::Other;
+  }
+}
+
+bool WindowKeys::FormKeyDown(int key) {
+  KeyState state = hooks_.state ? hooks_.state() : KeyState{};
+  KeyDecision decision = decideKey(previewKeyOf(key), state);
+  switch (decision.action) {
+    case KeyAction::StartPlay:
+      if (hooks_.startPlay) hooks_.startPlay();
+      break;
+    case KeyAction::Stop:
+      if (hooks_.stop) hooks_.stop();
+      break;
+    case KeyAction::StepForward:
+      if (hooks_.step) hooks_.step(+1);
+      break;
+    case KeyAction::StepBackward:
+      if (hooks_.step) hooks_.step(-1);
+      break;
+    case KeyAction::None: break;
+  }
+  if (decision.focusStrumSpeed && strumSpeed_) strumSpeed_->setFocus();
+  if (decision.finger && hooks_.pressFinger) hooks_.pressFinger(*decision.finger);
+  return decision.consumed();
+}
+
+void WindowKeys::install() { qApp->installEventFilter(this); }
+
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || !window_ || widget->window() != window_) return false;
+  for (const auto& typing : typing_) {
+    if (typing && typing == widget) return false;
+  }
+  auto* keyEvent = static_cast<QKeyEvent*>(event);
+  if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;  // menu shortcuts
+  return FormKeyDown(keyEvent->key());
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,377 @@
+// The Chords page driven as the user drives it: key and chord menus, "Show Chords", presses on
+// the page image and the popup commands, against dictionary files written by the test itself
+// so that every diagram tells which record it came from.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include "core/chords/ChordTypes.h"
+#include "gui/app/NoteSpelling.h"
+#include "gui/chords/ChordMenus.h"
+#include "gui/chords/ChordsPage.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageSwitcher.h"
+#include "gui/common/ScriptedDialogService.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+// Shape record r of part p: byte 0 and the fret of string 0 spell r, the finger of string 1 the part.
+QByteArray shapeFile(int records, int part) {
+  QByteArray bytes;
+  for (int r = 0; r < records; ++r) {
+    bytes.append(char(r & 0xFF));
+    bytes.append(char(r >> 8)).append(char(1));
+    bytes.append(char(3)).append(char(part));
+    for (int s = 2; s < 5; ++s) bytes.append(char(2)).append(char(2));
+    bytes.append(char(0)).append(char(kFingerMuted));
+  }
+  return bytes;
+}
+
+// Type record i: name "t<i>", formula "f<i>  ", intervals 0 4 7 except minor 7 (index 20).
+QByteArray typeFile() {
+  QByteArray bytes;
+  for (int i = 0; i < kChordTypeCount; ++i) {
+    QByteArray intervals = i == 20 ? QByteArray("\x00\x03\x07\x0a\xff\xff\xff", 7)
+                                   : QByteArray("\x00\x04\x07\xff\xff\xff\xff", 7);
+    QByteArray name = "t" + QByteArray::number(i);
+    QByteArray formula = "f" + QByteArray::number(i) + "  ";
+    bytes.append(intervals);
+    bytes.append(char(name.size())).append(name.leftJustified(15, '\0'));
+    bytes.append(char(formula.size())).append(formula.leftJustified(20, '\0'));
+  }
+  return bytes;
+}
+
+int recordOf(const ChordDiagram& d) { return d.beginFret | (d.strings[0].fret << 8); }
+
+QAction* itemNamed(QMenu* menu, const QString& caption) {
+  for (QAction* a : menu->actions()) {
+    if (a->menu()) {
+      if (QAction* inner = itemNamed(a->menu(), caption)) return inner;
+    } else if (a->text() == caption) {
+      return a;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+class TestChordsPage : public QObject {
+  Q_OBJECT
+
+  struct Rig {
+    QTemporaryDir dir;
+    QWidget window;
+    QMenu major, minor, dominant, scale;
+    QList<QAction*> keys;
+    QLineEdit root, name;
+    QPushButton show{"Show Chords"};
+    QLabel nameLabel{"Chord Name"};
+    QTabWidget tabs;
+    QWidget designTab, playTab;
+    QWidget designImage{&designTab}, playImage{&playTab};
+    NoteSpelling spelling;
+    ScriptedDialogService dialogs;
+    PageHolders holders;
+    std::unique_ptr<ChordMenus> menus;
+    std::unique_ptr<PageSwitcher> switcher;
+    std::unique_ptr<ChordsPage> page;
+    QList<ChordDiagram> shown;
+    bool busy = false;
+    bool tuningLocked = false;
+    int arpeggios = 0;
+    int plays = 0;
+    int scales = 0;
+
+    Rig() {
+      writeData();
+      for (QMenu* m : {&major, &minor, &dominant, &scale}) m->addMenu("More...");
+      for (int k = 0; k < 12; ++k) keys << new QAction(&window);
+      menus = std::make_unique<ChordMenus>(ChordMenus::Menus{keys, &major, &minor, &dominant, &scale},
+                                           ChordMenus::Readouts{&root, &name, &show, &nameLabel}, spelling);
+      switcher = std::make_unique<PageSwitcher>(&tabs, &window);
+      page = std::make_unique<ChordsPage>(holders, *menus, *switcher, dialogs, spelling,
+                                          std::filesystem::path(dir.path().toStdString()));
+      tabs.addTab(page.get(), "Chords");
+      tabs.addTab(&designTab, "Chord Design");
+      tabs.addTab(&playTab, "PlayPage");
+      switcher->setPage(Page::Chords, {page.get(), page->imgChordPage(), [this] { return page->scrollChordPage(); },
+                                       [this] { return page->fileName(); }, [this] { page->showOnFretboard(); }});
+      switcher->setPage(Page::ChordDesign, {&designTab, &designImage, {}, {}, {}});
+      switcher->setPage(Page::PlayPage, {&playTab, &playImage, {}, {}, {}});
+      switcher->setBusyCheck([this] { return busy; });
+      switcher->setTuningLock([this](bool locked) { tuningLocked = locked; });
+      ChordsPage::Hooks hooks;
+      hooks.isPlayingOrBusy = [this] { return busy; };
+      hooks.redrawFretboard = [this](const ChordDiagram& c) { shown << c; };
+      hooks.clearFretboard = [this] { shown << ChordDiagram{}; };
+      hooks.showArpeggio = [this](const ChordDiagram&) { ++arpeggios; };
+      hooks.startPlayback = [this] { ++plays; };
+      hooks.showScale = [this] { ++scales; };
+      page->setHooks(hooks);
+    }
+    ~Rig() {
+      // The page leaves the page control as it is destroyed; nothing may answer that change.
+      switcher.reset();
+    }
+    void writeData() {
+      const auto write = [this](const char* file, const QByteArray& bytes) {
+        QFile f(dir.filePath(file));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+      };
+      for (const auto& info : kFamilies) {
+        write(info.shapeFile1.data(), shapeFile(info.recordsPerFile(), 1));
+        write(info.shapeFile2.data(), shapeFile(info.recordsPerFile(), 2));
+      }
+      write("kvcd3.dat", typeFile());
+    }
+    void pick(PitchClass key, QMenu* menu = nullptr, const QString& caption = {}) {
+      keys[key]->trigger();
+      if (menu) itemNamed(menu, caption)->trigger();
+    }
+    void press(Qt::MouseButton button, int column, int row) {
+      page->imgChordPageMouseDown(button, 20 + 120 * column + 40, 30 + 150 * row + 50);
+    }
+  };
+
+ private Q_SLOTS:
+  void showChordsWithNoTypeChosenAddsMajorOfTheKey() {
+    Rig rig;
+    rig.tabs.setCurrentWidget(&rig.designTab);
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.page->model().setCount(), 0);  // no key chosen yet: nothing happens
+
+    rig.pick(4);
+    QCOMPARE(rig.root.text(), QString("E"));
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.name.text(), QString("major"));
+    QCOMPARE(rig.page->model().setCount(), 1);
+    QCOMPARE(rig.tabs.currentWidget(), rig.page.get());
+    QVERIFY(rig.tuningLocked);
+    // Voicings 1..3 from the "1" file, 4..6 from the "2" file, records 4 x 57 .. + 2.
+    for (int d = 0; d < 6; ++d) {
+      const ChordDiagram& c = rig.holders.chordAt(d, 0);
+      QCOMPARE(recordOf(c), 4 * 57 + d % 3);
+      QCOMPARE(int(c.strings[1].finger), d < 3 ? 1 : 2);
+      QCOMPARE(int(c.root), 4);
+      QCOMPARE(c.name.str(), std::string("t0"));
+    }
+    QVERIFY(!rig.shown.isEmpty());
+    QCOMPARE(rig.shown.last(), rig.holders.chordAt(0, 0));
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
+    QCOMPARE(rig.page->imgChordPage()->selectionFrame(), selectionFrame(DiagramPage::Chords, {0, 0}));
+  }
+
+  void chosenMinorSeventhAndHeadingArea() {
+    Rig rig;
+    rig.pick(4, &rig.minor, "m7");
+    QCOMPARE(rig.name.text(), QString("m7"));
+    const QImage before = rig.page->imgChordPage()->image().copy();
+    rig.page->btnShowChordsClick();
+    const ChordDiagram& first = rig.holders.chordAt(0, 0);
+    QCOMPARE(recordOf(first), 4 * 51 + 1 * 3);
+    QCOMPARE(first.name.str(), std::string("t20"));
+    // The heading line above the set and the six diagrams were drawn.
+    const QImage& after = rig.page->imgChordPage()->image();
+    QVERIFY(after.copy(20, 16, 300, 12) != before.copy(20, 16, 300, 12));
+    for (int d = 0; d < 6; ++d) QVERIFY(after.copy(20 + 120 * d, 30, 105, 120) != before.copy(20 + 120 * d, 30, 105, 120));
+  }
+
+  void fiveSetsAtMostAndTheSixthChangesNothing() {
+    Rig rig;
+    rig.pick(0);
+    for (int i = 0; i < 5; ++i) rig.page->btnShowChordsClick();
+    QCOMPARE(rig.page->model().setCount(), 5);
+    QVERIFY(rig.dialogs.notices.isEmpty());
+    const QImage before = rig.page->imgChordPage()->image().copy();
+    const int shownBefore = rig.shown.size();
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.dialogs.notices, QStringList{"Maximum is 5 sets of chords. Clear the Chord page."});
+    QCOMPARE(rig.page->model().setCount(), 5);
+    QCOMPARE(rig.shown.size(), shownBefore);
+    QCOMPARE(rig.page->imgChordPage()->image(), before);
+  }
+
+  void rightPressMovesOnlyTheTarget() {
+    Rig rig;
+    rig.pick(2);
+    rig.page->btnShowChordsClick();
+    rig.page->btnShowChordsClick();
+    const int shownBefore = rig.shown.size();
+    rig.press(Qt::RightButton, 3, 0);
+    rig.page->popmenuChords()->hide();
+    QVERIFY(rig.page->popupArmed());
+    QCOMPARE(rig.page->model().target(), (GridCell{3, 0}));
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 1}));
+    QCOMPARE(rig.shown.size(), shownBefore);
+
+    rig.press(Qt::LeftButton, 3, 0);
+    QCOMPARE(rig.page->model().selection(), (GridCell{3, 0}));
+    QCOMPARE(rig.shown.last(), rig.holders.chordAt(3, 0));
+    QCOMPARE(rig.holders.chordPageChord, rig.holders.chordAt(3, 0));
+  }
+
+  void pressBelowTheLastSetArmsNothing() {
+    Rig rig;
+    rig.pick(2);
+    rig.page->btnShowChordsClick();
+    const int shownBefore = rig.shown.size();
+    rig.press(Qt::LeftButton, 1, 2);
+    QVERIFY(!rig.page->popupArmed());
+    QCOMPARE(rig.page->model().target(), (GridCell{1, 2}));
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
+    QCOMPARE(rig.shown.size(), shownBefore);
+    // Popup commands have nothing to act on there.
+    rig.page->pmenu1SendtoDesignClick();
+    QVERIFY(rig.holders.heldChord.isEmpty());
+  }
+
+  void missingChordFilesChangeNothing() {
+    Rig rig;
+    rig.pick(9, &rig.dominant, "7");
+    QVERIFY(QFile::remove(rig.dir.filePath("kvdo2.dat")));
+    rig.tabs.setCurrentWidget(&rig.designTab);
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.dialogs.notices, QStringList{"Could Not Find Chord Data Files."});
+    QCOMPARE(rig.page->model().setCount(), 0);
+    QCOMPARE(rig.tabs.currentWidget(), &rig.designTab);
+    QVERIFY(rig.shown.isEmpty());
+    // Other families still work.
+    itemNamed(&rig.major, "maj7")->trigger();
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.page->model().setCount(), 1);
+  }
+
+  void busyIgnoresShowAndPressesAndPageChanges() {
+    Rig rig;
+    rig.pick(0);
+    rig.busy = true;
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.page->model().setCount(), 0);
+    rig.busy = false;
+    rig.page->btnShowChordsClick();
+    rig.busy = true;
+    rig.press(Qt::LeftButton, 4, 0);
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
+    rig.tabs.setCurrentWidget(&rig.playTab);
+    QCOMPARE(rig.tabs.currentWidget(), rig.page.get());
+  }
+
+  void sendCommandsCarryTheTargetWithThePlacementCursor() {
+    Rig rig;
+    rig.pick(7);
+    rig.page->btnShowChordsClick();
+    rig.press(Qt::RightButton, 5, 0);
+    rig.page->popmenuChords()->hide();
+    rig.page->pmenu1SendtoDesignClick();
+    QCOMPARE(rig.holders.heldChord, rig.holders.chordAt(5, 0));
+    QCOMPARE(rig.tabs.currentWidget(), &rig.designTab);
+    QVERIFY(rig.designImage.testAttribute(Qt::WA_SetCursor));
+    QVERIFY(!rig.playImage.testAttribute(Qt::WA_SetCursor));
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
+
+    rig.page->pmenu1SendtoPlayClick();
+    QCOMPARE(rig.tabs.currentWidget(), &rig.playTab);
+    QVERIFY(rig.playImage.testAttribute(Qt::WA_SetCursor));
+    QVERIFY(!rig.designImage.testAttribute(Qt::WA_SetCursor));  // entering a page drops the carried diagram
+
+    // Back on the Chords page the fretboard shows its selected diagram again.
+    rig.tabs.setCurrentWidget(rig.page.get());
+    QCOMPARE(rig.shown.last(), rig.holders.chordAt(0, 0));
+    QCOMPARE(rig.window.windowTitle(), QString("Strumly!   "));
+  }
+
+  void playAndArpeggioSelectTheTargetFirst() {
+    Rig rig;
+    rig.pick(0);
+    rig.page->btnShowChordsClick();
+    rig.press(Qt::RightButton, 2, 0);
+    rig.page->popmenuChords()->hide();
+    rig.page->pmenu1PlayChordClick();
+    QCOMPARE(rig.plays, 1);
+    QCOMPARE(rig.page->model().selection(), (GridCell{2, 0}));
+    rig.press(Qt::RightButton, 4, 0);
+    rig.page->popmenuChords()->hide();
+    rig.page->menu1ArpeggioClick();
+    QCOMPARE(rig.arpeggios, 1);
+    QCOMPARE(rig.holders.chordPageChord, rig.holders.chordAt(4, 0));
+  }
+
+  void eraseClearsPageFretboardAndCaption() {
+    Rig rig;
+    rig.pick(0);
+    rig.page->btnShowChordsClick();
+    rig.page->setFileName("song.cpf");
+    rig.page->erase();
+    QCOMPARE(rig.page->model().setCount(), 0);
+    QVERIFY(rig.holders.chordPageChord.isEmpty());
+    QVERIFY(rig.shown.last().isEmpty());
+    QCOMPARE(rig.window.windowTitle(), QString("Strumly!"));
+    QVERIFY(rig.page->fileName().isEmpty());
+    QImage white(rig.page->imgChordPage()->image().size(), rig.page->imgChordPage()->image().format());
+    white.fill(Qt::white);
+    QCOMPARE(rig.page->imgChordPage()->image(), white);
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.page->model().setCount(), 1);
+  }
+
+  void scaleChoiceTurnsTheButtonIntoShowScale() {
+    Rig rig;
+    rig.pick(0, &rig.scale, "Dorian (Minor)");
+    QCOMPARE(rig.show.text(), QString("Show Scale"));
+    QCOMPARE(rig.nameLabel.text(), QString("Scale Name"));
+    QVERIFY(rig.menus->scaleChosen());
+    QCOMPARE(rig.menus->choice().number, 1);
+    rig.page->btnShowChordsClick();
+    QCOMPARE(rig.scales, 1);
+    QCOMPARE(rig.page->model().setCount(), 0);
+    itemNamed(&rig.scale, "Enigmatic")->trigger();
+    QCOMPARE(rig.menus->choice().number, 23);
+    itemNamed(&rig.major, "6")->trigger();
+    QCOMPARE(rig.show.text(), QString("Show Chords"));
+    QCOMPARE(rig.nameLabel.text(), QString("Chord Name"));
+  }
+
+  void keyReadoutFollowsTheSpelling() {
+    Rig rig;
+    rig.spelling.toggle();
+    QVERIFY(rig.root.text().isEmpty());  // nothing chosen yet stays empty
+    rig.pick(6);
+    QCOMPARE(rig.root.text(), QString("F#"));
+    rig.spelling.toggle();
+    QCOMPARE(rig.root.text(), QString("Gb"));
+  }
+
+  void wheelScrollsTheActivePageByWholeNotches() {
+    Rig rig;
+    rig.window.resize(600, 300);
+    rig.page->scrollChordPage()->resize(600, 300);
+    rig.switcher->wheel(-60);
+    QCOMPARE(rig.page->scrollChordPage()->verticalScrollBar()->value(), 0);
+    rig.switcher->wheel(-60);
+    const int oneNotch = rig.page->scrollChordPage()->verticalScrollBar()->value();
+    QVERIFY(oneNotch > 0);
+    rig.switcher->wheel(-120);
+    QCOMPARE(rig.page->scrollChordPage()->verticalScrollBar()->value(), 2 * oneNotch);
+    rig.switcher->wheel(240);
+    QCOMPARE(rig.page->scrollChordPage()->verticalScrollBar()->value(), 0);
+  }
+};
+
+QTEST_MAIN(TestChordsPage)
+#include "tst_chordspage.moc"
