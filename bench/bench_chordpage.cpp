@@ -15,8 +15,8 @@ ChordDiagram barreChord(int beginFret) {
   ChordDiagram c = emptyDesignChord();
   c.name = "major";
   const int f = beginFret;
-  c.strings = {StringFret{std::uint8_t(f), 1}, {std::uint8_t(f), 1}, {std::uint8_t(f + 1), 2},
-               {std::uint8_t(f + 2), 4}, {std::uint8_t(f + 2), 3}, {std::uint8_t(f), 1}};
+  c.strings = {StringFret{std::uint8_t(f), 1}, {std::uint8_t(f), 1},     {std::uint8_t(f + 1), 2},
+               {std::uint8_t(f + 2), 4},       {std::uint8_t(f + 2), 3}, {std::uint8_t(f), 1}};
   c.beginFret = static_cast<std::uint8_t>(beginFret);
   return c;
 }

@@ -35,7 +35,8 @@ ChordDiagram sampleChord() {
   c.tuningName = "D A D G B E ";
   c.formula = "1 b3 b5 b7";
   c.tuning = {64, 59, 55, 50, 45, 38};
-  for (std::size_t s = 0; s < 6; ++s) c.strings[s] = {static_cast<std::uint8_t>(s + 3), static_cast<std::uint8_t>(s % 7)};
+  for (std::size_t s = 0; s < 6; ++s)
+    c.strings[s] = {static_cast<std::uint8_t>(s + 3), static_cast<std::uint8_t>(s % 7)};
   c.intervals = {0, 3, 6, 10, 255, 255, 255};
   c.pitches = {67, 63, 60, 56, 0, 46};
   c.beginFret = 3;

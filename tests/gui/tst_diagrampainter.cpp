@@ -28,7 +28,9 @@ QImage areaOf(const PageImage& page, int x, int y, int size) {
   return page.image().copy(x, y, size, size).convertToFormat(QImage::Format_RGB32);
 }
 
-bool isWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
+bool isWhite(QRgb c) {
+  return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255;
+}
 
 }  // namespace
 
@@ -134,14 +136,18 @@ class DiagramPainterTest : public QObject {
     QCOMPARE(areaOf(page, o.x + columns.small[1], o.y + kSmallRowTops[1], 10), cell("SMALMARK", 3, 10));
     // Span 5 from fret 1 shows four fret rows: nothing on row 5 (e string fret 5 = A is in C major).
     QCOMPARE(areaOf(page, o.x + columns.small[0], o.y + kSmallRowTops[5], 10),
-             picture("SMALFRET").convertToFormat(QImage::Format_RGB32).copy(columns.small[0], kSmallRowTops[5], 10, 10));
+             picture("SMALFRET")
+                 .convertToFormat(QImage::Format_RGB32)
+                 .copy(columns.small[0], kSmallRowTops[5], 10, 10));
 
     // Position 1 begins at fret 4: no open row, five fret rows; e string fret 5 (A) is a dot on row 2.
     drawScalePosition(scale, 1, page, DiagramPage::Scales, 0, 1, 5, false);
     const PixelPoint o1{140, 30};
     QCOMPARE(areaOf(page, o1.x + columns.small[0], o1.y + kSmallRowTops[2], 10), cell("SMALMARK", 0, 10));
     QCOMPARE(areaOf(page, o1.x + columns.small[0], o1.y + kSmallRowTops[0], 10),
-             picture("SMALFRET").convertToFormat(QImage::Format_RGB32).copy(columns.small[0], kSmallRowTops[0], 10, 10));
+             picture("SMALFRET")
+                 .convertToFormat(QImage::Format_RGB32)
+                 .copy(columns.small[0], kSmallRowTops[0], 10, 10));
   }
 
   void tinyChordOutOfRangeLineAndReadout() {
@@ -162,7 +168,8 @@ class DiagramPainterTest : public QObject {
     const QImage fret = picture("TINYFRET").convertToFormat(QImage::Format_RGB32);
     const QRect column(columns.tiny[2], kTinyRowTops[1], 5, 61 - kTinyRowTops[1]);
     QCOMPARE(page.image().copy(column.translated(152, kDesignDiagramTop)), fret.copy(column));
-    QCOMPARE(areaOf(page, 152 + columns.tiny[1], kDesignDiagramTop + kTinyRowTops[1], 5), cell("TINYMARK", 0, 5));
+    QCOMPARE(areaOf(page, 152 + columns.tiny[1], kDesignDiagramTop + kTinyRowTops[1], 5),
+             cell("TINYMARK", 0, 5));
     // The slot is selected.
     QCOMPARE(page.selectionFrame(), designSelectionFrame(2));
     QCOMPARE(page.image().pixel(152, 0), qRgb(255, 0, 0));
@@ -187,6 +194,23 @@ class DiagramPainterTest : public QObject {
     clearPageImage(page);
     QVERIFY(isWhite(page.image().pixel(140, 181)));
     QVERIFY(page.selectionFrame().isNull());
+  }
+
+  void pageImageReportsPressesInImagePixels() {
+    PageImage page(QSize(kDesignImageWidth, kDesignImageHeight));
+    QCOMPARE(page.size(), QSize(kDesignImageWidth, kDesignImageHeight));
+    QSignalSpy pressed(&page, &PageImage::mousePressed);
+    QTest::mousePress(&page, Qt::RightButton, Qt::ShiftModifier, QPoint(160, 37));
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed[0][0].value<Qt::MouseButton>(), Qt::RightButton);
+    QCOMPARE(pressed[0][2].toInt(), 160);
+    QCOMPARE(pressed[0][3].toInt(), 37);
+    // A taller picture keeps what was drawn and adds white below.
+    page.image().setPixel(3, 3, qRgb(1, 2, 3));
+    page.resizeImage(QSize(kDesignImageWidth, 300));
+    QCOMPARE(page.image().pixel(3, 3), qRgb(1, 2, 3));
+    QVERIFY(isWhite(page.image().pixel(3, 299)));
+    QCOMPARE(page.height(), 300);
   }
 
   void headingTexts() {

@@ -111,9 +111,9 @@ QImage handCursor() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath hand;
-  hand.addRoundedRect(QRectF(9.5, 1.5, 4, 14), 2, 2);        // index finger
-  hand.addRoundedRect(QRectF(13.5, 8.5, 4, 9), 2, 2);        // middle
-  hand.addRoundedRect(QRectF(17.5, 9.5, 4, 8), 2, 2);        // ring
+  hand.addRoundedRect(QRectF(9.5, 1.5, 4, 14), 2, 2);         // index finger
+  hand.addRoundedRect(QRectF(13.5, 8.5, 4, 9), 2, 2);         // middle
+  hand.addRoundedRect(QRectF(17.5, 9.5, 4, 8), 2, 2);         // ring
   hand.addRoundedRect(QRectF(21.5, 10.5, 3.5, 7), 1.7, 1.7);  // little
   hand.addRoundedRect(QRectF(9.5, 12.5, 15.5, 12), 4, 4);     // palm
   QPainterPath thumb;

@@ -11,7 +11,7 @@ namespace {
 
 // Small diagram: string lines at the marker column + 4, markers 9 px across in a 10 px cell.
 constexpr int kSmallStringX[6] = {20, 35, 50, 65, 80, 95};
-constexpr int kSmallNutY = 18;                           // two pixels: 18 and 19
+constexpr int kSmallNutY = 18;                         // two pixels: 18 and 19
 constexpr int kSmallFretY[5] = {36, 53, 70, 87, 104};  // between the marker rows
 
 // Tiny diagram: string lines at the marker column + 2, markers 5 px in a 5 px cell.
@@ -23,13 +23,16 @@ QImage smallFret() {
   QImage image = whiteImage(105, 120);
   QPainter p(&image);
   for (int x : kSmallStringX) p.fillRect(x, kSmallNutY, 1, 120 - kSmallNutY, kGridString);
-  for (int y : kSmallFretY) p.fillRect(kSmallStringX[0], y, kSmallStringX[5] - kSmallStringX[0] + 1, 1, kGridFret);
+  for (int y : kSmallFretY)
+    p.fillRect(kSmallStringX[0], y, kSmallStringX[5] - kSmallStringX[0] + 1, 1, kGridFret);
   p.fillRect(kSmallStringX[0] - 1, kSmallNutY, kSmallStringX[5] - kSmallStringX[0] + 3, 2, kInk);
   return image;
 }
 
 // The string segment a fretted marker covers.
-void stringThrough(QPainter& p, int cellX) { p.fillRect(cellX + 4, 0, 1, 10, kGridString); }
+void stringThrough(QPainter& p, int cellX) {
+  p.fillRect(cellX + 4, 0, 1, 10, kGridString);
+}
 
 void dot(QPainter& p, int cellX, const QColor& colour) {
   stringThrough(p, cellX);
@@ -104,7 +107,8 @@ QImage tinyFret() {
   QImage image = whiteImage(58, 61);
   QPainter p(&image);
   for (int x : kTinyStringX) p.fillRect(x, kTinyNutY, 1, 61 - kTinyNutY, kGridString);
-  for (int y : kTinyFretY) p.fillRect(kTinyStringX[0], y, kTinyStringX[5] - kTinyStringX[0] + 1, 1, kGridFret);
+  for (int y : kTinyFretY)
+    p.fillRect(kTinyStringX[0], y, kTinyStringX[5] - kTinyStringX[0] + 1, 1, kGridFret);
   p.fillRect(kTinyStringX[0], kTinyNutY, kTinyStringX[5] - kTinyStringX[0] + 1, 2, kInk);
   return image;
 }

@@ -52,7 +52,9 @@ QImage stepArrow() {
   return image;
 }
 
-QImage narrow() { return whiteImage(8, kBandHeight); }
+QImage narrow() {
+  return whiteImage(8, kBandHeight);
+}
 
 QImage playStart() {
   QImage image = narrow();
@@ -177,7 +179,8 @@ bool writePageArt(const QString& images) {
          save(barLine(), images, "BARLINE") && save(timeSignature("4", "4"), images, "FOURFOUR") &&
          save(timeSignature("3", "4"), images, "TREEFOUR") &&
          save(tabMarker(QColor(0, 150, 60), true), images, "TABSTART") &&
-         save(tabMarker(QColor(200, 30, 30), false), images, "TABEND") && save(tabCursor(), images, "TABCURSR");
+         save(tabMarker(QColor(200, 30, 30), false), images, "TABEND") &&
+         save(tabCursor(), images, "TABCURSR");
 }
 
 }  // namespace artgen

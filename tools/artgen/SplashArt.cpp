@@ -46,7 +46,9 @@ void grain(QPainter& p, const QRectF& area, const QColor& colour, int lines, QRa
   }
 }
 
-double fretX(int fret) { return kBridgeX - (kBridgeX - kNutX) / std::pow(2.0, fret / 12.0); }
+double fretX(int fret) {
+  return kBridgeX - (kBridgeX - kNutX) / std::pow(2.0, fret / 12.0);
+}
 
 void drawBody(QPainter& p, QRandomGenerator& rng) {
   const QPainterPath body = bodyPath();

@@ -38,8 +38,8 @@ void PageHolders::reset() {
 }
 
 int PageHolders::usedDesignSlots() const {
-  return static_cast<int>(
-      std::count_if(designGroup.begin(), designGroup.end(), [](const ChordDiagram& c) { return !c.isEmpty(); }));
+  return static_cast<int>(std::count_if(designGroup.begin(), designGroup.end(),
+                                        [](const ChordDiagram& c) { return !c.isEmpty(); }));
 }
 
 int PageHolders::usedPrintCells() const {

@@ -26,8 +26,8 @@ struct PageHolders {
   std::array<std::array<PrintCell, kPrintRows>, kPrintColumns> printPage{};
 
   ChordDiagram designChord = emptyDesignChord();  // on the fretboard while Chord Design is active
-  ChordDiagram heldChord;  // carried by a placement cursor; empty = nothing held
-  PrintCell heldCell;      // carried to or from the Print page
+  ChordDiagram heldChord;                         // carried by a placement cursor; empty = nothing held
+  PrintCell heldCell;                             // carried to or from the Print page
   // The last item selected on each page, shown again when that page becomes active.
   ChordDiagram chordPageChord;
   PrintCell printPageCell;

@@ -7,12 +7,14 @@ namespace {
 
 constexpr int kGridLeft = 20;
 constexpr int kColumnPitch = 120;
-constexpr int kSetPitch = 150;     // Chords and Scales pages
-constexpr int kPrintPitch = 160;   // Print page
+constexpr int kSetPitch = 150;    // Chords and Scales pages
+constexpr int kPrintPitch = 160;  // Print page
 constexpr int kHitRight = 740;
 constexpr int kHitBottom = 770;
 
-int rowPitch(DiagramPage page) { return page == DiagramPage::Print ? kPrintPitch : kSetPitch; }
+int rowPitch(DiagramPage page) {
+  return page == DiagramPage::Print ? kPrintPitch : kSetPitch;
+}
 
 }  // namespace
 
@@ -102,7 +104,8 @@ std::optional<int> nextDesignSlot(int selected, const std::array<bool, kDesignSl
 std::optional<GridCell> nextPrintCell(GridCell selected, const PrintUsage& used) {
   constexpr int kCells = kGridColumns * kGridRows;
   int usedCount = 0;
-  for (const auto& column : used) usedCount += static_cast<int>(std::count(column.begin(), column.end(), true));
+  for (const auto& column : used)
+    usedCount += static_cast<int>(std::count(column.begin(), column.end(), true));
   if (usedCount < 2) return std::nullopt;
   int index = (selected.column < 0 || selected.row < 0)
                   ? -1

@@ -69,7 +69,9 @@ std::optional<int> markerRow(const StringFret& sf, int beginFret) {
   return chordMarkerRow(sf.fret, beginFret);
 }
 
-QRect toQRect(const PixelRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
+QRect toQRect(const PixelRect& r) {
+  return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
 
 }  // namespace
 
@@ -98,7 +100,9 @@ QImage composeSmallChord(const ChordDiagram& chord, ChordMarkers markers, bool l
       const int x = columns.small[s];
       const int y = kSmallRowTops[static_cast<std::size_t>(*row)];
       if (markers == ChordMarkers::Shapes) {
-        const int cell = sf.finger == kFingerMuted ? kMarkCross : sf.finger == kFingerOpen ? kMarkRing : kMarkDot;
+        const int cell = sf.finger == kFingerMuted  ? kMarkCross
+                         : sf.finger == kFingerOpen ? kMarkRing
+                                                    : kMarkDot;
         copyCell(p, art.smallMark, cell, kSmallMarkerSize, x, y);
       } else {
         int cell = sf.finger <= kFingerPlain ? sf.finger : kFingerPlain;
@@ -170,7 +174,9 @@ QImage composeTinyChord(const ChordDiagram& chord, bool leftHanded, std::array<b
         if (unshown) (*unshown)[s] = true;
         continue;
       }
-      const int cell = sf.finger == kFingerMuted ? kTinyCross : sf.finger == kFingerOpen ? kTinyRing : kTinyDot;
+      const int cell = sf.finger == kFingerMuted  ? kTinyCross
+                       : sf.finger == kFingerOpen ? kTinyRing
+                                                  : kTinyDot;
       copyCell(p, art.tinyMark, cell, kTinyMarkerSize, columns.tiny[s],
                kTinyRowTops[static_cast<std::size_t>(*row)]);
     }
