@@ -21,10 +21,17 @@ void applyAppStyle(QApplication& app) {
   app.setStyleSheet(R"(
     #pnlTop { background: #fbfbfc; border-bottom: 1px solid #d6d9de; }
     #pnlBottom { background: #eceef1; border-top: 1px solid #d6d9de; }
-    QToolButton { border: 1px solid transparent; border-radius: 4px; padding: 2px 4px; color: #343a40; }
-    QToolButton:hover { background: #e7eef7; border-color: #c5d6ea; }
-    QToolButton:checked { background: #d3e3f5; border-color: #8fb4dd; }
-    QToolButton:pressed { background: #c3d7ef; }
+    #pnlTop QToolButton, QToolButton#sbDisplayIntervals {
+      border: 1px solid transparent; border-radius: 4px; padding: 2px 4px; color: #343a40; }
+    #pnlTop QToolButton:hover, QToolButton#sbDisplayIntervals:hover { background: #e7eef7; border-color: #c5d6ea; }
+    #pnlTop QToolButton:checked, QToolButton#sbDisplayIntervals:checked { background: #d3e3f5; border-color: #8fb4dd; }
+    #pnlTop QToolButton:pressed { background: #c3d7ef; }
+    QToolButton#up, QToolButton#down { padding: 0; margin: 0; border: 1px solid #c3c9d0; background: #ffffff; }
+    QToolButton#up { border-top-left-radius: 3px; border-top-right-radius: 3px; border-bottom: none; }
+    QToolButton#down { border-bottom-left-radius: 3px; border-bottom-right-radius: 3px; }
+    QToolButton#up:hover, QToolButton#down:hover { background: #e7eef7; }
+    QToolButton#up:pressed, QToolButton#down:pressed { background: #c3d7ef; }
+    QToolButton#up:disabled, QToolButton#down:disabled { background: #eef0f2; }
     QFrame[toolSeparator="true"] { color: #d6d9de; margin: 3px 4px; }
     QLabel[toolCaption="true"] { color: #5b6470; padding: 0 3px; }
     QLineEdit[readout="true"], QLabel[readout="true"] {

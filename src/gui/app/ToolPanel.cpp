@@ -1,7 +1,7 @@
 #include "gui/app/ToolPanel.h"
 
 #include <QHBoxLayout>
-#include <QIntValidator>
+#include <QRegularExpressionValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,7 +99,8 @@ ToolPanel::ToolPanel(QWidget* parent)
   top->addWidget(caption("Tempo", this, "lblTempo"));
   meditTempoMain_->setObjectName("meditTempoMain");
   meditTempoMain_->setToolTip("PlayPage Tempo");
-  meditTempoMain_->setInputMask("999;0");
+  meditTempoMain_->setMaxLength(3);
+  meditTempoMain_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), meditTempoMain_));
   meditTempoMain_->setFixedWidth(40);
   meditTempoMain_->setAlignment(Qt::AlignCenter);
   UpDownTempo_->setObjectName("UpDownTempo");

@@ -15,7 +15,7 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(4, 2, 4, 2);
   grid->setHorizontalSpacing(2);
-  grid->setVerticalSpacing(1);
+  grid->setVerticalSpacing(0);
   for (int s = 0; s < kStringCount; ++s) {
     auto* readOut = new QLineEdit(this);
     readOut->setObjectName(QString("editString%1").arg(s));
@@ -45,9 +45,10 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
   editTuningName_->setMaxLength(static_cast<int>(kTuningNameCapacity));
   editTuningName_->setFixedWidth(110);
   editTuningName_->setText("Standard");
-  grid->addWidget(label, kStringCount, 0, 1, 2);
-  grid->addWidget(editTuningName_, kStringCount + 1, 0, 1, 2);
+  grid->addWidget(label, kStringCount, 0, 1, 3);
+  grid->addWidget(editTuningName_, kStringCount + 1, 0, 1, 3);
   grid->setRowStretch(kStringCount + 2, 1);
+  grid->setColumnStretch(2, 1);
   setStandardTuning();
 }
 

@@ -14,7 +14,7 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), d
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   for (auto* b : {up_, down_}) {
-    b->setFixedSize(16, 11);
+    b->setFixedSize(18, 12);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoRepeat(true);
     b->setAutoRepeatDelay(400);
@@ -33,7 +33,7 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), d
   connect(up_, &QToolButton::pressed, this, [this] { step(+1); });
   connect(down_, &QToolButton::pressed, this, [this] { step(-1); });
   setFocusPolicy(Qt::NoFocus);
-  setFixedSize(16, 22);
+  setFixedSize(18, 24);
 }
 
 void UpDown::setRange(int minimum, int maximum) {

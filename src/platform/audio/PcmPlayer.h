@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/audio/PcmSink.h"
 #include "platform/audio/WavClip.h"
 
 namespace strumly {
@@ -28,6 +29,7 @@ class PcmPlayer : public SoundPlayer {
  public:
   // "default" is the user's ALSA output; tests use "null" or a name that does not exist.
   explicit PcmPlayer(std::string device = "default");
+  explicit PcmPlayer(std::unique_ptr<PcmSink> sink);
   ~PcmPlayer() override;
   PcmPlayer(const PcmPlayer&) = delete;
   PcmPlayer& operator=(const PcmPlayer&) = delete;
@@ -46,13 +48,11 @@ class PcmPlayer : public SoundPlayer {
   bool waitIdle(int milliseconds) const;
 
  private:
-  struct Device;
   void run();
   bool playOne(const WavClip& clip, std::uint64_t generation);
   bool superseded(std::uint64_t generation) const;
 
-  std::string deviceName_;
-  std::unique_ptr<Device> device_;
+  std::unique_ptr<PcmSink> sink_;
   mutable std::mutex mutex_;
   mutable std::condition_variable wake_;
   std::optional<WavClip> pending_;

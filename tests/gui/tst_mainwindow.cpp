@@ -1,0 +1,322 @@
+// The main window as the user meets it: pages and menus in order, the tool panel's controls,
+// settings read at start-up and written at shutdown, the close questions and refusals, handed
+// files and the spelling switch.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <unistd.h>
+
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/app/TuningControls.h"
+#include "gui/app/UpDown.h"
+#include "gui/common/ScriptedDialogService.h"
+#include "platform/audio/PcmPlayer.h"
+#include "platform/settings/IniFile.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+QStringList titles(const QList<QAction*>& actions) {
+  QStringList t;
+  for (QAction* a : actions) t << (a->isSeparator() ? QString("-") : a->text());
+  return t;
+}
+
+void writeFile(const QString& path, const QByteArray& text) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(text);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  ScriptedDialogService dialogs_;
+  PcmPlayer player_{"strumly-no-such-device"};
+
+  ProgramFolder folderWith(const QByteArray& kvIni) {
+    writeFile(dir_.filePath("Kv.ini"), kvIni);
+    return ProgramFolder::locate(dir_.path(), dir_.filePath("user"));
+  }
+  std::unique_ptr<TfrmMain> created(const QByteArray& kvIni = "", const QStringList& args = {}) {
+    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
+    w->FormCreate(folderWith(kvIni), args);
+    return w;
+  }
+
+ private Q_SLOTS:
+  void init() {
+    dialogs_ = ScriptedDialogService();
+    QDir(dir_.path()).removeRecursively();
+    QDir().mkpath(dir_.path());
+  }
+
+  void sixPagesInTheirOrderWithChordsActive() {
+    auto w = created();
+    QTabWidget* pages = w->pageControl();
+    QCOMPARE(pages->count(), 6);
+    const QStringList expected{"Chords", "Chord Design", "PlayPage", "Print", "Scales", "Tablature"};
+    const QStringList names{"pageChords", "pageChordDesign", "pagePlayPage", "pagePrint", "pageScales", "pageTablature"};
+    for (int i = 0; i < 6; ++i) {
+      QCOMPARE(pages->tabText(i), expected[i]);
+      QCOMPARE(pages->widget(i)->objectName(), names[i]);
+    }
+    QCOMPARE(pages->currentIndex(), int(TfrmMain::pageChords));
+    QVERIFY(w->bottomPanel()->tuningControls()->isLocked());
+    QCOMPARE(w->windowTitle(), QString("Strumly!"));
+  }
+
+  void menusInOrderWithTheirItems() {
+    auto w = created();
+    QStringList top;
+    for (QAction* a : w->menuBar()->actions()) top << a->text();
+    QCOMPARE(top, (QStringList{"&File", "&Key", "&Major", "M&inor", "&Dominant", "&Scale", "&Options", "&Window", "&Help"}));
+    QVERIFY(!w->mainMenu()->menuWindow()->menuAction()->isVisible());
+    QCOMPARE(titles(w->mainMenu()->menuFile()->actions()),
+             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "E&xit"}));
+    QCOMPARE(titles(w->mainMenu()->menuOptions()->actions()),
+             (QStringList{"Tempo...", "Flats", "Flip", "Preferences...", "Interval Calculator..."}));
+    QCOMPARE(titles(w->mainMenu()->menuKey()->actions()),
+             (QStringList{"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"}));
+    QVERIFY(w->mainMenu()->submenu("menuMoreMajor"));
+    QVERIFY(w->mainMenu()->submenu("menuMoreScales"));
+    // No web sites, no tutorials folder: the Help menu has only its fixed items.
+    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()), (QStringList{"&Help Topics", "Show Tips...", "-", "&About..."}));
+  }
+
+  void helpMenuGetsWebSitesAndAtMost26Tutorials() {
+    QDir(dir_.path()).mkpath("DI65 Tutorials");
+    for (int i = 0; i < 30; ++i) writeFile(dir_.filePath(QString("DI65 Tutorials/Lesson %1.htm").arg(i, 2, 10, QChar('0'))), "<html/>");
+    writeFile(dir_.filePath("DI65 Tutorials/notes.txt"), "not a tutorial");
+    auto w = created("[WebSites]\nNumber=2\n1=Lessons\n1A=https://example.org/a\n2=Tabs\n2A=https://example.org/b\n");
+    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()),
+             (QStringList{"&Help Topics", "Show Tips...", "-", "Web Sites...", "Tutorials...", "-", "&About..."}));
+    QMenu* sites = w->mainMenu()->submenu("mnuTabSites");
+    QVERIFY(sites);
+    QCOMPARE(titles(sites->actions()), (QStringList{"Lessons", "Tabs"}));
+    QCOMPARE(sites->actions()[1]->objectName(), QString("mnuWebSite2"));
+    QCOMPARE(sites->actions()[1]->statusTip(), QString("https://example.org/b"));
+    QMenu* tutorials = w->mainMenu()->submenu("mnuTutorials");
+    QCOMPARE(tutorials->actions().size(), 26);
+    QCOMPARE(tutorials->actions()[0]->text(), QString("Lesson 00"));
+    QCOMPARE(tutorials->actions()[25]->objectName(), QString("mnuTutorial25"));
+    QVERIFY(tutorials->actions()[0]->statusTip().endsWith("DI65 Tutorials/Lesson 00.htm"));
+  }
+
+  void tutorialsWithoutWebSitesSitBeforeAbout() {
+    QDir(dir_.path()).mkpath("DI65 Tutorials");
+    writeFile(dir_.filePath("DI65 Tutorials/Tunings.htm"), "<html/>");
+    auto w = created("[WebSites]\nNumber=0\n1=Ignored\n");
+    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()),
+             (QStringList{"&Help Topics", "Show Tips...", "Tutorials...", "-", "&About..."}));
+  }
+
+  void toolPanelHoldsEveryControlWithItsHint() {
+    auto w = created();
+    ToolPanel* p = w->toolPanel();
+    const QList<std::tuple<QString, QString, bool>> buttons{
+        {"sbtnOpen", "Open", false}, {"sbtnSave", "Save", false}, {"sbtnErase", "Erase Page", false},
+        {"sbtnPrintPage", "Print Page", false}, {"sbtnPlay", "Play", true}, {"sbtnPause", "Pause", true},
+        {"sbtnStop", "Stop", false}, {"sbtnStep", "Step Play", true}, {"sbtnLoop", "Loop Play", true},
+        {"sbtnCount", "Count Off", true}, {"sbtnClick", "Click", true}, {"sbtnTime", "Time Signature", true},
+        {"sbtnUndo", "Undo Edit", false}, {"sbtnPage1", "PlayPage 1", false}, {"sbtnPage4", "PlayPage 4", false},
+        {"sbtnBassNote", "Bass Note", true}, {"sbtnLeftHanded", "Left Handed", true}, {"sbtnFlip", "Flip", true},
+        {"sbShowArp", "Show Arpeggio", true}, {"sbtnShowFullScale", "Display Full Fretboard", true},
+        {"sbtnRootPlay", "Play Scale From Root", true}, {"sbtnRootFlash", "Show Fretlight Rootnote", true},
+        {"sbtnFLAnimate", "Fretlight Play Animation", true}};
+    for (const auto& [name, hint, toggle] : buttons) {
+      QToolButton* b = p->button(name);
+      QVERIFY2(b, qPrintable(name));
+      QCOMPARE(b->toolTip(), hint);
+      QCOMPARE(b->isCheckable(), toggle);
+    }
+    QScrollBar* speed = p->strumSpeed();
+    QCOMPARE(speed->objectName(), QString("sbStrumSpeed"));
+    QCOMPARE(speed->minimum(), -800);
+    QCOMPARE(speed->maximum(), 0);
+    QCOMPARE(speed->pageStep(), 50);
+    QCOMPARE(speed->value(), -300);
+    QCOMPARE(p->tempoEdit()->text(), QString("100"));
+    QCOMPARE(p->tempoEdit()->toolTip(), QString("PlayPage Tempo"));
+    QCOMPARE(p->showChordsButton()->text(), QString("Show Chords"));
+    // No Fretlight attached at start: its controls stay hidden.
+    QVERIFY(p->button("sbtnFLAnimate")->isHidden());
+    QVERIFY(p->footSwitchPicture()->isHidden());
+  }
+
+  void settingsAreAppliedAtStartAndWrittenBackAtClose() {
+    auto w = created("[Main]\nSspeed=-500\nLeftHand=2\nBass=1\nShowFull=0x1\n[Fretlight]\nAnimate=0\nSwitch1=4\nSwitch2=abc\n");
+    ToolPanel* p = w->toolPanel();
+    QCOMPARE(p->strumSpeed()->value(), -500);
+    QVERIFY(p->button("sbtnLeftHanded")->isChecked());
+    QVERIFY(p->button("sbtnBassNote")->isChecked());
+    QVERIFY(p->button("sbtnShowFullScale")->isChecked());
+    QVERIFY(!p->button("sbtnFLAnimate")->isChecked());
+    QCOMPARE(p->rightSwitchLabel()->text(), QString("Next Page"));
+    QCOMPARE(p->leftSwitchLabel()->text(), QString("Next Diagram"));  // garbage gives the default 1
+
+    p->strumSpeed()->setValue(-250);
+    p->button("sbtnBassNote")->setChecked(false);
+    QVERIFY(w->close());
+    const IniFile ini(dir_.filePath("Kv.ini").toStdString());
+    QCOMPARE(ini.readInteger("Main", "Sspeed", 0), -250);
+    QCOMPARE(ini.readString("Main", "LeftHand", ""), std::string("1"));
+    QCOMPARE(ini.readString("Main", "Bass", ""), std::string("0"));
+    QCOMPARE(ini.readString("Directory", "Chord", ""), (dir_.path() + "/Chord").toStdString());
+    QVERIFY(dialogs_.notices.isEmpty());
+  }
+
+  void anUnwritableSettingsFileIsReportedAndTheProgramStillCloses() {
+    auto w = created();
+    // The settings file's place is taken by a folder: no user, not even root, can write it.
+    QFile::remove(dir_.filePath("Kv.ini"));
+    QDir(dir_.path()).mkpath("Kv.ini");
+    QVERIFY(w->close());
+    QCOMPARE(dialogs_.notices, QStringList{"Unable to write to " + dir_.filePath("Kv.ini")});
+  }
+
+  void closingIsRefusedWhilePlayingOrBusy() {
+    auto w = created();
+    w->show();
+    w->toolPanel()->button("sbtnPlay")->setChecked(true);
+    QVERIFY(!w->close());
+    QVERIFY(dialogs_.notices.isEmpty());
+    w->toolPanel()->button("sbtnStep")->setChecked(true);
+    QVERIFY(!w->close());
+    QCOMPARE(dialogs_.notices, QStringList{"Step Play is active"});
+    w->toolPanel()->button("sbtnPlay")->setChecked(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QVERIFY(w->IsPlayingOrBusy());
+    QVERIFY(!w->close());
+    QApplication::restoreOverrideCursor();
+    QVERIFY(!w->IsPlayingOrBusy());
+    QVERIFY(w->close());
+  }
+
+  void saveQuestionsComeInOrderAndCancelOrAFailedSaveKeepsTheProgramOpen() {
+    auto w = created();
+    bool playModified = true, designModified = true, playSaved = false;
+    int designSaves = 0;
+    w->closingDocuments().add({"Save PlayPage changes ", [&] { return playModified; }, [] { return QString("song.ppf"); },
+                               [&] { return playSaved; }});
+    w->closingDocuments().add({"Save Chord Design Page changes ", [&] { return designModified; }, [] { return QString(); },
+                               [&] { ++designSaves; return true; }});
+    dialogs_.answers = {DialogService::Answer::Cancel};
+    QVERIFY(!w->close());
+    QCOMPARE(dialogs_.questions, QStringList{"Save PlayPage changes to song.ppf before closing?"});
+
+    dialogs_.questions.clear();
+    dialogs_.answers = {DialogService::Answer::Yes};  // the save fails
+    QVERIFY(!w->close());
+    QCOMPARE(dialogs_.questions.size(), 1);
+
+    dialogs_.questions.clear();
+    dialogs_.answers = {DialogService::Answer::No, DialogService::Answer::Yes};
+    QVERIFY(w->close());
+    QCOMPARE(dialogs_.questions,
+             (QStringList{"Save PlayPage changes to song.ppf before closing?", "Save Chord Design Page changes before closing?"}));
+    QCOMPARE(designSaves, 1);
+    playModified = designModified = false;
+  }
+
+  void handedFilesOpenOnlyThroughARegisteredOpener() {
+    auto w = created();
+    const QString ppf = dir_.filePath("Song.PPF");
+    writeFile(ppf, "x");
+    writeFile(dir_.filePath("notes.doc"), "x");
+    QVERIFY(!w->OpenHandedFile(dir_.filePath("missing.ppf")));
+    QVERIFY(!w->OpenHandedFile(ppf));  // nobody reads play pages yet
+    QStringList opened;
+    w->setFileOpener(".ppf", [&](const QString& f) { opened << f; return true; });
+    QVERIFY(!w->OpenHandedFile(dir_.filePath("missing.ppf")));
+    QVERIFY(w->OpenHandedFile(ppf));
+    QVERIFY(!w->OpenHandedFile(dir_.filePath("notes.doc")));
+    QCOMPARE(opened, QStringList{ppf});
+
+    QSignalSpy processed(w.get(), &TfrmMain::handedFileProcessed);
+    w->showMinimized();
+    w->handOverReceived(ppf);
+    QCOMPARE(processed.size(), 1);
+    QCOMPARE(processed[0][1].toBool(), true);
+    QVERIFY(!w->isMinimized());
+  }
+
+  void theCommandLineFileIsOpenedAtTheFirstActivationOnly() {
+    const QString ppf = dir_.filePath("a.ppf");
+    writeFile(ppf, "x");
+    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
+    int opens = 0;
+    w->setFileOpener(".ppf", [&](const QString&) { ++opens; return true; });
+    w->FormCreate(folderWith(""), {ppf});
+    w->FormActivate();
+    w->FormActivate();
+    QCOMPARE(opens, 1);
+  }
+
+  void flatSharpSwitchRenamesKeysAndReadOutsButKeepsTheCheckMark() {
+    auto w = created();
+    QAction* item = w->mainMenu()->action("mnuFlatSharp");
+    QVERIFY(item->isChecked());
+    w->mnuFlatSharpClick();
+    QCOMPARE(item->text(), QString("Sharps"));
+    QVERIFY(item->isChecked());
+    QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("C#"));
+    QCOMPARE(w->mainMenu()->keyItems()[10]->text(), QString("A#"));
+    w->bottomPanel()->rootUpDown()->step(+1);
+    QCOMPARE(w->bottomPanel()->rootEdit()->text(), QString("C#"));
+    w->mnuFlatSharpClick();
+    QCOMPARE(item->text(), QString("Flats"));
+    QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("Db"));
+    QCOMPARE(w->bottomPanel()->rootEdit()->text(), QString("Db"));
+  }
+
+  void windowPlacementDependsOnTheScreenSize() {
+    QVERIFY(TfrmMain::maximisedOn(QSize(1024, 768)));
+    QVERIFY(TfrmMain::maximisedOn(QSize(800, 600)));
+    QVERIFY(!TfrmMain::maximisedOn(QSize(1280, 1024)));
+    QVERIFY(!TfrmMain::maximisedOn(QSize(1024, 800)));  // taller than 768 is enough
+    QVERIFY(!TfrmMain::maximisedOn(QSize(1100, 700)));
+  }
+
+  void aReadOnlyProgramFolderKeepsSettingsInTheUserFolder() {
+    writeFile(dir_.filePath("Kv.ini"), "[Main]\nSspeed=-111\n");
+    const ProgramFolder beside = ProgramFolder::locate(dir_.path(), dir_.filePath("user"));
+    QCOMPARE(beside.userFolder, dir_.path() + "/");
+    QCOMPARE(beside.settingsFile(), dir_.filePath("Kv.ini"));
+    // An installed copy: bin/ without data, share/strumly with it.
+    QDir(dir_.path()).mkpath("prefix/bin");
+    QDir(dir_.path()).mkpath("prefix/share/strumly");
+    writeFile(dir_.filePath("prefix/share/strumly/Kv.ini"), "[Main]\nSspeed=-222\n");
+    const ProgramFolder installed = ProgramFolder::locate(dir_.filePath("prefix/bin"), dir_.filePath("user"));
+    QCOMPARE(installed.dataFolder, dir_.filePath("prefix/share/strumly") + "/");
+    if (::geteuid() == 0) QSKIP("folder permissions do not bind the super-user");
+    QFile::setPermissions(dir_.filePath("prefix/share/strumly"), QFile::ReadOwner | QFile::ExeOwner);
+    const ProgramFolder readOnly = ProgramFolder::locate(dir_.filePath("prefix/bin"), dir_.filePath("user"));
+    QFile::setPermissions(dir_.filePath("prefix/share/strumly"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(readOnly.userFolder, dir_.filePath("user") + "/");
+    QCOMPARE(IniFile(readOnly.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -222);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
