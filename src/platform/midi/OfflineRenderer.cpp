@@ -53,6 +53,7 @@ RenderedAudio OfflineRenderer::render(std::span<const MidiEvent> events, const R
   fluid_synth_t* synth = synth_->synth();
   if (synth == nullptr) return audio;
   fluid_synth_system_reset(synth);
+  fluid_synth_set_polyphony(synth, std::clamp(options.polyphony, 16, 4096));
   fluid_synth_reverb_on(synth, -1, options.effects ? 1 : 0);
   fluid_synth_chorus_on(synth, -1, options.effects ? 1 : 0);
 

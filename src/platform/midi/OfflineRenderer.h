@@ -17,6 +17,10 @@ struct RenderOptions {
   std::uint32_t tempoMicros = kDefaultTempoMicros;
   double tailSeconds = 1.5;  // rendered after the last event so the last notes can ring out
   bool effects = true;       // reverb and chorus
+  // Rendering time grows with the voices sounding. Strummed chords leave many release tails
+  // ringing; beyond this many voices the synth drops the quietest of them, which cannot be heard
+  // under the new notes. Live playback keeps FluidSynth's 256.
+  int polyphony = 64;
 };
 
 struct RenderedAudio {
