@@ -126,7 +126,7 @@ std::optional<std::array<std::uint8_t, kStringCount>> assignFingers(const FretPa
         for (std::size_t u = 0; u < o.units.size(); ++u) {
           const int finger = start[i] + static_cast<int>(u);
           const auto width = static_cast<int>(o.units[u].size());
-          if (finger != 1 && width > (finger == 3 ? 3 : 2)) return;
+          if (finger != 1 && width > (finger == 3 && choice[0]->units[0].size() > 1 && start[0] == 1 ? 3 : 2)) return;
         }
         if (i > 0) {
           const int lastFinger = start[i - 1] + static_cast<int>(choice[i - 1]->units.size()) - 1;
@@ -194,8 +194,8 @@ struct Candidate {
 
 class Search {
  public:
-  Search(const ChordTypeDefinition& type, PitchClass key)
-      : type_(type), key_(key), need_(toneRequirement(type)) {}
+  Search(const ChordTypeDefinition& type, PitchClass key, bool wide)
+      : type_(type), key_(key), need_(toneRequirement(type)), wide_(wide) {}
 
   std::vector<Candidate> run(const std::vector<FretPattern>& seeds) {
     for (const auto& s : seeds) consider(s, true);
@@ -203,7 +203,7 @@ class Search {
     // The densest altered chords have few shapes; then open strings higher up and the top of
     // the neck join in.
     const auto rootBass = std::count_if(found_.begin(), found_.end(), [](const Candidate& c) { return c.rootBass; });
-    if (found_.size() < 2 * kVoicingsPerChord || rootBass < 4) {
+    if (wide_ || found_.size() < 2 * kVoicingsPerChord || rootBass < 4) {
       openAnywhere_ = true;
       for (int window = 1; window + 3 <= kFretCount; ++window) search(window);
     }
@@ -311,6 +311,7 @@ class Search {
   const ChordTypeDefinition& type_;
   PitchClass key_;
   ToneRequirement need_;
+  bool wide_ = false;
   bool openAnywhere_ = false;
   std::set<FretPattern> seen_;
   std::vector<Candidate> found_;
@@ -351,15 +352,15 @@ VoicingSet choose(std::vector<Candidate> all) {
     const bool needRegion = static_cast<int>(regions.size()) < 3 && left <= 3 - static_cast<int>(regions.size());
     const Candidate* best = nullptr;
     double bestValue = -1e9;
-    for (int pass = 0; pass < 2 && !best; ++pass) {
-      // The second pass drops the root and region demands when nothing can meet them.
+    for (int pass = 0; pass < 3 && !best; ++pass) {
+      // When nothing meets both demands the region demand goes first, then the root's.
       for (const auto& c : all) {
         if (!c.rootBass && c.position < floor) continue;
         if (std::find(chosen.begin(), chosen.end(), &c) != chosen.end()) continue;
-        if (pass == 0 && needRoot && !c.rootBass) continue;
+        if (pass < 2 && needRoot && !c.rootBass) continue;
         if (pass == 0 && needRegion && regions.count(c.region)) continue;
         double value = c.score - (c.rootBass ? 0 : 20);
-        if (!regions.count(c.region)) value += 25;
+        if (regions.size() < 3 && !regions.count(c.region)) value += 25;
         for (const auto* o : chosen) {
           if (differingStrings(o->frets, c.frets) <= 1) value -= 40;
           if (o->bassString == c.bassString && std::abs(o->position - c.position) <= 2) value -= 15;
@@ -387,10 +388,18 @@ VoicingSet choose(std::vector<Candidate> all) {
 
 }  // namespace
 
-std::vector<VoicingCandidate> voicingCandidates(int dictionaryIndex, PitchClass key) {
+namespace {
+
+std::vector<Candidate> searchCandidates(int dictionaryIndex, PitchClass key, bool wide) {
   const auto& type = chordTypeDefinitions()[static_cast<std::size_t>(dictionaryIndex)];
-  Search search(type, key);
-  auto all = search.run(canonicalShapes(dictionaryIndex, key));
+  Search search(type, key, wide);
+  return search.run(canonicalShapes(dictionaryIndex, key));
+}
+
+}  // namespace
+
+std::vector<VoicingCandidate> voicingCandidates(int dictionaryIndex, PitchClass key) {
+  auto all = searchCandidates(dictionaryIndex, key, true);
   std::sort(all.begin(), all.end(), [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
   std::vector<VoicingCandidate> out;
   for (const auto& c : all) out.push_back({c.voicing, c.score, c.rootBass});
@@ -398,9 +407,12 @@ std::vector<VoicingCandidate> voicingCandidates(int dictionaryIndex, PitchClass 
 }
 
 VoicingSet generateVoicings(int dictionaryIndex, PitchClass key) {
-  const auto& type = chordTypeDefinitions()[static_cast<std::size_t>(dictionaryIndex)];
-  Search search(type, key);
-  return choose(search.run(canonicalShapes(dictionaryIndex, key)));
+  VoicingSet set = choose(searchCandidates(dictionaryIndex, key, false));
+  if (checkVoicingSet(set, key).empty()) return set;
+  // Too few different shapes low on the neck: look again with open strings higher up and the
+  // frets up to the top, and keep whichever set keeps more of the rules.
+  VoicingSet wide = choose(searchCandidates(dictionaryIndex, key, true));
+  return checkVoicingSet(wide, key).size() < checkVoicingSet(set, key).size() ? wide : set;
 }
 
 std::vector<VoicingSet> generateVoicingTable() {

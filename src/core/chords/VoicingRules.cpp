@@ -93,6 +93,9 @@ bool hasRootInBass(const VoicingRecord& v, PitchClass root) {
 bool isDropShapeGap(const VoicingRecord& v) {
   const int bass = v.bassString();
   if (bass < 2 || !v.isFretted(bass) || v.sounds(bass - 1) || !v.sounds(bass - 2)) return false;
+  // The bass finger lies low in the hand, so the string above it rests against its underside.
+  for (int s = 0; s < bass; ++s)
+    if (v.isFretted(s) && v.strings[s].fret + 1 < v.strings[bass].fret) return false;
   for (int s = bass - 2; s >= 0; --s) {
     // Above the gap the sounding strings are contiguous.
     if (!v.sounds(s)) {
@@ -120,6 +123,8 @@ bool fingeringPlayable(const VoicingRecord& v) {
   }
   // A finger on several strings is a barre: every string under it sounds, at its fret or above;
   // the others can only flatten across neighbouring strings at the same fret.
+  const bool indexBarre = std::count_if(v.strings.begin(), v.strings.end(),
+                                        [](const StringFret& sf) { return sf.finger == 1; }) > 1;
   for (int finger = 1; finger <= 4; ++finger) {
     int hi = -1, lo = -1, fret = 0;
     for (int s = 0; s < kStringCount; ++s) {
@@ -129,8 +134,9 @@ bool fingeringPlayable(const VoicingRecord& v) {
       fret = v.strings[s].fret;
     }
     if (hi < 0 || hi == lo) continue;
-    // The ring finger flattens across three strings at most, the others across two.
-    if (finger != 1 && lo - hi + 1 > (finger == 3 ? 3 : 2)) return false;
+    // The middle and little fingers flatten across two strings at most; the ring finger across
+    // three only inside an index barre, as in the A-form barre chord.
+    if (finger != 1 && lo - hi + 1 > (finger == 3 && indexBarre ? 3 : 2)) return false;
     for (int s = hi + 1; s < lo; ++s) {
       if (!isFretted(v.strings[s]) || v.strings[s].fret < fret) return false;
       if (finger != 1 && v.strings[s].finger != finger) return false;

@@ -48,7 +48,8 @@ int neckRegion(const VoicingRecord& v);
 // the lowest fretted fret.
 std::uint8_t usualBeginFret(const VoicingRecord& v);
 bool hasRootInBass(const VoicingRecord& v, PitchClass root);
-// Drop shapes whose second-lowest sounding string is muted by the bass finger.
+// Drop shapes whose second-lowest sounding string is muted by the bass finger: a fretted bass at
+// most one fret above the other fretted notes, one muted string, the strings above it sounding.
 bool isDropShapeGap(const VoicingRecord& v);
 
 std::vector<VoicingRule> checkVoicing(const VoicingRecord& v, const ChordTypeDefinition& type, PitchClass root);
