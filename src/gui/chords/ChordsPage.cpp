@@ -93,7 +93,8 @@ void ChordsPage::btnShowChordsClick() {
 
   ChordsPageModel::Voicings voicings;
   try {
-    voicings = LoadChordVoicings(programFolder_, choice.family, choice.number, key);
+    const std::filesystem::path folder = hooks_.programFolder ? hooks_.programFolder() : programFolder_;
+    voicings = LoadChordVoicings(folder, choice.family, choice.number, key);
   } catch (const DictionaryError& error) {
     // Missing shape files have their own notice; any other read failure abandons the set too.
     dialogs_.notice(this, QString::fromStdString(error.what()));

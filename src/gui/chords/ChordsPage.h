@@ -37,12 +37,14 @@ class ChordsPage : public QWidget {
     std::function<void()> showScale;   // "Show Scale": the Scales page adds a set of the chosen scale
     std::function<void()> clearPointerReadouts;                // empty pnlNote and pnlInterval
     std::function<void()> returnFocus;                         // focus back to sbStrumSpeed
+    std::function<std::filesystem::path()> programFolder;      // where the dictionary lies, once known
   };
 
   ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher, DialogService& dialogs,
              NoteSpelling& spelling, std::filesystem::path programFolder, QWidget* parent = nullptr);
 
   void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+  Hooks& hooks() { return hooks_; }
 
   PageImage* imgChordPage() const { return imgChordPage_; }
   QScrollArea* scrollChordPage() const { return scrollChordPage_; }

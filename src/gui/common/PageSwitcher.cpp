@@ -21,6 +21,11 @@ PageSwitcher::PageSwitcher(QTabWidget* pageControl, QWidget* window, QObject* pa
 
 void PageSwitcher::setPage(Page page, const PageParts& parts) { pages_[static_cast<std::size_t>(page)] = parts; }
 
+PageSwitcher::PageParts* PageSwitcher::pageParts(Page page) {
+  auto& slot = pages_[static_cast<std::size_t>(page)];
+  return slot ? &*slot : nullptr;
+}
+
 const PageSwitcher::PageParts* PageSwitcher::parts(Page page) const {
   const auto& slot = pages_[static_cast<std::size_t>(page)];
   return slot ? &*slot : nullptr;

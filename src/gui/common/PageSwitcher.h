@@ -35,6 +35,8 @@ class PageSwitcher : public QObject {
   PageSwitcher(QTabWidget* pageControl, QWidget* window, QObject* parent = nullptr);
 
   void setPage(Page page, const PageParts& parts);
+  // The parts of a registered page, for its owner to complete (nothing when not registered).
+  PageParts* pageParts(Page page);
   void setBusyCheck(std::function<bool()> isBusy) { isBusy_ = std::move(isBusy); }
   void setTuningLock(std::function<void(bool locked)> lock) { lockTuning_ = std::move(lock); }
   void setUndoButton(QAbstractButton* undo) { undo_ = undo; }
