@@ -1,0 +1,176 @@
+#include "gui/chorddesign/FretControls.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/views/ChordEditing.h"
+
+namespace strumly::gui {
+namespace {
+
+int wrap12(int value) { return ((value % 12) + 12) % 12; }
+
+QLineEdit* nameEdit(QWidget* parent, const QString& name) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setReadOnly(true);
+  edit->setFocusPolicy(Qt::NoFocus);
+  edit->setFixedWidth(34);
+  edit->setAlignment(Qt::AlignCenter);
+  return edit;
+}
+
+}  // namespace
+
+FretControls::FretControls(QWidget* parent) : QWidget(parent), fingers_(new QButtonGroup(this)) {
+  auto* rows = new QVBoxLayout(this);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(4);
+
+  auto* fingerRow = new QHBoxLayout;
+  fingerRow->setSpacing(2);
+  const std::array<std::pair<const char*, std::uint8_t>, 5> buttons{
+      {{"P", kFingerPlain}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}}};
+  const std::array<const char*, 5> names{"sbtnPlain", "sbtnOne", "sbtnTwo", "sbtnThree", "sbtnFour"};
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(names[i]);
+    button->setText(buttons[i].first);
+    button->setCheckable(true);
+    button->setFixedSize(24, 22);
+    fingers_->addButton(button, buttons[i].second);
+    fingerRow->addWidget(button);
+  }
+  fingers_->setExclusive(true);
+  fingers_->button(kFingerPlain)->setChecked(true);
+  fingerRow->addStretch();
+  rows->addLayout(fingerRow);
+
+  auto* rootRow = new QHBoxLayout;
+  rootRow->addWidget(new QLabel("Root", this));
+  rootRow->addWidget(makeStepper("udRoot", editRoot_, &FretControls::udRootClick, true));
+  rootRow->addWidget(new QLabel("Bass", this));
+  rootRow->addWidget(makeStepper("udBass", editBass_, &FretControls::udBassClick, false));
+  rootRow->addStretch();
+  rows->addLayout(rootRow);
+
+  auto* fretRow = new QHBoxLayout;
+  fretRow->setSpacing(2);
+  auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), this);
+  // Lowest string on the left, as tablature is read.
+  for (int s = kStringCount - 1; s >= 0; --s) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString("editTab%1").arg(s));
+    edit->setProperty("tag", s);
+    edit->setMaxLength(2);
+    edit->setValidator(digits);
+    edit->setFixedWidth(26);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->installEventFilter(this);
+    editTab_[static_cast<std::size_t>(s)] = edit;
+    fretRow->addWidget(edit);
+  }
+  fretRow->addStretch();
+  rows->addLayout(fretRow);
+  refreshNames();
+}
+
+QWidget* FretControls::makeStepper(const QString& name, QLineEdit*& edit, void (FretControls::*step)(int),
+                                   bool reportRelease) {
+  auto* box = new QWidget(this);
+  box->setObjectName(name);
+  auto* layout = new QHBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(1);
+  edit = nameEdit(box, name == "udRoot" ? "editRoot" : "editBass");
+  layout->addWidget(edit);
+  auto* arrows = new QVBoxLayout;
+  arrows->setSpacing(0);
+  for (int delta : {+1, -1}) {
+    auto* arrow = new QToolButton(box);
+    arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
+    arrow->setFixedSize(16, 11);
+    arrow->setAutoRepeat(true);
+    connect(arrow, &QToolButton::clicked, this, [this, step, delta] { (this->*step)(delta); });
+    if (reportRelease) connect(arrow, &QToolButton::released, this, &FretControls::rootReleased);
+    arrows->addWidget(arrow);
+  }
+  layout->addLayout(arrows);
+  return box;
+}
+
+std::uint8_t FretControls::fingerCode() const {
+  const int id = fingers_->checkedId();
+  return id < 0 ? std::uint8_t{kFingerPlain} : static_cast<std::uint8_t>(id);
+}
+
+void FretControls::setFingerCode(std::uint8_t code) {
+  if (QAbstractButton* button = fingers_->button(code)) button->setChecked(true);
+}
+
+QToolButton* FretControls::fingerButton(std::uint8_t code) const {
+  return qobject_cast<QToolButton*>(fingers_->button(code));
+}
+
+void FretControls::showRootAndBass(int root, int bass) {
+  root_ = wrap12(root);
+  bass_ = wrap12(bass);
+  refreshNames();
+}
+
+void FretControls::setNoteNames(const NoteNames& names) {
+  names_ = names;
+  refreshNames();
+}
+
+void FretControls::refreshNames() {
+  editRoot_->setText(QString::fromLatin1(names_.name(root_)));
+  editBass_->setText(QString::fromLatin1(names_.name(bass_)));
+}
+
+void FretControls::showFrets(const ChordDiagram& chord) {
+  for (int s = 0; s < kStringCount; ++s)
+    editTab_[static_cast<std::size_t>(s)]->setText(QString::fromStdString(fretEditText(chord, s)));
+}
+
+void FretControls::udRootClick(int delta) {
+  root_ = wrap12(root_ + delta);
+  bass_ = root_;
+  refreshNames();
+  Q_EMIT rootChanged(root_, bass_);
+}
+
+void FretControls::udBassClick(int delta) {
+  bass_ = wrap12(bass_ + delta);
+  refreshNames();
+  Q_EMIT bassChanged(bass_);
+}
+
+void FretControls::editTabExit(int string) {
+  QLineEdit* edit = editTab_[static_cast<std::size_t>(string)];
+  const std::optional<int> fret = parseFretEdit(edit->text().toStdString());
+  if (!fret) edit->clear();
+  Q_EMIT fretEdited(string, fret);
+}
+
+bool FretControls::eventFilter(QObject* watched, QEvent* event) {
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (event->type() == QEvent::FocusIn) {
+      Q_EMIT fretEditEntered();
+    } else {
+      editTabExit(edit->property("tag").toInt());
+      Q_EMIT fretEditLeft();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,25 @@
+#pragma once
+// The pictures of the instrument views, drawn from the same geometry the program places markers
+// with, so the frets, strings and cells line up with the stated pixels.
+#include <QImage>
+
+namespace instrumentart {
+
+QImage drawNeck();                          // NECK, 900 x 132, right-handed, without numbers
+QImage drawFretNumbers(bool leftHanded);    // FRETNUMR / FRETNUML, 900 x 14
+QImage drawMarkers();                       // FINGERS, 240 x 12
+QImage drawKeyboard();                      // KEYBOARD, 281 x 18
+QImage drawStaff();                         // StaffBmp, 150 x 140
+// Note head and accidentals, black on white, for ANDing into the staff.
+QImage drawStaffGlyph(const char* const* rows, int width, int height);
+extern const char* const kNoteHead[];
+extern const char* const kSharp[];
+extern const char* const kFlat[];
+extern const char* const kNatural[];
+extern const char* const kDoubleFlat[];
+extern const char* const kDoubleSharp[];
+
+// The colour behind the neck, shared by the neck and the number strips so they join seamlessly.
+QColor backdrop(int y);
+
+}  // namespace instrumentart
