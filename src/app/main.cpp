@@ -5,12 +5,15 @@
 #include <QTextStream>
 
 #include "gui/app/AppStyle.h"
+#include "gui/app/LibraryMidiSession.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramFolder.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/SplashScreen.h"
 #include "gui/common/DialogService.h"
+#include "gui/playback/MidiBridge.h"
 #include "platform/audio/PcmPlayer.h"
+#include "platform/midi/MidiLibrary.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -55,7 +58,11 @@ int main(int argc, char** argv) {
 
   QtDialogService dialogs;
   PcmPlayer speechPlayer;
+  MidiLibrary midiLibrary;
+  MidiBridge midiBridge;
+  LibraryMidiSession midiSession(midiLibrary, midiBridge);
   TfrmMain frmMain(dialogs, speechPlayer);
+  frmMain.setMidiSession(&midiSession);
   QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain, &TfrmMain::handOverReceived);
   QObject::connect(&frmMain, &TfrmMain::handedFileProcessed, [](const QString& file, bool opened) {
     logLine(QString("received: %1 opened=%2").arg(file).arg(opened ? 1 : 0));

@@ -18,13 +18,18 @@
 #include <unistd.h>
 
 #include "gui/app/BottomPanel.h"
+#include "gui/app/LibraryMidiSession.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/app/TuningControls.h"
 #include "gui/app/UpDown.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/MidiBridge.h"
 #include "platform/audio/PcmPlayer.h"
+#include "platform/midi/MidiClock.h"
+#include "platform/midi/MidiLibrary.h"
+#include "platform/midi/RecordingDevices.h"
 #include "platform/settings/IniFile.h"
 
 using namespace strumly;
@@ -288,6 +293,59 @@ class MainWindowTest : public QObject {
     QCOMPARE(item->text(), QString("Flats"));
     QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("Db"));
     QCOMPARE(w->bottomPanel()->rootEdit()->text(), QString("Db"));
+  }
+
+  void midiHandlesOpenAtStartAndCloseAtShutdown() {
+    MidiLibrary library(std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth"},
+                                                           std::vector<std::string>{"Keys"}),
+                        std::make_unique<VirtualMidiClock>());
+    MidiBridge bridge;
+    LibraryMidiSession session(library, bridge);
+    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
+    w->setMidiSession(&session);
+    w->FormCreate(folderWith("[MidiOut]\nDevice=0\n[MidiIn]\nDevice=0\n"));
+    QVERIFY(session.syncHandle() != 0);
+    QVERIFY(session.midiOutHandle() != 0);
+    QVERIFY(session.midiInHandle() != 0);
+    QVERIFY(w->close());
+    QCOMPARE(session.syncHandle(), 0u);
+    QCOMPARE(session.midiOutHandle(), 0u);
+    QCOMPARE(session.midiInHandle(), 0u);
+  }
+
+  void missingMidiDevicesLeaveTheHandlesZero() {
+    MidiLibrary none(std::make_unique<RecordingDevices>(std::vector<std::string>{}), std::make_unique<VirtualMidiClock>());
+    MidiBridge bridge;
+    LibraryMidiSession session(none, bridge);
+    session.open(MidiSettings{});
+    QCOMPARE(session.syncHandle(), 0u);
+    QCOMPARE(session.midiOutHandle(), 0u);
+    QCOMPARE(session.midiInHandle(), 0u);
+    // A stored device number past the list opens nothing either.
+    MidiLibrary one(std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth"}), std::make_unique<VirtualMidiClock>());
+    LibraryMidiSession other(one, bridge);
+    MidiSettings settings;
+    settings.outDevice = 7;
+    other.open(settings);
+    QCOMPARE(other.midiOutHandle(), 0u);
+    QCOMPARE(other.midiInHandle(), 0u);
+  }
+
+  void aMidiProblemIsToldOnceAndTheProgramRuns() {
+    struct SilentSynth : MidiSession {
+      int opens = 0, closes = 0;
+      void open(const MidiSettings&) override { ++opens; }
+      void close() override { ++closes; }
+      std::string problem() override { return opens == 1 ? "No sound font was found." : ""; }
+    } session;
+    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
+    w->setMidiSession(&session);
+    w->FormCreate(folderWith(""));
+    w->FormActivate();
+    w->FormActivate();
+    QCOMPARE(dialogs_.notices, QStringList{"No sound font was found."});
+    QVERIFY(w->close());
+    QCOMPARE(session.closes, 1);
   }
 
   void windowPlacementDependsOnTheScreenSize() {

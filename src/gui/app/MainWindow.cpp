@@ -109,7 +109,11 @@ void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& argume
   spelling_->setSpelling(Spelling::Flats);
   pnlBottom_->tuningControls()->setStandardTuning();
   tabPage_->takeOverTuning(Tuning{}, "Standard");
-  if (midi_) midi_->open(settings_.midi);
+  if (midi_) {
+    midi_->open(settings_.midi);
+    const std::string problem = midi_->problem();
+    if (!problem.empty()) midiProblem_ = QString::fromStdString(problem);
+  }
 
   pnlTop_->button("sbtnBassNote")->setChecked(settings_.bassNote);
   pnlBottom_->refreshRootAndBass();
@@ -148,6 +152,8 @@ void TfrmMain::placeWindow() {
 void TfrmMain::FormActivate() {
   if (!activatedOnce_) {
     activatedOnce_ = true;
+    // Told once the window is up, so the notice has a window to sit on; playing stays silent.
+    if (!midiProblem_.isEmpty()) dialogs_.notice(this, midiProblem_);
     if (arguments_.size() == 1) {
       const bool opened = OpenHandedFile(arguments_.first());
       Q_EMIT handedFileProcessed(arguments_.first(), opened);

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <string>
 #include <memory>
 
 #include "core/app/AppSettings.h"
@@ -37,6 +38,8 @@ class MidiSession {
   virtual ~MidiSession() = default;
   virtual void open(const MidiSettings& settings) = 0;
   virtual void close() = 0;
+  // A problem worth telling the user once (no sound font for the built-in synth); else empty.
+  virtual std::string problem() { return {}; }
 };
 
 class TfrmMain : public QMainWindow {
@@ -114,6 +117,7 @@ class TfrmMain : public QMainWindow {
   QStringList arguments_;
   bool activatedOnce_ = false;
   MidiSession* midi_ = nullptr;
+  QString midiProblem_;
   SaveBeforeClose closingDocuments_;
   QHash<QString, std::function<bool(const QString&)>> openers_;
 };

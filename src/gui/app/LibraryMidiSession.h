@@ -1,0 +1,44 @@
+#pragma once
+// The run's MIDI handles on the MIDI library: the sync clock and the output are opened when
+// there is an output device, the input when there is an input device, and all are closed at
+// shutdown. The library's messages reach the interface thread through the MIDI bridge.
+#include <cstdint>
+#include <string>
+
+#include "gui/app/MainWindow.h"
+
+namespace strumly {
+class MidiLibrary;
+}
+
+namespace strumly::gui {
+
+class MidiBridge;
+
+class LibraryMidiSession : public MidiSession {
+ public:
+  // The flags the program has always opened its ports with.
+  static constexpr std::uint32_t kOpenFlags = 0x13320;
+
+  LibraryMidiSession(MidiLibrary& library, MidiBridge& bridge) : library_(library), bridge_(bridge) {}
+  ~LibraryMidiSession() override { close(); }
+
+  void open(const MidiSettings& settings) override;
+  void close() override;
+  std::string problem() override;
+
+  std::uint32_t syncHandle() const { return syncHandle_; }
+  std::uint32_t midiOutHandle() const { return midiOutHandle_; }
+  std::uint32_t midiInHandle() const { return midiInHandle_; }
+  MidiLibrary& library() const { return library_; }
+
+ private:
+  MidiLibrary& library_;
+  MidiBridge& bridge_;
+  std::uint32_t syncHandle_ = 0;
+  std::uint32_t midiOutHandle_ = 0;
+  std::uint32_t midiInHandle_ = 0;
+  bool problemReported_ = false;
+};
+
+}  // namespace strumly::gui
