@@ -18,7 +18,7 @@ using namespace strumly;
 namespace {
 
 constexpr int kEvents = 3000;
-constexpr std::uint32_t kTempo = 240000;  // 250 bpm
+constexpr std::uint32_t kTempo = 240000;     // 250 bpm
 constexpr std::uint32_t kSpacingTicks = 12;  // a strum's string spacing: 6 ms apart
 
 // Notes when each event reaches it, on the clock's own time line.

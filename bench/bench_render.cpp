@@ -57,8 +57,8 @@ void measure(OfflineRenderer& renderer, const char* what, int slotsPerChord, int
     bestWall = std::max(bestWall, seconds / wall);
     bestCpu = std::max(bestCpu, seconds / cpu);
   }
-  std::printf("  %-34s %3d voices: %5.0fx real time by the wall clock, %5.0fx per CPU second%s\n", what, polyphony,
-              bestWall, bestCpu, bestWall >= 100 ? "" : "  (below 100x)");
+  std::printf("  %-34s %3d voices: %5.0fx real time by the wall clock, %5.0fx per CPU second%s\n", what,
+              polyphony, bestWall, bestCpu, bestWall >= 100 ? "" : "  (below 100x)");
   (void)seconds;
 }
 
@@ -75,7 +75,8 @@ int main() {
   const auto loaded = std::chrono::steady_clock::now();
   std::printf("Offline render of one minute at 120 bpm with reverb and chorus (%s), target >= 100x\n",
               soundFont->c_str());
-  std::printf("  soundfont load %.0f ms\n", std::chrono::duration<double, std::milli>(loaded - loadStart).count());
+  std::printf("  soundfont load %.0f ms\n",
+              std::chrono::duration<double, std::milli>(loaded - loadStart).count());
   measure(renderer, "chord every beat (typical)", 2, RenderOptions{}.polyphony);
   measure(renderer, "chord every half beat (densest)", 1, RenderOptions{}.polyphony);
   measure(renderer, "chord every half beat (densest)", 1, 256);

@@ -21,7 +21,8 @@ struct Seen {
 
 class Recorder : public SchedulerListener {
  public:
-  void onDispatch(std::uint32_t output, const ShortMessage& m, std::uint64_t tick, std::int64_t due) override {
+  void onDispatch(std::uint32_t output, const ShortMessage& m, std::uint64_t tick,
+                  std::int64_t due) override {
     seen.push_back({Seen::Dispatch, output, m.pack(), tick, due, 0});
   }
   void onMessage(std::uint32_t output, std::uint32_t message, std::uint32_t param) override {
@@ -48,7 +49,8 @@ class Recorder : public SchedulerListener {
   std::vector<Seen> seen;
 };
 
-MidiEvent ev(std::uint32_t time, std::uint8_t status, std::uint8_t d1 = 0, std::uint8_t d2 = 0, std::uint8_t d3 = 0) {
+MidiEvent ev(std::uint32_t time, std::uint8_t status, std::uint8_t d1 = 0, std::uint8_t d2 = 0,
+             std::uint8_t d3 = 0) {
   return {time, status, d1, d2, d3};
 }
 
@@ -134,8 +136,8 @@ TEST_F(SchedulerTest, TempoChangeWhileRunningAffectsOnlyLaterTicks) {
   s.put(kOut, ev(100, 0x90, 60, 1));
   s.put(kOut, ev(100, 0x90, 61, 1));
   s.start(0);
-  runUntil(s, r, 150000);                 // tick 150
-  s.setTempo(240000, 150000);             // 0.5 ms per tick from here
+  runUntil(s, r, 150000);      // tick 150
+  s.setTempo(240000, 150000);  // 0.5 ms per tick from here
   runUntil(s, r, 1'000'000);
   const auto d = r.dispatches();
   ASSERT_EQ(d.size(), 2u);

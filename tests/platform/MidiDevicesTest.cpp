@@ -60,7 +60,8 @@ TEST(MidiDevicesTest, BuiltInSynthPlaysSilentlyWithoutSoundCardOrSoundFont) {
   EXPECT_NE(library.builtInSynthStatus().find("soundfont"), std::string::npos);
 
   std::vector<std::uint32_t> posted;
-  const std::uint32_t sync = library.OpenSync(0, [&](std::uint32_t m, std::uint32_t) { posted.push_back(m); }, 0, 10);
+  const std::uint32_t sync = library.OpenSync(
+      0, [&](std::uint32_t m, std::uint32_t) { posted.push_back(m); }, 0, 10);
   const std::uint32_t out = library.OpenMidiOut(nullptr, 0, sync, 0x13320);
   ASSERT_NE(out, 0u);
   EXPECT_EQ(library.PutMidiOut(out, MidiEvent{0, 0x90, 60, 100, 0}), 0u);

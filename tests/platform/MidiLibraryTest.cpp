@@ -32,7 +32,9 @@ class MidiLibraryTest : public ::testing::Test {
   }
 
   MidiPoster poster() {
-    return [this](std::uint32_t message, std::uint32_t param) { posted.push_back({message, param, clock->now()}); };
+    return [this](std::uint32_t message, std::uint32_t param) {
+      posted.push_back({message, param, clock->now()});
+    };
   }
   // Opens clock and output as the program does at start-up.
   void openAsAtStartUp() {
@@ -101,7 +103,8 @@ TEST_F(MidiLibraryTest, QueuedEventsPlayAtTheirTicksAndTheEndIsPosted) {
   EXPECT_EQ(played[1].dispatch.message, (ShortMessage{0x90, 64, 100}));
   EXPECT_EQ(played[2].dispatch.tick, 800u);
   EXPECT_EQ(played[2].dispatch.dueMicros, 5000 + 1'000'000);
-  EXPECT_EQ(played[2].dispatch.nowMicros, played[2].dispatch.dueMicros) << "virtual time visits each deadline";
+  EXPECT_EQ(played[2].dispatch.nowMicros, played[2].dispatch.dueMicros)
+      << "virtual time visits each deadline";
   const std::vector<std::uint32_t> expected = {0x546E, 0x5452, 0x5457};
   EXPECT_EQ(postedIds(), expected);
   EXPECT_EQ(posted[0].param, 0u);
@@ -132,8 +135,10 @@ TEST_F(MidiLibraryTest, FullQueueReportsNonZeroAndTheRefillMessageComesWhileItPl
   clock->advanceBy(100'000'000);
   EXPECT_EQ(count(0x5453), 1u);
   // The refill came while a quarter of the queue was still to play, before the end.
-  const auto refill = std::find_if(posted.begin(), posted.end(), [](const Posted& p) { return p.message == 0x5453; });
-  const auto end = std::find_if(posted.begin(), posted.end(), [](const Posted& p) { return p.message == 0x5457; });
+  const auto refill =
+      std::find_if(posted.begin(), posted.end(), [](const Posted& p) { return p.message == 0x5453; });
+  const auto end =
+      std::find_if(posted.begin(), posted.end(), [](const Posted& p) { return p.message == 0x5457; });
   ASSERT_NE(end, posted.end());
   EXPECT_LT(refill->at, end->at);
   EXPECT_EQ(recording->messages().size(), queued);
@@ -219,15 +224,19 @@ TEST(RealMidiClockTest, DispatchesOnItsOwnThreadInOrder) {
   std::mutex mutex;
   std::condition_variable ended;
   bool done = false;
-  const std::uint32_t sync = library.OpenSync(0, [&](std::uint32_t message, std::uint32_t) {
-    if (message != 0x5457) return;
-    std::lock_guard lock(mutex);
-    done = true;
-    ended.notify_one();
-  }, 0, 10);
+  const std::uint32_t sync = library.OpenSync(
+      0,
+      [&](std::uint32_t message, std::uint32_t) {
+        if (message != 0x5457) return;
+        std::lock_guard lock(mutex);
+        done = true;
+        ended.notify_one();
+      },
+      0, 10);
   const std::uint32_t out = library.OpenMidiOut(nullptr, 0, sync, 0);
   library.SetTempo(sync, 48000);  // 100 us per tick
-  for (int i = 0; i < 20; ++i) library.PutMidiOut(out, MidiEvent{10, 0x90, static_cast<std::uint8_t>(40 + i), 1, 0});
+  for (int i = 0; i < 20; ++i)
+    library.PutMidiOut(out, MidiEvent{10, 0x90, static_cast<std::uint8_t>(40 + i), 1, 0});
   library.StartSync(sync);
   std::unique_lock lock(mutex);
   ASSERT_TRUE(ended.wait_for(lock, std::chrono::seconds(5), [&] { return done; }));

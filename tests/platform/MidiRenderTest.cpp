@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <iterator>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "platform/midi/OfflineRenderer.h"
@@ -76,7 +76,8 @@ TEST_F(MidiRenderTest, NoteOnsetsSitWithinAMillisecondOfTheirTimes) {
 TEST_F(MidiRenderTest, RendersStereoWavWithTheTailAndFasterThanItPlays) {
   std::vector<MidiEvent> events = {{0, 0xC0, 25, 0, 0}};
   for (std::uint8_t note : {40, 45, 50, 55, 59, 64}) events.push_back({30, 0x90, note, 100, 0});
-  for (std::uint8_t note : {40, 45, 50, 55, 59, 64}) events.push_back({note == 40 ? 800u : 0u, 0x80, note, 0, 0});
+  for (std::uint8_t note : {40, 45, 50, 55, 59, 64})
+    events.push_back({note == 40 ? 800u : 0u, 0x80, note, 0, 0});
   RenderOptions options;
   options.tempoMicros = 500000;
   options.tailSeconds = 1.0;
@@ -95,9 +96,9 @@ TEST_F(MidiRenderTest, RendersStereoWavWithTheTailAndFasterThanItPlays) {
   ASSERT_EQ(bytes.size(), 44 + audio.samples.size() * 2);
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
   EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
-  EXPECT_EQ(bytes[22], 2);                                  // stereo
-  EXPECT_EQ(bytes[24] | (bytes[25] << 8), 44100);           // sample rate
-  EXPECT_EQ(bytes[34], 16);                                 // bits per sample
+  EXPECT_EQ(bytes[22], 2);                         // stereo
+  EXPECT_EQ(bytes[24] | (bytes[25] << 8), 44100);  // sample rate
+  EXPECT_EQ(bytes[34], 16);                        // bits per sample
   const std::uint32_t dataSize = bytes[40] | (bytes[41] << 8) | (bytes[42] << 16) | (bytes[43] << 24);
   EXPECT_EQ(dataSize, audio.samples.size() * 2);
 }

@@ -36,17 +36,29 @@ enum MidiMessage : std::uint32_t {
 // on (post it) rather than act on it, and must not call back into the library.
 using MidiPoster = std::function<void(std::uint32_t message, std::uint32_t param)>;
 
-constexpr bool isMarkerStatus(std::uint8_t status) { return status >= 1 && status <= 4; }
-constexpr bool isChannelStatus(std::uint8_t status) { return status >= 0x80 && status <= 0xEF; }
+constexpr bool isMarkerStatus(std::uint8_t status) {
+  return status >= 1 && status <= 4;
+}
+constexpr bool isChannelStatus(std::uint8_t status) {
+  return status >= 0x80 && status <= 0xEF;
+}
 
-constexpr std::uint32_t markerMessage(std::uint8_t status) { return 0x546Du + status; }
+constexpr std::uint32_t markerMessage(std::uint8_t status) {
+  return 0x546Du + status;
+}
 
 constexpr std::uint32_t packMarkerParam(const MidiEvent& e) {
   return (std::uint32_t{e.data1} << 16) | (std::uint32_t{e.data2} << 8) | e.data3;
 }
-constexpr std::uint8_t markerData1(std::uint32_t param) { return static_cast<std::uint8_t>(param >> 16); }
-constexpr std::uint8_t markerData2(std::uint32_t param) { return static_cast<std::uint8_t>(param >> 8); }
-constexpr std::uint8_t markerData3(std::uint32_t param) { return static_cast<std::uint8_t>(param); }
+constexpr std::uint8_t markerData1(std::uint32_t param) {
+  return static_cast<std::uint8_t>(param >> 16);
+}
+constexpr std::uint8_t markerData2(std::uint32_t param) {
+  return static_cast<std::uint8_t>(param >> 8);
+}
+constexpr std::uint8_t markerData3(std::uint32_t param) {
+  return static_cast<std::uint8_t>(param);
+}
 
 // Program change and channel pressure carry one data byte; other channel messages two.
 constexpr int channelMessageLength(std::uint8_t status) {

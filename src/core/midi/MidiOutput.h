@@ -10,9 +10,9 @@ namespace strumly {
 // One channel message handed to a device by the clock.
 struct MidiDispatch {
   ShortMessage message;
-  std::uint64_t tick = 0;         // tick of the sync clock it was queued for
-  std::int64_t dueMicros = 0;     // clock time that tick was reached
-  std::int64_t nowMicros = 0;     // clock time of the hand-over (>= dueMicros)
+  std::uint64_t tick = 0;      // tick of the sync clock it was queued for
+  std::int64_t dueMicros = 0;  // clock time that tick was reached
+  std::int64_t nowMicros = 0;  // clock time of the hand-over (>= dueMicros)
 };
 
 class MidiOutput {

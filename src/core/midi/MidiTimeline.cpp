@@ -13,7 +13,8 @@ std::vector<TimedEvent> toTimeline(std::span<const MidiEvent> events, std::uint3
   std::uint64_t tick = 0;
   for (const MidiEvent& e : events) {
     tick += e.time;
-    const auto micros = static_cast<std::int64_t>(std::llround(microsForTicks(static_cast<double>(tick), tempoMicros)));
+    const auto micros =
+        static_cast<std::int64_t>(std::llround(microsForTicks(static_cast<double>(tick), tempoMicros)));
     timeline.push_back({tick, micros, e});
   }
   return timeline;

@@ -8,7 +8,9 @@ void SyncScheduler::addOutput(std::uint32_t output, std::size_t capacity) {
   queues_.insert_or_assign(output, OutputQueue(capacity));
 }
 
-void SyncScheduler::removeOutput(std::uint32_t output) { queues_.erase(output); }
+void SyncScheduler::removeOutput(std::uint32_t output) {
+  queues_.erase(output);
+}
 
 bool SyncScheduler::put(std::uint32_t output, const MidiEvent& event) {
   auto it = queues_.find(output);

@@ -36,7 +36,9 @@ class SyncScheduler {
   void flush(std::uint32_t output, std::int64_t nowMicros);
   std::size_t queued(std::uint32_t output) const;
 
-  void setTempo(std::uint32_t tempoMicros, std::int64_t nowMicros) { clock_.setTempo(tempoMicros, nowMicros); }
+  void setTempo(std::uint32_t tempoMicros, std::int64_t nowMicros) {
+    clock_.setTempo(tempoMicros, nowMicros);
+  }
   std::uint32_t tempo() const { return clock_.tempo(); }
   // Plays the queues from tick 0.
   void start(std::int64_t nowMicros);

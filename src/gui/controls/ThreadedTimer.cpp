@@ -9,13 +9,20 @@ namespace {
 
 QThread::Priority toQt(TThreadPriority priority) {
   switch (priority) {
-    case TThreadPriority::tpIdle: return QThread::IdlePriority;
-    case TThreadPriority::tpLowest: return QThread::LowestPriority;
-    case TThreadPriority::tpLower: return QThread::LowPriority;
-    case TThreadPriority::tpNormal: return QThread::NormalPriority;
-    case TThreadPriority::tpHigher: return QThread::HighPriority;
-    case TThreadPriority::tpHighest: return QThread::HighestPriority;
-    case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
+    case TThreadPriority::tpIdle:
+      return QThread::IdlePriority;
+    case TThreadPriority::tpLowest:
+      return QThread::LowestPriority;
+    case TThreadPriority::tpLower:
+      return QThread::LowPriority;
+    case TThreadPriority::tpNormal:
+      return QThread::NormalPriority;
+    case TThreadPriority::tpHigher:
+      return QThread::HighPriority;
+    case TThreadPriority::tpHighest:
+      return QThread::HighestPriority;
+    case TThreadPriority::tpTimeCritical:
+      return QThread::TimeCriticalPriority;
   }
   return QThread::NormalPriority;
 }
@@ -97,7 +104,8 @@ void ThreadedTimer::execute() {
         changed_.wait_until(lock, deadline, [&] { return terminated_ || generation_ != generation; });
     if (interrupted) continue;
     const std::uint64_t tick = ++postedTicks_;
-    QMetaObject::invokeMethod(this, [this, generation, tick] { doTimer(generation, tick); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, generation, tick] { doTimer(generation, tick); }, Qt::QueuedConnection);
     // Wait for the event to finish on the interface thread; a change of state (which the handler
     // itself may make) or termination ends the wait too.
     changed_.wait(lock, [&] { return terminated_ || generation_ != generation || finishedTick_ == tick; });

@@ -15,7 +15,8 @@ namespace strumly::gui {
 class MidiMessageEvent final : public QEvent {
  public:
   static constexpr QEvent::Type kType = static_cast<QEvent::Type>(QEvent::User + 0x452);
-  MidiMessageEvent(std::uint32_t message, std::uint32_t param) : QEvent(kType), message(message), param(param) {}
+  MidiMessageEvent(std::uint32_t message, std::uint32_t param)
+      : QEvent(kType), message(message), param(param) {}
   const std::uint32_t message;
   const std::uint32_t param;
 };

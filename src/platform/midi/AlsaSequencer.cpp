@@ -59,7 +59,9 @@ std::shared_ptr<AlsaSequencer> AlsaSequencer::open() {
 
 AlsaSequencer::AlsaSequencer(snd_seq_t* handle) : handle_(handle), ownClient_(snd_seq_client_id(handle)) {}
 
-AlsaSequencer::~AlsaSequencer() { snd_seq_close(handle_); }
+AlsaSequencer::~AlsaSequencer() {
+  snd_seq_close(handle_);
+}
 
 std::vector<AlsaPort> AlsaSequencer::writablePorts() {
   return ports(SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
@@ -85,9 +87,9 @@ std::vector<AlsaPort> AlsaSequencer::ports(unsigned capabilities) {
     while (snd_seq_query_next_port(handle_, port) >= 0) {
       const unsigned caps = snd_seq_port_info_get_capability(port);
       if ((caps & capabilities) != capabilities || (caps & SND_SEQ_PORT_CAP_NO_EXPORT) != 0) continue;
-      found.push_back({id, snd_seq_port_info_get_port(port),
-                       std::string(snd_seq_client_info_get_name(client)) + ": " +
-                           snd_seq_port_info_get_name(port)});
+      found.push_back(
+          {id, snd_seq_port_info_get_port(port),
+           std::string(snd_seq_client_info_get_name(client)) + ": " + snd_seq_port_info_get_name(port)});
     }
   }
   return found;
@@ -122,14 +124,29 @@ void AlsaSequencer::send(int ourPort, const ShortMessage& m) {
   snd_seq_ev_clear(&ev);
   const int channel = m.channel();
   switch (m.status & 0xF0) {
-    case 0x80: snd_seq_ev_set_noteoff(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case 0x90: snd_seq_ev_set_noteon(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case 0xA0: snd_seq_ev_set_keypress(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case 0xB0: snd_seq_ev_set_controller(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case 0xC0: snd_seq_ev_set_pgmchange(&ev, channel, m.data1 & 0x7F); break;
-    case 0xD0: snd_seq_ev_set_chanpress(&ev, channel, m.data1 & 0x7F); break;
-    case 0xE0: snd_seq_ev_set_pitchbend(&ev, channel, ((m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7)) - 8192); break;
-    default: return;
+    case 0x80:
+      snd_seq_ev_set_noteoff(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case 0x90:
+      snd_seq_ev_set_noteon(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case 0xA0:
+      snd_seq_ev_set_keypress(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case 0xB0:
+      snd_seq_ev_set_controller(&ev, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case 0xC0:
+      snd_seq_ev_set_pgmchange(&ev, channel, m.data1 & 0x7F);
+      break;
+    case 0xD0:
+      snd_seq_ev_set_chanpress(&ev, channel, m.data1 & 0x7F);
+      break;
+    case 0xE0:
+      snd_seq_ev_set_pitchbend(&ev, channel, ((m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7)) - 8192);
+      break;
+    default:
+      return;
   }
   snd_seq_ev_set_source(&ev, ourPort);
   snd_seq_ev_set_subs(&ev);

@@ -82,7 +82,9 @@ void FluidSynthInstance::apply(const ShortMessage& m) {
   if (synth_ == nullptr) return;
   const int channel = m.channel();
   switch (m.status & 0xF0) {
-    case 0x80: fluid_synth_noteoff(synth_, channel, m.data1 & 0x7F); break;
+    case 0x80:
+      fluid_synth_noteoff(synth_, channel, m.data1 & 0x7F);
+      break;
     case 0x90:
       if (m.data2 == 0) {
         fluid_synth_noteoff(synth_, channel, m.data1 & 0x7F);
@@ -90,12 +92,23 @@ void FluidSynthInstance::apply(const ShortMessage& m) {
         fluid_synth_noteon(synth_, channel, m.data1 & 0x7F, m.data2 & 0x7F);
       }
       break;
-    case 0xA0: fluid_synth_key_pressure(synth_, channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case 0xB0: fluid_synth_cc(synth_, channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case 0xC0: fluid_synth_program_change(synth_, channel, m.data1 & 0x7F); break;
-    case 0xD0: fluid_synth_channel_pressure(synth_, channel, m.data1 & 0x7F); break;
-    case 0xE0: fluid_synth_pitch_bend(synth_, channel, (m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7)); break;
-    default: break;
+    case 0xA0:
+      fluid_synth_key_pressure(synth_, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case 0xB0:
+      fluid_synth_cc(synth_, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case 0xC0:
+      fluid_synth_program_change(synth_, channel, m.data1 & 0x7F);
+      break;
+    case 0xD0:
+      fluid_synth_channel_pressure(synth_, channel, m.data1 & 0x7F);
+      break;
+    case 0xE0:
+      fluid_synth_pitch_bend(synth_, channel, (m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7));
+      break;
+    default:
+      break;
   }
 }
 
@@ -105,7 +118,9 @@ namespace {
 bool toSequencerEvent(const ShortMessage& m, fluid_event_t* event) {
   const int channel = m.channel();
   switch (m.status & 0xF0) {
-    case 0x80: fluid_event_noteoff(event, channel, m.data1 & 0x7F); return true;
+    case 0x80:
+      fluid_event_noteoff(event, channel, m.data1 & 0x7F);
+      return true;
     case 0x90:
       if (m.data2 == 0) {
         fluid_event_noteoff(event, channel, m.data1 & 0x7F);
@@ -113,12 +128,23 @@ bool toSequencerEvent(const ShortMessage& m, fluid_event_t* event) {
         fluid_event_noteon(event, channel, m.data1 & 0x7F, m.data2 & 0x7F);
       }
       return true;
-    case 0xA0: fluid_event_key_pressure(event, channel, m.data1 & 0x7F, m.data2 & 0x7F); return true;
-    case 0xB0: fluid_event_control_change(event, channel, m.data1 & 0x7F, m.data2 & 0x7F); return true;
-    case 0xC0: fluid_event_program_change(event, channel, m.data1 & 0x7F); return true;
-    case 0xD0: fluid_event_channel_pressure(event, channel, m.data1 & 0x7F); return true;
-    case 0xE0: fluid_event_pitch_bend(event, channel, (m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7)); return true;
-    default: return false;
+    case 0xA0:
+      fluid_event_key_pressure(event, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      return true;
+    case 0xB0:
+      fluid_event_control_change(event, channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      return true;
+    case 0xC0:
+      fluid_event_program_change(event, channel, m.data1 & 0x7F);
+      return true;
+    case 0xD0:
+      fluid_event_channel_pressure(event, channel, m.data1 & 0x7F);
+      return true;
+    case 0xE0:
+      fluid_event_pitch_bend(event, channel, (m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7));
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -169,7 +195,8 @@ unsigned FluidSynthOutput::sequencerTimeFor(std::int64_t dueMicros, std::int64_t
   // The sequencer's time moves in whole render periods; anchoring once and following the system
   // clock keeps the spacing of the notes exact. Anchor again only when the two clocks have
   // clearly parted (first note, or after the sound server stalled).
-  if (!anchored_ || std::abs(expectedNow - sequencerNow) > kResyncMillis * kSequencerUnitsPerSecond / 1000.0) {
+  if (!anchored_ ||
+      std::abs(expectedNow - sequencerNow) > kResyncMillis * kSequencerUnitsPerSecond / 1000.0) {
     anchored_ = true;
     anchorMicros_ = nowMicros;
     anchorSequencerTime_ = sequencerNow;
@@ -188,7 +215,9 @@ void FluidSynthOutput::play(const MidiDispatch& dispatch) {
   fluid_sequencer_send_at(sequencer_, event_, sequencerTimeFor(dispatch.dueMicros, dispatch.nowMicros), 1);
 }
 
-void FluidSynthOutput::playNow(const ShortMessage& message) { synth_.apply(message); }
+void FluidSynthOutput::playNow(const ShortMessage& message) {
+  synth_.apply(message);
+}
 
 void FluidSynthOutput::silence(std::uint16_t channelMask) {
   if (sequencer_ != nullptr) {

@@ -7,7 +7,9 @@ namespace strumly {
 
 RealMidiClock::RealMidiClock() : origin_(std::chrono::steady_clock::now()) {}
 
-RealMidiClock::~RealMidiClock() { halt(); }
+RealMidiClock::~RealMidiClock() {
+  halt();
+}
 
 std::int64_t RealMidiClock::now() const {
   return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - origin_)

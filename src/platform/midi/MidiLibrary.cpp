@@ -160,7 +160,8 @@ std::uint32_t MidiLibrary::PutMidiOut(std::uint32_t outHandle, const MidiEvent& 
     if (isChannelStatus(event.status)) output->device->playNow({event.status, event.data1, event.data2});
     if (isMarkerStatus(event.status)) immediatePoster = output->poster;
   }
-  if (immediatePoster && *immediatePoster) (*immediatePoster)(markerMessage(event.status), packMarkerParam(event));
+  if (immediatePoster && *immediatePoster)
+    (*immediatePoster)(markerMessage(event.status), packMarkerParam(event));
   return 0;
 }
 

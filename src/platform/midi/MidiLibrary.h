@@ -19,7 +19,7 @@ namespace strumly {
 
 class MidiLibrary {
  public:
-  static constexpr std::uint16_t kVersion = 0x0200;  // 2.0: high byte major, low byte minor
+  static constexpr std::uint16_t kVersion = 0x0200;    // 2.0: high byte major, low byte minor
   static constexpr std::size_t kDescriptionSize = 32;  // device names fit 31 characters
 
   // The system's devices on a real clock.
@@ -40,8 +40,10 @@ class MidiLibrary {
 
   // `mode`, `flags` and `period` are accepted for the callers' sake and not needed here.
   std::uint32_t OpenSync(std::uint32_t mode, MidiPoster poster, std::uint32_t flags, std::uint32_t period);
-  std::uint32_t OpenMidiOut(MidiPoster poster, std::uint32_t device, std::uint32_t syncHandle, std::uint32_t flags);
-  std::uint32_t OpenMidiIn(MidiPoster poster, std::uint32_t device, std::uint32_t reserved, std::uint32_t flags);
+  std::uint32_t OpenMidiOut(MidiPoster poster, std::uint32_t device, std::uint32_t syncHandle,
+                            std::uint32_t flags);
+  std::uint32_t OpenMidiIn(MidiPoster poster, std::uint32_t device, std::uint32_t reserved,
+                           std::uint32_t flags);
 
   // 0 = queued (the record may be reused at once); non-zero = queue full, nothing queued.
   // An output without a clock plays the event at once.

@@ -46,7 +46,9 @@ OfflineRenderer::OfflineRenderer(const std::string& soundFontPath)
 
 OfflineRenderer::~OfflineRenderer() = default;
 
-bool OfflineRenderer::hasSoundFont() const { return synth_->hasSoundFont(); }
+bool OfflineRenderer::hasSoundFont() const {
+  return synth_->hasSoundFont();
+}
 
 RenderedAudio OfflineRenderer::render(std::span<const MidiEvent> events, const RenderOptions& options) {
   RenderedAudio audio;

@@ -7,10 +7,10 @@ namespace strumly {
 
 const std::vector<std::string>& knownSoundFontPaths() {
   static const std::vector<std::string> paths = {
-      "/usr/share/sounds/sf2/default-GM.sf2",  "/usr/share/sounds/sf3/default-GM.sf3",
-      "/usr/share/sounds/sf2/FluidR3_GM.sf2",  "/usr/share/sounds/sf3/FluidR3_GM.sf3",
+      "/usr/share/sounds/sf2/default-GM.sf2",        "/usr/share/sounds/sf3/default-GM.sf3",
+      "/usr/share/sounds/sf2/FluidR3_GM.sf2",        "/usr/share/sounds/sf3/FluidR3_GM.sf3",
       "/usr/share/sounds/sf3/MuseScore_General.sf3", "/usr/share/sounds/sf2/TimGM6mb.sf2",
-      "/usr/share/soundfonts/default.sf2",     "/usr/share/soundfonts/FluidR3_GM.sf2",
+      "/usr/share/soundfonts/default.sf2",           "/usr/share/soundfonts/FluidR3_GM.sf2",
   };
   return paths;
 }
