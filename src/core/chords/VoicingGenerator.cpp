@@ -292,6 +292,19 @@ class Search {
     // Open strings ring in first position; above it they are a special effect.
     sc += (high <= 4 ? 1.5 : -2.0) * opens;
     if (isDropShapeGap(v)) sc -= 6;
+    // Fingers that zigzag across the strings twist the hand (an index barre lies under the rest).
+    int previous = 0, direction = 0, turns = 0;
+    for (int s = kStringCount - 1; s >= 0; --s) {
+      const int finger = v.strings[s].finger;
+      if (finger < 1 || finger > 4 || (finger == 1 && perFinger[1] > 1)) continue;
+      if (previous && finger != previous) {
+        const int d = finger > previous ? 1 : -1;
+        if (direction && d != direction) ++turns;
+        direction = d;
+      }
+      previous = finger;
+    }
+    if (turns > 1) sc -= 4.0 * (turns - 1);
     // Close intervals low down sound muddy; seconds anywhere blur the chord.
     std::vector<int> pitches;
     for (int s = 0; s < kStringCount; ++s)
