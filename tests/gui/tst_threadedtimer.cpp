@@ -9,7 +9,7 @@
 #include "gui/controls/ThreadedTimer.h"
 
 using strumly::gui::ThreadedTimer;
-using strumly::gui::TThreadPriority;
+using strumly::gui::ThreadPriority;
 
 class TestThreadedTimer : public QObject {
   Q_OBJECT
@@ -19,7 +19,7 @@ class TestThreadedTimer : public QObject {
     ThreadedTimer timer;
     QCOMPARE(timer.enabled(), true);
     QCOMPARE(timer.interval(), std::uint16_t{1000});
-    QVERIFY(timer.threadPriority() == TThreadPriority::tpNormal);
+    QVERIFY(timer.threadPriority() == ThreadPriority::tpNormal);
     QVERIFY(!timer.onTimer());
   }
 
@@ -136,8 +136,8 @@ class TestThreadedTimer : public QObject {
     int ticks = 0;
     auto timer = std::make_unique<ThreadedTimer>();
     timer->setInterval(1);
-    timer->setThreadPriority(TThreadPriority::tpHighest);
-    QVERIFY(timer->threadPriority() == TThreadPriority::tpHighest);
+    timer->setThreadPriority(ThreadPriority::tpHighest);
+    QVERIFY(timer->threadPriority() == ThreadPriority::tpHighest);
     timer->setOnTimer([&](QObject*) { ++ticks; });
     // Keep the interface thread busy so a tick is posted and its thread waits for it.
     QThread::msleep(50);

@@ -7,21 +7,21 @@ namespace strumly::gui {
 
 namespace {
 
-QThread::Priority toQt(TThreadPriority priority) {
+QThread::Priority toQt(ThreadPriority priority) {
   switch (priority) {
-    case TThreadPriority::tpIdle:
+    case ThreadPriority::tpIdle:
       return QThread::IdlePriority;
-    case TThreadPriority::tpLowest:
+    case ThreadPriority::tpLowest:
       return QThread::LowestPriority;
-    case TThreadPriority::tpLower:
+    case ThreadPriority::tpLower:
       return QThread::LowPriority;
-    case TThreadPriority::tpNormal:
+    case ThreadPriority::tpNormal:
       return QThread::NormalPriority;
-    case TThreadPriority::tpHigher:
+    case ThreadPriority::tpHigher:
       return QThread::HighPriority;
-    case TThreadPriority::tpHighest:
+    case ThreadPriority::tpHighest:
       return QThread::HighestPriority;
-    case TThreadPriority::tpTimeCritical:
+    case ThreadPriority::tpTimeCritical:
       return QThread::TimeCriticalPriority;
   }
   return QThread::NormalPriority;
@@ -73,7 +73,7 @@ void ThreadedTimer::setOnTimer(TimerHandler handler) {
   updateThread();
 }
 
-void ThreadedTimer::setThreadPriority(TThreadPriority priority) {
+void ThreadedTimer::setThreadPriority(ThreadPriority priority) {
   if (priority == priority_) return;
   priority_ = priority;
   thread_->setPriority(toQt(priority));

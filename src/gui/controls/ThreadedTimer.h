@@ -12,7 +12,7 @@
 
 namespace strumly::gui {
 
-enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+enum class ThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 class ThreadedTimer : public QObject {
   Q_OBJECT
@@ -31,8 +31,8 @@ class ThreadedTimer : public QObject {
   void setInterval(std::uint16_t milliseconds);
   const TimerHandler& onTimer() const { return onTimer_; }
   void setOnTimer(TimerHandler handler);
-  TThreadPriority threadPriority() const { return priority_; }
-  void setThreadPriority(TThreadPriority priority);
+  ThreadPriority threadPriority() const { return priority_; }
+  void setThreadPriority(ThreadPriority priority);
 
  Q_SIGNALS:
   // Emitted on every tick, after the handler.
@@ -52,7 +52,7 @@ class ThreadedTimer : public QObject {
   bool enabled_ = true;
   std::uint16_t interval_ = 1000;
   TimerHandler onTimer_;
-  TThreadPriority priority_ = TThreadPriority::tpNormal;
+  ThreadPriority priority_ = ThreadPriority::tpNormal;
 
   std::mutex mutex_;
   std::condition_variable changed_;
