@@ -140,6 +140,25 @@ void FretControls::showFrets(const ChordDiagram& chord) {
     editTab_[static_cast<std::size_t>(s)]->setText(QString::fromStdString(fretEditText(chord, s)));
 }
 
+bool FretControls::applyNeckPress(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
+                                  int fret, Qt::MouseButton button) {
+  const std::string name = tuningName.toStdString();
+  const EditContext context{tuning, name, fingerCode()};
+  const NeckButton which = button == Qt::RightButton ? NeckButton::Right : NeckButton::Left;
+  if (!pressString(chord, context, string, fret, which)) return false;
+  showFrets(chord);
+  if (which == NeckButton::Right) showRootAndBass(chord.root, chord.bass - 24);
+  return true;
+}
+
+bool FretControls::applyFretEdit(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
+                                 std::optional<int> fret) {
+  const std::string name = tuningName.toStdString();
+  if (!setStringFret(chord, {tuning, name, fingerCode()}, string, fret)) return false;
+  showFrets(chord);
+  return true;
+}
+
 void FretControls::udRootClick(int delta) {
   root_ = wrap12(root_ + delta);
   bass_ = root_;

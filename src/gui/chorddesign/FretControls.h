@@ -36,6 +36,15 @@ class FretControls : public QWidget {
   // Each fret edit shows its string's fret when the string sounds, else nothing.
   void showFrets(const ChordDiagram& chord);
 
+  // The parts of a neck press these controls answer for: the chord takes the press with the
+  // finger button's code, the fret edits follow, and a right press shows the new root and bass.
+  // The page then recomputes the intervals and redraws. False for a position off the neck.
+  bool applyNeckPress(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string, int fret,
+                      Qt::MouseButton button);
+  // The same for a fret edit that was left (nothing mutes, 0 opens, else the finger's code).
+  bool applyFretEdit(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
+                     std::optional<int> fret);
+
   // The stepper arrows, as the up-downs' OnClick: +1 up, -1 down, wrapping 0..11.
   void udRootClick(int delta);
   void udBassClick(int delta);

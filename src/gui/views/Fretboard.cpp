@@ -179,6 +179,8 @@ void Fretboard::imgGuitarMouseDown(Qt::MouseButton button, int x, int y) {
   imgGuitarMouseMove(x, y);
   if (!hover_) return;
   Q_EMIT neckPressed(hover_->string, hover_->fret, button);
+  // A right press makes the pressed note the root, so it is now the root's own interval.
+  if (button == Qt::RightButton) setText(widgets_.intervalReadout, QString::fromLatin1(intervalName(0)));
 }
 
 bool Fretboard::undoIfBusy(QAbstractButton* button) {
