@@ -88,7 +88,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(pages->currentIndex(), int(TfrmMain::pageChords));
     QVERIFY(w->bottomPanel()->tuningControls()->isLocked());
-    QCOMPARE(w->windowTitle(), QString("Strumly!"));
+    QVERIFY(w->windowTitle().startsWith("Strumly!"));
   }
 
   void menusInOrderWithTheirItems() {
@@ -287,12 +287,10 @@ class MainWindowTest : public QObject {
     QVERIFY(item->isChecked());
     QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("C#"));
     QCOMPARE(w->mainMenu()->keyItems()[10]->text(), QString("A#"));
-    w->bottomPanel()->rootUpDown()->step(+1);
-    QCOMPARE(w->bottomPanel()->rootEdit()->text(), QString("C#"));
+    QCOMPARE(w->bottomPanel()->tuningControls()->readOut(0)->text(), QString("E4"));
     w->mnuFlatSharpClick();
     QCOMPARE(item->text(), QString("Flats"));
     QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("Db"));
-    QCOMPARE(w->bottomPanel()->rootEdit()->text(), QString("Db"));
   }
 
   void midiHandlesOpenAtStartAndCloseAtShutdown() {

@@ -153,11 +153,14 @@ class TuningTest : public QObject {
     ChordDesignPage* design = w.chordDesignPage();
     w.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
     QSignalSpy retuned(design, &ChordDesignPage::designRetuned);
+    ChordDiagram empty;
+    empty.empty = 1;
+    design->setDesignChord(empty);
     stepAndRelease(t, 5, +2);
     QCOMPARE(retuned.size(), 0);
     QCOMPARE(design->designChord().tuning[5], PitchNumber(40));
 
-    ChordDiagram chord = design->designChord();
+    ChordDiagram chord = w.pageHolders().designChord;
     chord.empty = 0;
     chord.strings[0] = {3, 2};
     chord.pitches[0] = 64 + 3;

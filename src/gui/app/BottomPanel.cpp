@@ -10,7 +10,6 @@
 
 #include "gui/app/NoteSpelling.h"
 #include "gui/app/TuningControls.h"
-#include "gui/app/UpDown.h"
 
 namespace strumly::gui {
 namespace {
@@ -78,16 +77,12 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
       pnlInterval_(panelLabel(this, "pnlInterval", 80)),
       editChordNameUser_(new QLineEdit(this)),
       editNotes_(readOnlyEdit(this, "editNotes", 150)),
-      udRoot_(new UpDown(this)),
-      udBass_(new UpDown(this)),
-      editRoot_(readOnlyEdit(this, "editRoot", 36)),
-      editBass_(readOnlyEdit(this, "editBass", 36)),
       sbDisplayIntervals_(new QToolButton(this)) {
   setObjectName("pnlBottom");
   setMouseTracking(true);
   auto* outer = new QHBoxLayout(this);
-  outer->setContentsMargins(6, 4, 6, 4);
-  outer->setSpacing(8);
+  outer->setContentsMargins(4, 4, 4, 4);
+  outer->setSpacing(4);
   outer->addWidget(tuning_);
   auto* column = new QVBoxLayout;
   column->setSpacing(4);
@@ -108,23 +103,14 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
     row->addWidget(l);
     return l;
   };
+  // The tuning name stands in the read-out row so the strings column stays narrow beside the neck.
+  readOuts->addWidget(tuning_->tuningNameLabel());
+  readOuts->addWidget(tuning_->tuningNameEdit());
+  readOuts->addSpacing(8);
   addCaption("Note");
   readOuts->addWidget(pnlNote_);
   addCaption("Interval");
   readOuts->addWidget(pnlInterval_);
-  readOuts->addSpacing(8);
-  udRoot_->setObjectName("udRoot");
-  udBass_->setObjectName("udBass");
-  for (UpDown* u : {udRoot_, udBass_}) {
-    u->setRange(0, 11);
-    u->setWrap(true);
-  }
-  addCaption("Root");
-  readOuts->addWidget(editRoot_);
-  readOuts->addWidget(udRoot_);
-  addCaption("Bass");
-  readOuts->addWidget(editBass_);
-  readOuts->addWidget(udBass_);
   readOuts->addSpacing(8);
   addCaption("Chord Name:")->setObjectName("Label2");
   editChordNameUser_->setObjectName("editChordNameUser");
@@ -147,10 +133,6 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
     chordRow->addWidget(l);
   }
   chordRow->addStretch();
-  refreshRootAndBass();
-  connect(&spelling_, &NoteSpelling::changed, this, &BottomPanel::refreshRootAndBass);
-  connect(udRoot_, &UpDown::clicked, this, &BottomPanel::refreshRootAndBass);
-  connect(udBass_, &UpDown::clicked, this, &BottomPanel::refreshRootAndBass);
 }
 
 void BottomPanel::setFretboard(QWidget* fretboard) {
@@ -163,11 +145,6 @@ void BottomPanel::setFretboard(QWidget* fretboard) {
 void BottomPanel::clearPointerReadOuts() {
   pnlNote_->clear();
   pnlInterval_->clear();
-}
-
-void BottomPanel::refreshRootAndBass() {
-  editRoot_->setText(spelling_.name(udRoot_->position()));
-  editBass_->setText(spelling_.name(udBass_->position()));
 }
 
 void BottomPanel::mouseMoveEvent(QMouseEvent* event) {

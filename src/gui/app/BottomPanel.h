@@ -1,6 +1,6 @@
 #pragma once
 // The bottom panel `pnlBottom`: the tuning controls on the left, the fretboard, and under it the
-// read-outs of the note and interval under the mouse, the root and bass up-downs, the chord name,
+// read-outs of the note and interval under the mouse, the chord name,
 // its notes and its intervals. The fretboard widget is put in by whoever builds it; until then a
 // placeholder of the fretboard's size keeps the layout.
 #include <QFrame>
@@ -14,7 +14,6 @@ namespace strumly::gui {
 
 class NoteSpelling;
 class TuningControls;
-class UpDown;
 
 class BottomPanel : public QFrame {
   Q_OBJECT
@@ -34,16 +33,10 @@ class BottomPanel : public QFrame {
   QLineEdit* chordNameEdit() const { return editChordNameUser_; }
   QLineEdit* notesEdit() const { return editNotes_; }
   QLabel* intervalLabel(int slot) const { return editIntervals_[static_cast<std::size_t>(slot)]; }
-  UpDown* rootUpDown() const { return udRoot_; }
-  UpDown* bassUpDown() const { return udBass_; }
-  QLineEdit* rootEdit() const { return editRoot_; }
-  QLineEdit* bassEdit() const { return editBass_; }
   QToolButton* displayIntervalsButton() const { return sbDisplayIntervals_; }
 
   // The note and interval read-outs name what is under the mouse; leaving the board clears them.
   void clearPointerReadOuts();
-  // Root and bass read-outs from their up-downs, in the current spelling.
-  void refreshRootAndBass();
 
  Q_SIGNALS:
   void mouseMoved();
@@ -60,10 +53,6 @@ class BottomPanel : public QFrame {
   QLineEdit* editChordNameUser_;
   QLineEdit* editNotes_;
   std::array<QLabel*, 8> editIntervals_{};
-  UpDown* udRoot_;
-  UpDown* udBass_;
-  QLineEdit* editRoot_;
-  QLineEdit* editBass_;
   QToolButton* sbDisplayIntervals_;
 };
 

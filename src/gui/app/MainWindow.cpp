@@ -22,12 +22,17 @@
 #include "gui/app/SpeechSounds.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/app/TuningControls.h"
+#include "gui/app/WindowFretboardHost.h"
 #include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/chorddesign/FretControls.h"
+#include "gui/common/PageSwitcher.h"
 #include "gui/common/DialogService.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/print/PrintPage.h"
 #include "gui/scales/ScalesPage.h"
 #include "gui/tab/TabPage.h"
+#include "gui/views/Fretboard.h"
+#include "gui/views/FretboardView.h"
 #include "platform/settings/AppSettingsStore.h"
 
 namespace strumly::gui {
@@ -55,7 +60,7 @@ TfrmMain::TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* p
       PageControl1_(new QTabWidget),
       pnlBottom_(new BottomPanel(*spelling_)),
       menu_(new MainMenu(menuBar(), *spelling_)),
-      chordDesign_(new ChordDesignPage),
+      chordDesign_(new ChordDesignPage(holders_.designChord)),
       tabPage_(new TabPage) {
   setObjectName("frmMain");
   setWindowTitle(kCaption);
@@ -78,6 +83,12 @@ TfrmMain::TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* p
   PageControl1_->addTab(new ScalesPage, "Scales");
   PageControl1_->addTab(tabPage_, "Tablature");
 
+  composeFretboard();
+  chords_ = installChordsPage(*this, holders_, dialogs_, fretboard_);
+  // The tab page carries its own tuning: entering it shows that tuning in the controls.
+  if (PageSwitcher::PageParts* tab = chords_.switcher->pageParts(strumly::Page::Tablature))
+    tab->entered = [this] { pnlBottom_->tuningControls()->showTuning(tabPage_->tuning(), tabPage_->tuningName()); };
+
   TuningControls* tuning = pnlBottom_->tuningControls();
   tuning->setBusyCheck([this] { return IsPlayingOrBusy(); });
   connect(tuning, &TuningControls::tuningTakenOver, this, &TfrmMain::routeTuningTakeOver);
@@ -89,7 +100,40 @@ TfrmMain::TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* p
   });
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+  // The pages leave the page control as they are destroyed; nothing may answer those changes.
+  delete chords_.switcher;
+  chords_.switcher = nullptr;
+}
+
+void TfrmMain::composeFretboard() {
+  fretboardHost_ = std::make_unique<WindowFretboardHost>(*this);
+  auto* neck = new FretboardView;
+  pnlBottom_->setFretboard(neck);
+  FretboardWidgets widgets;
+  widgets.neck = neck;
+  widgets.noteReadout = pnlBottom_->noteReadOut();
+  widgets.intervalReadout = pnlBottom_->intervalReadOut();
+  widgets.chordName = pnlBottom_->chordNameEdit();
+  widgets.notes = pnlBottom_->notesEdit();
+  for (int n = 0; n < 8; ++n) widgets.intervals[static_cast<std::size_t>(n)] = pnlBottom_->intervalLabel(n);
+  fretboard_ = new Fretboard(widgets, *fretboardHost_, this);
+  fretboard_->bindButtons({pnlTop_->button("sbtnBassNote"), pnlTop_->button("sbtnLeftHanded"), pnlTop_->button("sbtnFlip"),
+                           pnlTop_->button("sbShowArp"), pnlTop_->button("sbtnShowFullScale")});
+  connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
+  // A chord shown with its own tuning puts that tuning in the controls.
+  connect(fretboard_, &Fretboard::tuningShown, this, [this](const Tuning& tuning, const QString& name) {
+    pnlBottom_->tuningControls()->showTuning(tuning, name);
+  });
+  connect(fretboard_, &Fretboard::neckPressed, this, [this](int string, int fret, Qt::MouseButton button) {
+    if (PageControl1_->currentIndex() != pageChordDesign) return;
+    TuningControls* tuning = pnlBottom_->tuningControls();
+    if (chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button))
+      fretboard_->RedrawFretboard(holders_.designChord);
+  });
+  connect(chordDesign_, &ChordDesignPage::designRetuned, this, [this] { fretboard_->RedrawFretboard(holders_.designChord); });
+  connect(spelling_.get(), &NoteSpelling::changed, this, [this] { chordDesign_->fretControls()->setNoteNames(spelling_->names()); });
+}
 
 void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& arguments) {
   folder_ = folder;
@@ -116,10 +160,10 @@ void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& argume
   }
 
   pnlTop_->button("sbtnBassNote")->setChecked(settings_.bassNote);
-  pnlBottom_->refreshRootAndBass();
-  setWindowTitle(kCaption);
+  fretboard_->setLeftHanded(settings_.leftHanded);
+  chordDesign_->fretControls()->setNoteNames(spelling_->names());
   PageControl1_->setCurrentIndex(pageChords);
-  pnlBottom_->tuningControls()->setLocked(true);
+  chords_.switcher->PageControl1Change();  // caption, tuning lock and fretboard of the Chords page
   placeWindow();
   pnlTop_->setFretlightVisible(false);
 }
@@ -215,7 +259,7 @@ void TfrmMain::routeTuningTakeOver(const Tuning& tuning, const QString& name) {
   if (auto* page = dynamic_cast<TuningTakeOver*>(PageControl1_->currentWidget())) page->takeOverTuning(tuning, name);
 }
 
-void TfrmMain::replacePage(Page page, QWidget* widget, const QString& title) {
+void TfrmMain::replacePage(PageIndex page, QWidget* widget, const QString& title) {
   QWidget* old = PageControl1_->widget(page);
   const bool wasCurrent = PageControl1_->currentIndex() == page;
   PageControl1_->removeTab(page);
@@ -223,8 +267,6 @@ void TfrmMain::replacePage(Page page, QWidget* widget, const QString& title) {
   if (wasCurrent) PageControl1_->setCurrentIndex(page);
   delete old;
 }
-
-void TfrmMain::setCaptionFile(const QString& fileName) { setWindowTitle(QString(kCaption) + "   " + fileName); }
 
 void TfrmMain::collectShutdownSettings() {
   settings_.strumSpeed = pnlTop_->strumSpeed()->value();

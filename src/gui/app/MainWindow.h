@@ -7,12 +7,15 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <string>
 #include <memory>
 
 #include "core/app/AppSettings.h"
+#include "core/chords/PageHolders.h"
 #include "core/theory/Pitch.h"
 #include "gui/app/ProgramFolder.h"
 #include "gui/app/SaveBeforeClose.h"
+#include "gui/chords/ChordsWiring.h"
 
 class QTabWidget;
 
@@ -25,6 +28,8 @@ namespace strumly::gui {
 
 class BottomPanel;
 class ChordDesignPage;
+class Fretboard;
+class WindowFretboardHost;
 class DialogService;
 class MainMenu;
 class NoteSpelling;
@@ -45,7 +50,7 @@ class MidiSession {
 class TfrmMain : public QMainWindow {
   Q_OBJECT
  public:
-  enum Page { pageChords, pageChordDesign, pagePlayPage, pagePrint, pageScales, pageTablature };
+  enum PageIndex { pageChords, pageChordDesign, pagePlayPage, pagePrint, pageScales, pageTablature };
 
   TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* parent = nullptr);
   ~TfrmMain() override;
@@ -69,9 +74,7 @@ class TfrmMain : public QMainWindow {
   SaveBeforeClose& closingDocuments() { return closingDocuments_; }
   void setMidiSession(MidiSession* session) { midi_ = session; }
   // The Chords page arrives from its own part and takes the plain page's place.
-  void replacePage(Page page, QWidget* widget, const QString& title);
-  // "Strumly!   " followed by the active document's file name.
-  void setCaptionFile(const QString& fileName);
+  void replacePage(PageIndex page, QWidget* widget, const QString& title);
 
   // Whether a screen of this size gets a maximised window rather than 1024 x 768.
   static bool maximisedOn(const QSize& screenSize);
@@ -83,6 +86,9 @@ class TfrmMain : public QMainWindow {
   NoteSpelling& spelling() const { return *spelling_; }
   SpeechSounds& speech() const { return *speech_; }
   ChordDesignPage* chordDesignPage() const { return chordDesign_; }
+  Fretboard* fretboard() const { return fretboard_; }
+  const ChordsPart& chordsPart() const { return chords_; }
+  PageHolders& pageHolders() { return holders_; }
   AppSettings& settings() { return settings_; }
   const ProgramFolder& programFolder() const { return folder_; }
 
@@ -101,8 +107,10 @@ class TfrmMain : public QMainWindow {
   void placeWindow();
   void routeTuningTakeOver(const Tuning& tuning, const QString& name);
   void parkFocus();
+  void composeFretboard();
 
   DialogService& dialogs_;
+  PageHolders holders_;
   std::unique_ptr<NoteSpelling> spelling_;
   std::unique_ptr<SpeechSounds> speech_;
   std::unique_ptr<AppSettingsStore> store_;
@@ -112,6 +120,9 @@ class TfrmMain : public QMainWindow {
   MainMenu* menu_;
   ChordDesignPage* chordDesign_;
   TabPage* tabPage_;
+  std::unique_ptr<WindowFretboardHost> fretboardHost_;
+  Fretboard* fretboard_ = nullptr;
+  ChordsPart chords_;
   ProgramFolder folder_;
   AppSettings settings_;
   QStringList arguments_;

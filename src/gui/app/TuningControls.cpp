@@ -22,7 +22,7 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
     readOut->setReadOnly(true);
     readOut->setFocusPolicy(Qt::NoFocus);
     readOut->setMaxLength(3);
-    readOut->setFixedWidth(40);
+    readOut->setFixedWidth(38);
     readOut->setAlignment(Qt::AlignCenter);
     readOut->setCursor(Qt::ArrowCursor);
     readOut->setToolTip(QString("String %1").arg(s + 1));
@@ -39,13 +39,14 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
     readOuts_[static_cast<std::size_t>(s)] = readOut;
     upDowns_[static_cast<std::size_t>(s)] = upDown;
   }
-  auto* label = new QLabel("Tuning Name:", this);
-  label->setObjectName("lblTuningName");
+  lblTuningName_ = new QLabel("Tuning Name:", this);
+  lblTuningName_->setObjectName("lblTuningName");
   editTuningName_->setObjectName("editTuningName");
   editTuningName_->setMaxLength(static_cast<int>(kTuningNameCapacity));
   editTuningName_->setFixedWidth(110);
   editTuningName_->setText("Standard");
-  grid->addWidget(label, kStringCount, 0, 1, 3);
+  // The name sits wherever the panel puts it; by default under the strings.
+  grid->addWidget(lblTuningName_, kStringCount, 0, 1, 3);
   grid->addWidget(editTuningName_, kStringCount + 1, 0, 1, 3);
   grid->setRowStretch(kStringCount + 2, 1);
   grid->setColumnStretch(2, 1);

@@ -45,6 +45,7 @@ class TuningControls : public QWidget {
   UpDown* upDown(int string) const { return upDowns_[static_cast<std::size_t>(string)]; }
   QLineEdit* readOut(int string) const { return readOuts_[static_cast<std::size_t>(string)]; }
   QLineEdit* tuningNameEdit() const { return editTuningName_; }
+  QLabel* tuningNameLabel() const { return lblTuningName_; }
 
   // The shared handlers of the six up-downs, by the sender's string number.
   void UpDown0Click(int string);
@@ -63,6 +64,7 @@ class TuningControls : public QWidget {
   std::array<UpDown*, kStringCount> upDowns_{};
   std::array<QLineEdit*, kStringCount> readOuts_{};
   QLineEdit* editTuningName_;
+  QLabel* lblTuningName_;
 };
 
 }  // namespace strumly::gui

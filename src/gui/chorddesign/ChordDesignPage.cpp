@@ -1,16 +1,19 @@
 #include "gui/chorddesign/ChordDesignPage.h"
 
+#include <QScrollArea>
+#include <QVBoxLayout>
+
 #include "gui/app/PageCanvas.h"
+#include "gui/chorddesign/FretControls.h"
 
 namespace strumly::gui {
 
-ChordDesignPage::ChordDesignPage(QWidget* parent) : QWidget(parent) {
+ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
+    : QWidget(parent), designChord_(designChord), fretControls_(new FretControls(this)) {
   setObjectName("pageChordDesign");
-  // The fret controls of the design page take their place above the canvas when they exist.
   addPageCanvas(this, "listChordDesign", QString());
-  // A new design starts on the standard tuning with every string muted.
-  designChord_.tuningName = "Standard";
-  for (auto& s : designChord_.strings) s = StringFret{0, 5};
+  // The fret controls stand above the list of designs.
+  static_cast<QVBoxLayout*>(layout())->insertWidget(0, fretControls_);
 }
 
 void ChordDesignPage::takeOverTuning(const Tuning& tuning, const QString& tuningName) {
@@ -22,6 +25,13 @@ void ChordDesignPage::takeOverTuning(const Tuning& tuning, const QString& tuning
       designChord_.pitches[s] = static_cast<PitchNumber>(tuning.pitches[s] + designChord_.strings[s].fret);
   }
   Q_EMIT designRetuned();
+}
+
+bool ChordDesignPage::neckPressed(const Tuning& tuning, const QString& tuningName, int string, int fret,
+                                  Qt::MouseButton button) {
+  if (!fretControls_->applyNeckPress(designChord_, tuning, tuningName, string, fret, button)) return false;
+  Q_EMIT designEdited();
+  return true;
 }
 
 }  // namespace strumly::gui
