@@ -7,7 +7,7 @@
 //  - readSection lists clean key names (non-empty, trimmed, no '=' or line feed, not a comment),
 //    within the 8192-character budget, and each listed key reads back as some value;
 //  - readInteger / readBool agree with parseInteger on the text readString returns;
-//  - a write gives its value back (as the store normalises it) and changes no other entry;
+//  - a write gives its value back (line breaks as blanks, cut to 1023) and changes no other entry;
 //  - integer and boolean writes read back exactly;
 //  - after eraseSection the section is gone and every other entry is unchanged.
 #include <algorithm>
@@ -49,14 +49,11 @@ inline std::string plainName(const std::string& raw, const char* fallback) {
   return out.empty() ? fallback : out;
 }
 
-// What readString gives back for a written value: line breaks were stored as blanks, the
-// surrounding blanks and one pair of surrounding quotes are dropped, and texts are cut to 1023.
+// What readString gives back for a written value: the value itself, with line breaks stored as
+// blanks, cut to 1023 characters.
 inline std::string expectedReadBack(std::string v) {
   std::replace(v.begin(), v.end(), '\r', ' ');
   std::replace(v.begin(), v.end(), '\n', ' ');
-  v = trimmed(v);
-  if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\'')))
-    v = v.substr(1, v.size() - 2);
   if (v.size() > 1023) v.resize(1023);
   return v;
 }

@@ -61,3 +61,17 @@ TEST_F(IniScratch, EraseSectionRemovesEveryCopyOfARepeatedSection) {
   EXPECT_EQ(ini.readInteger("UserChords", "Number", 0), 3);
   EXPECT_EQ(ini.readString("63", "Name", ""), "keep");
 }
+
+TEST_F(IniScratch, TextsWithOuterBlanksOrQuotesComeBackAsWritten) {
+  // Reading trims blanks and drops surrounding quotes; folder names may carry both.
+  IniFile ini(path("Kv.ini"));
+  for (const std::string folder : {"/home/u/Tabs ", " lead", "\"quoted\"", "'single'", "\"", "plain", ""}) {
+    ini.writeString("Directory", "Tab", folder);
+    EXPECT_EQ(ini.readString("Directory", "Tab", "default"), folder) << folder;
+  }
+  ini.writeString("Directory", "Chord", "/usr/share/strumly/Chord");
+  std::ifstream in(path("Kv.ini"));
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("Chord=/usr/share/strumly/Chord\r\n"), std::string::npos)
+      << "plain values stay unquoted";
+}

@@ -87,6 +87,18 @@ std::string oneLine(std::string text) {
   return text;
 }
 
+// Reading trims blanks and drops one pair of surrounding quotes, so a value that starts or ends
+// with a blank or a quote (a folder named "Tabs " or "'old'") is stored inside quotes, which the
+// read then drops again: every text comes back as written.
+std::string storedValue(const std::string& value) {
+  if (value.empty()) return value;
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto isQuote = [](char c) { return c == '"' || c == '\''; };
+  if (isBlank(value.front()) || isBlank(value.back()) || isQuote(value.front()) || isQuote(value.back()))
+    return '"' + value + '"';
+  return value;
+}
+
 void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
   // Write beside the file and rename over it, so a full disk never leaves a half-written file.
   std::string temp = fileName + ".tmp";
@@ -189,7 +201,7 @@ bool IniFile::sectionExists(const std::string& section) const {
 void IniFile::writeString(const std::string& section, const std::string& key, const std::string& value) {
   auto lines = readLines(fileName_);
   auto span = findSection(lines, section);
-  const std::string entry = key + "=" + oneLine(value);
+  const std::string entry = key + "=" + storedValue(oneLine(value));
   if (!span) {
     if (!lines.empty() && !trim(lines.back()).empty()) lines.emplace_back();
     lines.push_back("[" + oneLine(section) + "]");

@@ -32,7 +32,8 @@ class IniFile {
   bool sectionExists(const std::string& section) const;
 
   // Writes throw IniWriteError ("Unable to write to <file>") when the file cannot be written.
-  // A line break in a written text is stored as a blank, so no value can break the file's lines.
+  // A line break in a written text is stored as a blank, so no value can break the file's lines;
+  // any other text up to 1023 characters reads back exactly as written.
   void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeInteger(const std::string& section, const std::string& key, int value);
   void writeBool(const std::string& section, const std::string& key, bool value);
