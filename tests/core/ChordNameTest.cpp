@@ -66,8 +66,7 @@ TEST(ChordRootNormalisation, AccidentalSpellingsAndInvalidLetters) {
 TEST(ChordSetHeading, NotesAndTrimmedFormula) {
   NoteNames flats;
   std::array<std::uint8_t, 7> m7{0, 3, 7, 10, 255, 255, 255};
-  EXPECT_EQ(chordSetHeading("E", "m7", m7, 4, "1 b3 5 b7   ", flats),
-            "E m7   [  E G B D ]    [ 1 b3 5 b7 ]");
+  EXPECT_EQ(chordSetHeading("E", "m7", m7, 4, "1 b3 5 b7   ", flats), "E m7   [  E G B D ]    [ 1 b3 5 b7 ]");
 }
 
 TEST(ChordMenus, ItemsMapToFamilyTypesAcrossTheSubmenuSplit) {

@@ -13,14 +13,17 @@ ChordsPageModel::Voicings voicingsOf(PitchClass key, int firstFret) {
     c.root = key;
     c.bass = static_cast<std::uint8_t>(key + 24);
     c.beginFret = static_cast<std::uint8_t>(firstFret + d);
-    for (int s = 0; s < 6; ++s) c.strings[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(firstFret + d), 1};
+    for (int s = 0; s < 6; ++s)
+      c.strings[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(firstFret + d), 1};
     c.strings[5] = {3, kFingerMuted};
   }
   return v;
 }
 
 // Pixel in the middle of a diagram cell of the Chords page.
-std::pair<int, int> centreOf(int column, int row) { return {20 + 120 * column + 50, 30 + 150 * row + 60}; }
+std::pair<int, int> centreOf(int column, int row) {
+  return {20 + 120 * column + 50, 30 + 150 * row + 60};
+}
 
 class ChordsPageModelTest : public ::testing::Test {
  protected:

@@ -55,7 +55,9 @@ QByteArray typeFile() {
   return bytes;
 }
 
-int recordOf(const ChordDiagram& d) { return d.beginFret | (d.strings[0].fret << 8); }
+int recordOf(const ChordDiagram& d) {
+  return d.beginFret | (d.strings[0].fret << 8);
+}
 
 QAction* itemNamed(QMenu* menu, const QString& caption) {
   for (QAction* a : menu->actions()) {
@@ -109,8 +111,9 @@ class TestChordsPage : public QObject {
       tabs.addTab(page.get(), "Chords");
       tabs.addTab(&designTab, "Chord Design");
       tabs.addTab(&playTab, "PlayPage");
-      switcher->setPage(Page::Chords, {page.get(), page->imgChordPage(), [this] { return page->scrollChordPage(); },
-                                       [this] { return page->fileName(); }, [this] { page->showOnFretboard(); }});
+      switcher->setPage(Page::Chords,
+                        {page.get(), page->imgChordPage(), [this] { return page->scrollChordPage(); },
+                         [this] { return page->fileName(); }, [this] { page->showOnFretboard(); }});
       switcher->setPage(Page::ChordDesign, {&designTab, &designImage, {}, {}, {}});
       switcher->setPage(Page::PlayPage, {&playTab, &playImage, {}, {}, {}});
       switcher->setBusyCheck([this] { return busy; });
@@ -189,7 +192,8 @@ class TestChordsPage : public QObject {
     // The heading line above the set and the six diagrams were drawn.
     const QImage& after = rig.page->imgChordPage()->image();
     QVERIFY(after.copy(20, 16, 300, 12) != before.copy(20, 16, 300, 12));
-    for (int d = 0; d < 6; ++d) QVERIFY(after.copy(20 + 120 * d, 30, 105, 120) != before.copy(20 + 120 * d, 30, 105, 120));
+    for (int d = 0; d < 6; ++d)
+      QVERIFY(after.copy(20 + 120 * d, 30, 105, 120) != before.copy(20 + 120 * d, 30, 105, 120));
   }
 
   void fiveSetsAtMostAndTheSixthChangesNothing() {

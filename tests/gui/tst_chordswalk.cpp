@@ -1,34 +1,29 @@
-// The road of one request through the real main window: "E" from "&Key", "m7" from "M&inor",
-// "Show Chords", a press on the third diagram, more sets, page changes with the fretboard
-// following the Chords page's item, and the wheel scrolling the page whatever has the focus.
+// The road of one request with the shipped dictionary and the real fretboard: "E" from the Key
+// menu, "m7" from the Minor menu, "Show Chords", a press on the third diagram, more sets, page
+// changes with the fretboard following the Chords page's item, and the wheel scrolling the page
+// whatever has the focus.
 #include <QAction>
-#include <QFile>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "gui/app/BottomPanel.h"
-#include "gui/app/MainMenu.h"
-#include "gui/app/MainWindow.h"
 #include "gui/app/NoteSpelling.h"
-#include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
-#include "gui/chords/ChordsWiring.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageSwitcher.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
-#include "platform/audio/PcmPlayer.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -37,16 +32,14 @@ namespace {
 
 class HostForTest : public FretboardHost {
  public:
-  explicit HostForTest(TfrmMain& w) : window(w) {}
-  TfrmMain& window;
-  std::optional<ChordDiagram> arpeggio;
-  bool isPlayingOrBusy() const override { return window.IsPlayingOrBusy(); }
+  NoteNames names;
+  bool isPlayingOrBusy() const override { return false; }
   bool playButtonDown() const override { return false; }
-  bool chordDesignActive() const override { return window.pageControl()->currentIndex() == TfrmMain::pageChordDesign; }
+  bool chordDesignActive() const override { return false; }
   bool displayIntervalsDown() const override { return false; }
-  Tuning currentTuning() const override { return window.bottomPanel()->tuningControls()->tuning(); }
-  const NoteNames& noteNames() const override { return window.spelling().names(); }
-  std::optional<ChordDiagram> arpeggioChord() const override { return arpeggio; }
+  Tuning currentTuning() const override { return {}; }
+  const NoteNames& noteNames() const override { return names; }
+  std::optional<ChordDiagram> arpeggioChord() const override { return std::nullopt; }
 };
 
 QAction* itemNamed(QMenu* menu, const QString& caption) {
@@ -62,96 +55,139 @@ QAction* itemNamed(QMenu* menu, const QString& caption) {
 
 }  // namespace
 
-class ChordsWiringTest : public QObject {
+class ChordsWalkTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   void showChordsWalk() {
-    QTemporaryDir dir;
-    for (const char* file : {"kvcd3.dat", "kvma1.dat", "kvma2.dat", "kvmi1.dat", "kvmi2.dat", "kvdo1.dat", "kvdo2.dat"}) {
-      QVERIFY(QFile::copy(QString(STRUMLY_PROGRAM_DIR "/") + file, dir.filePath(file)));
-    }
-    QFile ini(dir.filePath("Kv.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.close();
-    ScriptedDialogService dialogs;
-    PcmPlayer player("strumly-no-such-device");
-    TfrmMain window(dialogs, player);
-    HostForTest host(window);
-    BottomPanel* bottom = window.bottomPanel();
+    QWidget window;
+    auto* column = new QVBoxLayout(&window);
+    QMenu major, minor, dominant, scale;
+    for (QMenu* m : {&major, &minor, &dominant, &scale}) m->addMenu("More...");
+    QList<QAction*> keys;
+    for (int k = 0; k < 12; ++k) keys << new QAction(&window);
+    auto* root = new QLineEdit;
+    auto* name = new QLineEdit;
+    auto* show = new QPushButton("Show Chords");
+    auto* strum = new QScrollBar(Qt::Horizontal);
+    strum->setRange(-600, 0);
+    auto* tabs = new QTabWidget;
+    auto* designTab = new QWidget;
     auto* neck = new FretboardView;
-    bottom->setFretboard(neck);
+    auto* chordName = new QLineEdit;
+    auto* notes = new QLineEdit;
+    for (QWidget* w : std::initializer_list<QWidget*>{root, name, show, strum, tabs, neck, chordName, notes})
+      column->addWidget(w);
+    NoteSpelling spelling;
+    ScriptedDialogService dialogs;
+    PageHolders holders;
+    ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {root, name, show, nullptr}, spelling);
+    PageSwitcher switcher(tabs, &window);
+    auto* page = new ChordsPage(holders, menus, switcher, dialogs, spelling, STRUMLY_PROGRAM_DIR);
+    tabs->addTab(page, "Chords");
+    tabs->addTab(designTab, "Chord Design");
+    switcher.setPage(Page::Chords,
+                     {page, page->imgChordPage(), [page] { return page->scrollChordPage(); },
+                      [page] { return page->fileName(); }, [page] { page->showOnFretboard(); }});
+    switcher.setPage(Page::ChordDesign, {designTab, nullptr, {}, {}, {}});
+    bool tuningLocked = false;
+    switcher.setTuningLock([&tuningLocked](bool locked) { tuningLocked = locked; });
+    switcher.installWheelFilter();
+
+    HostForTest host;
     FretboardWidgets widgets;
     widgets.neck = neck;
-    widgets.chordName = bottom->chordNameEdit();
-    widgets.notes = bottom->notesEdit();
-    for (int n = 0; n < 8; ++n) widgets.intervals[static_cast<std::size_t>(n)] = bottom->intervalLabel(n);
+    widgets.chordName = chordName;
+    widgets.notes = notes;
+    std::array<QLabel, 8> intervals;
+    for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
     Fretboard fretboard(widgets, host);
-    PageHolders holders;
-    ChordsPart part = installChordsPage(window, holders, dialogs, &fretboard);
-    window.FormCreate(ProgramFolder::locate(dir.path(), dir.filePath("user")));
+    ChordsPage::Hooks hooks;
+    hooks.redrawFretboard = [&fretboard](const ChordDiagram& chord) { fretboard.RedrawFretboard(chord); };
+    hooks.clearFretboard = [&fretboard] { fretboard.ClearFretboard(); };
+    hooks.returnFocus = [strum] { strum->setFocus(); };
+    page->setHooks(hooks);
+    QObject::connect(show, &QPushButton::clicked, page, &ChordsPage::btnShowChordsClick);
+    window.resize(900, 700);
     window.show();
 
     // Given E from the Key menu and m7 from the Minor menu
-    window.mainMenu()->keyItems()[4]->trigger();
-    itemNamed(window.mainMenu()->menuMinor(), "m7")->trigger();
-    QCOMPARE(window.toolPanel()->chordRootEdit()->text(), QString("E"));
-    QCOMPARE(window.toolPanel()->chordNameEdit()->text(), QString("m7"));
+    keys[4]->trigger();
+    itemNamed(&minor, "m7")->trigger();
+    QCOMPARE(root->text(), QString("E"));
+    QCOMPARE(name->text(), QString("m7"));
 
     // When Show Chords is pressed
-    window.toolPanel()->showChordsButton()->click();
+    tabs->setCurrentWidget(designTab);
+    show->click();
 
     // Then six E m7 voicings stand as set 0 and the first is on the fretboard
     QVERIFY2(dialogs.notices.isEmpty(), qPrintable(dialogs.notices.join("; ")));
-    QCOMPARE(part.page->model().setCount(), 1);
+    QCOMPARE(page->model().setCount(), 1);
+    QCOMPARE(tabs->currentWidget(), page);
+    QVERIFY(tuningLocked);
     for (int d = 0; d < 6; ++d) {
       QCOMPARE(int(holders.chordAt(d, 0).root), 4);
-      QVERIFY(!holders.chordAt(d, 0).isEmpty());
+      QCOMPARE(holders.chordAt(d, 0).name.str(), std::string("m7"));
     }
-    QCOMPARE(window.pageControl()->currentIndex(), int(TfrmMain::pageChords));
-    QVERIFY(window.bottomPanel()->tuningControls()->isLocked());
     QVERIFY(fretboard.chordShown());
     QCOMPARE(int(fretboard.lastShownRoot()), 4);
-    QCOMPARE(bottom->notesEdit()->text(), QString(" E G B D"));
-    QVERIFY(bottom->chordNameEdit()->text().startsWith("E m7"));
+    QCOMPARE(notes->text(), QString(" E G B D"));
+    QCOMPARE(chordName->text(), QString("E m7"));
+    QCOMPARE(intervals[1].text(), QString("b3"));
 
     // A left press on the third diagram shows it
-    QTest::mouseClick(part.page->imgChordPage(), Qt::LeftButton, {}, QPoint(20 + 240 + 50, 30 + 60));
-    QCOMPARE(part.page->model().selection(), (GridCell{2, 0}));
+    QTest::mouseClick(page->imgChordPage(), Qt::LeftButton, {}, QPoint(20 + 240 + 50, 30 + 60));
+    QCOMPARE(page->model().selection(), (GridCell{2, 0}));
     QCOMPARE(holders.chordPageChord, holders.chordAt(2, 0));
 
     // More sets, up to five
-    itemNamed(window.mainMenu()->menuMajor(), "maj7")->trigger();
-    for (int i = 0; i < 4; ++i) window.toolPanel()->showChordsButton()->click();
-    QCOMPARE(part.page->model().setCount(), 5);
-    window.toolPanel()->showChordsButton()->click();
+    itemNamed(&major, "maj7")->trigger();
+    for (int i = 0; i < 4; ++i) show->click();
+    QCOMPARE(page->model().setCount(), 5);
+    QCOMPARE(holders.chordAt(0, 4).name.str(), std::string("maj7"));
+    show->click();
     QCOMPARE(dialogs.notices, QStringList{"Maximum is 5 sets of chords. Clear the Chord page."});
 
     // Leaving and re-entering the Chords page shows its item again
-    const ChordDiagram item = holders.chordPageChord;
-    window.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
-    QVERIFY(!window.bottomPanel()->tuningControls()->isLocked());
+    tabs->setCurrentWidget(designTab);
+    QVERIFY(!tuningLocked);
     fretboard.ClearFretboard();
-    window.pageControl()->setCurrentIndex(TfrmMain::pageChords);
-    QVERIFY(window.bottomPanel()->tuningControls()->isLocked());
-    QVERIFY(fretboard.chordShown());
-    QCOMPARE(bottom->chordNameEdit()->text().left(1), QString("E"));
+    QVERIFY(notes->text().isEmpty());
+    tabs->setCurrentWidget(page);
+    QVERIFY(tuningLocked);
+    QCOMPARE(chordName->text(), QString("E maj7"));
     QCOMPARE(window.windowTitle(), QString("Strumly!   "));
-    QCOMPARE(holders.chordPageChord, item);
 
     // The wheel over the strum-speed bar scrolls the page, not the bar
-    QScrollBar* strum = window.toolPanel()->strumSpeed();
-    QScrollBar* pageBar = part.page->scrollChordPage()->verticalScrollBar();
+    QScrollBar* pageBar = page->scrollChordPage()->verticalScrollBar();
+    QVERIFY(pageBar->maximum() > 0);
     pageBar->setValue(pageBar->maximum());
     const int strumBefore = strum->value();
     const int before = pageBar->value();
-    QWheelEvent wheel(QPointF(5, 5), strum->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(5, 5), strum->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(strum, &wheel);
     QCOMPARE(strum->value(), strumBefore);
     QVERIFY(pageBar->value() < before);
+
+    // Space on the Chords page with nothing playing starts playback; other keys park the focus.
+    WindowKeys windowKeys(&window, strum);
+    int starts = 0;
+    WindowKeys::Hooks keyHooks;
+    keyHooks.state = [&switcher] {
+      return KeyState{switcher.current().value_or(Page::Chords), false, false, false};
+    };
+    keyHooks.startPlay = [&starts] { ++starts; };
+    windowKeys.setHooks(keyHooks);
+    windowKeys.install();
+    root->setFocus();
+    QTest::keyClick(root, Qt::Key_Space);
+    QCOMPARE(starts, 1);
+    QTest::keyClick(root, Qt::Key_X);
+    QCOMPARE(window.focusWidget(), static_cast<QWidget*>(strum));
   }
 };
 
-QTEST_MAIN(ChordsWiringTest)
-#include "tst_chordswiring.moc"
+QTEST_MAIN(ChordsWalkTest)
+#include "tst_chordswalk.moc"

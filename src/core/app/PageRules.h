@@ -18,16 +18,16 @@ enum class FretboardShows {
   DesignChord,     // the design, with the interval display when Show Intervals is down
   Nothing,         // cleared after the play page is redrawn
   CurrentScale,
-  PrintPageCell,   // the last print cell, chord or scale
-  Unchanged,       // the tab page loads its own tuning instead
+  PrintPageCell,  // the last print cell, chord or scale
+  Unchanged,      // the tab page loads its own tuning instead
 };
 
 struct PageEntry {
   bool tuningLocked = true;  // the six tuning up-downs disabled
   CaptionDocument caption = CaptionDocument::ChordPage;
   FretboardShows fretboard = FretboardShows::Unchanged;
-  bool undoFromPage = false;       // the Undo button reflects the page's own undo state
-  bool loadsOwnTuning = false;     // the page's tuning goes into the tuning controls
+  bool undoFromPage = false;    // the Undo button reflects the page's own undo state
+  bool loadsOwnTuning = false;  // the page's tuning goes into the tuning controls
 };
 
 PageEntry pageEntry(Page page);
@@ -73,7 +73,7 @@ struct KeyState {
 
 struct KeyDecision {
   KeyAction action = KeyAction::None;
-  bool focusStrumSpeed = false;  // keys the transport does not take go back to the strum-speed bar
+  bool focusStrumSpeed = false;        // keys the transport does not take go back to the strum-speed bar
   std::optional<FingerButton> finger;  // finger buttons answer 1..4 and P on Chord Design
   bool consumed() const { return action != KeyAction::None || finger.has_value(); }
 };

@@ -7,21 +7,62 @@ namespace strumly {
 
 namespace {
 
-constexpr std::array<std::string_view, kScaleCount> kScales = {
-    "Ionian (Major)", "Dorian (Minor)", "Phrygian", "Lydian", "Lydian Minor", "Mixolydian",
-    "Aeolian (Natural Minor)", "Locrian", "Major Locrian", "Major Pentatonic", "Minor Pentatonic",
-    "Blues Pentatonic", "Blues 2", "Diminished", "Half Diminished", "Whole Tone", "Half-Whole",
-    "Neopolitan Major", "Neopolitan Minor", "Hungarian Major", "Hungarian Minor", "Ascending Minor",
-    "Double Harmonic", "Enigmatic", "Spanish", "Prometheus", "Messiaen", "Oriental", "Kumoi",
-    "Hirajoshi", "Pelog", "13b9", "Plain Mi7b5", "Harmonic Minor (HM)", "HM 2", "HM 3", "HM 4", "HM 5",
-    "HM 6", "HM 7", "Jazz/Melodic Minor (JM)", "JM 2", "JM 3", "JM 4 (Overtone)", "JM 5", "JM 6",
-    "JM 7 (Super Locrian)"};
+constexpr std::array<std::string_view, kScaleCount> kScales = {"Ionian (Major)",
+                                                               "Dorian (Minor)",
+                                                               "Phrygian",
+                                                               "Lydian",
+                                                               "Lydian Minor",
+                                                               "Mixolydian",
+                                                               "Aeolian (Natural Minor)",
+                                                               "Locrian",
+                                                               "Major Locrian",
+                                                               "Major Pentatonic",
+                                                               "Minor Pentatonic",
+                                                               "Blues Pentatonic",
+                                                               "Blues 2",
+                                                               "Diminished",
+                                                               "Half Diminished",
+                                                               "Whole Tone",
+                                                               "Half-Whole",
+                                                               "Neopolitan Major",
+                                                               "Neopolitan Minor",
+                                                               "Hungarian Major",
+                                                               "Hungarian Minor",
+                                                               "Ascending Minor",
+                                                               "Double Harmonic",
+                                                               "Enigmatic",
+                                                               "Spanish",
+                                                               "Prometheus",
+                                                               "Messiaen",
+                                                               "Oriental",
+                                                               "Kumoi",
+                                                               "Hirajoshi",
+                                                               "Pelog",
+                                                               "13b9",
+                                                               "Plain Mi7b5",
+                                                               "Harmonic Minor (HM)",
+                                                               "HM 2",
+                                                               "HM 3",
+                                                               "HM 4",
+                                                               "HM 5",
+                                                               "HM 6",
+                                                               "HM 7",
+                                                               "Jazz/Melodic Minor (JM)",
+                                                               "JM 2",
+                                                               "JM 3",
+                                                               "JM 4 (Overtone)",
+                                                               "JM 5",
+                                                               "JM 6",
+                                                               "JM 7 (Super Locrian)"};
 
 ChordFamily familyOf(ChoiceMenu menu) {
   switch (menu) {
-    case ChoiceMenu::Minor: return ChordFamily::Minor;
-    case ChoiceMenu::Dominant: return ChordFamily::Dominant;
-    default: return ChordFamily::Major;
+    case ChoiceMenu::Minor:
+      return ChordFamily::Minor;
+    case ChoiceMenu::Dominant:
+      return ChordFamily::Dominant;
+    default:
+      return ChordFamily::Major;
   }
 }
 
@@ -36,16 +77,26 @@ MenuChoice entry(ChoiceMenu menu, int number) {
 
 }  // namespace
 
-std::span<const std::string_view> scaleCaptions() { return kScales; }
+std::span<const std::string_view> scaleCaptions() {
+  return kScales;
+}
 
 MenuSplit menuSplit(ChoiceMenu menu) {
   // The family menus keep the common types in view and move the rest into the submenu.
   int mainCount = 0;
   switch (menu) {
-    case ChoiceMenu::Major: mainCount = 10; break;
-    case ChoiceMenu::Minor: mainCount = 9; break;
-    case ChoiceMenu::Dominant: mainCount = 13; break;
-    case ChoiceMenu::Scale: mainCount = 23; break;
+    case ChoiceMenu::Major:
+      mainCount = 10;
+      break;
+    case ChoiceMenu::Minor:
+      mainCount = 9;
+      break;
+    case ChoiceMenu::Dominant:
+      mainCount = 13;
+      break;
+    case ChoiceMenu::Scale:
+      mainCount = 23;
+      break;
   }
   return {mainCount, entryCount(menu) - mainCount};
 }

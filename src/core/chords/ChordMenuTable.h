@@ -48,6 +48,8 @@ std::optional<MenuChoice> choiceForMoreItem(ChoiceMenu menu, int position);
 std::string_view choiceCaption(const MenuChoice& choice);
 
 // The "&Key" menu: twelve items in pitch-class order, captioned with the current spelling.
-inline std::string_view keyCaption(PitchClass key, const NoteNames& names) { return names.name(key); }
+inline std::string_view keyCaption(PitchClass key, const NoteNames& names) {
+  return names.name(key);
+}
 
 }  // namespace strumly

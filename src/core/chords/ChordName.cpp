@@ -6,7 +6,9 @@ namespace strumly {
 
 namespace {
 
-bool isNoteLetter(char c) { return c >= 'A' && c <= 'G'; }
+bool isNoteLetter(char c) {
+  return c >= 'A' && c <= 'G';
+}
 
 std::string_view trimLeft(std::string_view text) {
   std::size_t first = 0;
@@ -77,8 +79,8 @@ std::string normaliseChordRoot(std::string_view text) {
 }
 
 std::string chordSetHeading(std::string_view rootText, std::string_view nameText,
-                            std::span<const std::uint8_t> intervals, PitchClass key,
-                            std::string_view formula, const NoteNames& names) {
+                            std::span<const std::uint8_t> intervals, PitchClass key, std::string_view formula,
+                            const NoteNames& names) {
   std::string text(rootText);
   text += ' ';
   text += nameText;

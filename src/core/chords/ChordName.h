@@ -38,7 +38,7 @@ std::string_view trimRight(std::string_view text);
 // The heading drawn above a set of chord voicings:
 // root + " " + name + "   [ " + notes + " ] " + "   [ " + formula (trailing blanks removed) + " ]".
 std::string chordSetHeading(std::string_view rootText, std::string_view nameText,
-                            std::span<const std::uint8_t> intervals, PitchClass key,
-                            std::string_view formula, const NoteNames& names);
+                            std::span<const std::uint8_t> intervals, PitchClass key, std::string_view formula,
+                            const NoteNames& names);
 
 }  // namespace strumly

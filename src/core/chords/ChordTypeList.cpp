@@ -12,7 +12,8 @@ std::vector<std::string> chordTypeListEntries(std::span<const std::string> userT
   return entries;
 }
 
-ChordTypeRecord userChordType(std::string_view name, std::string_view formula, const std::array<int, 7>& intervals) {
+ChordTypeRecord userChordType(std::string_view name, std::string_view formula,
+                              const std::array<int, 7>& intervals) {
   ChordTypeRecord type;
   type.name = name;
   type.formula = formula;
@@ -23,6 +24,8 @@ ChordTypeRecord userChordType(std::string_view name, std::string_view formula, c
   return type;
 }
 
-std::string userChordSection(int listIndex) { return std::to_string(listIndex); }
+std::string userChordSection(int listIndex) {
+  return std::to_string(listIndex);
+}
 
 }  // namespace strumly

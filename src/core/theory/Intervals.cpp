@@ -5,8 +5,8 @@ namespace strumly {
 namespace {
 
 constexpr std::array<std::string_view, kMaxIntervalValue + 1> kIntervalNames = {
-    "1", "b2", "2", "b3", "3", "4", "b5", "5", "#5", "6", "b7", "7",
-    "",  "b9", "9", "#9", "",  "11", "#11", "", "b13", "13"};
+    "1", "b2", "2",  "b3", "3",  "4", "b5", "5",   "#5", "6",   "b7",
+    "7", "",   "b9", "9",  "#9", "",  "11", "#11", "",   "b13", "13"};
 
 }  // namespace
 
@@ -30,7 +30,9 @@ std::string intervalWithCompound(int simple) {
   return text;
 }
 
-bool CompoundFlags::isSwitchable(int simple) { return !compoundName(simple).empty(); }
+bool CompoundFlags::isSwitchable(int simple) {
+  return !compoundName(simple).empty();
+}
 
 bool CompoundFlags::isCompound(int simple) const {
   return simple >= 0 && simple < 12 && flags_[static_cast<std::size_t>(simple)];

@@ -52,14 +52,30 @@ void ChordMenus::mnuCClick(int position) {
   Q_EMIT choiceChanged();
 }
 
-void ChordMenus::major1Click(int position) { choose(choiceForMenuItem(ChoiceMenu::Major, position)); }
-void ChordMenus::maj7add131Click(int position) { choose(choiceForMoreItem(ChoiceMenu::Major, position)); }
-void ChordMenus::minor1Click(int position) { choose(choiceForMenuItem(ChoiceMenu::Minor, position)); }
-void ChordMenus::m111Click(int position) { choose(choiceForMoreItem(ChoiceMenu::Minor, position)); }
-void ChordMenus::N71Click(int position) { choose(choiceForMenuItem(ChoiceMenu::Dominant, position)); }
-void ChordMenus::N791Click(int position) { choose(choiceForMoreItem(ChoiceMenu::Dominant, position)); }
-void ChordMenus::IonianMajor1Click(int position) { choose(choiceForMenuItem(ChoiceMenu::Scale, position)); }
-void ChordMenus::Enigmatic1Click(int position) { choose(choiceForMoreItem(ChoiceMenu::Scale, position)); }
+void ChordMenus::major1Click(int position) {
+  choose(choiceForMenuItem(ChoiceMenu::Major, position));
+}
+void ChordMenus::maj7add131Click(int position) {
+  choose(choiceForMoreItem(ChoiceMenu::Major, position));
+}
+void ChordMenus::minor1Click(int position) {
+  choose(choiceForMenuItem(ChoiceMenu::Minor, position));
+}
+void ChordMenus::m111Click(int position) {
+  choose(choiceForMoreItem(ChoiceMenu::Minor, position));
+}
+void ChordMenus::N71Click(int position) {
+  choose(choiceForMenuItem(ChoiceMenu::Dominant, position));
+}
+void ChordMenus::N791Click(int position) {
+  choose(choiceForMoreItem(ChoiceMenu::Dominant, position));
+}
+void ChordMenus::IonianMajor1Click(int position) {
+  choose(choiceForMenuItem(ChoiceMenu::Scale, position));
+}
+void ChordMenus::Enigmatic1Click(int position) {
+  choose(choiceForMoreItem(ChoiceMenu::Scale, position));
+}
 
 void ChordMenus::choose(std::optional<MenuChoice> choice) {
   if (!choice) return;

@@ -50,14 +50,14 @@ class ChordMenus : public QObject {
 
   // The item handlers, by the item's position within its own menu.
   void mnuCClick(int position);
-  void major1Click(int position);       // "&Major"
-  void maj7add131Click(int position);   // its "More Chords..."
-  void minor1Click(int position);       // "M&inor"
-  void m111Click(int position);         // its "More Chords..."
-  void N71Click(int position);          // "&Dominant"
-  void N791Click(int position);         // its "More Chords..."
-  void IonianMajor1Click(int position); // "&Scale"
-  void Enigmatic1Click(int position);   // "More Scales..."
+  void major1Click(int position);        // "&Major"
+  void maj7add131Click(int position);    // its "More Chords..."
+  void minor1Click(int position);        // "M&inor"
+  void m111Click(int position);          // its "More Chords..."
+  void N71Click(int position);           // "&Dominant"
+  void N791Click(int position);          // its "More Chords..."
+  void IonianMajor1Click(int position);  // "&Scale"
+  void Enigmatic1Click(int position);    // "More Scales..."
   // The root read-out as it loses focus.
   void editChordRootExit();
 

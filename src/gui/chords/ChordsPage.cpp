@@ -29,8 +29,9 @@ constexpr int kHeadingY = 16;
 
 }  // namespace
 
-ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher, DialogService& dialogs,
-                       NoteSpelling& spelling, std::filesystem::path programFolder, QWidget* parent)
+ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher,
+                       DialogService& dialogs, NoteSpelling& spelling, std::filesystem::path programFolder,
+                       QWidget* parent)
     : QWidget(parent),
       holders_(holders),
       model_(holders),
@@ -71,9 +72,6 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& sw
   connect(imgChordPage_, &PageImage::mouseMoved, this, [this] {
     if (hooks_.clearPointerReadouts) hooks_.clearPointerReadouts();
   });
-  if (QPushButton* show = menus_.readouts().btnShowChords) {
-    connect(show, &QPushButton::clicked, this, &ChordsPage::btnShowChordsClick);
-  }
 }
 
 void ChordsPage::btnShowChordsClick() {
@@ -121,14 +119,16 @@ void ChordsPage::drawSet(int set, int markers, const QString& heading) {
     drawSmallChord(holders_.chordAt(column, set), *imgChordPage_, DiagramPage::Chords, set, column,
                    static_cast<ChordMarkers>(markers), leftHanded());
   }
-  drawTextAt(imgChordPage_->image(), imgChordPage_->canvasFont(), kHeadingX, kSetPitch * set + kHeadingY, heading);
+  drawTextAt(imgChordPage_->image(), imgChordPage_->canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
+             heading);
 }
 
 void ChordsPage::imgChordPageMouseDown(Qt::MouseButton button, int x, int y) {
   popupArmed_ = false;
   if (busy()) return;
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  ChordsPagePress press = model_.press(x, y, button == Qt::RightButton ? PressButton::Right : PressButton::Left);
+  ChordsPagePress press =
+      model_.press(x, y, button == Qt::RightButton ? PressButton::Right : PressButton::Left);
   popupArmed_ = press.armPopup;
   if (!press.armPopup) return;
   if (button == Qt::RightButton) {
@@ -213,7 +213,9 @@ void ChordsPage::selectNextDiagram() {
   applySelection(model_.select(*next));
 }
 
-void ChordsPage::showOnFretboard() { redrawFretboard(model_.chordPageChord()); }
+void ChordsPage::showOnFretboard() {
+  redrawFretboard(model_.chordPageChord());
+}
 
 void ChordsPage::redrawFretboard(const ChordDiagram& chord) {
   if (hooks_.redrawFretboard) hooks_.redrawFretboard(chord);

@@ -2,7 +2,8 @@
 // The Chords page: "Show Chords" adds a set of six dictionary voicings of the chosen key and chord
 // type as a row of small diagrams under a heading; up to five sets stand on the page. A left
 // press selects a diagram and shows it on the fretboard; the popup "popmenuChords" plays it,
-// shows its arpeggio or sends it to the Chord Design, Play or Print page.
+// shows its arpeggio or sends it to the Chord Design, Play or Print page. The owner of the tool
+// panel connects btnShowChords to btnShowChordsClick.
 #include <QString>
 #include <QWidget>
 #include <filesystem>
@@ -34,10 +35,10 @@ class ChordsPage : public QWidget {
     std::function<void()> clearFretboard;                      // ClearFretboard
     std::function<void(const ChordDiagram&)> showArpeggio;     // press sbShowArp, show this chord's
     std::function<void()> startPlayback;                       // press sbtnPlay, play chordPageChord
-    std::function<void()> showScale;   // "Show Scale": the Scales page adds a set of the chosen scale
-    std::function<void()> clearPointerReadouts;                // empty pnlNote and pnlInterval
-    std::function<void()> returnFocus;                         // focus back to sbStrumSpeed
-    std::function<std::filesystem::path()> programFolder;      // where the dictionary lies, once known
+    std::function<void()> showScale;  // "Show Scale": the Scales page adds a set of the chosen scale
+    std::function<void()> clearPointerReadouts;            // empty pnlNote and pnlInterval
+    std::function<void()> returnFocus;                     // focus back to sbStrumSpeed
+    std::function<std::filesystem::path()> programFolder;  // where the dictionary lies, once known
   };
 
   ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher, DialogService& dialogs,

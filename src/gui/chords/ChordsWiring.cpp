@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -42,7 +43,8 @@ constexpr PageNames kPageNames[] = {
 QAbstractScrollArea* visibleScroll(QWidget* tab, Page page, const char* name) {
   // The tab page scrolls its raw text view while that is the one shown.
   if (page == Page::Tablature) {
-    if (auto* text = tab->findChild<QAbstractScrollArea*>("reditTabPage"); text && text->isVisible()) return text;
+    if (auto* text = tab->findChild<QAbstractScrollArea*>("reditTabPage"); text && text->isVisible())
+      return text;
   }
   return tab->findChild<QAbstractScrollArea*>(name);
 }
@@ -60,7 +62,8 @@ void resetIntervalColours(BottomPanel* panel) {
 
 }  // namespace
 
-ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogService& dialogs, Fretboard* fretboard) {
+ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogService& dialogs,
+                             Fretboard* fretboard) {
   ToolPanel* tools = window.toolPanel();
   MainMenu* menu = window.mainMenu();
   QTabWidget* tabs = window.pageControl();
@@ -84,8 +87,11 @@ ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogServi
     if (!tab) continue;
     const char* scroll = names.scroll;
     const Page which = names.page;
-    switcher.setPage(names.page, {tab, tab->findChild<QWidget*>(names.image),
-                                  [tab, which, scroll] { return visibleScroll(tab, which, scroll); }, {}, {}});
+    switcher.setPage(names.page, {tab,
+                                  tab->findChild<QWidget*>(names.image),
+                                  [tab, which, scroll] { return visibleScroll(tab, which, scroll); },
+                                  {},
+                                  {}});
   }
   switcher.setBusyCheck([&window] { return window.IsPlayingOrBusy(); });
   TuningControls* tuning = window.bottomPanel()->tuningControls();
@@ -97,7 +103,9 @@ ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogServi
 
   ChordsPage::Hooks hooks;
   hooks.isPlayingOrBusy = [&window] { return window.IsPlayingOrBusy(); };
-  hooks.programFolder = [&window] { return std::filesystem::path(window.programFolder().dataFolder.toStdString()); };
+  hooks.programFolder = [&window] {
+    return std::filesystem::path(window.programFolder().dataFolder.toStdString());
+  };
   hooks.clearPointerReadouts = [bottom] { bottom->clearPointerReadOuts(); };
   QScrollBar* strumSpeed = tools->strumSpeed();
   hooks.returnFocus = [strumSpeed] { strumSpeed->setFocus(); };
@@ -112,6 +120,7 @@ ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogServi
     };
   }
   page->setHooks(hooks);
+  QObject::connect(tools->showChordsButton(), &QPushButton::clicked, page, &ChordsPage::btnShowChordsClick);
 
   part.keys = new WindowKeys(&window, strumSpeed, &window);
   WindowKeys::Hooks keyHooks;
@@ -130,7 +139,8 @@ ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogServi
   };
   part.keys->setHooks(keyHooks);
   part.keys->addTypingWidget(tuning->tuningNameEdit());
-  for (const char* name : {"editChordNameUser", "editTab0", "editTab1", "editTab2", "editTab3", "editTab4", "editTab5"}) {
+  for (const char* name :
+       {"editChordNameUser", "editTab0", "editTab1", "editTab2", "editTab3", "editTab4", "editTab5"}) {
     if (auto* edit = window.findChild<QWidget*>(name)) part.keys->addTypingWidget(edit);
   }
   part.keys->install();

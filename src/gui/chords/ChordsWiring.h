@@ -23,6 +23,7 @@ struct ChordsPart {
 };
 
 // `fretboard` may be null until the fretboard is built; the page then shows nothing on the neck.
-ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogService& dialogs, Fretboard* fretboard);
+ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogService& dialogs,
+                             Fretboard* fretboard);
 
 }  // namespace strumly::gui

@@ -19,7 +19,9 @@ PageSwitcher::PageSwitcher(QTabWidget* pageControl, QWidget* window, QObject* pa
   connect(pageControl_, &QTabWidget::currentChanged, this, &PageSwitcher::changed);
 }
 
-void PageSwitcher::setPage(Page page, const PageParts& parts) { pages_[static_cast<std::size_t>(page)] = parts; }
+void PageSwitcher::setPage(Page page, const PageParts& parts) {
+  pages_[static_cast<std::size_t>(page)] = parts;
+}
 
 PageSwitcher::PageParts* PageSwitcher::pageParts(Page page) {
   auto& slot = pages_[static_cast<std::size_t>(page)];
@@ -51,7 +53,8 @@ bool PageSwitcher::activate(Page page) {
 bool PageSwitcher::carryTo(Page page) {
   if (!activate(page)) return false;
   // After the change: entering a page resets every page cursor.
-  if (const PageParts* target = parts(page); target && target->image) target->image->setCursor(cursor("CURFRET"));
+  if (const PageParts* target = parts(page); target && target->image)
+    target->image->setCursor(cursor("CURFRET"));
   return true;
 }
 
@@ -100,12 +103,15 @@ void PageSwitcher::wheel(int angleDelta) {
   if (!area) return;
   QScrollBar* bar = area->verticalScrollBar();
   // A notch up (positive) scrolls towards the top, line by line as the desktop sets it.
-  const auto action = notches > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+  const auto action =
+      notches > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
   const int lines = std::abs(notches) * QApplication::wheelScrollLines();
   for (int i = 0; i < lines; ++i) bar->triggerAction(action);
 }
 
-void PageSwitcher::installWheelFilter() { qApp->installEventFilter(this); }
+void PageSwitcher::installWheelFilter() {
+  qApp->installEventFilter(this);
+}
 
 bool PageSwitcher::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Wheel) return false;

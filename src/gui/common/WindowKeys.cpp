@@ -11,15 +11,24 @@ WindowKeys::WindowKeys(QWidget* window, QWidget* strumSpeed, QObject* parent)
 
 PreviewKey WindowKeys::previewKeyOf(int key) {
   switch (key) {
-    case Qt::Key_Space: return PreviewKey::Space;
-    case Qt::Key_Right: return PreviewKey::Right;
-    case Qt::Key_Left: return PreviewKey::Left;
-    case Qt::Key_1: return PreviewKey::Digit1;  // the keypad sends the same keys
-    case Qt::Key_2: return PreviewKey::Digit2;
-    case Qt::Key_3: return PreviewKey::Digit3;
-    case Qt::Key_4: return PreviewKey::Digit4;
-    case Qt::Key_P: return PreviewKey::P;
-    default: return PreviewKey::Other;
+    case Qt::Key_Space:
+      return PreviewKey::Space;
+    case Qt::Key_Right:
+      return PreviewKey::Right;
+    case Qt::Key_Left:
+      return PreviewKey::Left;
+    case Qt::Key_1:
+      return PreviewKey::Digit1;  // the keypad sends the same keys
+    case Qt::Key_2:
+      return PreviewKey::Digit2;
+    case Qt::Key_3:
+      return PreviewKey::Digit3;
+    case Qt::Key_4:
+      return PreviewKey::Digit4;
+    case Qt::Key_P:
+      return PreviewKey::P;
+    default:
+      return PreviewKey::Other;
   }
 }
 
@@ -39,14 +48,17 @@ bool WindowKeys::FormKeyDown(int key) {
     case KeyAction::StepBackward:
       if (hooks_.step) hooks_.step(-1);
       break;
-    case KeyAction::None: break;
+    case KeyAction::None:
+      break;
   }
   if (decision.focusStrumSpeed && strumSpeed_) strumSpeed_->setFocus();
   if (decision.finger && hooks_.pressFinger) hooks_.pressFinger(*decision.finger);
   return decision.consumed();
 }
 
-void WindowKeys::install() { qApp->installEventFilter(this); }
+void WindowKeys::install() {
+  qApp->installEventFilter(this);
+}
 
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;

@@ -18,10 +18,10 @@ class WindowKeys : public QObject {
   Q_OBJECT
  public:
   struct Hooks {
-    std::function<KeyState()> state;            // page, Play down, Step down, chord still sounding
-    std::function<void()> startPlay;            // press sbtnPlay and start, as sbtnPlayClick
-    std::function<void()> stop;                 // as sbtnStopClick
-    std::function<void(int direction)> step;    // step play by one slot, +1 or -1
+    std::function<KeyState()> state;          // page, Play down, Step down, chord still sounding
+    std::function<void()> startPlay;          // press sbtnPlay and start, as sbtnPlayClick
+    std::function<void()> stop;               // as sbtnStopClick
+    std::function<void(int direction)> step;  // step play by one slot, +1 or -1
     std::function<void(FingerButton)> pressFinger;
   };
 

@@ -1,0 +1,104 @@
+// From pressing "Show Chords" to the page and the fretboard drawn: the six voicings read from the
+// dictionary files, composed as a set on the Chords page with its heading and frame, and the
+// first shown on the neck with its read-outs. The goal is well under 20 ms.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "gui/app/NoteSpelling.h"
+#include "gui/chords/ChordMenus.h"
+#include "gui/chords/ChordsPage.h"
+#include "gui/common/DialogService.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageSwitcher.h"
+#include "gui/views/Fretboard.h"
+#include "gui/views/FretboardView.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+class BenchHost : public FretboardHost {
+ public:
+  NoteNames names;
+  bool isPlayingOrBusy() const override { return false; }
+  bool playButtonDown() const override { return false; }
+  bool chordDesignActive() const override { return false; }
+  bool displayIntervalsDown() const override { return false; }
+  Tuning currentTuning() const override { return {}; }
+  const NoteNames& noteNames() const override { return names; }
+  std::optional<ChordDiagram> arpeggioChord() const override { return std::nullopt; }
+};
+
+class SilentDialogs : public QtDialogService {
+ public:
+  int notices = 0;
+  void notice(QWidget*, const QString&) override { ++notices; }
+};
+
+void BM_ShowChords(benchmark::State& state) {
+  QWidget window;
+  QMenu major, minor, dominant, scale;
+  for (QMenu* m : {&major, &minor, &dominant, &scale}) m->addMenu("More...");
+  QList<QAction*> keys;
+  for (int k = 0; k < 12; ++k) keys << new QAction(&window);
+  QLineEdit root, name;
+  QPushButton show("Show Chords");
+  QLabel label("Chord Name");
+  NoteSpelling spelling;
+  SilentDialogs dialogs;
+  PageHolders holders;
+  ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {&root, &name, &show, &label}, spelling);
+  QTabWidget tabs(&window);
+  PageSwitcher switcher(&tabs, &window);
+  auto* page = new ChordsPage(holders, menus, switcher, dialogs, spelling, STRUMLY_PROGRAM_DIR);
+  tabs.addTab(page, "Chords");
+  switcher.setPage(Page::Chords, {page, page->imgChordPage(), {}, {}, {}});
+
+  auto* neck = new FretboardView(&window);
+  QLineEdit chordName(&window), notes(&window);
+  FretboardWidgets widgets;
+  widgets.neck = neck;
+  widgets.chordName = &chordName;
+  widgets.notes = &notes;
+  std::array<QLabel, 8> intervals;
+  for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
+  BenchHost host;
+  Fretboard fretboard(widgets, host);
+  ChordsPage::Hooks hooks;
+  hooks.redrawFretboard = [&fretboard](const ChordDiagram& c) { fretboard.RedrawFretboard(c); };
+  hooks.clearFretboard = [&fretboard] { fretboard.ClearFretboard(); };
+  page->setHooks(hooks);
+  window.resize(1000, 900);
+  window.show();
+
+  keys[4]->trigger();
+  minor.actions()[2]->trigger();  // "m7"
+  for (auto _ : state) {
+    state.PauseTiming();
+    page->erase();
+    state.ResumeTiming();
+    page->btnShowChordsClick();
+    page->imgChordPage()->repaint();
+    neck->repaint();
+  }
+  if (dialogs.notices > 0 || holders.chordSetCount != 1) state.SkipWithError("Show Chords did not add a set");
+}
+BENCHMARK(BM_ShowChords)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
