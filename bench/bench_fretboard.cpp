@@ -37,11 +37,11 @@ ChordDiagram barre(int fret) {
   chord.name = "maj";
   chord.tuningName = "Standard";
   const auto f = static_cast<std::uint8_t>(fret);
-  chord.strings = {StringFret{f, 1}, {f, 1}, {std::uint8_t(f + 1), 2}, {std::uint8_t(f + 2), 4},
+  chord.strings = {StringFret{f, 1},         {f, 1}, {std::uint8_t(f + 1), 2}, {std::uint8_t(f + 2), 4},
                    {std::uint8_t(f + 2), 3}, {f, 1}};
   for (int s = 0; s < 6; ++s)
-    chord.pitches[static_cast<std::size_t>(s)] =
-        static_cast<PitchNumber>(chord.tuning[static_cast<std::size_t>(s)] + chord.strings[static_cast<std::size_t>(s)].fret);
+    chord.pitches[static_cast<std::size_t>(s)] = static_cast<PitchNumber>(
+        chord.tuning[static_cast<std::size_t>(s)] + chord.strings[static_cast<std::size_t>(s)].fret);
   chord.intervals = {0, 4, 7, 255, 255, 255, 255};
   chord.root = static_cast<PitchClass>((40 + fret) % 12);
   chord.bass = static_cast<std::uint8_t>(chord.root + 24);

@@ -15,7 +15,9 @@ ChordDiagram allMuted() {
   return chord;
 }
 
-EditContext standard(std::uint8_t finger = kFingerPlain) { return {Tuning{}, "Standard", finger}; }
+EditContext standard(std::uint8_t finger = kFingerPlain) {
+  return {Tuning{}, "Standard", finger};
+}
 
 TEST(FretboardEditing, LeftPressAtTheNutTogglesMuteAndOpen) {
   ChordDiagram chord = allMuted();
@@ -85,7 +87,8 @@ TEST(FretboardEditing, AnEmptyChordStartsFreshInTheCurrentTuning) {
   EXPECT_FALSE(chord.isEmpty());
   EXPECT_EQ(chord.tuning[0], 62);
   EXPECT_EQ(chord.tuningName.view(), "D B G D A E ");
-  EXPECT_EQ(chord.strings[0], (StringFret{0, kFingerMuted})) << "stale strings of an empty record are dropped";
+  EXPECT_EQ(chord.strings[0], (StringFret{0, kFingerMuted}))
+      << "stale strings of an empty record are dropped";
   EXPECT_EQ(chord.pitches[2], 57);
 }
 

@@ -68,15 +68,12 @@ TEST(FretboardGeometry, LeftHandedExamples) {
 TEST(FretboardGeometry, StringBandsPerFretRow) {
   // Boundaries of string bands 1..5 by fret: the first Y of each string.
   const std::vector<std::pair<std::vector<int>, std::vector<int>>> rows{
-      {{0}, {40, 52, 64, 77, 90}},         {{1}, {39, 51, 64, 77, 91}},
-      {{2}, {38, 51, 65, 79, 92}},         {{3}, {37, 51, 65, 79, 93}},
-      {{4}, {36, 50, 64, 79, 93}},         {{5}, {36, 50, 64, 79, 94}},
-      {{6}, {35, 49, 64, 79, 94}},         {{7}, {34, 49, 64, 79, 94}},
-      {{8}, {34, 48, 64, 80, 95}},         {{9, 10}, {33, 48, 64, 80, 96}},
-      {{11, 12, 13}, {32, 48, 64, 81, 97}}, {{14, 15}, {31, 47, 64, 81, 98}},
-      {{16}, {30, 47, 64, 81, 98}},        {{17}, {30, 47, 64, 81, 99}},
-      {{18}, {30, 46, 64, 82, 99}},        {{19}, {29, 46, 64, 82, 99}},
-      {{20, 21, 22}, {29, 46, 64, 82, 100}}};
+      {{0}, {40, 52, 64, 77, 90}},     {{1}, {39, 51, 64, 77, 91}},          {{2}, {38, 51, 65, 79, 92}},
+      {{3}, {37, 51, 65, 79, 93}},     {{4}, {36, 50, 64, 79, 93}},          {{5}, {36, 50, 64, 79, 94}},
+      {{6}, {35, 49, 64, 79, 94}},     {{7}, {34, 49, 64, 79, 94}},          {{8}, {34, 48, 64, 80, 95}},
+      {{9, 10}, {33, 48, 64, 80, 96}}, {{11, 12, 13}, {32, 48, 64, 81, 97}}, {{14, 15}, {31, 47, 64, 81, 98}},
+      {{16}, {30, 47, 64, 81, 98}},    {{17}, {30, 47, 64, 81, 99}},         {{18}, {30, 46, 64, 82, 99}},
+      {{19}, {29, 46, 64, 82, 99}},    {{20, 21, 22}, {29, 46, 64, 82, 100}}};
   for (const auto& [frets, starts] : rows) {
     for (int fret : frets) {
       EXPECT_EQ(stringAtY(fret, 9), 0);
@@ -96,8 +93,8 @@ TEST(FretboardGeometry, MarkersLieOnTheirOwnStringBand) {
 }
 
 TEST(FretboardGeometry, PositionsOutsideTheAreaAnswerNothing) {
-  for (auto [x, y] : std::vector<std::pair<int, int>>{{4, 60}, {896, 60}, {400, 8}, {400, 124}, {-1, -1},
-                                                       {100000, 50}, {50, -100000}})
+  for (auto [x, y] : std::vector<std::pair<int, int>>{
+           {4, 60}, {896, 60}, {400, 8}, {400, 124}, {-1, -1}, {100000, 50}, {50, -100000}})
     EXPECT_FALSE(neckPositionAt(Hand::Right, x, y, 0).has_value()) << x << "," << y;
   EXPECT_EQ(neckPositionAt(Hand::Right, 5, 9, 0), (NeckPosition{0, 0}));
   EXPECT_EQ(neckPositionAt(Hand::Right, 895, 123, 3), (NeckPosition{5, 3}));

@@ -32,7 +32,9 @@ const MarkerPlacement* markerOf(const ChordPicture& picture, int string) {
 TEST(FretboardPicture, CMajorMarkersUseRootAndNormalCells) {
   const ChordPicture right = drawChord(cMajor(), Hand::Right, NoteNames{});
   ASSERT_EQ(right.markers.size(), 6u);
-  struct Expect { int string, x, y, cell; };
+  struct Expect {
+    int string, x, y, cell;
+  };
   for (const Expect& e : {Expect{0, 12, 26, 36}, Expect{1, 86, 39, 120}, Expect{2, 12, 52, 36},
                           Expect{3, 150, 65, 60}, Expect{4, 209, 79, 144}, Expect{5, 12, 91, 12}}) {
     const MarkerPlacement* m = markerOf(right, e.string);
@@ -94,7 +96,7 @@ TEST(FretboardPicture, LedFrameAndNoteSet) {
 TEST(FretboardPicture, MutedStringOnTheRootShowsNoRoot) {
   ChordDiagram chord = cMajor();
   chord.strings = {StringFret{0, kFingerMuted}, {0, kFingerMuted}, {0, kFingerMuted},
-                   {0, kFingerMuted}, {3, kFingerMuted}, {0, kFingerMuted}};
+                   {0, kFingerMuted},           {3, kFingerMuted}, {0, kFingerMuted}};
   chord.pitches = {};
   const ChordPicture picture = drawChord(chord, Hand::Right, NoteNames{});
   EXPECT_FALSE(picture.readout.rootShown);
@@ -104,11 +106,11 @@ TEST(FretboardPicture, MutedStringOnTheRootShowsNoRoot) {
 
 TEST(FretboardPicture, BadFretsAndCodesNeverReachTheTables) {
   ChordDiagram chord = cMajor();
-  chord.strings[0] = {22, 4};     // on the neck, but the guitar has no LED there
+  chord.strings[0] = {22, 4};  // on the neck, but the guitar has no LED there
   chord.pitches[0] = 86;
-  chord.strings[1] = {200, 1};    // a damaged record
+  chord.strings[1] = {200, 1};  // a damaged record
   chord.pitches[1] = 255;
-  chord.strings[2] = {5, 9};      // no picture for code 9
+  chord.strings[2] = {5, 9};  // no picture for code 9
   const ChordPicture picture = drawChord(chord, Hand::Right, NoteNames{});
   ASSERT_NE(markerOf(picture, 0), nullptr);
   EXPECT_EQ(markerOf(picture, 0)->x, 875);

@@ -63,8 +63,8 @@ TEST(KeyboardLayout, HoverWhiteKeysBelowTheBlackKeys) {
 }
 
 TEST(KeyboardLayout, HoverUpperBandsOfEachOctave) {
-  const std::vector<std::pair<int, int>> bands{{0, 0},  {6, 1},  {11, 2},  {14, 3},  {19, 4},  {24, 5},
-                                               {30, 6}, {35, 7}, {38, 8},  {43, 9},  {46, 10}, {51, 11}};
+  const std::vector<std::pair<int, int>> bands{{0, 0},  {6, 1},  {11, 2}, {14, 3}, {19, 4},  {24, 5},
+                                               {30, 6}, {35, 7}, {38, 8}, {43, 9}, {46, 10}, {51, 11}};
   for (int octave = 0; octave < 5; ++octave) {
     for (std::size_t i = 0; i < bands.size(); ++i) {
       const int first = 56 * octave + bands[i].first;

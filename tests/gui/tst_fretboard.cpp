@@ -157,7 +157,7 @@ class FretboardTest : public QObject {
     QCOMPARE(pressed[0][0].toInt(), 3);
     QCOMPARE(pressed[0][1].toInt(), 0);
     QCOMPARE(pressed[0][2].value<Qt::MouseButton>(), Qt::RightButton);
-    rig.board->imgGuitarMouseDown(Qt::LeftButton, 2, 66);     // outside the area
+    rig.board->imgGuitarMouseDown(Qt::LeftButton, 2, 66);  // outside the area
     rig.board->imgGuitarMouseDown(Qt::MiddleButton, 20, 66);
     rig.host.playing = true;
     rig.board->imgGuitarMouseDown(Qt::LeftButton, 20, 66);
@@ -252,7 +252,8 @@ class FretboardTest : public QObject {
     QCOMPARE(rig.intervals[3].palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(rig.name.palette().color(QPalette::Text), QColor(Qt::blue));
     // The E at fret 0 of the top string is outlined in the aqua of its label.
-    QCOMPARE(QColor(rig.neck.image().pixel(*fretX(Hand::Right, 0) - 1, *stringY(0, 0) + 6)), QColor(0, 255, 255));
+    QCOMPARE(QColor(rig.neck.image().pixel(*fretX(Hand::Right, 0) - 1, *stringY(0, 0) + 6)),
+             QColor(0, 255, 255));
   }
 
   void togglesRefusedWhileBusy() {
@@ -361,7 +362,8 @@ class FretboardTest : public QObject {
     QCOMPARE(design.strings[1], (StringFret{6, 2}));
     QCOMPARE(design.beginFret, std::uint8_t{6});
     QCOMPARE(controls.fretEdit(1)->text(), QString("6"));
-    QVERIFY(checkMarker(rig.neck.image(), *chordMarkerCell(2, false), *fretX(Hand::Right, 6), *stringY(6, 1)) > 20);
+    QVERIFY(checkMarker(rig.neck.image(), *chordMarkerCell(2, false), *fretX(Hand::Right, 6),
+                        *stringY(6, 1)) > 20);
 
     QVERIFY(controls.applyFretEdit(design, rig.host.tuning, "Standard", 1, std::nullopt));
     QCOMPARE(design.strings[1].finger, std::uint8_t{kFingerMuted});

@@ -41,7 +41,9 @@ NoteSet notesOf(std::initializer_list<int> pitches) {
   return set;
 }
 
-bool isBlack(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xffffff) == 0; }
+bool isBlack(const QImage& image, int x, int y) {
+  return (image.pixel(x, y) & 0xffffff) == 0;
+}
 
 }  // namespace
 
@@ -59,9 +61,12 @@ class KeyboardStaffTest : public QObject {
       const KeyboardDot dot = keyboardDotAt(key);
       const QColor shown(keyboard.image().pixel(dot.x + 1, dot.y + 1));
       const int pc = key % 12;
-      if (pc == 2) QCOMPARE(shown, QColor(255, 0, 0));
-      else if (pc == 5 || pc == 9) QCOMPARE(shown, QColor(0, 255, 0));
-      else QCOMPARE(shown.rgb(), clean.pixel(dot.x + 1, dot.y + 1));
+      if (pc == 2)
+        QCOMPARE(shown, QColor(255, 0, 0));
+      else if (pc == 5 || pc == 9)
+        QCOMPARE(shown, QColor(0, 255, 0));
+      else
+        QCOMPARE(shown.rgb(), clean.pixel(dot.x + 1, dot.y + 1));
     }
     keyboard.clear();
     QCOMPARE(keyboard.image(), clean);

@@ -5,11 +5,11 @@
 
 namespace instrumentart {
 
-QImage drawNeck();                          // NECK, 900 x 132, right-handed, without numbers
-QImage drawFretNumbers(bool leftHanded);    // FRETNUMR / FRETNUML, 900 x 14
-QImage drawMarkers();                       // FINGERS, 240 x 12
-QImage drawKeyboard();                      // KEYBOARD, 281 x 18
-QImage drawStaff();                         // StaffBmp, 150 x 140
+QImage drawNeck();                        // NECK, 900 x 132, right-handed, without numbers
+QImage drawFretNumbers(bool leftHanded);  // FRETNUMR / FRETNUML, 900 x 14
+QImage drawMarkers();                     // FINGERS, 240 x 12
+QImage drawKeyboard();                    // KEYBOARD, 281 x 18
+QImage drawStaff();                       // StaffBmp, 150 x 140
 // Note head and accidentals, black on white, for ANDing into the staff.
 QImage drawStaffGlyph(const char* const* rows, int width, int height);
 extern const char* const kNoteHead[];

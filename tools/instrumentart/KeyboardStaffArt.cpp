@@ -77,7 +77,8 @@ QImage drawStaff() {
   QPainter p(&image);
   for (int y : kStaffLines) p.fillRect(QRect(4, y, kStaffWidth - 8, 1), Qt::black);
   p.fillRect(QRect(4, kStaffLines.front(), 1, kStaffLines.back() - kStaffLines.front() + 1), Qt::black);
-  p.fillRect(QRect(kStaffWidth - 5, kStaffLines.front(), 1, kStaffLines.back() - kStaffLines.front() + 1), Qt::black);
+  p.fillRect(QRect(kStaffWidth - 5, kStaffLines.front(), 1, kStaffLines.back() - kStaffLines.front() + 1),
+             Qt::black);
   p.setRenderHint(QPainter::Antialiasing);
   const double space = kStaffLines[1] - kStaffLines[0];
   p.translate(24, kStaffLines[0]);

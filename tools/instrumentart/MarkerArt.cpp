@@ -69,9 +69,12 @@ void paintSet(QPainter& p, bool isRoot, bool playing, const MarkerColours& c) {
   for (std::uint8_t code = 0; code < strumly::kFingerCodeCount; ++code) {
     const auto cell = playing ? strumly::playingMarkerCell(code) : strumly::chordMarkerCell(code, isRoot);
     if (code == strumly::kFingerMuted) continue;
-    if (code == strumly::kFingerOpen) ring(p, *cell, c);
-    else if (code == strumly::kFingerPlain) dot(p, *cell, c);
-    else number(p, *cell, code, c);
+    if (code == strumly::kFingerOpen)
+      ring(p, *cell, c);
+    else if (code == strumly::kFingerPlain)
+      dot(p, *cell, c);
+    else
+      number(p, *cell, code, c);
   }
 }
 

@@ -39,7 +39,10 @@ Line stringLine(int string) {
   for (int f = 0; f < n; ++f) {
     const double x = *strumly::fretX(Hand::Right, f) + kMarkerSize / 2.0;
     const double y = *strumly::stringY(f, string) + kMarkerSize / 2.0;
-    sx += x; sy += y; sxx += x * x; sxy += x * y;
+    sx += x;
+    sy += y;
+    sxx += x * x;
+    sxy += x * y;
   }
   Line line;
   line.b = (n * sxy - sx * sy) / (n * sxx - sx * sx);
@@ -47,8 +50,12 @@ Line stringLine(int string) {
   return line;
 }
 
-double boardTop(double x) { return stringLine(0).at(x) - 7.5; }
-double boardBottom(double x) { return stringLine(5).at(x) + 7.5; }
+double boardTop(double x) {
+  return stringLine(0).at(x) - 7.5;
+}
+double boardBottom(double x) {
+  return stringLine(5).at(x) + 7.5;
+}
 
 // Smooth value noise for the wood grain.
 double hash(int x, int y) {

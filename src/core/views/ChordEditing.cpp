@@ -21,16 +21,20 @@ void startIfEmpty(ChordDiagram& chord, const EditContext& context) {
   chord.tuningName = context.tuningName;
   chord.strings.fill({0, kFingerMuted});
   chord.pitches = {};
-  chord.intervals = {0, kUnusedInterval, kUnusedInterval, kUnusedInterval,
-                     kUnusedInterval, kUnusedInterval, kUnusedInterval};
+  chord.intervals = {0,
+                     kUnusedInterval,
+                     kUnusedInterval,
+                     kUnusedInterval,
+                     kUnusedInterval,
+                     kUnusedInterval,
+                     kUnusedInterval};
 }
 
 void place(ChordDiagram& chord, const EditContext& context, int string, int fret, std::uint8_t finger) {
   const auto s = static_cast<std::size_t>(string);
   chord.strings[s] = {static_cast<std::uint8_t>(fret), finger};
-  chord.pitches[s] = finger == kFingerMuted
-                         ? PitchNumber{0}
-                         : static_cast<PitchNumber>(context.tuning.pitches[s] + fret);
+  chord.pitches[s] =
+      finger == kFingerMuted ? PitchNumber{0} : static_cast<PitchNumber>(context.tuning.pitches[s] + fret);
   chord.beginFret = beginningFret(chord);
 }
 

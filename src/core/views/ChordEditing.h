@@ -15,8 +15,8 @@ enum class NeckButton { Left, Right };
 
 // What the design page's controls hold at the moment of the edit.
 struct EditContext {
-  Tuning tuning;                  // the tuning controls' positions
-  std::string_view tuningName;    // the tuning name read-out, used when an empty chord starts
+  Tuning tuning;                             // the tuning controls' positions
+  std::string_view tuningName;               // the tuning name read-out, used when an empty chord starts
   std::uint8_t fingerButton = kFingerPlain;  // code of the finger button that is down
 };
 

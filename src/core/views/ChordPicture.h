@@ -41,18 +41,18 @@ using NoteSet = std::array<std::uint8_t, 128>;
 struct MarkerPlacement {
   int string = 0;
   int fret = 0;
-  int x = 0;      // top-left corner on the neck
+  int x = 0;  // top-left corner on the neck
   int y = 0;
   int cellX = 0;  // left edge of the 12 x 12 cell in the marker strip
 };
 
 // The texts of the chord read-outs beside the neck.
 struct ChordReadout {
-  std::string chordName;   // `editChordNameUser`
-  std::string notes;       // `editNotes`
+  std::string chordName;                        // `editChordNameUser`
+  std::string notes;                            // `editNotes`
   std::array<std::string, 7> intervalCaptions;  // `editIntervals0`..`editIntervals6`
   std::array<std::uint8_t, 7> intervalTags{};   // interval mod 12, 0 for an empty slot
-  std::string tuningName;  // `editTuningName`
+  std::string tuningName;                       // `editTuningName`
   bool rootShown = false;  // the root label reads black only when a string plays the root
 };
 

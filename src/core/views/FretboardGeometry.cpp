@@ -32,11 +32,11 @@ constexpr FretXTable kLeftBandStart{864, 794, 730, 671, 615, 562, 512, 465, 421,
 
 // First Y of strings 1..5 in the hover band of each fret; string 0 starts at Y 9.
 constexpr std::array<std::array<int, 5>, kNeckPositions> kStringBandStart{{
-    {40, 52, 64, 77, 90}, {39, 51, 64, 77, 91}, {38, 51, 65, 79, 92}, {37, 51, 65, 79, 93},
-    {36, 50, 64, 79, 93}, {36, 50, 64, 79, 94}, {35, 49, 64, 79, 94}, {34, 49, 64, 79, 94},
-    {34, 48, 64, 80, 95}, {33, 48, 64, 80, 96}, {33, 48, 64, 80, 96}, {32, 48, 64, 81, 97},
-    {32, 48, 64, 81, 97}, {32, 48, 64, 81, 97}, {31, 47, 64, 81, 98}, {31, 47, 64, 81, 98},
-    {30, 47, 64, 81, 98}, {30, 47, 64, 81, 99}, {30, 46, 64, 82, 99}, {29, 46, 64, 82, 99},
+    {40, 52, 64, 77, 90},  {39, 51, 64, 77, 91},  {38, 51, 65, 79, 92},  {37, 51, 65, 79, 93},
+    {36, 50, 64, 79, 93},  {36, 50, 64, 79, 94},  {35, 49, 64, 79, 94},  {34, 49, 64, 79, 94},
+    {34, 48, 64, 80, 95},  {33, 48, 64, 80, 96},  {33, 48, 64, 80, 96},  {32, 48, 64, 81, 97},
+    {32, 48, 64, 81, 97},  {32, 48, 64, 81, 97},  {31, 47, 64, 81, 98},  {31, 47, 64, 81, 98},
+    {30, 47, 64, 81, 98},  {30, 47, 64, 81, 99},  {30, 46, 64, 82, 99},  {29, 46, 64, 82, 99},
     {29, 46, 64, 82, 100}, {29, 46, 64, 82, 100}, {29, 46, 64, 82, 100},
 }};
 
@@ -45,14 +45,19 @@ constexpr std::array<int, 7> kChordCells{36, 48, 60, 72, 84, 12, 24};
 constexpr std::array<int, 7> kRootCells{108, 120, 132, 144, 156, 12, 96};
 constexpr std::array<int, 7> kPlayingCells{180, 192, 204, 216, 228, 12, 168};
 
-const FretboardLayout kRightLayout{Hand::Right, kRightFretX, {91, 76, 61, 46, 31, 16}, {53, 44, 35, 26, 17, 8}};
+const FretboardLayout kRightLayout{
+    Hand::Right, kRightFretX, {91, 76, 61, 46, 31, 16}, {53, 44, 35, 26, 17, 8}};
 const FretboardLayout kLeftLayout{Hand::Left, kLeftFretX, {16, 31, 46, 61, 76, 91}, {8, 17, 26, 35, 44, 53}};
 
-constexpr bool onNeck(int fret) { return fret >= 0 && fret < kNeckPositions; }
+constexpr bool onNeck(int fret) {
+  return fret >= 0 && fret < kNeckPositions;
+}
 
 }  // namespace
 
-const FretboardLayout& fretboardLayout(Hand hand) { return hand == Hand::Left ? kLeftLayout : kRightLayout; }
+const FretboardLayout& fretboardLayout(Hand hand) {
+  return hand == Hand::Left ? kLeftLayout : kRightLayout;
+}
 
 std::optional<int> fretX(Hand hand, int fret) {
   if (!onNeck(fret)) return std::nullopt;

@@ -26,8 +26,8 @@ using StringColumns = std::array<int, 6>;
 // left-handed player sees every diagram mirrored like the neck.
 struct FretboardLayout {
   Hand hand = Hand::Right;
-  FretXTable fretX{};                 // left edge of the marker at fret 0..22
-  StringColumns diagramStringX{};     // string 0..5 columns of the chord diagrams
+  FretXTable fretX{};              // left edge of the marker at fret 0..22
+  StringColumns diagramStringX{};  // string 0..5 columns of the chord diagrams
   StringColumns smallDiagramStringX{};
 };
 
@@ -49,7 +49,9 @@ struct NeckPosition {
 };
 
 // The area in which the neck answers the mouse at all.
-constexpr bool insideNeckArea(int x, int y) { return x >= 5 && x <= 895 && y >= 9 && y <= 123; }
+constexpr bool insideNeckArea(int x, int y) {
+  return x >= 5 && x <= 895 && y >= 9 && y <= 123;
+}
 
 // Fret under X. Right-handed, X 893..895 is a dead strip that keeps `previousFret`.
 // nullopt outside the neck area's X range.

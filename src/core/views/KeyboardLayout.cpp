@@ -9,8 +9,8 @@ namespace strumly {
 namespace {
 
 constexpr std::array<int, 12> kDotOffset{0, 4, 8, 12, 16, 24, 28, 32, 36, 40, 44, 48};
-constexpr std::array<bool, 12> kBlackKey{false, true, false, true, false, false,
-                                         true,  false, true, false, true, false};
+constexpr std::array<bool, 12> kBlackKey{false, true,  false, true,  false, false,
+                                         true,  false, true,  false, true,  false};
 constexpr std::array<int, 7> kWhitePitchClasses{0, 2, 4, 5, 7, 9, 11};
 // First X within the octave of each pitch class over the black keys' height.
 constexpr std::array<int, 12> kUpperBandStart{0, 6, 11, 14, 19, 24, 30, 35, 38, 43, 46, 51};

@@ -8,8 +8,8 @@ namespace {
 
 // Letter C 0 .. B 6 for each pitch class, black keys under the letter of their flat.
 constexpr std::array<int, 12> kLetter{0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
-constexpr std::array<bool, 12> kBlack{false, true, false, true, false, false,
-                                      true,  false, true, false, true, false};
+constexpr std::array<bool, 12> kBlack{false, true,  false, true,  false, false,
+                                      true,  false, true,  false, true,  false};
 
 constexpr int kLowestDrawn = 19;
 constexpr int kHighestHead = 63;
@@ -17,12 +17,24 @@ constexpr int kHighestAccidental = 61;
 constexpr int kBottomLine = 35;  // the first ledger line below the staff (middle C)
 constexpr int kTopLine = 47;     // the first ledger line above the staff (A5)
 
-bool hasHead(int p) { return p >= kLowestDrawn && p <= kHighestHead; }
-bool hasAccidental(int p) { return p >= kLowestDrawn && p <= kHighestAccidental; }
-int headX(int p) { return p % 2 == 0 ? 93 : 65; }
-int headY(int p) { return 132 - 3 * (p - kLowestDrawn); }
-int accidentalX(int p) { return p % 2 == 0 ? (p % 4 == 0 ? 81 : 82) : (p % 4 == 1 ? 53 : 54); }
-int accidentalY(int p) { return 128 - 3 * (p - kLowestDrawn); }
+bool hasHead(int p) {
+  return p >= kLowestDrawn && p <= kHighestHead;
+}
+bool hasAccidental(int p) {
+  return p >= kLowestDrawn && p <= kHighestAccidental;
+}
+int headX(int p) {
+  return p % 2 == 0 ? 93 : 65;
+}
+int headY(int p) {
+  return 132 - 3 * (p - kLowestDrawn);
+}
+int accidentalX(int p) {
+  return p % 2 == 0 ? (p % 4 == 0 ? 81 : 82) : (p % 4 == 1 ? 53 : 54);
+}
+int accidentalY(int p) {
+  return 128 - 3 * (p - kLowestDrawn);
+}
 
 class Placer {
  public:
@@ -68,7 +80,9 @@ class Placer {
 
 }  // namespace
 
-int staffPosition(int pitch) { return 7 * (pitch / 12) + kLetter[static_cast<std::size_t>(pitch % 12)]; }
+int staffPosition(int pitch) {
+  return 7 * (pitch / 12) + kLetter[static_cast<std::size_t>(pitch % 12)];
+}
 
 StaffLayout layoutStaff(const NoteSet& notes) {
   StaffLayout layout;
@@ -76,7 +90,8 @@ StaffLayout layoutStaff(const NoteSet& notes) {
   for (int pass = 0; pass < 2; ++pass) {
     const bool blackPass = pass == 1;
     for (int pitch = 0; pitch < static_cast<int>(notes.size()); ++pitch)
-      if (notes[static_cast<std::size_t>(pitch)] != 0 && kBlack[static_cast<std::size_t>(pitch % 12)] == blackPass)
+      if (notes[static_cast<std::size_t>(pitch)] != 0 &&
+          kBlack[static_cast<std::size_t>(pitch % 12)] == blackPass)
         placer.place(pitch);
   }
   return layout;

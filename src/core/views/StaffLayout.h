@@ -10,7 +10,7 @@
 
 namespace strumly {
 
-constexpr int kStaffPositions = 75;       // diatonic positions 0..74, middle C is 35
+constexpr int kStaffPositions = 75;  // diatonic positions 0..74, middle C is 35
 constexpr int kStaffLedgerLeft = 51;
 constexpr int kStaffLedgerRight = 110;
 
@@ -24,9 +24,9 @@ struct StaffMark {
 };
 
 struct StaffLayout {
-  std::vector<StaffMark> marks;     // in drawing order
-  std::vector<int> ledgerLineYs;    // each a line from kStaffLedgerLeft to kStaffLedgerRight
-  std::vector<int> positions;       // the final staff position of each drawn note, drawing order
+  std::vector<StaffMark> marks;   // in drawing order
+  std::vector<int> ledgerLineYs;  // each a line from kStaffLedgerLeft to kStaffLedgerRight
+  std::vector<int> positions;     // the final staff position of each drawn note, drawing order
 };
 
 // Diatonic staff position of a pitch written with its natural or flat letter (7 x octave + letter).

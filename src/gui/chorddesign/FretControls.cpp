@@ -15,7 +15,9 @@
 namespace strumly::gui {
 namespace {
 
-int wrap12(int value) { return ((value % 12) + 12) % 12; }
+int wrap12(int value) {
+  return ((value % 12) + 12) % 12;
+}
 
 QLineEdit* nameEdit(QWidget* parent, const QString& name) {
   auto* edit = new QLineEdit(parent);
@@ -140,8 +142,8 @@ void FretControls::showFrets(const ChordDiagram& chord) {
     editTab_[static_cast<std::size_t>(s)]->setText(QString::fromStdString(fretEditText(chord, s)));
 }
 
-bool FretControls::applyNeckPress(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
-                                  int fret, Qt::MouseButton button) {
+bool FretControls::applyNeckPress(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName,
+                                  int string, int fret, Qt::MouseButton button) {
   const std::string name = tuningName.toStdString();
   const EditContext context{tuning, name, fingerCode()};
   const NeckButton which = button == Qt::RightButton ? NeckButton::Right : NeckButton::Left;
@@ -151,8 +153,8 @@ bool FretControls::applyNeckPress(ChordDiagram& chord, const Tuning& tuning, con
   return true;
 }
 
-bool FretControls::applyFretEdit(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
-                                 std::optional<int> fret) {
+bool FretControls::applyFretEdit(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName,
+                                 int string, std::optional<int> fret) {
   const std::string name = tuningName.toStdString();
   if (!setStringFret(chord, {tuning, name, fingerCode()}, string, fret)) return false;
   showFrets(chord);

@@ -39,8 +39,8 @@ class FretControls : public QWidget {
   // The parts of a neck press these controls answer for: the chord takes the press with the
   // finger button's code, the fret edits follow, and a right press shows the new root and bass.
   // The page then recomputes the intervals and redraws. False for a position off the neck.
-  bool applyNeckPress(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string, int fret,
-                      Qt::MouseButton button);
+  bool applyNeckPress(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
+                      int fret, Qt::MouseButton button);
   // The same for a fret edit that was left (nothing mutes, 0 opens, else the finger's code).
   bool applyFretEdit(ChordDiagram& chord, const Tuning& tuning, const QString& tuningName, int string,
                      std::optional<int> fret);
@@ -70,7 +70,8 @@ class FretControls : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* makeStepper(const QString& name, QLineEdit*& edit, void (FretControls::*step)(int), bool reportRelease);
+  QWidget* makeStepper(const QString& name, QLineEdit*& edit, void (FretControls::*step)(int),
+                       bool reportRelease);
   void refreshNames();
   void editTabExit(int string);
 

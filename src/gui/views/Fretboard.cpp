@@ -13,7 +13,7 @@ namespace strumly::gui {
 namespace {
 
 // Interval slots 0..6 in the colours of the standard 16-colour palette.
-const std::array<QColor, 7> kSlotColours{QColor(255, 0, 0),   QColor(0, 255, 255), QColor(0, 255, 0),
+const std::array<QColor, 7> kSlotColours{QColor(255, 0, 0),     QColor(0, 255, 255), QColor(0, 255, 0),
                                          QColor(255, 255, 255), QColor(255, 255, 0), QColor(0, 128, 128),
                                          QColor(128, 0, 0)};
 const QColor kRootOutline(255, 0, 0);
@@ -28,7 +28,8 @@ void setTextColour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-void setIntervalLabel(QLabel* label, const QString& caption, int tag, const QColor& text, const QColor& back) {
+void setIntervalLabel(QLabel* label, const QString& caption, int tag, const QColor& text,
+                      const QColor& back) {
   if (!label) return;
   if (label->text() != caption) label->setText(caption);
   label->setProperty("tag", tag);
@@ -56,16 +57,19 @@ Fretboard::Fretboard(const FretboardWidgets& widgets, FretboardHost& host, QObje
     connect(widgets_.neck, &FretboardView::mouseMoved, this, &Fretboard::imgGuitarMouseMove);
     connect(widgets_.neck, &FretboardView::mousePressed, this, &Fretboard::imgGuitarMouseDown);
   }
-  if (widgets_.keyboard) connect(widgets_.keyboard, &KeyboardView::keyHovered, this, &Fretboard::imgKeyboardMouseMove);
+  if (widgets_.keyboard)
+    connect(widgets_.keyboard, &KeyboardView::keyHovered, this, &Fretboard::imgKeyboardMouseMove);
 }
 
 void Fretboard::bindButtons(const FretboardButtons& buttons) {
   buttons_ = buttons;
-  if (buttons_.bassNote) connect(buttons_.bassNote, &QAbstractButton::clicked, this, &Fretboard::sbtnBassNoteClick);
+  if (buttons_.bassNote)
+    connect(buttons_.bassNote, &QAbstractButton::clicked, this, &Fretboard::sbtnBassNoteClick);
   if (buttons_.leftHanded)
     connect(buttons_.leftHanded, &QAbstractButton::clicked, this, &Fretboard::sbtnLeftHandedClick);
   if (buttons_.flip) connect(buttons_.flip, &QAbstractButton::clicked, this, &Fretboard::sbtnFlipClick);
-  if (buttons_.showArpeggio) connect(buttons_.showArpeggio, &QAbstractButton::clicked, this, &Fretboard::sbShowArpClick);
+  if (buttons_.showArpeggio)
+    connect(buttons_.showArpeggio, &QAbstractButton::clicked, this, &Fretboard::sbShowArpClick);
 }
 
 void Fretboard::RedrawFretboard(const ChordDiagram& chord) {
@@ -109,7 +113,9 @@ void Fretboard::ShowNotesAcrossNeck(const ChordDiagram& chord, const QColor& tex
   showReadout(picture.readout, textColour, slotColours);
   if (widgets_.neck) {
     for (const NeckOutline& o : picture.outlines) {
-      const QColor colour = o.root ? kRootOutline : slotColours ? kSlotColours[static_cast<std::size_t>(o.slot)] : kOutline;
+      const QColor colour = o.root        ? kRootOutline
+                            : slotColours ? kSlotColours[static_cast<std::size_t>(o.slot)]
+                                          : kOutline;
       widgets_.neck->drawOutline(o.x, o.y, colour);
     }
   }

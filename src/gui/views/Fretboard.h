@@ -27,10 +27,10 @@ class FretboardHost {
  public:
   virtual ~FretboardHost() = default;
   virtual bool isPlayingOrBusy() const = 0;
-  virtual bool playButtonDown() const = 0;       // `sbtnPlay`
-  virtual bool chordDesignActive() const = 0;    // the Chord Design page is the active page
-  virtual bool displayIntervalsDown() const = 0; // `sbDisplayIntervals`
-  virtual Tuning currentTuning() const = 0;      // the tuning up-downs' positions
+  virtual bool playButtonDown() const = 0;        // `sbtnPlay`
+  virtual bool chordDesignActive() const = 0;     // the Chord Design page is the active page
+  virtual bool displayIntervalsDown() const = 0;  // `sbDisplayIntervals`
+  virtual Tuning currentTuning() const = 0;       // the tuning up-downs' positions
   virtual const NoteNames& noteNames() const = 0;
   // The chord Show Arpeggio acts on for the active page; nothing where the page offers none (an
   // empty chord clears the neck).
@@ -39,22 +39,22 @@ class FretboardHost {
 
 // The widgets the fretboard writes to; the main window lays them out. Any may be null.
 struct FretboardWidgets {
-  FretboardView* neck = nullptr;        // imgGuitar
-  KeyboardView* keyboard = nullptr;     // imgKeyboard
-  QLabel* noteReadout = nullptr;        // pnlNote
-  QLabel* intervalReadout = nullptr;    // pnlInterval
-  QLineEdit* chordName = nullptr;       // editChordNameUser
-  QLineEdit* notes = nullptr;           // editNotes
-  std::array<QLabel*, 8> intervals{};   // editIntervals0..7; each carries its interval in "tag"
+  FretboardView* neck = nullptr;       // imgGuitar
+  KeyboardView* keyboard = nullptr;    // imgKeyboard
+  QLabel* noteReadout = nullptr;       // pnlNote
+  QLabel* intervalReadout = nullptr;   // pnlInterval
+  QLineEdit* chordName = nullptr;      // editChordNameUser
+  QLineEdit* notes = nullptr;          // editNotes
+  std::array<QLabel*, 8> intervals{};  // editIntervals0..7; each carries its interval in "tag"
 };
 
 // The toggles of the tool panel the fretboard answers for. Any may be null.
 struct FretboardButtons {
-  QAbstractButton* bassNote = nullptr;     // sbtnBassNote
-  QAbstractButton* leftHanded = nullptr;   // sbtnLeftHanded
-  QAbstractButton* flip = nullptr;         // sbtnFlip
-  QAbstractButton* showArpeggio = nullptr; // sbShowArp
-  QAbstractButton* fullScale = nullptr;    // sbtnShowFullScale
+  QAbstractButton* bassNote = nullptr;      // sbtnBassNote
+  QAbstractButton* leftHanded = nullptr;    // sbtnLeftHanded
+  QAbstractButton* flip = nullptr;          // sbtnFlip
+  QAbstractButton* showArpeggio = nullptr;  // sbShowArp
+  QAbstractButton* fullScale = nullptr;     // sbtnShowFullScale
 };
 
 class Fretboard : public QObject {

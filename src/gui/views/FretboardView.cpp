@@ -76,7 +76,9 @@ void FretboardView::drawOutline(int x, int y, const QColor& colour) {
   update(QRect(x - 1, y - 1, 17, 17));
 }
 
-QImage FretboardView::markerCell(int x, int y) const { return image_.copy(x, y, kMarkerSize, kMarkerSize); }
+QImage FretboardView::markerCell(int x, int y) const {
+  return image_.copy(x, y, kMarkerSize, kMarkerSize);
+}
 
 void FretboardView::putMarkerCell(const QImage& cell, int x, int y) {
   QPainter p(&image_);
@@ -100,6 +102,8 @@ void FretboardView::mousePressEvent(QMouseEvent* event) {
   Q_EMIT mousePressed(event->button(), at.x(), at.y());
 }
 
-void FretboardView::leaveEvent(QEvent*) { Q_EMIT mouseLeft(); }
+void FretboardView::leaveEvent(QEvent*) {
+  Q_EMIT mouseLeft();
+}
 
 }  // namespace strumly::gui

@@ -49,10 +49,10 @@ class FretboardView : public QWidget {
 
  private:
   Hand hand_ = Hand::Right;
-  QImage neck_;         // the right-handed neck without numbers
-  QImage markers_;      // imgFinger
-  QImage numbersRight_; // imgNumberRight
-  QImage numbersLeft_;  // imgNumberLeft
+  QImage neck_;          // the right-handed neck without numbers
+  QImage markers_;       // imgFinger
+  QImage numbersRight_;  // imgNumberRight
+  QImage numbersLeft_;   // imgNumberLeft
   QImage clean_;
   QImage image_;
 };

@@ -58,10 +58,18 @@ void TNvStaffBox::layOut() {
   for (const StaffMark& mark : layout.marks) {
     const QImage* glyph = &noteHead_;
     switch (mark.glyph) {
-      case StaffGlyph::NoteHead: glyph = &noteHead_; break;
-      case StaffGlyph::Flat: glyph = &flatSign_; break;
-      case StaffGlyph::Sharp: glyph = &sharpSign_; break;
-      case StaffGlyph::Natural: glyph = &naturalSign_; break;
+      case StaffGlyph::NoteHead:
+        glyph = &noteHead_;
+        break;
+      case StaffGlyph::Flat:
+        glyph = &flatSign_;
+        break;
+      case StaffGlyph::Sharp:
+        glyph = &sharpSign_;
+        break;
+      case StaffGlyph::Natural:
+        glyph = &naturalSign_;
+        break;
     }
     p.drawImage(mark.x, mark.y, *glyph);
   }
