@@ -5,7 +5,6 @@
 // widgets it drives and a small host interface are handed in when it is built.
 #include <QColor>
 #include <QObject>
-#include <QPointer>
 #include <array>
 #include <optional>
 
