@@ -24,7 +24,8 @@ TfrmSplashScreen::TfrmSplashScreen(QWidget* parent)
   lblDisclaimer2_->setText(
       "Please be responsible and obtain all of your tablature in a legal manner. Thank you.");
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(28, 24, 28, 22);
+  // The text keeps to the left, clear of the picture's instrument.
+  layout->setContentsMargins(34, 24, 230, 22);
   layout->addStretch();
   for (QLabel* label : {lblDisclaimer_, lblDisclaimer2_}) {
     label->setWordWrap(true);
