@@ -67,6 +67,9 @@ FluidSynthInstance::FluidSynthInstance(const std::string& soundFontPath, double 
   fluid_settings_setint(settings_, "audio.period-size", kPeriodSize);
   fluid_settings_setint(settings_, "audio.periods", kPeriods);
   fluid_settings_setstr(settings_, "audio.pulseaudio.media-role", "music");
+  // Load sample data only for the instruments a channel selects: a General MIDI font is ~140 MB,
+  // of which a guitar lesson uses a few programs.
+  fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
   synth_ = new_fluid_synth(settings_);
   if (synth_ != nullptr && !soundFontPath.empty()) {
     soundFontId_ = fluid_synth_sfload(synth_, soundFontPath.c_str(), 1);
