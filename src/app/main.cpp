@@ -5,15 +5,10 @@
 #include <QTextStream>
 
 #include "gui/app/AppStyle.h"
-#include "gui/app/LibraryMidiSession.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/ProgramFolder.h"
+#include "gui/app/ProgramParts.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/SplashScreen.h"
-#include "gui/common/DialogService.h"
-#include "gui/playback/MidiBridge.h"
-#include "platform/audio/PcmPlayer.h"
-#include "platform/midi/MidiLibrary.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -56,18 +51,12 @@ int main(int argc, char** argv) {
     splash.showFor(3000);
   }
 
-  QtDialogService dialogs;
-  PcmPlayer speechPlayer;
-  MidiLibrary midiLibrary;
-  MidiBridge midiBridge;
-  LibraryMidiSession midiSession(midiLibrary, midiBridge);
-  TfrmMain frmMain(dialogs, speechPlayer);
-  frmMain.setMidiSession(&midiSession);
+  ProgramParts program(ProgramFolder::forThisProgram(), files);
+  TfrmMain& frmMain = program.mainWindow();
   QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain, &TfrmMain::handOverReceived);
   QObject::connect(&frmMain, &TfrmMain::handedFileProcessed, [](const QString& file, bool opened) {
     logLine(QString("received: %1 opened=%2").arg(file).arg(opened ? 1 : 0));
   });
-  frmMain.FormCreate(ProgramFolder::forThisProgram(), files);
   frmMain.show();
   logLine("main window shown");
   return app.exec();

@@ -1,9 +1,12 @@
 // The road of one request with the shipped dictionary and the real fretboard: "E" from the Key
 // menu, "m7" from the Minor menu, "Show Chords", a press on the third diagram, more sets, page
 // changes with the fretboard following the Chords page's item, and the wheel scrolling the page
-// whatever has the focus.
+// whatever has the focus. Then the same road through the real main window: the keyboard, the
+// read-outs and the staff follow what is shown, the fretboard follows each page, and a change of
+// hand redraws the Chords page in the mirrored layout.
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,11 +14,23 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "core/chords/PageLayout.h"
+#include "core/views/FretboardGeometry.h"
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/NoteSpelling.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/app/TuningControls.h"
+#include "gui/app/UpDown.h"
+#include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/chorddesign/FretControls.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"
@@ -24,6 +39,9 @@
 #include "gui/common/WindowKeys.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
+#include "gui/views/KeyboardView.h"
+#include "gui/views/TNvStaffBox.h"
+#include "platform/audio/PcmPlayer.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -51,6 +69,60 @@ QAction* itemNamed(QMenu* menu, const QString& caption) {
     }
   }
   return nullptr;
+}
+
+// The program's data (the chord dictionary) with a scratch folder for Kv.ini.
+struct RealWindow {
+  QTemporaryDir user;
+  ScriptedDialogService dialogs;
+  PcmPlayer player{"strumly-no-such-device"};
+  std::unique_ptr<TfrmMain> window;
+
+  explicit RealWindow(const QByteArray& kvIni = {}) {
+    QFile ini(user.filePath("Kv.ini"));
+    if (ini.open(QIODevice::WriteOnly)) ini.write(kvIni);
+    ini.close();
+    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
+    window = std::make_unique<TfrmMain>(dialogs, player);
+    window->FormCreate(folder);
+    window->show();
+  }
+  KeyboardView* keyboard() const { return window->findChild<KeyboardView*>("imgKeyboard"); }
+  FretboardView* neck() const { return qobject_cast<FretboardView*>(window->bottomPanel()->fretboard()); }
+  ChordsPage* chords() const { return window->chordsPart().page; }
+  QString notes() const { return window->bottomPanel()->notesEdit()->text(); }
+
+  void showChords(int key, QMenu* family, const QString& type) {
+    window->mainMenu()->keyItems()[key]->trigger();
+    itemNamed(family, type)->trigger();
+    window->toolPanel()->showChordsButton()->click();
+  }
+};
+
+void moveOver(QWidget* widget, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
+// The middle of the neck's marker at a string and fret (right-handed neck).
+QPoint neckPoint(int string, int fret) { return {*fretX(Hand::Right, fret) + 6, *stringY(fret, string) + 6}; }
+
+// The keyboard's 3 x 3 dot of key k, as the keyboard's picture places it.
+QRgb keyboardDot(const KeyboardView& keyboard, int key) {
+  static constexpr int kOffsets[12] = {0, 4, 8, 12, 16, 24, 28, 32, 36, 40, 44, 48};
+  const int pc = key % 12;
+  const bool black = pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
+  return keyboard.image().pixel(3 + 56 * (key / 12) + kOffsets[pc] + 1, (black ? 6 : 12) + 1);
+}
+
+// The 10 x 10 marker box of a string in a small diagram of the Chords page.
+QImage markerBox(const QImage& page, GridCell cell, const ChordDiagram& chord, int string, bool leftHanded) {
+  const StringFret& sf = chord.strings[static_cast<std::size_t>(string)];
+  const std::optional<int> row = sf.finger == kFingerMuted ? 0 : chordMarkerRow(sf.fret, chord.beginFret);
+  if (!row) return {};
+  const int x = 20 + 120 * cell.column + markerColumns(leftHanded).small[static_cast<std::size_t>(string)];
+  const int y = 30 + 150 * cell.row + kSmallRowTops[static_cast<std::size_t>(*row)];
+  return page.copy(x, y, kSmallMarkerSize, kSmallMarkerSize);
 }
 
 }  // namespace
@@ -186,6 +258,163 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(starts, 1);
     QTest::keyClick(root, Qt::Key_X);
     QCOMPARE(window.focusWidget(), static_cast<QWidget*>(strum));
+  }
+  void realWindowWalkDrivesKeyboardReadoutsAndStaff() {
+    RealWindow real;
+    TfrmMain& w = *real.window;
+    MainMenu* menu = w.mainMenu();
+    BottomPanel* bottom = w.bottomPanel();
+    KeyboardView* keyboard = real.keyboard();
+    QVERIFY(keyboard);
+    QVERIFY(keyboard->isVisible());
+
+    // Given E and m7, Show Chords and a press on the third diagram
+    real.showChords(4, menu->menuMinor(), "m7");
+    QVERIFY2(real.dialogs.notices.isEmpty(), qPrintable(real.dialogs.notices.join("; ")));
+    QTest::mouseClick(real.chords()->imgChordPage(), Qt::LeftButton, {}, QPoint(20 + 240 + 50, 30 + 60));
+    const ChordDiagram third = w.pageHolders().chordAt(2, 0);
+    QCOMPARE(w.pageHolders().chordPageChord, third);
+
+    // Then the read-outs name it and the keyboard marks E (red) G B D (green) in every octave
+    QCOMPARE(bottom->chordNameEdit()->text(), QString("E m7"));
+    QCOMPARE(real.notes(), QString(" E G B D"));
+    QStringList captions;
+    for (int n = 0; n < 8; ++n) captions << bottom->intervalLabel(n)->text();
+    QCOMPARE(captions, (QStringList{"1", "b3", "5", "b7", "", "", "", ""}));
+    for (int octave = 0; octave < 5; ++octave) {
+      QCOMPARE(keyboardDot(*keyboard, 12 * octave + 4), qRgb(255, 0, 0));
+      for (int pc : {7, 11, 2}) QCOMPARE(keyboardDot(*keyboard, 12 * octave + pc), qRgb(0, 255, 0));
+      for (int pc : {0, 3, 5, 9}) {
+        const QRgb dot = keyboardDot(*keyboard, 12 * octave + pc);
+        QVERIFY(dot != qRgb(255, 0, 0) && dot != qRgb(0, 255, 0));
+      }
+    }
+    // Hovering the neck names the note and its interval against E
+    moveOver(real.neck(), neckPoint(1, 3));  // D on the B string
+    QCOMPARE(bottom->noteReadOut()->text(), QString("D"));
+    QCOMPARE(bottom->intervalReadOut()->text(), QString("b7"));
+
+    // More sets of other keys and types; the fifth is the last one allowed
+    real.showChords(9, menu->menuMajor(), "maj7");
+    real.showChords(2, menu->menuDominant(), "9");
+    real.showChords(7, menu->menuMinor(), "minor");
+    real.showChords(0, menu->menuDominant(), "7sus4");
+    QCOMPARE(real.chords()->model().setCount(), 5);
+    QCOMPARE(bottom->chordNameEdit()->text(), QString("C 7sus4"));
+
+    // The Chord Design page shows the design; a right press roots it, presses finger it
+    w.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
+    QVERIFY(!bottom->tuningControls()->isLocked());
+    ChordDesignPage* design = w.chordDesignPage();
+    TNvStaffBox* staff = design->staffBox();
+    QVERIFY(staff->isVisible());
+    const QImage bareStaff = staff->backBuffer();
+    QTest::mouseClick(real.neck(), Qt::RightButton, {}, neckPoint(4, 3));  // C on the A string
+    QTest::mouseClick(real.neck(), Qt::LeftButton, {}, neckPoint(3, 2));   // E
+    for (int string : {2, 1, 0}) QTest::mouseClick(real.neck(), Qt::LeftButton, {}, neckPoint(string, 0));
+    const ChordDiagram& cmaj7 = w.pageHolders().designChord;
+    QCOMPARE(int(cmaj7.root), 0);
+    QCOMPARE(std::vector<int>(cmaj7.intervals.begin(), cmaj7.intervals.begin() + 5), (std::vector<int>{0, 4, 7, 11, 255}));
+    QCOMPARE(cmaj7.formula.str(), std::string("1 3 5 7    "));
+    QCOMPARE(real.notes(), QString(" C E G B"));
+    QCOMPARE(keyboardDot(*keyboard, 24), qRgb(255, 0, 0));
+    QCOMPARE(keyboardDot(*keyboard, 24 + 11), qRgb(0, 255, 0));
+    // The staff holds exactly the sounding pitches C3 E3 G3 B3 E4 and shows more than the bare staff
+    NoteSet expected{};
+    for (int pitch : {48, 52, 55, 59, 64}) expected[static_cast<std::size_t>(pitch)] = 1;
+    QCOMPARE(staff->notes(), expected);
+    QVERIFY(staff->backBuffer() != bareStaff);
+
+    // A typed fret follows the same road: the low E string at fret 3 brings G3 (the 5) in the bass
+    FretControls* frets = design->fretControls();
+    frets->fretEdit(5)->setText("3");
+    QFocusEvent left(QEvent::FocusOut);
+    QApplication::sendEvent(frets->fretEdit(5), &left);
+    QCOMPARE(int(cmaj7.pitches[5]), 43);
+    QCOMPARE(staff->notes()[43], std::uint8_t(1));
+    // Stepping the root to D and letting go counts the intervals from D (C is the b7)
+    frets->udRootClick(+1);
+    frets->udRootClick(+1);
+    design->rootReleased();
+    QCOMPARE(int(cmaj7.root), 2);
+    QCOMPARE(bottom->intervalLabel(0)->text(), QString("1"));
+    QVERIFY(cmaj7.formula.str().find("b7") != std::string::npos);
+    // A new tuning moves the sounding strings, and the staff with them
+    TuningControls* tuning = bottom->tuningControls();
+    tuning->upDown(0)->step(-2);
+    tuning->UpDown0MouseUp();
+    QCOMPARE(int(cmaj7.pitches[0]), 62);
+    QCOMPARE(staff->notes()[62], std::uint8_t(1));
+    QCOMPARE(staff->notes()[64], std::uint8_t(0));
+
+    // PlayPage shows no chord; Chords shows its item again
+    w.pageControl()->setCurrentIndex(TfrmMain::pagePlayPage);
+    QVERIFY(real.notes().isEmpty());
+    QVERIFY(bottom->chordNameEdit()->text().isEmpty());
+    for (int key = 0; key < 60; ++key) {
+      const QRgb dot = keyboardDot(*keyboard, key);
+      QVERIFY(dot != qRgb(255, 0, 0) && dot != qRgb(0, 255, 0));
+    }
+    w.pageControl()->setCurrentIndex(TfrmMain::pageChords);
+    QCOMPARE(bottom->chordNameEdit()->text(), QString("C 7sus4"));  // the last set's first voicing
+    QCOMPARE(keyboardDot(*keyboard, 0), qRgb(255, 0, 0));
+    QCOMPARE(w.windowTitle(), QString("Strumly!   "));
+  }
+
+  void changeOfHandRedrawsTheChordsPageMirrored() {
+    RealWindow real;
+    TfrmMain& w = *real.window;
+    real.showChords(4, w.mainMenu()->menuMinor(), "m7");
+    real.showChords(9, w.mainMenu()->menuMajor(), "maj7");
+    QToolButton* lefty = w.toolPanel()->button("sbtnLeftHanded");
+
+    // Left, then right again: both pages are whole-page redraws with the same markers
+    lefty->click();
+    QVERIFY(w.fretboard()->leftHanded());
+    QCOMPARE(real.neck()->hand(), Hand::Left);
+    const QImage leftPage = real.chords()->imgChordPage()->image().copy();
+    lefty->click();
+    QVERIFY(!w.fretboard()->leftHanded());
+    const QImage rightPage = real.chords()->imgChordPage()->image().copy();
+    QVERIFY(leftPage != rightPage);
+
+    int compared = 0;
+    for (int set = 0; set < 2; ++set) {
+      for (int column = 0; column < 6; ++column) {
+        const ChordDiagram& chord = w.pageHolders().chordAt(column, set);
+        for (int s = 0; s < 6; ++s) {
+          const QImage mirrored = markerBox(leftPage, {column, set}, chord, s, true);
+          if (mirrored.isNull()) continue;
+          QCOMPARE(mirrored, markerBox(rightPage, {column, set}, chord, s, false));
+          ++compared;
+        }
+      }
+    }
+    QVERIFY(compared >= 60);
+    // The selection frame (set 1, diagram 0) is drawn again in red
+    const QImage& page = real.chords()->imgChordPage()->image();
+    QCOMPARE(page.pixel(20 + 50, 150 + 31), qRgb(255, 0, 0));
+    // and the fretboard shows the Chords page's item again after the switch
+    QCOMPARE(w.bottomPanel()->chordNameEdit()->text(), QString("A maj7"));
+  }
+
+  void leftHandSettingAppliesAtStartUp() {
+    RealWindow right;
+    RealWindow left("[Main]\nLeftHand=1\n");
+    QVERIFY(left.window->fretboard()->leftHanded());
+    QVERIFY(left.window->toolPanel()->button("sbtnLeftHanded")->isChecked());
+    QCOMPARE(left.neck()->hand(), Hand::Left);
+    QCOMPARE(left.neck()->cleanImage().mirrored(true, false).copy(0, 20, 900, 100),
+             right.neck()->cleanImage().copy(0, 20, 900, 100));
+    // The first set is drawn in the left-handed columns from the start
+    right.showChords(4, right.window->mainMenu()->menuMinor(), "m7");
+    left.showChords(4, left.window->mainMenu()->menuMinor(), "m7");
+    const ChordDiagram& chord = left.window->pageHolders().chordAt(1, 0);
+    for (int s = 0; s < 6; ++s) {
+      const QImage l = markerBox(left.chords()->imgChordPage()->image(), {1, 0}, chord, s, true);
+      if (l.isNull()) continue;
+      QCOMPARE(l, markerBox(right.chords()->imgChordPage()->image(), {1, 0}, chord, s, false));
+    }
   }
 };
 

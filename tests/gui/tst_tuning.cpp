@@ -152,6 +152,8 @@ class TuningTest : public QObject {
     // The design page: an empty design is left alone; a design moves its sounding strings only.
     ChordDesignPage* design = w.chordDesignPage();
     w.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
+    // Entering the page shows the design, and with it the design's own (standard) tuning.
+    QCOMPARE(t.tuning().pitches[5], PitchNumber(40));
     QSignalSpy retuned(design, &ChordDesignPage::designRetuned);
     ChordDiagram empty;
     empty.empty = 1;
@@ -171,7 +173,7 @@ class TuningTest : public QObject {
     QCOMPARE(design->designChord().pitches[0], PitchNumber(62 + 3));
     QCOMPARE(design->designChord().pitches[5], PitchNumber(0));
     QCOMPARE(design->designChord().tuning[0], PitchNumber(62));
-    QCOMPARE(design->designChord().tuningName.str(), std::string("D A D G B D "));
+    QCOMPARE(design->designChord().tuningName.str(), std::string("E A D G B D "));
     QCOMPARE(retuned.size(), 2);
 
     // While playing the page gets nothing.

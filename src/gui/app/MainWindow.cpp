@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/chords/RecordConversions.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/NoteSpelling.h"
@@ -33,6 +35,8 @@
 #include "gui/tab/TabPage.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
+#include "gui/views/KeyboardView.h"
+#include "gui/views/TNvStaffBox.h"
 #include "platform/settings/AppSettingsStore.h"
 
 namespace strumly::gui {
@@ -85,9 +89,7 @@ TfrmMain::TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* p
 
   composeFretboard();
   chords_ = installChordsPage(*this, holders_, dialogs_, fretboard_);
-  // The tab page carries its own tuning: entering it shows that tuning in the controls.
-  if (PageSwitcher::PageParts* tab = chords_.switcher->pageParts(strumly::Page::Tablature))
-    tab->entered = [this] { pnlBottom_->tuningControls()->showTuning(tabPage_->tuning(), tabPage_->tuningName()); };
+  showPageItemsOnEntry();
 
   TuningControls* tuning = pnlBottom_->tuningControls();
   tuning->setBusyCheck([this] { return IsPlayingOrBusy(); });
@@ -110,8 +112,19 @@ void TfrmMain::composeFretboard() {
   fretboardHost_ = std::make_unique<WindowFretboardHost>(*this);
   auto* neck = new FretboardView;
   pnlBottom_->setFretboard(neck);
+  // The keyboard stands in the row of the page tabs, right under whichever panel is on top, so
+  // it keeps its place when Flip swaps the panels.
+  auto* keyboard = new KeyboardView;
+  auto* pnlKeyboard = new QFrame;
+  pnlKeyboard->setObjectName("pnlKeyboard");
+  auto* keyboardRow = new QHBoxLayout(pnlKeyboard);
+  keyboardRow->setContentsMargins(4, 2, 8, 2);
+  keyboardRow->addWidget(keyboard);
+  PageControl1_->setCornerWidget(pnlKeyboard, Qt::TopRightCorner);
+
   FretboardWidgets widgets;
   widgets.neck = neck;
+  widgets.keyboard = keyboard;
   widgets.noteReadout = pnlBottom_->noteReadOut();
   widgets.intervalReadout = pnlBottom_->intervalReadOut();
   widgets.chordName = pnlBottom_->chordNameEdit();
@@ -121,18 +134,57 @@ void TfrmMain::composeFretboard() {
   fretboard_->bindButtons({pnlTop_->button("sbtnBassNote"), pnlTop_->button("sbtnLeftHanded"), pnlTop_->button("sbtnFlip"),
                            pnlTop_->button("sbShowArp"), pnlTop_->button("sbtnShowFullScale")});
   connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
+  connect(fretboard_, &Fretboard::flipChanged, this, &TfrmMain::placePanels);
   // A chord shown with its own tuning puts that tuning in the controls.
   connect(fretboard_, &Fretboard::tuningShown, this, [this](const Tuning& tuning, const QString& name) {
     pnlBottom_->tuningControls()->showTuning(tuning, name);
   });
-  connect(fretboard_, &Fretboard::neckPressed, this, [this](int string, int fret, Qt::MouseButton button) {
-    if (PageControl1_->currentIndex() != pageChordDesign) return;
-    TuningControls* tuning = pnlBottom_->tuningControls();
-    if (chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button))
-      fretboard_->RedrawFretboard(holders_.designChord);
+  connect(fretboard_, &Fretboard::tuningNameCleared, this, [this] { pnlBottom_->tuningControls()->setTuningName({}); });
+  composeChordDesign();
+}
+
+void TfrmMain::showPageItemsOnEntry() {
+  PageSwitcher& switcher = *chords_.switcher;
+  if (PageSwitcher::PageParts* design = switcher.pageParts(strumly::Page::ChordDesign))
+    design->entered = [this] { fretboard_->RedrawFretboard(holders_.designChord); };
+  if (PageSwitcher::PageParts* play = switcher.pageParts(strumly::Page::PlayPage))
+    play->entered = [this] { fretboard_->ClearFretboard(); };
+  // The Print page shows its last cell; a cell holding a scale waits for the scale display.
+  if (PageSwitcher::PageParts* print = switcher.pageParts(strumly::Page::Print))
+    print->entered = [this] {
+      const PrintCell& cell = holders_.printPageCell;
+      if (cell.isEmpty()) fretboard_->ClearFretboard();
+      else if (cell.isChord) fretboard_->RedrawFretboard(cellToChord(cell));
+    };
+  // The tab page carries its own tuning: entering it shows that tuning in the controls.
+  if (PageSwitcher::PageParts* tab = switcher.pageParts(strumly::Page::Tablature))
+    tab->entered = [this] { pnlBottom_->tuningControls()->showTuning(tabPage_->tuning(), tabPage_->tuningName()); };
+}
+
+void TfrmMain::composeChordDesign() {
+  TuningControls* tuning = pnlBottom_->tuningControls();
+  connect(fretboard_, &Fretboard::neckPressed, this, [this, tuning](int string, int fret, Qt::MouseButton button) {
+    if (PageControl1_->currentIndex() == pageChordDesign)
+      chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button);
   });
-  connect(chordDesign_, &ChordDesignPage::designRetuned, this, [this] { fretboard_->RedrawFretboard(holders_.designChord); });
+  FretControls* controls = chordDesign_->fretControls();
+  connect(controls, &FretControls::fretEdited, this, [this, tuning](int string, std::optional<int> fret) {
+    chordDesign_->fretEdited(tuning->tuning(), tuning->tuningName(), string, fret);
+  });
+  connect(chordDesign_, &ChordDesignPage::designChanged, this, [this] { fretboard_->RedrawFretboard(holders_.designChord); });
+  connect(chordDesign_, &ChordDesignPage::chordNameShown, this, [this](const QString& text) {
+    if (!pnlBottom_->displayIntervalsButton()->isChecked()) pnlBottom_->chordNameEdit()->setText(text);
+  });
+  connect(fretboard_, &Fretboard::staffNotesChanged, chordDesign_->staffBox(), &TNvStaffBox::setNotes);
   connect(spelling_.get(), &NoteSpelling::changed, this, [this] { chordDesign_->fretControls()->setNoteNames(spelling_->names()); });
+}
+
+void TfrmMain::placePanels(bool flipped) {
+  auto* column = static_cast<QVBoxLayout*>(centralWidget()->layout());
+  column->removeWidget(pnlTop_);
+  column->removeWidget(pnlBottom_);
+  column->insertWidget(0, flipped ? static_cast<QWidget*>(pnlBottom_) : pnlTop_);
+  column->addWidget(flipped ? static_cast<QWidget*>(pnlTop_) : pnlBottom_);
 }
 
 void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& arguments) {

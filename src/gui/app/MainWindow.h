@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
-#include <string>
 #include <memory>
 
 #include "core/app/AppSettings.h"
@@ -108,6 +107,11 @@ class TfrmMain : public QMainWindow {
   void routeTuningTakeOver(const Tuning& tuning, const QString& name);
   void parkFocus();
   void composeFretboard();
+  void composeChordDesign();
+  // What the fretboard shows as each page is entered.
+  void showPageItemsOnEntry();
+  // Flip: the tool panel below the pages and the fretboard above them, or back.
+  void placePanels(bool flipped);
 
   DialogService& dialogs_;
   PageHolders holders_;

@@ -1,19 +1,53 @@
 #include "gui/chorddesign/ChordDesignPage.h"
 
-#include <QScrollArea>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "gui/app/PageCanvas.h"
 #include "gui/chorddesign/FretControls.h"
+#include "gui/views/TNvStaffBox.h"
 
 namespace strumly::gui {
 
 ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
-    : QWidget(parent), designChord_(designChord), fretControls_(new FretControls(this)) {
+    : QWidget(parent),
+      designChord_(designChord),
+      fretControls_(new FretControls(this)),
+      StaffBox_(new TNvStaffBox(this)) {
   setObjectName("pageChordDesign");
   addPageCanvas(this, "listChordDesign", QString());
-  // The fret controls stand above the list of designs.
-  static_cast<QVBoxLayout*>(layout())->insertWidget(0, fretControls_);
+  // The fret controls and the staff stand above the list of designs.
+  auto* controls = new QHBoxLayout;
+  controls->setContentsMargins(8, 6, 8, 6);
+  controls->setSpacing(16);
+  controls->addWidget(fretControls_, 0, Qt::AlignTop);
+  controls->addWidget(StaffBox_, 0, Qt::AlignTop);
+  controls->addStretch();
+  static_cast<QVBoxLayout*>(layout())->insertLayout(0, controls);
+
+  connect(fretControls_, &FretControls::rootChanged, this, [this](int root, int bass) {
+    designChord_.root = static_cast<PitchClass>(root);
+    designChord_.bass = static_cast<PitchNumber>(bass + 24);
+  });
+  connect(fretControls_, &FretControls::bassChanged, this, &ChordDesignPage::bassChanged);
+  connect(fretControls_, &FretControls::rootReleased, this, &ChordDesignPage::rootReleased);
+}
+
+std::string ChordDesignPage::formulaOf(const ChordDiagram& chord) {
+  std::string formula;
+  for (std::size_t slot = 0; slot < kChordIntervalSlots; ++slot) {
+    const std::uint8_t interval = chord.intervals[slot];
+    if (interval != kUnusedInterval) formula += intervalName(interval);
+    formula += ' ';
+  }
+  return formula;  // the record keeps its first 20 characters
+}
+
+void ChordDesignPage::refreshDesign() {
+  computeIntervals(designChord_, compoundFlags_);
+  designChord_.formula = formulaOf(designChord_);
+  Q_EMIT designChanged();
 }
 
 void ChordDesignPage::takeOverTuning(const Tuning& tuning, const QString& tuningName) {
@@ -25,13 +59,32 @@ void ChordDesignPage::takeOverTuning(const Tuning& tuning, const QString& tuning
       designChord_.pitches[s] = static_cast<PitchNumber>(tuning.pitches[s] + designChord_.strings[s].fret);
   }
   Q_EMIT designRetuned();
+  refreshDesign();
 }
 
 bool ChordDesignPage::neckPressed(const Tuning& tuning, const QString& tuningName, int string, int fret,
                                   Qt::MouseButton button) {
   if (!fretControls_->applyNeckPress(designChord_, tuning, tuningName, string, fret, button)) return false;
-  Q_EMIT designEdited();
+  refreshDesign();
   return true;
+}
+
+bool ChordDesignPage::fretEdited(const Tuning& tuning, const QString& tuningName, int string,
+                                 std::optional<int> fret) {
+  if (!fretControls_->applyFretEdit(designChord_, tuning, tuningName, string, fret)) return false;
+  refreshDesign();
+  return true;
+}
+
+void ChordDesignPage::rootReleased() {
+  refreshDesign();
+}
+
+void ChordDesignPage::bassChanged(int bass) {
+  designChord_.bass = static_cast<PitchNumber>(bass + 24);
+  QString text = fretControls_->rootEdit()->text() + " " + QString::fromLatin1(designChord_.name.str());
+  if (fretControls_->bass() != fretControls_->root()) text += " /" + fretControls_->bassEdit()->text();
+  Q_EMIT chordNameShown(text);
 }
 
 }  // namespace strumly::gui

@@ -1,15 +1,19 @@
 #pragma once
 // The Chord Design page: chords fingered on the fretboard, collected as six designs. The chord
 // being designed (`designChord`) lives in the page holders of the main window; this page edits it
-// through its fret controls and moves it with a new tuning.
+// through its fret controls, moves it with a new tuning and keeps its intervals, formula and
+// staff in step. Whoever shows chords (the fretboard) redraws it when `designChanged` arrives.
 #include <QWidget>
+#include <optional>
 
 #include "core/chords/DiagramRecords.h"
+#include "core/theory/Intervals.h"
 #include "gui/app/TuningControls.h"
 
 namespace strumly::gui {
 
 class FretControls;
+class TNvStaffBox;
 
 class ChordDesignPage : public QWidget, public TuningTakeOver {
   Q_OBJECT
@@ -20,21 +24,40 @@ class ChordDesignPage : public QWidget, public TuningTakeOver {
   ChordDiagram& designChord() { return designChord_; }
   void setDesignChord(const ChordDiagram& chord) { designChord_ = chord; }
   FretControls* fretControls() const { return fretControls_; }
+  TNvStaffBox* staffBox() const { return StaffBox_; }
+  // Which intervals are written compound (9 for 2 ...), for the whole run.
+  CompoundFlags& compoundFlags() { return compoundFlags_; }
 
   // An empty design only changes the controls; a design moves its sounding strings with the
-  // tuning (muted strings stay 0) and then asks for its intervals and name again.
+  // tuning (muted strings stay 0) and then takes its intervals and formula again.
   void takeOverTuning(const Tuning& tuning, const QString& tuningName) override;
   // A press on the neck while this page is active: the fret controls apply it to the design.
-  bool neckPressed(const Tuning& tuning, const QString& tuningName, int string, int fret, Qt::MouseButton button);
+  bool neckPressed(const Tuning& tuning, const QString& tuningName, int string, int fret,
+                   Qt::MouseButton button);
+  // A fret edit that was left, applied as a left press at that string and fret.
+  bool fretEdited(const Tuning& tuning, const QString& tuningName, int string, std::optional<int> fret);
+  // udRootMouseUp: the intervals are counted from the new root.
+  void rootReleased();
+
+  // The formula of a design: its interval names in slot order, each followed by one blank.
+  static std::string formulaOf(const ChordDiagram& chord);
 
  Q_SIGNALS:
-  // The design's pitches changed: intervals, name, fretboard and staff must follow.
+  // The design's pitches moved with a new tuning.
   void designRetuned();
-  void designEdited();
+  // Intervals and formula are fresh: the fretboard (and with it the staff) must show the design.
+  void designChanged();
+  // udBassClick names the chord with its bass ("C maj /E").
+  void chordNameShown(const QString& text);
 
  private:
+  void refreshDesign();
+  void bassChanged(int bass);
+
   ChordDiagram& designChord_;
   FretControls* fretControls_;
+  TNvStaffBox* StaffBox_;
+  CompoundFlags compoundFlags_;
 };
 
 }  // namespace strumly::gui

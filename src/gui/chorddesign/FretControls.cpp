@@ -88,6 +88,8 @@ QWidget* FretControls::makeStepper(const QString& name, QLineEdit*& edit, void (
                                    bool reportRelease) {
   auto* box = new QWidget(this);
   box->setObjectName(name);
+  // The arrows keep to their read-out however wide the row grows.
+  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* layout = new QHBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(1);

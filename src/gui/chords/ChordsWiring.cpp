@@ -120,6 +120,13 @@ ChordsPart installChordsPage(TfrmMain& window, PageHolders& holders, DialogServi
     };
   }
   page->setHooks(hooks);
+  if (fretboard) {
+    // A change of hand redraws the diagrams in the new layout, then the active page's item.
+    QObject::connect(fretboard, &Fretboard::handednessChanged, page, [page, &switcher] {
+      page->redrawPage();
+      switcher.PageControl1Change();
+    });
+  }
   QObject::connect(tools->showChordsButton(), &QPushButton::clicked, page, &ChordsPage::btnShowChordsClick);
 
   part.keys = new WindowKeys(&window, strumSpeed, &window);

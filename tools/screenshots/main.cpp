@@ -1,0 +1,155 @@
+// screenshots <folder>: walks the real main window through the road of one request and saves
+//   chords-walk-five-sets.png  "E" + "m7" + Show Chords, the third diagram pressed, four more
+//                              sets, the third diagram of the first set pressed again
+//   chord-design.png           C maj7 fingered on the neck of the Chord Design page
+// Settings come from the shipped Kv.ini, copied into a scratch folder, so the user's own settings
+// never show and are never written.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QToolButton>
+#include <cstdio>
+
+#include "core/views/FretboardGeometry.h"
+#include "gui/app/AppStyle.h"
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/ProgramParts.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/chorddesign/FretControls.h"
+#include "gui/chords/ChordsPage.h"
+#include "gui/common/PageImage.h"
+#include "gui/views/FretboardView.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+void settle() {
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(20);
+  }
+}
+
+QAction* itemNamed(QMenu* menu, const QString& caption) {
+  for (QAction* a : menu->actions()) {
+    if (a->menu()) {
+      if (QAction* inner = itemNamed(a->menu(), caption)) return inner;
+    } else if (a->text() == caption) {
+      return a;
+    }
+  }
+  return nullptr;
+}
+
+void trigger(QMenu* menu, const QString& caption) {
+  QAction* item = itemNamed(menu, caption);
+  if (!item) {
+    std::fprintf(stderr, "no menu item %s\n", qPrintable(caption));
+    std::exit(1);
+  }
+  item->trigger();
+}
+
+void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+  const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+  QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
+                    buttons, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+void press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+  mouse(widget, QEvent::MouseMove, at, Qt::NoButton);
+  mouse(widget, QEvent::MouseButtonPress, at, button);
+  mouse(widget, QEvent::MouseButtonRelease, at, button);
+}
+
+// The middle of the marker at a neck position, in neck pixels.
+QPoint neckPoint(int string, int fret) {
+  return {*fretX(Hand::Right, fret) + 6, *stringY(fret, string) + 6};
+}
+
+bool save(QWidget& window, const QString& path) {
+  settle();
+  const bool ok = window.grab().save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: screenshots <folder>\n");
+    return 2;
+  }
+  const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + "/";
+  applyAppStyle(app);
+
+  QTemporaryDir scratch;
+  ProgramFolder folder = ProgramFolder::forThisProgram();
+  folder.userFolder = scratch.path() + "/";
+  QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());
+  ProgramParts program(folder, {});
+  TfrmMain& window = program.mainWindow();
+  window.show();
+  settle();
+
+  MainMenu* menu = window.mainMenu();
+  ToolPanel* tools = window.toolPanel();
+  QPushButton* showChords = tools->showChordsButton();
+  ChordsPage* chords = window.chordsPart().page;
+  PageImage* chordPage = chords->imgChordPage();
+  auto* neck = qobject_cast<FretboardView*>(window.bottomPanel()->fretboard());
+  const QPoint thirdDiagram(20 + 2 * 120 + 50, 30 + 60);
+
+  // The road of one request, then four more sets of other keys and types.
+  menu->keyItems()[4]->trigger();
+  trigger(menu->menuMinor(), "m7");
+  showChords->click();
+  press(chordPage, thirdDiagram);
+  const struct {
+    int key;
+    QMenu* family;
+    const char* type;
+  } more[] = {{9, menu->menuMajor(), "maj7"},
+              {2, menu->menuDominant(), "9"},
+              {7, menu->menuMinor(), "minor"},
+              {0, menu->menuDominant(), "7sus4"}};
+  for (const auto& set : more) {
+    menu->keyItems()[set.key]->trigger();
+    trigger(set.family, set.type);
+    showChords->click();
+  }
+  chords->scrollChordPage()->verticalScrollBar()->setValue(0);
+  press(chordPage, thirdDiagram);
+  mouse(neck, QEvent::MouseMove, neckPoint(1, 5), Qt::NoButton);
+  // Tall enough for all five sets; grab() draws the whole window whatever the screen holds.
+  window.resize(1180, 1130);
+  if (!save(window, out + "chords-walk-five-sets.png")) return 1;
+
+  // C maj7 on the Chord Design page: the root by a right press, the rest fingered.
+  window.resize(1024, 768);
+  window.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
+  FretControls* frets = window.chordDesignPage()->fretControls();
+  frets->setFingerCode(3);
+  press(neck, neckPoint(4, 3), Qt::RightButton);
+  frets->setFingerCode(2);
+  press(neck, neckPoint(3, 2));
+  for (int string : {2, 1, 0}) press(neck, neckPoint(string, 0));
+  mouse(neck, QEvent::MouseMove, neckPoint(3, 2), Qt::NoButton);
+  return save(window, out + "chord-design.png") ? 0 : 1;
+}
