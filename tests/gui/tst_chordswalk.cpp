@@ -334,6 +334,13 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(staff->notes()[43], std::uint8_t(1));
     // Stepping the root to D and letting go counts the intervals from D (C is the b7)
     frets->udRootClick(+1);
+    QCOMPARE(frets->rootEdit()->text(), QString("Db"));
+    // The spelling switch renames the design page's root and bass, the only ones there are
+    w.mnuFlatSharpClick();
+    QCOMPARE(frets->rootEdit()->text(), QString("C#"));
+    QCOMPARE(frets->bassEdit()->text(), QString("C#"));
+    QCOMPARE(w.findChildren<QLineEdit*>("editRoot").size(), 1);
+    w.mnuFlatSharpClick();
     frets->udRootClick(+1);
     design->rootReleased();
     QCOMPARE(int(cmaj7.root), 2);
@@ -396,6 +403,15 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(page.pixel(20 + 50, 150 + 31), qRgb(255, 0, 0));
     // and the fretboard shows the Chords page's item again after the switch
     QCOMPARE(w.bottomPanel()->chordNameEdit()->text(), QString("A maj7"));
+
+    // Flip puts the fretboard above the pages and the tool panel below them, and back
+    QLayout* column = w.centralWidget()->layout();
+    w.toolPanel()->button("sbtnFlip")->click();
+    QCOMPARE(column->indexOf(w.bottomPanel()), 0);
+    QCOMPARE(column->indexOf(w.toolPanel()), 2);
+    w.mainMenu()->action("menuFlip")->trigger();
+    QCOMPARE(column->indexOf(w.toolPanel()), 0);
+    QVERIFY(!w.toolPanel()->button("sbtnFlip")->isChecked());
   }
 
   void leftHandSettingAppliesAtStartUp() {

@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
   press(chordPage, thirdDiagram);
   mouse(neck, QEvent::MouseMove, neckPoint(1, 5), Qt::NoButton);
   // Tall enough for all five sets; grab() draws the whole window whatever the screen holds.
-  window.resize(1180, 1130);
+  window.resize(1024, 1130);
   if (!save(window, out + "chords-walk-five-sets.png")) return 1;
 
   // C maj7 on the Chord Design page: the root by a right press, the rest fingered.

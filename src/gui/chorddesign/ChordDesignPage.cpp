@@ -23,7 +23,7 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
   controls->setSpacing(16);
   controls->addWidget(fretControls_, 0, Qt::AlignTop);
   controls->addWidget(StaffBox_, 0, Qt::AlignTop);
-  controls->addStretch();
+  controls->addStretch(1);
   static_cast<QVBoxLayout*>(layout())->insertLayout(0, controls);
 
   connect(fretControls_, &FretControls::rootChanged, this, [this](int root, int bass) {
