@@ -1,4 +1,5 @@
 // screenshots <folder>: walks the real main window through the road of one request and saves
+//   main-window.png            the window as it opens
 //   chords-walk-five-sets.png  "E" + "m7" + Show Chords, the third diagram pressed, four more
 //                              sets, the third diagram of the first set pressed again
 //   chord-design.png           C maj7 fingered on the neck of the Chord Design page
@@ -107,6 +108,8 @@ int main(int argc, char** argv) {
   TfrmMain& window = program.mainWindow();
   window.show();
   settle();
+
+  if (!save(window, out + "main-window.png")) return 1;
 
   MainMenu* menu = window.mainMenu();
   ToolPanel* tools = window.toolPanel();
