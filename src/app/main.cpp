@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName("Strumly!");
   const QStringList files = fileArguments(QApplication::arguments());
 
-  SingleInstance instance(SingleInstance::defaultServerName() + qEnvironmentVariable("STRUMLY_INSTANCE_SUFFIX"));
+  SingleInstance instance(SingleInstance::defaultServerName() +
+                          qEnvironmentVariable("STRUMLY_INSTANCE_SUFFIX"));
   if (!instance.claim(files.value(0))) {
     logLine("handed over: " + files.value(0));
     return 0;

@@ -100,12 +100,15 @@ struct RealWindow {
 };
 
 void moveOver(QWidget* widget, QPoint at) {
-  QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(widget, &move);
 }
 
 // The middle of the neck's marker at a string and fret (right-handed neck).
-QPoint neckPoint(int string, int fret) { return {*fretX(Hand::Right, fret) + 6, *stringY(fret, string) + 6}; }
+QPoint neckPoint(int string, int fret) {
+  return {*fretX(Hand::Right, fret) + 6, *stringY(fret, string) + 6};
+}
 
 // The keyboard's 3 x 3 dot of key k, as the keyboard's picture places it.
 QRgb keyboardDot(const KeyboardView& keyboard, int key) {
@@ -314,7 +317,8 @@ class ChordsWalkTest : public QObject {
     for (int string : {2, 1, 0}) QTest::mouseClick(real.neck(), Qt::LeftButton, {}, neckPoint(string, 0));
     const ChordDiagram& cmaj7 = w.pageHolders().designChord;
     QCOMPARE(int(cmaj7.root), 0);
-    QCOMPARE(std::vector<int>(cmaj7.intervals.begin(), cmaj7.intervals.begin() + 5), (std::vector<int>{0, 4, 7, 11, 255}));
+    QCOMPARE(std::vector<int>(cmaj7.intervals.begin(), cmaj7.intervals.begin() + 5),
+             (std::vector<int>{0, 4, 7, 11, 255}));
     QCOMPARE(cmaj7.formula.str(), std::string("1 3 5 7    "));
     QCOMPARE(real.notes(), QString(" C E G B"));
     QCOMPARE(keyboardDot(*keyboard, 24), qRgb(255, 0, 0));

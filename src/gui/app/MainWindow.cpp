@@ -27,8 +27,8 @@
 #include "gui/app/WindowFretboardHost.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
-#include "gui/common/PageSwitcher.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/PageSwitcher.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/print/PrintPage.h"
 #include "gui/scales/ScalesPage.h"
@@ -131,15 +131,17 @@ void TfrmMain::composeFretboard() {
   widgets.notes = pnlBottom_->notesEdit();
   for (int n = 0; n < 8; ++n) widgets.intervals[static_cast<std::size_t>(n)] = pnlBottom_->intervalLabel(n);
   fretboard_ = new Fretboard(widgets, *fretboardHost_, this);
-  fretboard_->bindButtons({pnlTop_->button("sbtnBassNote"), pnlTop_->button("sbtnLeftHanded"), pnlTop_->button("sbtnFlip"),
-                           pnlTop_->button("sbShowArp"), pnlTop_->button("sbtnShowFullScale")});
+  fretboard_->bindButtons({pnlTop_->button("sbtnBassNote"), pnlTop_->button("sbtnLeftHanded"),
+                           pnlTop_->button("sbtnFlip"), pnlTop_->button("sbShowArp"),
+                           pnlTop_->button("sbtnShowFullScale")});
   connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
   connect(fretboard_, &Fretboard::flipChanged, this, &TfrmMain::placePanels);
   // A chord shown with its own tuning puts that tuning in the controls.
   connect(fretboard_, &Fretboard::tuningShown, this, [this](const Tuning& tuning, const QString& name) {
     pnlBottom_->tuningControls()->showTuning(tuning, name);
   });
-  connect(fretboard_, &Fretboard::tuningNameCleared, this, [this] { pnlBottom_->tuningControls()->setTuningName({}); });
+  connect(fretboard_, &Fretboard::tuningNameCleared, this,
+          [this] { pnlBottom_->tuningControls()->setTuningName({}); });
   composeChordDesign();
 }
 
@@ -153,30 +155,37 @@ void TfrmMain::showPageItemsOnEntry() {
   if (PageSwitcher::PageParts* print = switcher.pageParts(strumly::Page::Print))
     print->entered = [this] {
       const PrintCell& cell = holders_.printPageCell;
-      if (cell.isEmpty()) fretboard_->ClearFretboard();
-      else if (cell.isChord) fretboard_->RedrawFretboard(cellToChord(cell));
+      if (cell.isEmpty())
+        fretboard_->ClearFretboard();
+      else if (cell.isChord)
+        fretboard_->RedrawFretboard(cellToChord(cell));
     };
   // The tab page carries its own tuning: entering it shows that tuning in the controls.
   if (PageSwitcher::PageParts* tab = switcher.pageParts(strumly::Page::Tablature))
-    tab->entered = [this] { pnlBottom_->tuningControls()->showTuning(tabPage_->tuning(), tabPage_->tuningName()); };
+    tab->entered = [this] {
+      pnlBottom_->tuningControls()->showTuning(tabPage_->tuning(), tabPage_->tuningName());
+    };
 }
 
 void TfrmMain::composeChordDesign() {
   TuningControls* tuning = pnlBottom_->tuningControls();
-  connect(fretboard_, &Fretboard::neckPressed, this, [this, tuning](int string, int fret, Qt::MouseButton button) {
-    if (PageControl1_->currentIndex() == pageChordDesign)
-      chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button);
-  });
+  connect(fretboard_, &Fretboard::neckPressed, this,
+          [this, tuning](int string, int fret, Qt::MouseButton button) {
+            if (PageControl1_->currentIndex() == pageChordDesign)
+              chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button);
+          });
   FretControls* controls = chordDesign_->fretControls();
   connect(controls, &FretControls::fretEdited, this, [this, tuning](int string, std::optional<int> fret) {
     chordDesign_->fretEdited(tuning->tuning(), tuning->tuningName(), string, fret);
   });
-  connect(chordDesign_, &ChordDesignPage::designChanged, this, [this] { fretboard_->RedrawFretboard(holders_.designChord); });
+  connect(chordDesign_, &ChordDesignPage::designChanged, this,
+          [this] { fretboard_->RedrawFretboard(holders_.designChord); });
   connect(chordDesign_, &ChordDesignPage::chordNameShown, this, [this](const QString& text) {
     if (!pnlBottom_->displayIntervalsButton()->isChecked()) pnlBottom_->chordNameEdit()->setText(text);
   });
   connect(fretboard_, &Fretboard::staffNotesChanged, chordDesign_->staffBox(), &TNvStaffBox::setNotes);
-  connect(spelling_.get(), &NoteSpelling::changed, this, [this] { chordDesign_->fretControls()->setNoteNames(spelling_->names()); });
+  connect(spelling_.get(), &NoteSpelling::changed, this,
+          [this] { chordDesign_->fretControls()->setNoteNames(spelling_->names()); });
 }
 
 void TfrmMain::placePanels(bool flipped) {
@@ -226,8 +235,10 @@ void TfrmMain::applySettings() {
   pnlTop_->button("sbtnShowFullScale")->setChecked(settings_.showFullScale);
   pnlTop_->button("sbtnFLAnimate")->setChecked(settings_.fretlight.animate);
   pnlTop_->button("sbtnRootFlash")->setChecked(settings_.fretlight.showFlash);
-  pnlTop_->rightSwitchLabel()->setText(QString::fromStdString(switchActionCaption(settings_.fretlight.switch1)));
-  pnlTop_->leftSwitchLabel()->setText(QString::fromStdString(switchActionCaption(settings_.fretlight.switch2)));
+  pnlTop_->rightSwitchLabel()->setText(
+      QString::fromStdString(switchActionCaption(settings_.fretlight.switch1)));
+  pnlTop_->leftSwitchLabel()->setText(
+      QString::fromStdString(switchActionCaption(settings_.fretlight.switch2)));
 }
 
 bool TfrmMain::maximisedOn(const QSize& screenSize) {
@@ -264,7 +275,9 @@ bool TfrmMain::event(QEvent* event) {
   return handled;
 }
 
-void TfrmMain::parkFocus() { pnlTop_->strumSpeed()->setFocus(); }
+void TfrmMain::parkFocus() {
+  pnlTop_->strumSpeed()->setFocus();
+}
 
 void TfrmMain::setFileOpener(const QString& extension, std::function<bool(const QString&)> opener) {
   openers_.insert(extension.toLower(), std::move(opener));
@@ -308,7 +321,8 @@ void TfrmMain::mnuFlatSharpClick() {
 }
 
 void TfrmMain::routeTuningTakeOver(const Tuning& tuning, const QString& name) {
-  if (auto* page = dynamic_cast<TuningTakeOver*>(PageControl1_->currentWidget())) page->takeOverTuning(tuning, name);
+  if (auto* page = dynamic_cast<TuningTakeOver*>(PageControl1_->currentWidget()))
+    page->takeOverTuning(tuning, name);
 }
 
 void TfrmMain::replacePage(PageIndex page, QWidget* widget, const QString& title) {
@@ -349,8 +363,10 @@ bool TfrmMain::FormClose() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-  if (FormClose()) event->accept();
-  else event->ignore();
+  if (FormClose())
+    event->accept();
+  else
+    event->ignore();
 }
 
 }  // namespace strumly::gui

@@ -6,8 +6,8 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
-#include <string>
 #include <memory>
+#include <string>
 
 #include "core/app/AppSettings.h"
 #include "core/chords/PageHolders.h"
