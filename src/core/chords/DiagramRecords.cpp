@@ -162,13 +162,7 @@ ChordDiagram emptyDesignChord() {
   c.tuningName = "Standard";
   c.tuning = kStandardTuning;
   for (StringFret& sf : c.strings) sf = {0, kFingerMuted};
-  c.intervals = {0,
-                 kUnusedInterval,
-                 kUnusedInterval,
-                 kUnusedInterval,
-                 kUnusedInterval,
-                 kUnusedInterval,
-                 kUnusedInterval};
+  c.intervals = kRootOnlyIntervals;
   c.pitches = {};
   c.beginFret = 1;
   c.root = 0;

@@ -19,6 +19,8 @@ enum FingerCode : std::uint8_t {
 
 constexpr std::uint8_t kUnusedInterval = 255;
 constexpr std::uint8_t kScaleEnd = 99;
+// A chord with no notes but its root: the interval list every fresh or emptied chord starts from.
+inline constexpr std::array<std::uint8_t, 7> kRootOnlyIntervals{0, 255, 255, 255, 255, 255, 255};
 
 struct StringFret {
   std::uint8_t fret = 0;    // absolute fret, 0 = open or none
@@ -34,7 +36,7 @@ struct ChordDiagram {
   ShortString<20> formula;
   std::array<PitchNumber, 6> tuning{64, 59, 55, 50, 45, 40};
   std::array<StringFret, 6> strings{};
-  std::array<std::uint8_t, 7> intervals{0, 255, 255, 255, 255, 255, 255};
+  std::array<std::uint8_t, 7> intervals = kRootOnlyIntervals;
   std::array<PitchNumber, 6> pitches{};  // 0 = string not played
   std::uint8_t beginFret = 1;
   PitchClass root = 0;

@@ -21,13 +21,7 @@ void startIfEmpty(ChordDiagram& chord, const EditContext& context) {
   chord.tuningName = context.tuningName;
   chord.strings.fill({0, kFingerMuted});
   chord.pitches = {};
-  chord.intervals = {0,
-                     kUnusedInterval,
-                     kUnusedInterval,
-                     kUnusedInterval,
-                     kUnusedInterval,
-                     kUnusedInterval,
-                     kUnusedInterval};
+  chord.intervals = kRootOnlyIntervals;
 }
 
 void place(ChordDiagram& chord, const EditContext& context, int string, int fret, std::uint8_t finger) {
