@@ -103,6 +103,7 @@ MenuSplit menuSplit(ChoiceMenu menu) {
 
 std::vector<std::string_view> menuEntryCaptions(ChoiceMenu menu) {
   std::vector<std::string_view> captions;
+  captions.reserve(static_cast<std::size_t>(entryCount(menu)));
   for (int n = 0; n < entryCount(menu); ++n) captions.push_back(choiceCaption(entry(menu, n)));
   return captions;
 }

@@ -108,6 +108,7 @@ std::optional<std::array<std::uint8_t, kStringCount>> assignFingers(const FretPa
   const int lowFret = groups.front().fret;
 
   std::vector<std::vector<GroupOption>> options;
+  options.reserve(groups.size());
   for (const auto& group : groups) options.push_back(groupOptions(group, frets));
 
   double bestCost = 1e9;
@@ -415,6 +416,7 @@ std::vector<VoicingCandidate> voicingCandidates(int dictionaryIndex, PitchClass 
   auto all = searchCandidates(dictionaryIndex, key, true);
   std::sort(all.begin(), all.end(), [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
   std::vector<VoicingCandidate> out;
+  out.reserve(all.size());
   for (const auto& c : all) out.push_back({c.voicing, c.score, c.rootBass});
   return out;
 }

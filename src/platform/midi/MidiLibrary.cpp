@@ -136,7 +136,7 @@ std::uint32_t MidiLibrary::OpenMidiOut(MidiPoster poster, std::uint32_t device, 
   return handle;
 }
 
-std::uint32_t MidiLibrary::OpenMidiIn(MidiPoster, std::uint32_t device, std::uint32_t, std::uint32_t) {
+std::uint32_t MidiLibrary::OpenMidiIn(const MidiPoster&, std::uint32_t device, std::uint32_t, std::uint32_t) {
   std::lock_guard lock(mutex_);
   if (inputNames_.empty()) inputNames_ = devices_->inputNames();
   std::unique_ptr<MidiInputPort> opened = devices_->openInput(device);

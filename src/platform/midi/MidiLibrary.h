@@ -42,7 +42,7 @@ class MidiLibrary {
   std::uint32_t OpenSync(std::uint32_t mode, MidiPoster poster, std::uint32_t flags, std::uint32_t period);
   std::uint32_t OpenMidiOut(MidiPoster poster, std::uint32_t device, std::uint32_t syncHandle,
                             std::uint32_t flags);
-  std::uint32_t OpenMidiIn(MidiPoster poster, std::uint32_t device, std::uint32_t reserved,
+  std::uint32_t OpenMidiIn(const MidiPoster& poster, std::uint32_t device, std::uint32_t reserved,
                            std::uint32_t flags);
 
   // 0 = queued (the record may be reused at once); non-zero = queue full, nothing queued.
