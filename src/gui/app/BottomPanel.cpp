@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "gui/app/NoteSpelling.h"
@@ -76,8 +76,7 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
       pnlNote_(panelLabel(this, "pnlNote", 44)),
       pnlInterval_(panelLabel(this, "pnlInterval", 80)),
       editChordNameUser_(new QLineEdit(this)),
-      editNotes_(readOnlyEdit(this, "editNotes", 150)),
-      sbDisplayIntervals_(new QToolButton(this)) {
+      editNotes_(readOnlyEdit(this, "editNotes", 150)) {
   setObjectName("pnlBottom");
   setMouseTracking(true);
   auto* outer = new QHBoxLayout(this);
@@ -121,16 +120,14 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
   row = chordRow;
   addCaption("Notes");
   chordRow->addWidget(editNotes_);
-  sbDisplayIntervals_->setObjectName("sbDisplayIntervals");
-  sbDisplayIntervals_->setCheckable(true);
-  sbDisplayIntervals_->setText("Intervals");
-  sbDisplayIntervals_->setToolTip("Display Intervals");
-  sbDisplayIntervals_->setFocusPolicy(Qt::NoFocus);
-  chordRow->addWidget(sbDisplayIntervals_);
+  addCaption("Intervals");
   for (int n = 0; n < 8; ++n) {
     QLabel* l = panelLabel(this, QString("editIntervals%1").arg(n), 38);
+    l->setProperty("tag", 0);
     editIntervals_[static_cast<std::size_t>(n)] = l;
     chordRow->addWidget(l);
+    // The last label is always empty and takes no clicks.
+    if (n < 7) l->installEventFilter(this);
   }
   chordRow->addStretch();
 }
@@ -145,6 +142,16 @@ void BottomPanel::setFretboard(QWidget* fretboard) {
 void BottomPanel::clearPointerReadOuts() {
   pnlNote_->clear();
   pnlInterval_->clear();
+}
+
+bool BottomPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (auto* label = qobject_cast<QLabel*>(watched)) {
+      Q_EMIT intervalClicked(label->property("tag").toInt());
+      return true;
+    }
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 void BottomPanel::mouseMoveEvent(QMouseEvent* event) {

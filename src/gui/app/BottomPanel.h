@@ -1,14 +1,13 @@
 #pragma once
 // The bottom panel `pnlBottom`: the tuning controls on the left, the fretboard, and under it the
-// read-outs of the note and interval under the mouse, the chord name,
-// its notes and its intervals. The fretboard widget is put in by whoever builds it; until then a
+// read-outs of the note and interval under the mouse, the chord name (typed into on the Chord
+// Design page), its notes and its intervals (clicked on that page to switch their spelling). The fretboard widget is put in by whoever builds it; until then a
 // placeholder of the fretboard's size keeps the layout.
 #include <QFrame>
 #include <array>
 
 class QLabel;
 class QLineEdit;
-class QToolButton;
 
 namespace strumly::gui {
 
@@ -33,16 +32,19 @@ class BottomPanel : public QFrame {
   QLineEdit* chordNameEdit() const { return editChordNameUser_; }
   QLineEdit* notesEdit() const { return editNotes_; }
   QLabel* intervalLabel(int slot) const { return editIntervals_[static_cast<std::size_t>(slot)]; }
-  QToolButton* displayIntervalsButton() const { return sbDisplayIntervals_; }
 
   // The note and interval read-outs name what is under the mouse; leaving the board clears them.
   void clearPointerReadOuts();
 
  Q_SIGNALS:
   void mouseMoved();
+  // A left press on one of the interval labels editIntervals0..6, with that label's tag (its
+  // interval mod 12, 0 when empty).
+  void intervalClicked(int tag);
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   NoteSpelling& spelling_;
@@ -53,7 +55,6 @@ class BottomPanel : public QFrame {
   QLineEdit* editChordNameUser_;
   QLineEdit* editNotes_;
   std::array<QLabel*, 8> editIntervals_{};
-  QToolButton* sbDisplayIntervals_;
 };
 
 }  // namespace strumly::gui

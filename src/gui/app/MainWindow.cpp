@@ -27,6 +27,7 @@
 #include "gui/app/WindowFretboardHost.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
+#include "gui/chorddesign/ShowIntervals.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageSwitcher.h"
 #include "gui/playpage/PlayPage.h"
@@ -148,7 +149,7 @@ void TfrmMain::composeFretboard() {
 void TfrmMain::showPageItemsOnEntry() {
   PageSwitcher& switcher = *chords_.switcher;
   if (PageSwitcher::PageParts* design = switcher.pageParts(strumly::Page::ChordDesign))
-    design->entered = [this] { fretboard_->RedrawFretboard(holders_.designChord); };
+    design->entered = [this] { showIntervals_->redrawDesign(); };
   if (PageSwitcher::PageParts* play = switcher.pageParts(strumly::Page::PlayPage))
     play->entered = [this] { fretboard_->ClearFretboard(); };
   // The Print page shows its last cell; a cell holding a scale waits for the scale display.
@@ -178,10 +179,22 @@ void TfrmMain::composeChordDesign() {
   connect(controls, &FretControls::fretEdited, this, [this, tuning](int string, std::optional<int> fret) {
     chordDesign_->fretEdited(tuning->tuning(), tuning->tuningName(), string, fret);
   });
-  connect(chordDesign_, &ChordDesignPage::designChanged, this,
-          [this] { fretboard_->RedrawFretboard(holders_.designChord); });
+  ShowIntervals::Hooks hooks;
+  hooks.isPlayingOrBusy = [this] { return IsPlayingOrBusy(); };
+  hooks.chordDesignActive = [this] { return PageControl1_->currentIndex() == pageChordDesign; };
+  hooks.dataFolder = [this] { return std::filesystem::path(folder_.dataFolder.toStdString()); };
+  hooks.settingsFile = [this] { return folder_.settingsFile().toStdString(); };
+  hooks.returnFocus = [this] { parkFocus(); };
+  showIntervals_ = new ShowIntervals(*chordDesign_, *fretboard_, pnlTop_->button("sbShowArp"), dialogs_, this,
+                                     std::move(hooks), this);
+  connect(chordDesign_, &ChordDesignPage::designChanged, showIntervals_, &ShowIntervals::redrawDesign);
+  // Show Arpeggio released on this page gives the neck back to the interval display.
+  connect(fretboard_, &Fretboard::intervalDisplayRefreshRequested, showIntervals_, &ShowIntervals::redrawDesign);
+  connect(pnlBottom_, &BottomPanel::intervalClicked, showIntervals_, &ShowIntervals::editIntervals0Click);
+  connect(pnlBottom_->chordNameEdit(), &QLineEdit::textEdited, showIntervals_,
+          &ShowIntervals::editChordNameUserKeyUp);
   connect(chordDesign_, &ChordDesignPage::chordNameShown, this, [this](const QString& text) {
-    if (!pnlBottom_->displayIntervalsButton()->isChecked()) pnlBottom_->chordNameEdit()->setText(text);
+    if (!chordDesign_->displayIntervalsButton()->isChecked()) pnlBottom_->chordNameEdit()->setText(text);
   });
   connect(fretboard_, &Fretboard::staffNotesChanged, chordDesign_->staffBox(), &TNvStaffBox::setNotes);
   connect(spelling_.get(), &NoteSpelling::changed, this,
@@ -220,6 +233,7 @@ void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& argume
     if (!problem.empty()) midiProblem_ = QString::fromStdString(problem);
   }
 
+  chordDesign_->setUserChordTypes(settings_.userChordNames);
   pnlTop_->button("sbtnBassNote")->setChecked(settings_.bassNote);
   fretboard_->setLeftHanded(settings_.leftHanded);
   chordDesign_->fretControls()->setNoteNames(spelling_->names());
@@ -323,6 +337,12 @@ void TfrmMain::mnuFlatSharpClick() {
 void TfrmMain::routeTuningTakeOver(const Tuning& tuning, const QString& name) {
   if (auto* page = dynamic_cast<TuningTakeOver*>(PageControl1_->currentWidget()))
     page->takeOverTuning(tuning, name);
+  // An empty design does not move with the tuning, but the notes shown across the neck must.
+  if (PageControl1_->currentIndex() == pageChordDesign && holders_.designChord.isEmpty() &&
+      chordDesign_->displayIntervalsButton()->isChecked()) {
+    showIntervals_->redrawDesign();
+    pnlBottom_->tuningControls()->setTuningName(name);
+  }
 }
 
 void TfrmMain::replacePage(PageIndex page, QWidget* widget, const QString& title) {

@@ -28,6 +28,7 @@ namespace strumly::gui {
 class BottomPanel;
 class ChordDesignPage;
 class Fretboard;
+class ShowIntervals;
 class WindowFretboardHost;
 class DialogService;
 class MainMenu;
@@ -86,6 +87,7 @@ class TfrmMain : public QMainWindow {
   SpeechSounds& speech() const { return *speech_; }
   ChordDesignPage* chordDesignPage() const { return chordDesign_; }
   Fretboard* fretboard() const { return fretboard_; }
+  ShowIntervals* showIntervals() const { return showIntervals_; }
   const ChordsPart& chordsPart() const { return chords_; }
   PageHolders& pageHolders() { return holders_; }
   AppSettings& settings() { return settings_; }
@@ -126,6 +128,7 @@ class TfrmMain : public QMainWindow {
   TabPage* tabPage_;
   std::unique_ptr<WindowFretboardHost> fretboardHost_;
   Fretboard* fretboard_ = nullptr;
+  ShowIntervals* showIntervals_ = nullptr;
   ChordsPart chords_;
   ProgramFolder folder_;
   AppSettings settings_;

@@ -8,6 +8,7 @@
 #include "gui/app/NoteSpelling.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/app/TuningControls.h"
+#include "gui/chorddesign/ChordDesignPage.h"
 
 namespace strumly::gui {
 
@@ -20,7 +21,7 @@ bool WindowFretboardHost::chordDesignActive() const {
 }
 
 bool WindowFretboardHost::displayIntervalsDown() const {
-  return window_.bottomPanel()->displayIntervalsButton()->isChecked();
+  return window_.chordDesignPage()->displayIntervalsButton()->isChecked();
 }
 
 Tuning WindowFretboardHost::currentTuning() const { return window_.bottomPanel()->tuningControls()->tuning(); }
@@ -32,6 +33,8 @@ std::optional<ChordDiagram> WindowFretboardHost::arpeggioChord() const {
     case TfrmMain::pageChords:
       return window_.pageHolders().chordPageChord;
     case TfrmMain::pageChordDesign:
+      // The interval display owns the neck while it is down.
+      if (displayIntervalsDown()) return std::nullopt;
       return window_.pageHolders().designChord;
     default:
       return std::nullopt;

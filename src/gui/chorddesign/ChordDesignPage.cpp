@@ -1,9 +1,13 @@
 #include "gui/chorddesign/ChordDesignPage.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/chords/ChordTypeList.h"
 #include "gui/app/PageCanvas.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/views/TNvStaffBox.h"
@@ -14,15 +18,40 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
     : QWidget(parent),
       designChord_(designChord),
       fretControls_(new FretControls(this)),
-      StaffBox_(new TNvStaffBox(this)) {
+      StaffBox_(new TNvStaffBox(this)),
+      ComboBox1_(new QComboBox(this)),
+      sbDisplayIntervals_(new QToolButton(this)) {
   setObjectName("pageChordDesign");
   addPageCanvas(this, "listChordDesign", QString());
-  // The fret controls and the staff stand above the list of designs.
+  ComboBox1_->setObjectName("ComboBox1");
+  ComboBox1_->setToolTip("Chord type to show across the neck");
+  // Wide enough for the longest built-in name, "sus(add3/add9)".
+  ComboBox1_->setMinimumContentsLength(15);
+  ComboBox1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ComboBox1_->setMaxVisibleItems(20);
+  sbDisplayIntervals_->setObjectName("sbDisplayIntervals");
+  sbDisplayIntervals_->setText("Show Intervals");
+  sbDisplayIntervals_->setToolTip("Show the intervals of the chord type across the neck");
+  sbDisplayIntervals_->setCheckable(true);
+  sbDisplayIntervals_->setFocusPolicy(Qt::NoFocus);
+  sbDisplayIntervals_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  sbDisplayIntervals_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  auto* chordType = new QVBoxLayout;
+  chordType->setSpacing(4);
+  auto* caption = new QLabel("Chord Type", this);
+  caption->setObjectName("lblChordType");
+  chordType->addWidget(caption);
+  chordType->addWidget(ComboBox1_);
+  chordType->addWidget(sbDisplayIntervals_);
+  chordType->addStretch(1);
+
+  // The fret controls, the staff and the chord-type choice stand above the list of designs.
   auto* controls = new QHBoxLayout;
   controls->setContentsMargins(8, 6, 8, 6);
   controls->setSpacing(16);
   controls->addWidget(fretControls_, 0, Qt::AlignTop);
   controls->addWidget(StaffBox_, 0, Qt::AlignTop);
+  controls->addLayout(chordType);
   controls->addStretch(1);
   static_cast<QVBoxLayout*>(layout())->insertLayout(0, controls);
 
@@ -78,6 +107,20 @@ bool ChordDesignPage::fretEdited(const Tuning& tuning, const QString& tuningName
 
 void ChordDesignPage::rootReleased() {
   refreshDesign();
+}
+
+bool ChordDesignPage::switchCompound(int simple) {
+  if (!compoundFlags_.toggle(simple)) return false;
+  // The formula follows the labels, so a design collected now is named as it is shown.
+  refreshDesign();
+  return true;
+}
+
+void ChordDesignPage::setUserChordTypes(const std::vector<std::string>& userTypeNames) {
+  ComboBox1_->clear();
+  for (const std::string& name : chordTypeListEntries(userTypeNames))
+    ComboBox1_->addItem(QString::fromStdString(name));
+  ComboBox1_->setCurrentIndex(-1);
 }
 
 void ChordDesignPage::bassChanged(int bass) {

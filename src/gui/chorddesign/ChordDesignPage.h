@@ -5,10 +5,15 @@
 // staff in step. Whoever shows chords (the fretboard) redraws it when `designChanged` arrives.
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/chords/DiagramRecords.h"
 #include "core/theory/Intervals.h"
 #include "gui/app/TuningControls.h"
+
+class QComboBox;
+class QToolButton;
 
 namespace strumly::gui {
 
@@ -25,6 +30,13 @@ class ChordDesignPage : public QWidget, public TuningTakeOver {
   void setDesignChord(const ChordDiagram& chord) { designChord_ = chord; }
   FretControls* fretControls() const { return fretControls_; }
   TNvStaffBox* staffBox() const { return StaffBox_; }
+  // The chord-type list: the built-in types, then the user's own (FormCreate fills it).
+  QComboBox* chordTypeBox() const { return ComboBox1_; }
+  // "Show Intervals": one chord type laid over the whole neck for the current root.
+  QToolButton* displayIntervalsButton() const { return sbDisplayIntervals_; }
+  // Fills the chord-type list with the built-in types and then these user types; nothing is
+  // selected afterwards, so the list's text is empty.
+  void setUserChordTypes(const std::vector<std::string>& userTypeNames);
   // Which intervals are written compound (9 for 2 ...), for the whole run.
   CompoundFlags& compoundFlags() { return compoundFlags_; }
 
@@ -38,6 +50,9 @@ class ChordDesignPage : public QWidget, public TuningTakeOver {
   bool fretEdited(const Tuning& tuning, const QString& tuningName, int string, std::optional<int> fret);
   // udRootMouseUp: the intervals are counted from the new root.
   void rootReleased();
+  // The clicked interval label's simple interval switches between its simple and compound
+  // spelling (b3 and #9); false, with nothing changed, for one that has no compound name.
+  bool switchCompound(int simple);
 
   // The formula of a design: its interval names in slot order, each followed by one blank.
   static std::string formulaOf(const ChordDiagram& chord);
@@ -57,6 +72,8 @@ class ChordDesignPage : public QWidget, public TuningTakeOver {
   ChordDiagram& designChord_;
   FretControls* fretControls_;
   TNvStaffBox* StaffBox_;
+  QComboBox* ComboBox1_;
+  QToolButton* sbDisplayIntervals_;
   CompoundFlags compoundFlags_;
 };
 

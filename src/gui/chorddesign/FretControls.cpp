@@ -102,8 +102,12 @@ QWidget* FretControls::makeStepper(const QString& name, QLineEdit*& edit, void (
     arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
     arrow->setFixedSize(16, 11);
     arrow->setAutoRepeat(true);
-    connect(arrow, &QToolButton::clicked, this, [this, step, delta] { (this->*step)(delta); });
-    if (reportRelease) connect(arrow, &QToolButton::released, this, &FretControls::rootReleased);
+    // A button emits released before clicked, and again on every auto-repeat, so the release
+    // is reported after the last step: the click that comes with the button up.
+    connect(arrow, &QToolButton::clicked, this, [this, step, delta, arrow, reportRelease] {
+      (this->*step)(delta);
+      if (reportRelease && !arrow->isDown()) Q_EMIT rootReleased();
+    });
     arrows->addWidget(arrow);
   }
   layout->addLayout(arrows);

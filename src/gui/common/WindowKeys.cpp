@@ -64,8 +64,11 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || !window_ || widget->window() != window_) return false;
+  // While the focus is in a typing edit the window previews nothing, including the keys the
+  // edit leaves unused (Up, Escape ...) that travel on to its parents.
+  QWidget* focus = QApplication::focusWidget();
   for (const auto& typing : typing_) {
-    if (typing && typing == widget) return false;
+    if (typing && (typing == widget || typing == focus)) return false;
   }
   auto* keyEvent = static_cast<QKeyEvent*>(event);
   if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;  // menu shortcuts
