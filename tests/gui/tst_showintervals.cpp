@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "core/views/FretboardGeometry.h"
+#include "gui/app/AppStyle.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolPanel.h"
@@ -113,9 +114,9 @@ void verifyNeck(const FretboardView& neck, const Tuning& tuning, const std::map<
       const auto expected = colourOfClass.find(pc);
       if (expected != colourOfClass.end()) {
         QVERIFY2(shown == expected->second, qPrintable(QString("string %1 fret %2: %3 instead of %4")
-                                                            .arg(s)
-                                                            .arg(f)
-                                                            .arg(shown.name(), expected->second.name())));
+                                                           .arg(s)
+                                                           .arg(f)
+                                                           .arg(shown.name(), expected->second.name())));
       } else {
         QVERIFY2(shown == outlineAt(neck.cleanImage(), s, f),
                  qPrintable(QString("string %1 fret %2 is outlined").arg(s).arg(f)));
@@ -396,8 +397,8 @@ class ShowIntervalsTest : public QObject {
     const struct {
       const char* typed;
       const char* stored;
-    } cases[] = {{"F#m7", "m7"}, {"6/9", "6/9"}, {"Am/", "m"}, {"C maj7 /E", "maj7 "}, {"Bbsus4", "sus4"},
-                 {"G 13sus(b9)add9-long", "13sus(b9)add9-l"}};
+    } cases[] = {{"F#m7", "m7"},         {"6/9", "6/9"},     {"Am/", "m"},
+                 {"C maj7 /E", "maj7 "}, {"Bbsus4", "sus4"}, {"G 13sus(b9)add9-long", "13sus(b9)add9-l"}};
     for (const auto& c : cases) {
       edit->setFocus();
       edit->clear();
@@ -455,6 +456,23 @@ class ShowIntervalsTest : public QObject {
     d.window->toolPanel()->strumSpeed()->setFocus();
     QTest::keyClick(d.window->toolPanel()->strumSpeed(), Qt::Key_1);
     QVERIFY(one->isChecked());
+  }
+
+  // Last, as the program's style stays on the application: its style sheet must not paint over
+  // the labels' colours.
+  void theSlotColoursShowUnderTheProgramsStyle() {
+    applyAppStyle(*qobject_cast<QApplication*>(QApplication::instance()));
+    DesignWindow d;
+    const auto inside = [](QWidget* w) { return w->grab().toImage().pixelColor(3, w->height() / 2); };
+    for (int slot = 0; slot < 8; ++slot) QCOMPARE(inside(d.label(slot)), kWhite);
+    d.choose(0);
+    d.showIntervals()->click();
+    QCOMPARE(inside(d.label(0)), kRed);
+    QCOMPARE(inside(d.label(1)), kAqua);
+    QCOMPARE(inside(d.label(2)), kLime);
+    QCOMPARE(inside(d.label(7)), kWhite);
+    d.window->pageControl()->setCurrentIndex(TfrmMain::pageChords);
+    QCOMPARE(inside(d.label(0)), kWhite);
   }
 };
 

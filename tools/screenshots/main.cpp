@@ -2,11 +2,13 @@
 //   main-window.png            the window as it opens
 //   chords-walk-five-sets.png  "E" + "m7" + Show Chords, the third diagram pressed, four more
 //                              sets, the third diagram of the first set pressed again
-//   chord-design.png           C maj7 fingered on the neck of the Chord Design page
+//   chord-design.png           G major fingered on the Chord Design page, Show Intervals down
+//                              for "maj": every G, B and D on the neck in its label's colour
 // Settings come from the shipped Kv.ini, copied into a scratch folder, so the user's own settings
 // never show and are never written.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -144,15 +146,22 @@ int main(int argc, char** argv) {
   window.resize(1024, 1130);
   if (!save(window, out + "chords-walk-five-sets.png")) return 1;
 
-  // C maj7 on the Chord Design page: the root by a right press, the rest fingered.
+  // G major fingered on the Chord Design page, with Show Intervals laying "maj" over the neck.
   window.resize(1024, 768);
   window.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
-  FretControls* frets = window.chordDesignPage()->fretControls();
-  frets->setFingerCode(3);
-  press(neck, neckPoint(4, 3), Qt::RightButton);
+  ChordDesignPage* design = window.chordDesignPage();
+  FretControls* frets = design->fretControls();
   frets->setFingerCode(2);
-  press(neck, neckPoint(3, 2));
-  for (int string : {2, 1, 0}) press(neck, neckPoint(string, 0));
-  mouse(neck, QEvent::MouseMove, neckPoint(3, 2), Qt::NoButton);
+  press(neck, neckPoint(5, 3), Qt::RightButton);
+  frets->setFingerCode(1);
+  press(neck, neckPoint(4, 2));
+  for (int string : {3, 2, 1}) press(neck, neckPoint(string, 0));
+  frets->setFingerCode(3);
+  press(neck, neckPoint(0, 3));
+  QComboBox* types = design->chordTypeBox();
+  types->setCurrentIndex(0);
+  Q_EMIT types->activated(0);
+  design->displayIntervalsButton()->click();
+  mouse(neck, QEvent::MouseMove, neckPoint(3, 4), Qt::NoButton);
   return save(window, out + "chord-design.png") ? 0 : 1;
 }

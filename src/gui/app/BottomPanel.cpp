@@ -31,7 +31,8 @@ class FretboardPlaceholder : public QWidget {
     p.setPen(QPen(QColor(225, 225, 215), 4));
     p.drawLine(QPointF(fretGap * 0.5, 8), QPointF(fretGap * 0.5, height() - 8));
     p.setPen(QPen(QColor(190, 190, 185), 2));
-    for (int f = 1; f <= 22; ++f) p.drawLine(QPointF(fretGap * (f + 0.5), 8), QPointF(fretGap * (f + 0.5), height() - 8));
+    for (int f = 1; f <= 22; ++f)
+      p.drawLine(QPointF(fretGap * (f + 0.5), 8), QPointF(fretGap * (f + 0.5), height() - 8));
     p.setBrush(QColor(230, 225, 210));
     p.setPen(Qt::NoPen);
     for (int f : {3, 5, 7, 9, 15, 17, 19, 21}) p.drawEllipse(QPointF(fretGap * f, height() / 2.0), 5, 5);
@@ -121,8 +122,17 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
   addCaption("Notes");
   chordRow->addWidget(editNotes_);
   addCaption("Intervals");
+  // The chord's notes and intervals are coloured by what they show (blue for an interval
+  // display, the slot colours behind the labels), so the style leaves their colours alone.
+  editNotes_->setProperty("readout", false);
   for (int n = 0; n < 8; ++n) {
     QLabel* l = panelLabel(this, QString("editIntervals%1").arg(n), 38);
+    l->setProperty("readout", false);
+    l->setAutoFillBackground(true);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(palette);
     l->setProperty("tag", 0);
     editIntervals_[static_cast<std::size_t>(n)] = l;
     chordRow->addWidget(l);
@@ -145,7 +155,8 @@ void BottomPanel::clearPointerReadOuts() {
 }
 
 bool BottomPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+  if (event->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (auto* label = qobject_cast<QLabel*>(watched)) {
       Q_EMIT intervalClicked(label->property("tag").toInt());
       return true;

@@ -1,8 +1,8 @@
 #pragma once
 // The bottom panel `pnlBottom`: the tuning controls on the left, the fretboard, and under it the
 // read-outs of the note and interval under the mouse, the chord name (typed into on the Chord
-// Design page), its notes and its intervals (clicked on that page to switch their spelling). The fretboard widget is put in by whoever builds it; until then a
-// placeholder of the fretboard's size keeps the layout.
+// Design page), its notes and its intervals (clicked on that page to switch their spelling). The fretboard
+// widget is put in by whoever builds it; until then a placeholder of the fretboard's size keeps the layout.
 #include <QFrame>
 #include <array>
 

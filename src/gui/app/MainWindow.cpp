@@ -189,7 +189,8 @@ void TfrmMain::composeChordDesign() {
                                      std::move(hooks), this);
   connect(chordDesign_, &ChordDesignPage::designChanged, showIntervals_, &ShowIntervals::redrawDesign);
   // Show Arpeggio released on this page gives the neck back to the interval display.
-  connect(fretboard_, &Fretboard::intervalDisplayRefreshRequested, showIntervals_, &ShowIntervals::redrawDesign);
+  connect(fretboard_, &Fretboard::intervalDisplayRefreshRequested, showIntervals_,
+          &ShowIntervals::redrawDesign);
   connect(pnlBottom_, &BottomPanel::intervalClicked, showIntervals_, &ShowIntervals::editIntervals0Click);
   connect(pnlBottom_->chordNameEdit(), &QLineEdit::textEdited, showIntervals_,
           &ShowIntervals::editChordNameUserKeyUp);

@@ -12,9 +12,13 @@
 
 namespace strumly::gui {
 
-bool WindowFretboardHost::isPlayingOrBusy() const { return window_.IsPlayingOrBusy(); }
+bool WindowFretboardHost::isPlayingOrBusy() const {
+  return window_.IsPlayingOrBusy();
+}
 
-bool WindowFretboardHost::playButtonDown() const { return window_.toolPanel()->button("sbtnPlay")->isChecked(); }
+bool WindowFretboardHost::playButtonDown() const {
+  return window_.toolPanel()->button("sbtnPlay")->isChecked();
+}
 
 bool WindowFretboardHost::chordDesignActive() const {
   return window_.pageControl()->currentIndex() == TfrmMain::pageChordDesign;
@@ -24,9 +28,13 @@ bool WindowFretboardHost::displayIntervalsDown() const {
   return window_.chordDesignPage()->displayIntervalsButton()->isChecked();
 }
 
-Tuning WindowFretboardHost::currentTuning() const { return window_.bottomPanel()->tuningControls()->tuning(); }
+Tuning WindowFretboardHost::currentTuning() const {
+  return window_.bottomPanel()->tuningControls()->tuning();
+}
 
-const NoteNames& WindowFretboardHost::noteNames() const { return window_.spelling().names(); }
+const NoteNames& WindowFretboardHost::noteNames() const {
+  return window_.spelling().names();
+}
 
 std::optional<ChordDiagram> WindowFretboardHost::arpeggioChord() const {
   switch (window_.pageControl()->currentIndex()) {

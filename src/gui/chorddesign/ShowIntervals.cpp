@@ -26,7 +26,8 @@ ShowIntervals::ShowIntervals(ChordDesignPage& page, Fretboard& fretboard, QAbstr
       dialogs_(dialogs),
       dialogParent_(dialogParent),
       hooks_(std::move(hooks)) {
-  connect(page_.displayIntervalsButton(), &QAbstractButton::clicked, this, &ShowIntervals::sbDisplayIntervalsClick);
+  connect(page_.displayIntervalsButton(), &QAbstractButton::clicked, this,
+          &ShowIntervals::sbDisplayIntervalsClick);
   connect(page_.chordTypeBox(), &QComboBox::activated, this, &ShowIntervals::ComboBox1Click);
 }
 
@@ -116,8 +117,8 @@ ShowIntervals::Loaded ShowIntervals::loadSelectedType(ChordTypeRecord& type) {
   std::array<int, 7> intervals{};
   for (std::size_t i = 0; i < intervals.size(); ++i)
     intervals[i] = settings.readInteger(section, "I" + std::to_string(i), 255);
-  type = userChordType(settings.readString(section, "Name", "NONAME"), settings.readString(section, "Formula", ""),
-                       intervals);
+  type = userChordType(settings.readString(section, "Name", "NONAME"),
+                       settings.readString(section, "Formula", ""), intervals);
   return Loaded::Type;
 }
 

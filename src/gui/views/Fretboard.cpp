@@ -33,11 +33,12 @@ void setIntervalLabel(QLabel* label, const QString& caption, int tag, const QCol
   if (!label) return;
   if (label->text() != caption) label->setText(caption);
   label->setProperty("tag", tag);
+  // The label paints its own background colour; a style polish may have switched that off.
+  if (!label->autoFillBackground()) label->setAutoFillBackground(true);
   QPalette palette = label->palette();
   if (palette.color(QPalette::WindowText) != text || palette.color(QPalette::Window) != back) {
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Window, back);
-    label->setAutoFillBackground(true);
     label->setPalette(palette);
   }
 }
@@ -132,11 +133,7 @@ void Fretboard::ClearFretboard() {
   setText(widgets_.chordName, QString());
   Q_EMIT tuningNameCleared();
   setText(widgets_.notes, QString());
-  for (QLabel* label : widgets_.intervals) {
-    if (!label) continue;
-    setText(label, QString());
-    label->setProperty("tag", 0);
-  }
+  for (QLabel* label : widgets_.intervals) setIntervalLabel(label, QString(), 0, Qt::black, Qt::white);
   setText(widgets_.noteReadout, QString());
   setText(widgets_.intervalReadout, QString());
 }
@@ -151,10 +148,7 @@ void Fretboard::showReadout(const ChordReadout& readout, const QColor& textColou
     const QColor back = slotColours && !caption.isEmpty() ? kSlotColours[slot] : QColor(Qt::white);
     setIntervalLabel(widgets_.intervals[slot], caption, readout.intervalTags[slot], textColour, back);
   }
-  if (QLabel* last = widgets_.intervals[7]) {
-    setText(last, QString());
-    last->setProperty("tag", 0);
-  }
+  setIntervalLabel(widgets_.intervals[7], QString(), 0, textColour, Qt::white);
 }
 
 void Fretboard::imgGuitarMouseMove(int x, int y) {
