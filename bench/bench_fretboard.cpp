@@ -11,25 +11,12 @@
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
 #include "gui/views/KeyboardView.h"
+#include "support/FakeFretboardHost.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
-
-class BenchHost : public FretboardHost {
- public:
-  bool isPlayingOrBusy() const override { return false; }
-  bool playButtonDown() const override { return false; }
-  bool chordDesignActive() const override { return true; }
-  bool displayIntervalsDown() const override { return false; }
-  Tuning currentTuning() const override { return {}; }
-  const NoteNames& noteNames() const override { return names_; }
-  std::optional<ChordDiagram> arpeggioChord() const override { return std::nullopt; }
-
- private:
-  NoteNames names_;
-};
 
 ChordDiagram barre(int fret) {
   ChordDiagram chord;
@@ -49,7 +36,7 @@ ChordDiagram barre(int fret) {
 }
 
 struct Rig {
-  BenchHost host;
+  FakeFretboardHost host;
   FretboardView neck;
   KeyboardView keyboard;
   QLabel note, interval;
@@ -58,6 +45,7 @@ struct Rig {
   QToolButton arpeggio;
   std::unique_ptr<Fretboard> board;
   Rig() {
+    host.design = true;
     FretboardWidgets widgets{&neck, &keyboard, &note, &interval, &name, &notes, {}};
     for (std::size_t i = 0; i < labels.size(); ++i) widgets.intervals[i] = &labels[i];
     board = std::make_unique<Fretboard>(widgets, host);

@@ -18,23 +18,12 @@
 #include "gui/common/PageSwitcher.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
+#include "support/FakeFretboardHost.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
-
-class BenchHost : public FretboardHost {
- public:
-  NoteNames names;
-  bool isPlayingOrBusy() const override { return false; }
-  bool playButtonDown() const override { return false; }
-  bool chordDesignActive() const override { return false; }
-  bool displayIntervalsDown() const override { return false; }
-  Tuning currentTuning() const override { return {}; }
-  const NoteNames& noteNames() const override { return names; }
-  std::optional<ChordDiagram> arpeggioChord() const override { return std::nullopt; }
-};
 
 class SilentDialogs : public QtDialogService {
  public:
@@ -69,7 +58,7 @@ void BM_ShowChords(benchmark::State& state) {
   widgets.notes = &notes;
   std::array<QLabel, 8> intervals;
   for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
-  BenchHost host;
+  FakeFretboardHost host;
   Fretboard fretboard(widgets, host);
   ChordsPage::Hooks hooks;
   hooks.redrawFretboard = [&fretboard](const ChordDiagram& c) { fretboard.RedrawFretboard(c); };

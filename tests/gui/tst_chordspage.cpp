@@ -21,6 +21,7 @@
 #include "gui/common/PageImage.h"
 #include "gui/common/PageSwitcher.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "support/MenuLookup.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -57,17 +58,6 @@ QByteArray typeFile() {
 
 int recordOf(const ChordDiagram& d) {
   return d.beginFret | (d.strings[0].fret << 8);
-}
-
-QAction* itemNamed(QMenu* menu, const QString& caption) {
-  for (QAction* a : menu->actions()) {
-    if (a->menu()) {
-      if (QAction* inner = itemNamed(a->menu(), caption)) return inner;
-    } else if (a->text() == caption) {
-      return a;
-    }
-  }
-  return nullptr;
 }
 
 }  // namespace

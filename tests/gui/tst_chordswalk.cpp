@@ -42,34 +42,13 @@
 #include "gui/views/KeyboardView.h"
 #include "gui/views/TNvStaffBox.h"
 #include "platform/audio/PcmPlayer.h"
+#include "support/FakeFretboardHost.h"
+#include "support/MenuLookup.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
-
-class HostForTest : public FretboardHost {
- public:
-  NoteNames names;
-  bool isPlayingOrBusy() const override { return false; }
-  bool playButtonDown() const override { return false; }
-  bool chordDesignActive() const override { return false; }
-  bool displayIntervalsDown() const override { return false; }
-  Tuning currentTuning() const override { return {}; }
-  const NoteNames& noteNames() const override { return names; }
-  std::optional<ChordDiagram> arpeggioChord() const override { return std::nullopt; }
-};
-
-QAction* itemNamed(QMenu* menu, const QString& caption) {
-  for (QAction* a : menu->actions()) {
-    if (a->menu()) {
-      if (QAction* inner = itemNamed(a->menu(), caption)) return inner;
-    } else if (a->text() == caption) {
-      return a;
-    }
-  }
-  return nullptr;
-}
 
 // The program's data (the chord dictionary) with a scratch folder for Kv.ini.
 struct RealWindow {
@@ -169,7 +148,7 @@ class ChordsWalkTest : public QObject {
     switcher.setTuningLock([&tuningLocked](bool locked) { tuningLocked = locked; });
     switcher.installWheelFilter();
 
-    HostForTest host;
+    FakeFretboardHost host;
     FretboardWidgets widgets;
     widgets.neck = neck;
     widgets.chordName = chordName;
@@ -370,6 +349,34 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(bottom->chordNameEdit()->text(), QString("C 7sus4"));  // the last set's first voicing
     QCOMPARE(keyboardDot(*keyboard, 0), qRgb(255, 0, 0));
     QCOMPARE(w.windowTitle(), QString("Strumly!   "));
+  }
+
+  void eraseAndNewClearTheChordsPageOnlyWhenItIsActive() {
+    RealWindow real;
+    TfrmMain& w = *real.window;
+    real.showChords(0, w.mainMenu()->menuMajor(), "maj7");
+    real.showChords(2, w.mainMenu()->menuMinor(), "m7");
+    QCOMPARE(w.pageHolders().chordSetCount, 2);
+
+    // On another page Erase leaves the Chords page alone
+    w.pageControl()->setCurrentIndex(TfrmMain::pagePlayPage);
+    w.toolPanel()->button("sbtnErase")->click();
+    QCOMPARE(w.pageHolders().chordSetCount, 2);
+
+    // On the Chords page it clears the sets, the fretboard and the caption
+    w.pageControl()->setCurrentIndex(TfrmMain::pageChords);
+    w.toolPanel()->button("sbtnErase")->click();
+    QCOMPARE(w.pageHolders().chordSetCount, 0);
+    QVERIFY(w.pageHolders().chordAt(0, 0).isEmpty());
+    QVERIFY(w.pageHolders().chordPageChord.isEmpty());
+    QCOMPARE(real.notes(), QString());
+    QCOMPARE(w.windowTitle(), QString("Strumly!"));
+
+    // New does the same
+    real.showChords(7, w.mainMenu()->menuMajor(), "major");
+    QCOMPARE(w.pageHolders().chordSetCount, 1);
+    w.mainMenu()->action("mnuNew")->trigger();
+    QCOMPARE(w.pageHolders().chordSetCount, 0);
   }
 
   void changeOfHandRedrawsTheChordsPageMirrored() {

@@ -11,6 +11,7 @@
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
 #include "gui/views/KeyboardView.h"
+#include "support/FakeFretboardHost.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -18,25 +19,6 @@ using namespace strumly::gui;
 Q_DECLARE_METATYPE(strumly::LedFrame)
 
 namespace {
-
-class FakeHost : public FretboardHost {
- public:
-  bool busy = false;
-  bool playing = false;
-  bool design = false;
-  bool intervalsDown = false;
-  Tuning tuning;
-  NoteNames names;
-  std::optional<ChordDiagram> arpeggio;
-
-  bool isPlayingOrBusy() const override { return busy; }
-  bool playButtonDown() const override { return playing; }
-  bool chordDesignActive() const override { return design; }
-  bool displayIntervalsDown() const override { return intervalsDown; }
-  Tuning currentTuning() const override { return tuning; }
-  const NoteNames& noteNames() const override { return names; }
-  std::optional<ChordDiagram> arpeggioChord() const override { return arpeggio; }
-};
 
 ChordDiagram cMajor() {
   ChordDiagram chord;
@@ -71,7 +53,7 @@ class FretboardTest : public QObject {
   Q_OBJECT
 
   struct Rig {
-    FakeHost host;
+    FakeFretboardHost host;
     FretboardView neck;
     KeyboardView keyboard;
     QLabel note, interval;

@@ -9,25 +9,12 @@
 #include "gui/views/Fretboard.h"
 #include "gui/views/KeyboardView.h"
 #include "gui/views/TNvStaffBox.h"
+#include "support/FakeFretboardHost.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
-
-class Host : public FretboardHost {
- public:
-  bool isPlayingOrBusy() const override { return false; }
-  bool playButtonDown() const override { return false; }
-  bool chordDesignActive() const override { return false; }
-  bool displayIntervalsDown() const override { return false; }
-  Tuning currentTuning() const override { return {}; }
-  const NoteNames& noteNames() const override { return names_; }
-  std::optional<ChordDiagram> arpeggioChord() const override { return std::nullopt; }
-
- private:
-  NoteNames names_;
-};
 
 void moveMouse(QWidget* widget, int x, int y) {
   QMouseEvent move(QEvent::MouseMove, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)), Qt::NoButton,
@@ -73,7 +60,7 @@ class KeyboardStaffTest : public QObject {
   }
 
   void keyboardHoverNamesAgainstTheLastRoot() {
-    Host host;
+    FakeFretboardHost host;
     KeyboardView keyboard;
     QLabel note, interval;
     Fretboard board({nullptr, &keyboard, &note, &interval}, host);

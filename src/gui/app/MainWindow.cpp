@@ -28,6 +28,7 @@
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/chorddesign/ShowIntervals.h"
+#include "gui/chords/ChordsPage.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageSwitcher.h"
 #include "gui/playpage/PlayPage.h"
@@ -97,6 +98,8 @@ TfrmMain::TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* p
   connect(tuning, &TuningControls::tuningTakenOver, this, &TfrmMain::routeTuningTakeOver);
   connect(menu_->action("mnuFlatSharp"), &QAction::triggered, this, &TfrmMain::mnuFlatSharpClick);
   connect(menu_->action("mnuExit"), &QAction::triggered, this, &QWidget::close);
+  connect(pnlTop_->button("sbtnErase"), &QToolButton::clicked, this, &TfrmMain::sbtnEraseClick);
+  connect(menu_->action("mnuNew"), &QAction::triggered, this, &TfrmMain::sbtnEraseClick);
   connect(menu_, &MainMenu::openRequested, this, [](const QString& target) {
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
     QDesktopServices::openUrl(url);
@@ -388,6 +391,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+// New and Erase act on the active page; pages without a document of their own yet ignore them.
+void TfrmMain::sbtnEraseClick() {
+  if (IsPlayingOrBusy()) return;
+  if (PageControl1_->currentIndex() == pageChords && chords_.page) chords_.page->erase();
 }
 
 }  // namespace strumly::gui

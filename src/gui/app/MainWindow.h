@@ -67,6 +67,8 @@ class TfrmMain : public QMainWindow {
   // does not close.
   bool IsPlayingOrBusy() const;
   void mnuFlatSharpClick();
+  // New / Erase Page on the active page.
+  void sbtnEraseClick();
 
   // Each page registers the opener for the extensions it reads (".tab", ".txt", ".vxt", ".ppf").
   void setFileOpener(const QString& extension, std::function<bool(const QString&)> opener);
