@@ -51,7 +51,7 @@ bool readEvents(const char* path, std::vector<MidiEvent>& events) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
+  if (argc < 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: %s out.wav [events.bin [microseconds-per-beat]]\n", argv[0]);
     return 2;
   }

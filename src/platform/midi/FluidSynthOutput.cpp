@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace strumly {
@@ -59,11 +60,11 @@ std::string lastFluidSynthError() {
   return lastError;
 }
 
-FluidSynthInstance::FluidSynthInstance(const std::string& soundFontPath, double sampleRate) {
+FluidSynthInstance::FluidSynthInstance(const std::string& soundFontPath, double sampleRate, int cpuCores) {
   quietFluidSynthLogs();
   settings_ = new_fluid_settings();
   fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
-  fluid_settings_setint(settings_, "synth.cpu-cores", 1);
+  fluid_settings_setint(settings_, "synth.cpu-cores", std::max(1, cpuCores));
   fluid_settings_setint(settings_, "audio.period-size", kPeriodSize);
   fluid_settings_setint(settings_, "audio.periods", kPeriods);
   fluid_settings_setstr(settings_, "audio.pulseaudio.media-role", "music");

@@ -24,7 +24,9 @@ std::string lastFluidSynthError();
 // The parts of a FluidSynth instance every user needs: settings, synth and loaded soundfont.
 class FluidSynthInstance {
  public:
-  FluidSynthInstance(const std::string& soundFontPath, double sampleRate);
+  // `cpuCores` above 1 renders voices on that many threads: worth it offline, where only the
+  // throughput counts; the live synth keeps one so its audio thread never waits on others.
+  FluidSynthInstance(const std::string& soundFontPath, double sampleRate, int cpuCores = 1);
   ~FluidSynthInstance();
   FluidSynthInstance(const FluidSynthInstance&) = delete;
   FluidSynthInstance& operator=(const FluidSynthInstance&) = delete;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "core/midi/MidiTimeline.h"
 #include "platform/midi/FluidSynthOutput.h"
@@ -42,7 +43,9 @@ void putLittleEndian(std::vector<unsigned char>& bytes, std::uint32_t value, int
 }  // namespace
 
 OfflineRenderer::OfflineRenderer(const std::string& soundFontPath)
-    : synth_(std::make_unique<FluidSynthInstance>(soundFontPath, RenderedAudio::kSampleRate)) {}
+    : synth_(std::make_unique<FluidSynthInstance>(
+          soundFontPath, RenderedAudio::kSampleRate,
+          static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u)))) {}
 
 OfflineRenderer::~OfflineRenderer() = default;
 

@@ -19,8 +19,10 @@ struct RenderOptions {
   bool effects = true;       // reverb and chorus
   // Rendering time grows with the voices sounding. Strummed chords leave many release tails
   // ringing; beyond this many voices the synth drops the quietest of them, which cannot be heard
-  // under the new notes. Live playback keeps FluidSynth's 256.
-  int polyphony = 64;
+  // under the new notes. The General MIDI font plays most notes as stereo pairs, so 32 voices
+  // hold a strummed chord, its bass and click and the tails of the chord before. Live playback
+  // keeps FluidSynth's 256.
+  int polyphony = 32;
 };
 
 struct RenderedAudio {
