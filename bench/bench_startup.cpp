@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
   qputenv("STRUMLY_NO_SPLASH", "1");
   QApplication app(argc, argv);
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-  const ProgramFolder folder = ProgramFolder::locate(STRUMLY_PROGRAM_DIR, QDir::tempPath() + "/strumly-bench");
+  const ProgramFolder folder =
+      ProgramFolder::locate(STRUMLY_PROGRAM_DIR, QDir::tempPath() + "/strumly-bench");
   std::printf("program folder: %s\n", qPrintable(folder.dataFolder));
 
   std::vector<double> shell, full;
@@ -77,9 +78,9 @@ int main(int argc, char** argv) {
   for (int i = 0; i < rounds; ++i) full.push_back(oneStart(folder, true));
   std::printf("start-up to window shown, without MIDI: median %.1f ms (first %.1f ms) over %d rounds\n",
               median(shell), shell.front(), rounds);
-  std::printf("start-up to window shown, with the MIDI library: median %.1f ms (first %.1f ms)\n", median(full),
-              full.front());
-  std::printf("peak resident memory: %ld kB after the shell rounds, %ld kB after the MIDI rounds\n", shellPeak,
-              peakKilobytes());
+  std::printf("start-up to window shown, with the MIDI library: median %.1f ms (first %.1f ms)\n",
+              median(full), full.front());
+  std::printf("peak resident memory: %ld kB after the shell rounds, %ld kB after the MIDI rounds\n",
+              shellPeak, peakKilobytes());
   return 0;
 }

@@ -58,7 +58,8 @@ Finding attempt(const char* what, F f, bool& threw, DictionaryError::Kind& kind)
 
 }  // namespace dictionary_detail
 
-inline Finding checkDictionaryInput(const std::uint8_t* data, std::size_t size, const std::filesystem::path& folder) {
+inline Finding checkDictionaryInput(const std::uint8_t* data, std::size_t size,
+                                    const std::filesystem::path& folder) {
   using namespace dictionary_detail;
   constexpr std::size_t kHeader = 13;
   std::array<std::uint8_t, kHeader> h{};
@@ -75,21 +76,30 @@ inline Finding checkDictionaryInput(const std::uint8_t* data, std::size_t size, 
 
   std::array<DataFile, 4> files{{
       {kChordTypeFileName, kChordTypeCount * ChordTypeRecord::kSize, true, {}},
-      {std::string(info.shapeFile1), static_cast<std::size_t>(info.recordsPerFile()) * VoicingRecord::kSize, true, {}},
-      {std::string(info.shapeFile2), static_cast<std::size_t>(info.recordsPerFile()) * VoicingRecord::kSize, true, {}},
+      {std::string(info.shapeFile1),
+       static_cast<std::size_t>(info.recordsPerFile()) * VoicingRecord::kSize,
+       true,
+       {}},
+      {std::string(info.shapeFile2),
+       static_cast<std::size_t>(info.recordsPerFile()) * VoicingRecord::kSize,
+       true,
+       {}},
       {kScaleFileName, kScaleRecordCount * ScaleRecord::kSize, true, {}},
   }};
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) std::filesystem::remove(entry.path(), ec);
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+    std::filesystem::remove(entry.path(), ec);
   for (std::size_t k = 0; k < files.size(); ++k) {
     auto& f = files[k];
     f.present = (flags >> k & 1) == 0;  // bits 0..3: file missing
-    const std::size_t asked = static_cast<std::size_t>(h[5 + 2 * k]) | static_cast<std::size_t>(h[6 + 2 * k]) << 8;
+    const std::size_t asked = static_cast<std::size_t>(h[5 + 2 * k]) | static_cast<std::size_t>(h[6 + 2 * k])
+                                                                           << 8;
     const bool full = (flags >> (4 + k) & 1) != 0;  // bits 4..7: file of its true size
     f.bytes = tiled(tail, tailSize, full ? f.fullSize : asked % (f.fullSize + 1), k * 7919);
-    if (f.present) std::ofstream(folder / f.name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(f.bytes.data()), static_cast<std::streamsize>(f.bytes.size()));
+    if (f.present)
+      std::ofstream(folder / f.name, std::ios::binary)
+          .write(reinterpret_cast<const char*>(f.bytes.data()), static_cast<std::streamsize>(f.bytes.size()));
   }
   const auto& types = files[0];
   const auto& shape1 = files[1];
@@ -101,7 +111,8 @@ inline Finding checkDictionaryInput(const std::uint8_t* data, std::size_t size, 
 
   // The six voicings of one chord.
   std::array<ChordDiagram, kVoicingsPerChord> voicings;
-  if (auto f = attempt("LoadChordVoicings", [&] { voicings = LoadChordVoicings(folder, family, type, key); }, threw, kind);
+  if (auto f = attempt(
+          "LoadChordVoicings", [&] { voicings = LoadChordVoicings(folder, family, type, key); }, threw, kind);
       !f.empty())
     return f;
   const bool inRange = type >= 0 && type < info.typeCount && key < kKeyCount;
@@ -109,29 +120,38 @@ inline Finding checkDictionaryInput(const std::uint8_t* data, std::size_t size, 
     if (!threw || kind != DictionaryError::Kind::ChordFilesMissing)
       return "a missing shape file did not give ChordFilesMissing";
   } else if (!inRange) {
-    if (!threw) return "LoadChordVoicings accepted type " + std::to_string(type) + " key " + std::to_string(key);
+    if (!threw)
+      return "LoadChordVoicings accepted type " + std::to_string(type) + " key " + std::to_string(key);
   } else {
-    const std::size_t typeOffset = static_cast<std::size_t>(dictionaryIndex(family, type)) * ChordTypeRecord::kSize;
-    const std::size_t shapeOffset = static_cast<std::size_t>(firstShapeRecord(family, type, key)) * VoicingRecord::kSize;
+    const std::size_t typeOffset =
+        static_cast<std::size_t>(dictionaryIndex(family, type)) * ChordTypeRecord::kSize;
+    const std::size_t shapeOffset =
+        static_cast<std::size_t>(firstShapeRecord(family, type, key)) * VoicingRecord::kSize;
     const std::size_t shapeEnd = shapeOffset + kVoicingsPerFile * VoicingRecord::kSize;
     const bool readable = types.present && types.bytes.size() >= typeOffset + ChordTypeRecord::kSize &&
                           shape1.bytes.size() >= shapeEnd && shape2.bytes.size() >= shapeEnd;
     if (readable == threw)
-      return readable ? "LoadChordVoicings failed on complete files" : "LoadChordVoicings read past a short file";
+      return readable ? "LoadChordVoicings failed on complete files"
+                      : "LoadChordVoicings read past a short file";
     if (readable) {
       const std::uint8_t* t = types.bytes.data() + typeOffset;
       for (int v = 0; v < kVoicingsPerChord; ++v) {
         const ChordDiagram& d = voicings[static_cast<std::size_t>(v)];
         const auto& shape = v < kVoicingsPerFile ? shape1 : shape2;
-        const std::uint8_t* r = shape.bytes.data() + shapeOffset + (v % kVoicingsPerFile) * VoicingRecord::kSize;
+        const std::uint8_t* r =
+            shape.bytes.data() + shapeOffset + (v % kVoicingsPerFile) * VoicingRecord::kSize;
         const std::string at = "voicing " + std::to_string(v) + ": ";
-        if (d.empty != 0 || d.root != key || d.bass != key + 24 || d.tuning != kStandardTuning || d.beginFret != r[0])
+        if (d.empty != 0 || d.root != key || d.bass != key + 24 || d.tuning != kStandardTuning ||
+            d.beginFret != r[0])
           return at + "wrong fixed fields";
         for (int s = 0; s < kStringCount; ++s) {
           const auto& sf = d.strings[static_cast<std::size_t>(s)];
-          if (sf.fret != r[1 + 2 * s] || sf.finger != r[2 + 2 * s]) return at + "strings differ from the file";
-          const int pitch = sf.finger == kFingerMuted ? 0 : (kStandardTuning[static_cast<std::size_t>(s)] + sf.fret) & 0xff;
-          if (d.pitches[static_cast<std::size_t>(s)] != pitch) return at + "wrong pitch on string " + std::to_string(s);
+          if (sf.fret != r[1 + 2 * s] || sf.finger != r[2 + 2 * s])
+            return at + "strings differ from the file";
+          const int pitch =
+              sf.finger == kFingerMuted ? 0 : (kStandardTuning[static_cast<std::size_t>(s)] + sf.fret) & 0xff;
+          if (d.pitches[static_cast<std::size_t>(s)] != pitch)
+            return at + "wrong pitch on string " + std::to_string(s);
         }
         for (int i = 0; i < 7; ++i)
           if (d.intervals[static_cast<std::size_t>(i)] != t[i]) return at + "intervals differ from kvcd3.dat";
@@ -157,24 +177,34 @@ inline Finding checkDictionaryInput(const std::uint8_t* data, std::size_t size, 
       !f.empty())
     return f;
   const bool typesComplete = types.present && types.bytes.size() >= types.fullSize;
-  if (threw == typesComplete) return typesComplete ? "ForEachChordType failed on a complete file" : "ForEachChordType read a short file";
-  if (!threw && (visited != kChordTypeCount || !inOrder)) return "ForEachChordType did not visit 62 types in order";
+  if (threw == typesComplete)
+    return typesComplete ? "ForEachChordType failed on a complete file"
+                         : "ForEachChordType read a short file";
+  if (!threw && (visited != kChordTypeCount || !inOrder))
+    return "ForEachChordType did not visit 62 types in order";
 
   // One scale.
   ScaleRecord scale;
-  if (auto f = attempt("ReadScaleRecord", [&] { scale = ReadScaleRecord(folder, scaleNumber); }, threw, kind); !f.empty())
+  if (auto f = attempt(
+          "ReadScaleRecord", [&] { scale = ReadScaleRecord(folder, scaleNumber); }, threw, kind);
+      !f.empty())
     return f;
   if (!scales.present) {
-    if (!threw || kind != DictionaryError::Kind::ScaleFileMissing) return "a missing kvs.dat did not give ScaleFileMissing";
+    if (!threw || kind != DictionaryError::Kind::ScaleFileMissing)
+      return "a missing kvs.dat did not give ScaleFileMissing";
   } else {
     const bool readable =
-        scaleNumber >= 0 && scales.bytes.size() >= static_cast<std::size_t>(scaleNumber + 1) * ScaleRecord::kSize;
-    if (readable == threw) return readable ? "ReadScaleRecord failed on a complete record" : "ReadScaleRecord read past the file";
+        scaleNumber >= 0 &&
+        scales.bytes.size() >= static_cast<std::size_t>(scaleNumber + 1) * ScaleRecord::kSize;
+    if (readable == threw)
+      return readable ? "ReadScaleRecord failed on a complete record" : "ReadScaleRecord read past the file";
     if (readable) {
-      const std::uint8_t* r = scales.bytes.data() + static_cast<std::size_t>(scaleNumber) * ScaleRecord::kSize;
+      const std::uint8_t* r =
+          scales.bytes.data() + static_cast<std::size_t>(scaleNumber) * ScaleRecord::kSize;
       for (std::size_t i = 0; i < 10; ++i)
         if (scale.intervals[i] != r[i]) return "scale intervals differ from kvs.dat";
-      if (scale.formula.view() != std::string_view(reinterpret_cast<const char*>(r + 11), r[10] < 26 ? r[10] : 26))
+      if (scale.formula.view() !=
+          std::string_view(reinterpret_cast<const char*>(r + 11), r[10] < 26 ? r[10] : 26))
         return "scale formula differs from kvs.dat";
       ScaleDiagram set;
       applyScaleRecord(scale, set);

@@ -95,9 +95,11 @@ TEST(ChordDictionaryDataTest, DeclaredExceptionsAreForcedByTheNotes) {
     const auto candidates = voicingCandidates(e.type, static_cast<PitchClass>(e.key));
     const auto& set = table()[static_cast<std::size_t>(e.type * kKeyCount + e.key)];
     if (e.rule == VoicingRule::TooFewRootBass) {
-      const auto rooted = std::count_if(candidates.begin(), candidates.end(), [](const auto& c) { return c.rootBass; });
+      const auto rooted =
+          std::count_if(candidates.begin(), candidates.end(), [](const auto& c) { return c.rootBass; });
       EXPECT_LT(rooted, 4) << chordLabel(e.type, e.key);
-      EXPECT_EQ(std::count_if(set.begin(), set.end(), [&](const auto& v) { return hasRootInBass(v, e.key); }), rooted)
+      EXPECT_EQ(std::count_if(set.begin(), set.end(), [&](const auto& v) { return hasRootInBass(v, e.key); }),
+                rooted)
           << chordLabel(e.type, e.key) << ": every root-position shape is used";
     } else {
       int lowestRooted = 99;
@@ -133,17 +135,18 @@ TEST(ChordDictionaryDataTest, TheShapesEveryGuitaristKnowsAreThere) {
   for (const auto& k : open) {
     const auto& set = table()[static_cast<std::size_t>(k.type * kKeyCount + k.key)];
     EXPECT_TRUE(contains(set, parseShape(k.shape))) << chordLabel(k.type, k.key) << " " << k.shape;
-    EXPECT_TRUE(matches(set[0], parseShape(k.shape))) << chordLabel(k.type, k.key) << ": the open shape comes first";
+    EXPECT_TRUE(matches(set[0], parseShape(k.shape)))
+        << chordLabel(k.type, k.key) << ": the open shape comes first";
   }
   // E-form and A-form barre chords, major and minor, in every key where they sit below fret 13.
   for (int k = 0; k < kKeyCount; ++k) {
     for (const int type : {0, 19}) {
       const auto& set = table()[static_cast<std::size_t>(type * kKeyCount + k)];
       const int e = pitchClassOf(k - 40), a = pitchClassOf(k - 45);
-      const FretPattern eForm = type == 0 ? FretPattern{e, e, e + 1, e + 2, e + 2, e}
-                                          : FretPattern{e, e, e, e + 2, e + 2, e};
-      const FretPattern aForm = type == 0 ? FretPattern{a, a + 2, a + 2, a + 2, a, -1}
-                                          : FretPattern{a, a + 1, a + 2, a + 2, a, -1};
+      const FretPattern eForm =
+          type == 0 ? FretPattern{e, e, e + 1, e + 2, e + 2, e} : FretPattern{e, e, e, e + 2, e + 2, e};
+      const FretPattern aForm =
+          type == 0 ? FretPattern{a, a + 2, a + 2, a + 2, a, -1} : FretPattern{a, a + 1, a + 2, a + 2, a, -1};
       EXPECT_TRUE(contains(set, eForm)) << chordLabel(type, k) << " E form at " << e;
       EXPECT_TRUE(contains(set, aForm)) << chordLabel(type, k) << " A form at " << a;
     }

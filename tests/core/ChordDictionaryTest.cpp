@@ -1,13 +1,12 @@
 // Chord dictionary readers against made-up files (record arithmetic, missing and short files) and
 // the shipped kvcd3.dat against what its names say.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
-
-#include <unistd.h>
 
 #include "core/chords/ChordDictionary.h"
 #include "core/chords/ChordDictionaryWriter.h"
@@ -40,10 +39,10 @@ class TempFolder {
 std::vector<std::uint8_t> numberedShapeFile(const FamilyInfo& info, int part) {
   std::vector<std::uint8_t> bytes;
   for (int r = 0; r < info.recordsPerFile(); ++r) {
-    bytes.push_back(static_cast<std::uint8_t>(part));            // beginning fret = part
-    bytes.push_back(static_cast<std::uint8_t>(r / 100));         // string 0 fret
+    bytes.push_back(static_cast<std::uint8_t>(part));     // beginning fret = part
+    bytes.push_back(static_cast<std::uint8_t>(r / 100));  // string 0 fret
     bytes.push_back(1);
-    bytes.push_back(static_cast<std::uint8_t>(r % 100));         // string 1 fret
+    bytes.push_back(static_cast<std::uint8_t>(r % 100));  // string 1 fret
     bytes.push_back(2);
     for (int s = 2; s < 6; ++s) {
       bytes.push_back(0);
@@ -53,7 +52,9 @@ std::vector<std::uint8_t> numberedShapeFile(const FamilyInfo& info, int part) {
   return bytes;
 }
 
-int recordNumberOf(const ChordDiagram& d) { return d.strings[0].fret * 100 + d.strings[1].fret; }
+int recordNumberOf(const ChordDiagram& d) {
+  return d.strings[0].fret * 100 + d.strings[1].fret;
+}
 
 void writeFamily(const TempFolder& folder, ChordFamily family) {
   const auto& info = familyInfo(family);
@@ -68,7 +69,8 @@ TEST(ChordDictionaryTest, FileSizesAndRecordArithmetic) {
   EXPECT_EQ(buildChordTypeFile().size(), 2728u);
   // Key B, dominant type 25: the last three records of a dominant file.
   EXPECT_EQ(firstShapeRecord(ChordFamily::Dominant, 25, 11), 933);
-  EXPECT_EQ(firstShapeRecord(ChordFamily::Dominant, 25, 11) + 2, familyInfo(ChordFamily::Dominant).recordsPerFile() - 1);
+  EXPECT_EQ(firstShapeRecord(ChordFamily::Dominant, 25, 11) + 2,
+            familyInfo(ChordFamily::Dominant).recordsPerFile() - 1);
   EXPECT_EQ(firstShapeRecord(ChordFamily::Minor, 1, 4), 4 * 51 + 3);
   EXPECT_EQ(dictionaryIndex(ChordFamily::Minor, 16), 35);
   EXPECT_EQ(dictionaryIndex(ChordFamily::Dominant, 0), 36);
@@ -168,10 +170,10 @@ TEST(ChordDictionaryTest, ForEachChordTypeVisitsAllRecordsInOrderWithFullInterva
 
 // Semitones of the interval names a formula is written in.
 int semitonesOf(const std::string& name) {
-  static const std::map<std::string, int> table{
-      {"1", 0},  {"b2", 1},  {"2", 2},  {"b3", 3},  {"3", 4},   {"4", 5},  {"b5", 6},  {"5", 7},
-      {"#5", 8}, {"6", 9},   {"b7", 10}, {"7", 11}, {"b9", 1},  {"9", 2},  {"#9", 3},  {"11", 5},
-      {"#11", 6}, {"b13", 8}, {"13", 9}};
+  static const std::map<std::string, int> table{{"1", 0},   {"b2", 1},  {"2", 2},   {"b3", 3}, {"3", 4},
+                                                {"4", 5},   {"b5", 6},  {"5", 7},   {"#5", 8}, {"6", 9},
+                                                {"b7", 10}, {"7", 11},  {"b9", 1},  {"9", 2},  {"#9", 3},
+                                                {"11", 5},  {"#11", 6}, {"b13", 8}, {"13", 9}};
   const auto it = table.find(name);
   return it == table.end() ? -1 : it->second;
 }

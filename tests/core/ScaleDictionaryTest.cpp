@@ -1,13 +1,12 @@
 // The scale dictionary: its reader against missing, short and odd files, and the shipped scales
 // against their formulas and the mode families they belong to.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
-
-#include <unistd.h>
 
 #include "core/scales/ScaleDictionary.h"
 
@@ -20,7 +19,8 @@ class ScaleFolder {
  public:
   ScaleFolder() {
     static int counter = 0;
-    path_ = fs::temp_directory_path() / ("strumly-scales-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    path_ = fs::temp_directory_path() /
+            ("strumly-scales-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::create_directories(path_);
   }
   ~ScaleFolder() { fs::remove_all(path_); }
@@ -102,7 +102,8 @@ TEST(ScaleDictionaryTest, TenNoteScalesAndOverlongTextsAreReadSafely) {
 }
 
 int degreeSemitones(const std::string& name) {
-  static const std::map<char, int> natural{{'1', 0}, {'2', 2}, {'3', 4}, {'4', 5}, {'5', 7}, {'6', 9}, {'7', 11}};
+  static const std::map<char, int> natural{{'1', 0}, {'2', 2}, {'3', 4}, {'4', 5},
+                                           {'5', 7}, {'6', 9}, {'7', 11}};
   int shift = 0;
   std::size_t i = 0;
   for (; i < name.size() && (name[i] == 'b' || name[i] == '#'); ++i) shift += name[i] == 'b' ? -1 : 1;
@@ -131,8 +132,8 @@ TEST(ScaleDictionaryTest, ShippedScalesAreSpelledByTheirFormulas) {
 
 TEST(ScaleDictionaryTest, ModesAreRotationsOfTheirParents) {
   const auto major = byCaption("Ionian (Major)");
-  const char* church[] = {"Ionian (Major)", "Dorian (Minor)", "Phrygian", "Lydian", "Mixolydian",
-                          "Aeolian (Natural Minor)", "Locrian"};
+  const char* church[] = {"Ionian (Major)", "Dorian (Minor)",          "Phrygian", "Lydian",
+                          "Mixolydian",     "Aeolian (Natural Minor)", "Locrian"};
   for (int d = 0; d < 7; ++d) EXPECT_EQ(byCaption(church[d]), mode(major, d)) << church[d];
 
   const auto hm = byCaption("Harmonic Minor (HM)");

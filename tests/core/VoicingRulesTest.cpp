@@ -78,7 +78,7 @@ TEST(VoicingRulesTest, TonesOfTheChord) {
 }
 
 TEST(VoicingRulesTest, SpanRowsAndMutedStrings) {
-  EXPECT_TRUE(isDropShapeGap(shape("8x998x")));                      // Cmaj7, drop shape
+  EXPECT_TRUE(isDropShapeGap(shape("8x998x")));  // Cmaj7, drop shape
   EXPECT_TRUE(checkVoicing(shape("8x998x"), type("maj7"), 0).empty());
   EXPECT_TRUE(breaks(shape("x3x0x0"), type("maj"), 0, VoicingRule::InnerMutedString));
   EXPECT_TRUE(breaks(shape("x32x10"), type("maj"), 0, VoicingRule::InnerMutedString));
@@ -113,8 +113,12 @@ TEST(VoicingRulesTest, RulesOverTheSixVoicings) {
   auto has = [](const std::vector<VoicingRule>& r, VoicingRule rule) {
     return std::find(r.begin(), r.end(), rule) != r.end();
   };
-  const Set good{shape("x32010"), shape("x35553"), shape("875558"), frets({8, 10, 10, 9, 8, 8}),
-                 frets({-1, -1, 10, 12, 13, 12}), frets({-1, 15, 14, 12, 13, 12})};
+  const Set good{shape("x32010"),
+                 shape("x35553"),
+                 shape("875558"),
+                 frets({8, 10, 10, 9, 8, 8}),
+                 frets({-1, -1, 10, 12, 13, 12}),
+                 frets({-1, 15, 14, 12, 13, 12})};
   EXPECT_TRUE(checkVoicingSet(good, 0).empty());
 
   Set reversed = good;
@@ -125,13 +129,14 @@ TEST(VoicingRulesTest, RulesOverTheSixVoicings) {
   twice[5] = twice[4];
   EXPECT_TRUE(has(checkVoicingSet(twice, 0), VoicingRule::Duplicate));
 
-  const Set low{shape("x32010"), shape("x35553"), shape("032010"), shape("332010"), shape("x3555x"), shape("x32013")};
+  const Set low{shape("x32010"), shape("x35553"), shape("032010"),
+                shape("332010"), shape("x3555x"), shape("x32013")};
   EXPECT_TRUE(has(checkVoicingSet(low, 0), VoicingRule::TooFewRegions));
 
   Set inverted = good;
   inverted[0] = shape("032010");  // C over E
   EXPECT_TRUE(has(checkVoicingSet(inverted, 0), VoicingRule::FirstNotRoot));
-  inverted[1] = shape("x7555x");            // E in the bass
+  inverted[1] = shape("x7555x");              // E in the bass
   inverted[2] = frets({-1, -1, 5, 5, 5, 8});  // G in the bass
   const auto r = checkVoicingSet(inverted, 0);
   EXPECT_TRUE(has(r, VoicingRule::TooFewRootBass));

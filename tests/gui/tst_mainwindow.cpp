@@ -1,21 +1,22 @@
 // The main window as the user meets it: pages and menus in order, the tool panel's controls,
 // settings read at start-up and written at shutdown, the close questions and refusals, handed
 // files and the spelling switch.
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <unistd.h>
 
 #include "gui/app/BottomPanel.h"
 #include "gui/app/LibraryMidiSession.h"
@@ -81,7 +82,8 @@ class MainWindowTest : public QObject {
     QTabWidget* pages = w->pageControl();
     QCOMPARE(pages->count(), 6);
     const QStringList expected{"Chords", "Chord Design", "PlayPage", "Print", "Scales", "Tablature"};
-    const QStringList names{"pageChords", "pageChordDesign", "pagePlayPage", "pagePrint", "pageScales", "pageTablature"};
+    const QStringList names{"pageChords", "pageChordDesign", "pagePlayPage",
+                            "pagePrint",  "pageScales",      "pageTablature"};
     for (int i = 0; i < 6; ++i) {
       QCOMPARE(pages->tabText(i), expected[i]);
       QCOMPARE(pages->widget(i)->objectName(), names[i]);
@@ -95,7 +97,8 @@ class MainWindowTest : public QObject {
     auto w = created();
     QStringList top;
     for (QAction* a : w->menuBar()->actions()) top << a->text();
-    QCOMPARE(top, (QStringList{"&File", "&Key", "&Major", "M&inor", "&Dominant", "&Scale", "&Options", "&Window", "&Help"}));
+    QCOMPARE(top, (QStringList{"&File", "&Key", "&Major", "M&inor", "&Dominant", "&Scale", "&Options",
+                               "&Window", "&Help"}));
     QVERIFY(!w->mainMenu()->menuWindow()->menuAction()->isVisible());
     QCOMPARE(titles(w->mainMenu()->menuFile()->actions()),
              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "E&xit"}));
@@ -106,16 +109,20 @@ class MainWindowTest : public QObject {
     QVERIFY(w->mainMenu()->submenu("menuMoreMajor"));
     QVERIFY(w->mainMenu()->submenu("menuMoreScales"));
     // No web sites, no tutorials folder: the Help menu has only its fixed items.
-    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()), (QStringList{"&Help Topics", "Show Tips...", "-", "&About..."}));
+    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()),
+             (QStringList{"&Help Topics", "Show Tips...", "-", "&About..."}));
   }
 
   void helpMenuGetsWebSitesAndAtMost26Tutorials() {
     QDir(dir_.path()).mkpath("DI65 Tutorials");
-    for (int i = 0; i < 30; ++i) writeFile(dir_.filePath(QString("DI65 Tutorials/Lesson %1.htm").arg(i, 2, 10, QChar('0'))), "<html/>");
+    for (int i = 0; i < 30; ++i)
+      writeFile(dir_.filePath(QString("DI65 Tutorials/Lesson %1.htm").arg(i, 2, 10, QChar('0'))), "<html/>");
     writeFile(dir_.filePath("DI65 Tutorials/notes.txt"), "not a tutorial");
-    auto w = created("[WebSites]\nNumber=2\n1=Lessons\n1A=https://example.org/a\n2=Tabs\n2A=https://example.org/b\n");
-    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()),
-             (QStringList{"&Help Topics", "Show Tips...", "-", "Web Sites...", "Tutorials...", "-", "&About..."}));
+    auto w = created(
+        "[WebSites]\nNumber=2\n1=Lessons\n1A=https://example.org/a\n2=Tabs\n2A=https://example.org/b\n");
+    QCOMPARE(
+        titles(w->mainMenu()->menuHelp()->actions()),
+        (QStringList{"&Help Topics", "Show Tips...", "-", "Web Sites...", "Tutorials...", "-", "&About..."}));
     QMenu* sites = w->mainMenu()->submenu("mnuTabSites");
     QVERIFY(sites);
     QCOMPARE(titles(sites->actions()), (QStringList{"Lessons", "Tabs"}));
@@ -140,14 +147,28 @@ class MainWindowTest : public QObject {
     auto w = created();
     ToolPanel* p = w->toolPanel();
     const QList<std::tuple<QString, QString, bool>> buttons{
-        {"sbtnOpen", "Open", false}, {"sbtnSave", "Save", false}, {"sbtnErase", "Erase Page", false},
-        {"sbtnPrintPage", "Print Page", false}, {"sbtnPlay", "Play", true}, {"sbtnPause", "Pause", true},
-        {"sbtnStop", "Stop", false}, {"sbtnStep", "Step Play", true}, {"sbtnLoop", "Loop Play", true},
-        {"sbtnCount", "Count Off", true}, {"sbtnClick", "Click", true}, {"sbtnTime", "Time Signature", true},
-        {"sbtnUndo", "Undo Edit", false}, {"sbtnPage1", "PlayPage 1", false}, {"sbtnPage4", "PlayPage 4", false},
-        {"sbtnBassNote", "Bass Note", true}, {"sbtnLeftHanded", "Left Handed", true}, {"sbtnFlip", "Flip", true},
-        {"sbShowArp", "Show Arpeggio", true}, {"sbtnShowFullScale", "Display Full Fretboard", true},
-        {"sbtnRootPlay", "Play Scale From Root", true}, {"sbtnRootFlash", "Show Fretlight Rootnote", true},
+        {"sbtnOpen", "Open", false},
+        {"sbtnSave", "Save", false},
+        {"sbtnErase", "Erase Page", false},
+        {"sbtnPrintPage", "Print Page", false},
+        {"sbtnPlay", "Play", true},
+        {"sbtnPause", "Pause", true},
+        {"sbtnStop", "Stop", false},
+        {"sbtnStep", "Step Play", true},
+        {"sbtnLoop", "Loop Play", true},
+        {"sbtnCount", "Count Off", true},
+        {"sbtnClick", "Click", true},
+        {"sbtnTime", "Time Signature", true},
+        {"sbtnUndo", "Undo Edit", false},
+        {"sbtnPage1", "PlayPage 1", false},
+        {"sbtnPage4", "PlayPage 4", false},
+        {"sbtnBassNote", "Bass Note", true},
+        {"sbtnLeftHanded", "Left Handed", true},
+        {"sbtnFlip", "Flip", true},
+        {"sbShowArp", "Show Arpeggio", true},
+        {"sbtnShowFullScale", "Display Full Fretboard", true},
+        {"sbtnRootPlay", "Play Scale From Root", true},
+        {"sbtnRootFlash", "Show Fretlight Rootnote", true},
         {"sbtnFLAnimate", "Fretlight Play Animation", true}};
     for (const auto& [name, hint, toggle] : buttons) {
       QToolButton* b = p->button(name);
@@ -170,7 +191,9 @@ class MainWindowTest : public QObject {
   }
 
   void settingsAreAppliedAtStartAndWrittenBackAtClose() {
-    auto w = created("[Main]\nSspeed=-500\nLeftHand=2\nBass=1\nShowFull=0x1\n[Fretlight]\nAnimate=0\nSwitch1=4\nSwitch2=abc\n");
+    auto w = created(
+        "[Main]\nSspeed=-500\nLeftHand=2\nBass=1\nShowFull=0x1\n[Fretlight]\nAnimate=0\nSwitch1=4\nSwitch2="
+        "abc\n");
     ToolPanel* p = w->toolPanel();
     QCOMPARE(p->strumSpeed()->value(), -500);
     QVERIFY(p->button("sbtnLeftHanded")->isChecked());
@@ -222,10 +245,14 @@ class MainWindowTest : public QObject {
     auto w = created();
     bool playModified = true, designModified = true, playSaved = false;
     int designSaves = 0;
-    w->closingDocuments().add({"Save PlayPage changes ", [&] { return playModified; }, [] { return QString("song.ppf"); },
-                               [&] { return playSaved; }});
-    w->closingDocuments().add({"Save Chord Design Page changes ", [&] { return designModified; }, [] { return QString(); },
-                               [&] { ++designSaves; return true; }});
+    w->closingDocuments().add({"Save PlayPage changes ", [&] { return playModified; },
+                               [] { return QString("song.ppf"); }, [&] { return playSaved; }});
+    w->closingDocuments().add({"Save Chord Design Page changes ", [&] { return designModified; },
+                               [] { return QString(); },
+                               [&] {
+                                 ++designSaves;
+                                 return true;
+                               }});
     dialogs_.answers = {DialogService::Answer::Cancel};
     QVERIFY(!w->close());
     QCOMPARE(dialogs_.questions, QStringList{"Save PlayPage changes to song.ppf before closing?"});
@@ -238,8 +265,8 @@ class MainWindowTest : public QObject {
     dialogs_.questions.clear();
     dialogs_.answers = {DialogService::Answer::No, DialogService::Answer::Yes};
     QVERIFY(w->close());
-    QCOMPARE(dialogs_.questions,
-             (QStringList{"Save PlayPage changes to song.ppf before closing?", "Save Chord Design Page changes before closing?"}));
+    QCOMPARE(dialogs_.questions, (QStringList{"Save PlayPage changes to song.ppf before closing?",
+                                              "Save Chord Design Page changes before closing?"}));
     QCOMPARE(designSaves, 1);
     playModified = designModified = false;
   }
@@ -252,7 +279,10 @@ class MainWindowTest : public QObject {
     QVERIFY(!w->OpenHandedFile(dir_.filePath("missing.ppf")));
     QVERIFY(!w->OpenHandedFile(ppf));  // nobody reads play pages yet
     QStringList opened;
-    w->setFileOpener(".ppf", [&](const QString& f) { opened << f; return true; });
+    w->setFileOpener(".ppf", [&](const QString& f) {
+      opened << f;
+      return true;
+    });
     QVERIFY(!w->OpenHandedFile(dir_.filePath("missing.ppf")));
     QVERIFY(w->OpenHandedFile(ppf));
     QVERIFY(!w->OpenHandedFile(dir_.filePath("notes.doc")));
@@ -271,7 +301,10 @@ class MainWindowTest : public QObject {
     writeFile(ppf, "x");
     auto w = std::make_unique<TfrmMain>(dialogs_, player_);
     int opens = 0;
-    w->setFileOpener(".ppf", [&](const QString&) { ++opens; return true; });
+    w->setFileOpener(".ppf", [&](const QString&) {
+      ++opens;
+      return true;
+    });
     w->FormCreate(folderWith(""), {ppf});
     w->FormActivate();
     w->FormActivate();
@@ -312,7 +345,8 @@ class MainWindowTest : public QObject {
   }
 
   void missingMidiDevicesLeaveTheHandlesZero() {
-    MidiLibrary none(std::make_unique<RecordingDevices>(std::vector<std::string>{}), std::make_unique<VirtualMidiClock>());
+    MidiLibrary none(std::make_unique<RecordingDevices>(std::vector<std::string>{}),
+                     std::make_unique<VirtualMidiClock>());
     MidiBridge bridge;
     LibraryMidiSession session(none, bridge);
     session.open(MidiSettings{});
@@ -320,7 +354,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(session.midiOutHandle(), 0u);
     QCOMPARE(session.midiInHandle(), 0u);
     // A stored device number past the list opens nothing either.
-    MidiLibrary one(std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth"}), std::make_unique<VirtualMidiClock>());
+    MidiLibrary one(std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth"}),
+                    std::make_unique<VirtualMidiClock>());
     LibraryMidiSession other(one, bridge);
     MidiSettings settings;
     settings.outDevice = 7;
@@ -368,7 +403,8 @@ class MainWindowTest : public QObject {
     if (::geteuid() == 0) QSKIP("folder permissions do not bind the super-user");
     QFile::setPermissions(dir_.filePath("prefix/share/strumly"), QFile::ReadOwner | QFile::ExeOwner);
     const ProgramFolder readOnly = ProgramFolder::locate(dir_.filePath("prefix/bin"), dir_.filePath("user"));
-    QFile::setPermissions(dir_.filePath("prefix/share/strumly"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir_.filePath("prefix/share/strumly"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(readOnly.userFolder, dir_.filePath("user") + "/");
     QCOMPARE(IniFile(readOnly.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -222);
   }

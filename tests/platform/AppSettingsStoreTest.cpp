@@ -56,8 +56,9 @@ TEST_F(AppSettingsStoreTest, MissingFileGivesEveryDefault) {
 
 TEST_F(AppSettingsStoreTest, ValuesAreReadWithHexAndGarbageRules) {
   const AppSettings a = store(
-      "[Guitar]\nPatch=0x1A\nChannel=abc\n[Bass]\nPatch=abc\n[Main]\nLeftHand=2\nSspeed=-650\nSpeechOn=1\n"
-      "[Directory]\nChord=/home/me/chords\n[Fretlight]\nReverseSwitch=1\nSwitch1=3\n")
+                            "[Guitar]\nPatch=0x1A\nChannel=abc\n[Bass]\nPatch=abc\n[Main]\nLeftHand="
+                            "2\nSspeed=-650\nSpeechOn=1\n"
+                            "[Directory]\nChord=/home/me/chords\n[Fretlight]\nReverseSwitch=1\nSwitch1=3\n")
                             .load();
   EXPECT_EQ(a.midi.guitarPatch, 26);
   EXPECT_EQ(a.midi.guitarChannel, 0);
@@ -73,8 +74,7 @@ TEST_F(AppSettingsStoreTest, ValuesAreReadWithHexAndGarbageRules) {
 }
 
 TEST_F(AppSettingsStoreTest, UserChordNamesComeFromTheNumberedSectionsInOrder) {
-  const AppSettings a =
-      store("[UserChords]\nNumber=3\n[62]\nName=add9no3\n[64]\nName=quartal\n").load();
+  const AppSettings a = store("[UserChords]\nNumber=3\n[62]\nName=add9no3\n[64]\nName=quartal\n").load();
   EXPECT_EQ(a.userChordNames, (std::vector<std::string>{"add9no3", "NONAME", "quartal"}));
   // A negative or huge count must neither loop nor flood the list.
   EXPECT_TRUE(store("[UserChords]\nNumber=-4\n").load().userChordNames.empty());
@@ -109,7 +109,8 @@ TEST_F(AppSettingsStoreTest, WebSitesAndInstrumentNamesKeepFileOrder) {
   ASSERT_EQ(sites.size(), 2u);
   EXPECT_EQ(sites[1].caption, "Tabs");
   EXPECT_EQ(sites[1].address, "https://example.org/tabs");
-  EXPECT_EQ(s.generalMidiNames(), (std::vector<std::string>{"001 Acoustic Grand Piano", "002 Bright Acoustic Piano"}));
+  EXPECT_EQ(s.generalMidiNames(),
+            (std::vector<std::string>{"001 Acoustic Grand Piano", "002 Bright Acoustic Piano"}));
 }
 
 TEST_F(AppSettingsStoreTest, TheShippedSettingsFileListsAllGeneralMidiInstruments) {

@@ -43,10 +43,11 @@ class IniFileTest : public ::testing::Test {
 };
 
 TEST_F(IniFileTest, IntegersReadDecimalAndHexAndFallBackOnGarbage) {
-  IniFile ini(write("[Guitar]\r\nPatch=0x1A\r\nChannel=abc\r\nVolume=\r\n[Bass]\nPatch= 40 \nChannel=0X\nVolume=12abc\n"
-                    "[Click]\nNote=0xFFFFFFFF\nVolume=99999999999\nChannel=-3\n"));
+  IniFile ini(write(
+      "[Guitar]\r\nPatch=0x1A\r\nChannel=abc\r\nVolume=\r\n[Bass]\nPatch= 40 \nChannel=0X\nVolume=12abc\n"
+      "[Click]\nNote=0xFFFFFFFF\nVolume=99999999999\nChannel=-3\n"));
   EXPECT_EQ(ini.readInteger("Guitar", "Patch", 25), 26);
-  EXPECT_EQ(ini.readInteger("Guitar", "Channel", 7), 7);    // not a number
+  EXPECT_EQ(ini.readInteger("Guitar", "Channel", 7), 7);     // not a number
   EXPECT_EQ(ini.readInteger("Guitar", "Volume", 100), 100);  // empty
   EXPECT_EQ(ini.readInteger("Bass", "Patch", 33), 40);       // blanks around the value
   EXPECT_EQ(ini.readInteger("Bass", "Channel", 1), 1);       // "0X" alone is not hexadecimal
@@ -81,8 +82,10 @@ TEST_F(IniFileTest, MissingFileGivesDefaultsAndTheFirstWriteCreatesIt) {
 }
 
 TEST_F(IniFileTest, ReadSectionKeepsFileOrderAndSkipsCommentsAndBlankLines) {
-  IniFile ini(write("[General MIDI]\nZither=\n; a comment\n\nAcoustic Grand Piano=\nBanjo=ignored value\n[Other]\nX=1\n"));
-  EXPECT_EQ(ini.readSection("General MIDI"), (std::vector<std::string>{"Zither", "Acoustic Grand Piano", "Banjo"}));
+  IniFile ini(write(
+      "[General MIDI]\nZither=\n; a comment\n\nAcoustic Grand Piano=\nBanjo=ignored value\n[Other]\nX=1\n"));
+  EXPECT_EQ(ini.readSection("General MIDI"),
+            (std::vector<std::string>{"Zither", "Acoustic Grand Piano", "Banjo"}));
   EXPECT_EQ(ini.readSection("general midi").size(), 3u);  // section names ignore case
   EXPECT_TRUE(ini.readSection("Missing").empty());
 }

@@ -29,7 +29,8 @@ void put16(std::vector<std::uint8_t>& b, std::uint16_t v) {
   b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
-std::vector<std::uint8_t> makeWav(int rate, int bits, const std::vector<std::uint8_t>& data, bool extraChunk = false) {
+std::vector<std::uint8_t> makeWav(int rate, int bits, const std::vector<std::uint8_t>& data,
+                                  bool extraChunk = false) {
   std::vector<std::uint8_t> b;
   b.insert(b.end(), {'R', 'I', 'F', 'F'});
   put32(b, 0);
@@ -115,7 +116,7 @@ TEST(WavClipTest, VolumeScalesOurSamplesAroundTheirCentre) {
   WavClip c16;
   c16.bitsPerSample = 16;
   c16.samples = {0x00, 0x80, 0xFF, 0x7F, 0x00, 0x00};  // -32768, 32767, 0
-  const auto quiet = scaledClip(c16, 51).samples;     // a fifth
+  const auto quiet = scaledClip(c16, 51).samples;      // a fifth
   const auto s0 = static_cast<std::int16_t>(quiet[0] | quiet[1] << 8);
   const auto s1 = static_cast<std::int16_t>(quiet[2] | quiet[3] << 8);
   EXPECT_NEAR(s0, -6553, 2);

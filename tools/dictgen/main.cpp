@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("generated %zu voicing sets in %.2f s\n", table.size(), seconds);
 
-  bool ok = writeFile(folder / "kvcd3.dat", buildChordTypeFile()) && writeFile(folder / "kvs.dat", buildScaleFile());
+  bool ok = writeFile(folder / "kvcd3.dat", buildChordTypeFile()) &&
+            writeFile(folder / "kvs.dat", buildScaleFile());
   for (const auto& f : kFamilies) {
     ok = ok && writeFile(folder / f.shapeFile1, buildShapeFile(table, f.family, 1));
     ok = ok && writeFile(folder / f.shapeFile2, buildShapeFile(table, f.family, 2));
@@ -78,8 +79,9 @@ int main(int argc, char** argv) {
         rootBass += hasRootInBass(v, static_cast<PitchClass>(k));
         for (auto r : checkVoicing(v, types[t], static_cast<PitchClass>(k))) {
           ++broken[r];
-          std::printf("  %s %s: %s: %s\n", std::string(kFlatNames[k]).c_str(), std::string(types[t].name).c_str(),
-                      std::string(ruleName(r)).c_str(), shapeText(v).c_str());
+          std::printf("  %s %s: %s: %s\n", std::string(kFlatNames[k]).c_str(),
+                      std::string(types[t].name).c_str(), std::string(ruleName(r)).c_str(),
+                      shapeText(v).c_str());
         }
       }
       for (auto r : checkVoicingSet(set, static_cast<PitchClass>(k))) {

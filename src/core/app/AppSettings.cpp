@@ -21,7 +21,8 @@ AppSettings AppSettings::defaultsFor(const std::string& programFolder) {
 }
 
 std::string switchActionCaption(int code) {
-  static const std::array<const char*, 5> captions{"Play", "Next Diagram", "Show Root", "Show LEDs", "Next Page"};
+  static const std::array<const char*, 5> captions{"Play", "Next Diagram", "Show Root", "Show LEDs",
+                                                   "Next Page"};
   return code >= 0 && code < 5 ? captions[static_cast<std::size_t>(code)] : "";
 }
 

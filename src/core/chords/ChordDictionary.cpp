@@ -19,8 +19,8 @@ std::vector<std::uint8_t> readBytes(const std::filesystem::path& file, std::size
   in.seekg(static_cast<std::streamoff>(offset));
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
   if (!in || static_cast<std::size_t>(in.gcount()) != size) {
-    throw DictionaryError(DictionaryError::Kind::ReadFailed,
-                          "I/O error: " + file.filename().string() + " is too short (read past end of file).");
+    throw DictionaryError(DictionaryError::Kind::ReadFailed, "I/O error: " + file.filename().string() +
+                                                                 " is too short (read past end of file).");
   }
   return bytes;
 }
@@ -39,19 +39,22 @@ ChordTypeRecord ReadChordType(const std::filesystem::path& programFolder, int di
   if (dictionaryIndex < 0 || dictionaryIndex >= kChordTypeCount) {
     throw DictionaryError(DictionaryError::Kind::ReadFailed, "Chord type index out of range.");
   }
-  const auto bytes = readBytes(programFolder / kChordTypeFileName,
-                               static_cast<std::size_t>(dictionaryIndex) * ChordTypeRecord::kSize,
-                               ChordTypeRecord::kSize);
+  const auto bytes =
+      readBytes(programFolder / kChordTypeFileName,
+                static_cast<std::size_t>(dictionaryIndex) * ChordTypeRecord::kSize, ChordTypeRecord::kSize);
   return decodeChordType(bytes.data());
 }
 
 void ForEachChordType(const std::filesystem::path& programFolder,
                       const std::function<void(int, const ChordTypeRecord&)>& visit) {
-  const auto bytes = readBytes(programFolder / kChordTypeFileName, 0, kChordTypeCount * ChordTypeRecord::kSize);
-  for (int i = 0; i < kChordTypeCount; ++i) visit(i, decodeChordType(bytes.data() + i * ChordTypeRecord::kSize));
+  const auto bytes =
+      readBytes(programFolder / kChordTypeFileName, 0, kChordTypeCount * ChordTypeRecord::kSize);
+  for (int i = 0; i < kChordTypeCount; ++i)
+    visit(i, decodeChordType(bytes.data() + i * ChordTypeRecord::kSize));
 }
 
-ChordDiagram makeDictionaryDiagram(const ChordTypeRecord& type, const VoicingRecord& voicing, PitchClass key) {
+ChordDiagram makeDictionaryDiagram(const ChordTypeRecord& type, const VoicingRecord& voicing,
+                                   PitchClass key) {
   ChordDiagram d;
   d.empty = 0;
   d.name = type.name.view();
@@ -80,15 +83,18 @@ std::array<ChordDiagram, kVoicingsPerChord> LoadChordVoicings(const std::filesys
     throw DictionaryError(DictionaryError::Kind::ReadFailed, "Chord type or key out of range.");
   }
   const ChordTypeRecord typeRecord = ReadChordType(programFolder, dictionaryIndex(family, type));
-  const std::size_t offset = static_cast<std::size_t>(firstShapeRecord(family, type, key)) * VoicingRecord::kSize;
+  const std::size_t offset =
+      static_cast<std::size_t>(firstShapeRecord(family, type, key)) * VoicingRecord::kSize;
   const std::size_t size = kVoicingsPerFile * VoicingRecord::kSize;
   const auto first = readBytes(file1, offset, size);
   const auto second = readBytes(file2, offset, size);
 
   std::array<ChordDiagram, kVoicingsPerChord> out;
   for (int v = 0; v < kVoicingsPerFile; ++v) {
-    const auto a = decodeVoicing(std::span<const std::uint8_t, VoicingRecord::kSize>(first.data() + v * VoicingRecord::kSize, VoicingRecord::kSize));
-    const auto b = decodeVoicing(std::span<const std::uint8_t, VoicingRecord::kSize>(second.data() + v * VoicingRecord::kSize, VoicingRecord::kSize));
+    const auto a = decodeVoicing(std::span<const std::uint8_t, VoicingRecord::kSize>(
+        first.data() + v * VoicingRecord::kSize, VoicingRecord::kSize));
+    const auto b = decodeVoicing(std::span<const std::uint8_t, VoicingRecord::kSize>(
+        second.data() + v * VoicingRecord::kSize, VoicingRecord::kSize));
     out[v] = makeDictionaryDiagram(typeRecord, a, key);
     out[v + kVoicingsPerFile] = makeDictionaryDiagram(typeRecord, b, key);
   }

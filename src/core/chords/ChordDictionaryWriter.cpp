@@ -33,12 +33,15 @@ std::vector<std::uint8_t> buildShapeFile(const std::vector<VoicingSet>& table, C
   std::vector<std::uint8_t> out(static_cast<std::size_t>(info.recordsPerFile()) * VoicingRecord::kSize);
   for (int key = 0; key < kKeyCount; ++key) {
     for (int type = 0; type < info.typeCount; ++type) {
-      const VoicingSet& set = table[static_cast<std::size_t>(dictionaryIndex(family, type)) * kKeyCount + static_cast<std::size_t>(key)];
+      const VoicingSet& set = table[static_cast<std::size_t>(dictionaryIndex(family, type)) * kKeyCount +
+                                    static_cast<std::size_t>(key)];
       for (int v = 0; v < kVoicingsPerFile; ++v) {
-        const std::size_t record = static_cast<std::size_t>(firstShapeRecord(family, type, key)) + static_cast<std::size_t>(v);
-        encodeVoicing(set[static_cast<std::size_t>(part - 1) * kVoicingsPerFile + static_cast<std::size_t>(v)],
-                      std::span<std::uint8_t, VoicingRecord::kSize>(out.data() + record * VoicingRecord::kSize,
-                                                                    VoicingRecord::kSize));
+        const std::size_t record =
+            static_cast<std::size_t>(firstShapeRecord(family, type, key)) + static_cast<std::size_t>(v);
+        encodeVoicing(
+            set[static_cast<std::size_t>(part - 1) * kVoicingsPerFile + static_cast<std::size_t>(v)],
+            std::span<std::uint8_t, VoicingRecord::kSize>(out.data() + record * VoicingRecord::kSize,
+                                                          VoicingRecord::kSize));
       }
     }
   }

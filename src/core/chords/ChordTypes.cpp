@@ -79,7 +79,9 @@ constexpr std::array<ChordTypeDefinition, kChordTypeCount> kTypes{{
 
 }  // namespace
 
-std::span<const ChordTypeDefinition, kChordTypeCount> chordTypeDefinitions() { return kTypes; }
+std::span<const ChordTypeDefinition, kChordTypeCount> chordTypeDefinitions() {
+  return kTypes;
+}
 
 FamilyType familyTypeOf(int dictionaryIndex) {
   if (dictionaryIndex < 0 || dictionaryIndex >= kChordTypeCount) {

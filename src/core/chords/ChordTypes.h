@@ -31,18 +31,22 @@ inline constexpr std::array<FamilyInfo, 3> kFamilies{{
     {ChordFamily::Dominant, 26, 36, "kvdo1.dat", "kvdo2.dat"},
 }};
 
-inline const FamilyInfo& familyInfo(ChordFamily f) { return kFamilies[static_cast<int>(f) - 1]; }
+inline const FamilyInfo& familyInfo(ChordFamily f) {
+  return kFamilies[static_cast<int>(f) - 1];
+}
 
 // First record of the three voicings of (type, key) in either shape file of the family.
 inline int firstShapeRecord(ChordFamily f, int type, int key) {
   return key * familyInfo(f).recordsPerKey() + type * kVoicingsPerFile;
 }
-inline int dictionaryIndex(ChordFamily f, int type) { return familyInfo(f).firstDictionaryIndex + type; }
+inline int dictionaryIndex(ChordFamily f, int type) {
+  return familyInfo(f).firstDictionaryIndex + type;
+}
 
 struct ChordTypeDefinition {
-  std::string_view name;         // as in the chord-type list and the dictionary record
-  std::string_view menuCaption;  // as the family menus show it
-  std::string_view formula;      // interval names, compound where the name says so
+  std::string_view name;                  // as in the chord-type list and the dictionary record
+  std::string_view menuCaption;           // as the family menus show it
+  std::string_view formula;               // interval names, compound where the name says so
   std::array<std::uint8_t, 7> intervals;  // semitones 0..11 ascending, 255 unused
 };
 

@@ -23,7 +23,7 @@ constexpr std::uint8_t kScaleEnd = 99;
 inline constexpr std::array<std::uint8_t, 7> kRootOnlyIntervals{0, 255, 255, 255, 255, 255, 255};
 
 struct StringFret {
-  std::uint8_t fret = 0;    // absolute fret, 0 = open or none
+  std::uint8_t fret = 0;  // absolute fret, 0 = open or none
   std::uint8_t finger = kFingerMuted;
   bool operator==(const StringFret&) const = default;
 };
@@ -31,7 +31,7 @@ struct StringFret {
 struct ChordDiagram {
   static constexpr std::size_t kSize = 88;
   std::uint8_t empty = 1;
-  ShortString<15> name;        // chord-type name without the root
+  ShortString<15> name;  // chord-type name without the root
   ShortString<15> tuningName;
   ShortString<20> formula;
   std::array<PitchNumber, 6> tuning{64, 59, 55, 50, 45, 40};

@@ -127,7 +127,8 @@ std::optional<std::array<std::uint8_t, kStringCount>> assignFingers(const FretPa
         for (std::size_t u = 0; u < o.units.size(); ++u) {
           const int finger = start[i] + static_cast<int>(u);
           const auto width = static_cast<int>(o.units[u].size());
-          if (finger != 1 && width > (finger == 3 && choice[0]->units[0].size() > 1 && start[0] == 1 ? 3 : 2)) return;
+          if (finger != 1 && width > (finger == 3 && choice[0]->units[0].size() > 1 && start[0] == 1 ? 3 : 2))
+            return;
         }
         if (i > 0) {
           const int lastFinger = start[i - 1] + static_cast<int>(choice[i - 1]->units.size()) - 1;
@@ -203,7 +204,8 @@ class Search {
     for (int window = 1; window + 3 <= kHighestFret; ++window) search(window);
     // The densest altered chords have few shapes; then open strings higher up and the top of
     // the neck join in.
-    const auto rootBass = std::count_if(found_.begin(), found_.end(), [](const Candidate& c) { return c.rootBass; });
+    const auto rootBass =
+        std::count_if(found_.begin(), found_.end(), [](const Candidate& c) { return c.rootBass; });
     if (wide_ || found_.size() < 2 * kVoicingsPerChord || rootBass < 4) {
       openAnywhere_ = true;
       for (int window = 1; window + 3 <= kFretCount; ++window) search(window);
@@ -363,7 +365,8 @@ VoicingSet choose(std::vector<Candidate> all) {
     }
     const int left = kVoicingsPerChord - static_cast<int>(chosen.size());
     const bool needRoot = left <= 4 - rootCount;
-    const bool needRegion = static_cast<int>(regions.size()) < 3 && left <= 3 - static_cast<int>(regions.size());
+    const bool needRegion =
+        static_cast<int>(regions.size()) < 3 && left <= 3 - static_cast<int>(regions.size());
     const Candidate* best = nullptr;
     double bestValue = -1e9;
     for (int pass = 0; pass < 3 && !best; ++pass) {
@@ -388,13 +391,12 @@ VoicingSet choose(std::vector<Candidate> all) {
     if (!best) break;
     chosen.push_back(best);
   }
-  std::stable_sort(chosen.begin(), chosen.end(),
-                   [](const Candidate* a, const Candidate* b) {
-                     if (a->position != b->position) return a->position < b->position;
-                     if (a->rootBass != b->rootBass) return a->rootBass;
-                     if (a->hasOpen != b->hasOpen) return a->hasOpen;
-                     return a->bassString > b->bassString;
-                   });
+  std::stable_sort(chosen.begin(), chosen.end(), [](const Candidate* a, const Candidate* b) {
+    if (a->position != b->position) return a->position < b->position;
+    if (a->rootBass != b->rootBass) return a->rootBass;
+    if (a->hasOpen != b->hasOpen) return a->hasOpen;
+    return a->bassString > b->bassString;
+  });
   VoicingSet set{};
   for (std::size_t i = 0; i < chosen.size(); ++i) set[i] = chosen[i]->voicing;
   return set;

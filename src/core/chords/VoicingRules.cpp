@@ -8,18 +8,30 @@ namespace strumly {
 
 std::string_view ruleName(VoicingRule rule) {
   switch (rule) {
-    case VoicingRule::RecordCodes: return "record codes";
-    case VoicingRule::ChordTonesOnly: return "non-chord tone";
-    case VoicingRule::RequiredTones: return "missing chord tone";
-    case VoicingRule::FretSpan: return "span over four frets";
-    case VoicingRule::DiagramRows: return "outside the diagram rows";
-    case VoicingRule::Fingering: return "unplayable fingering";
-    case VoicingRule::InnerMutedString: return "muted inner string";
-    case VoicingRule::FirstNotRoot: return "voicing 1 not on the root";
-    case VoicingRule::TooFewRootBass: return "fewer than four root-bass voicings";
-    case VoicingRule::Duplicate: return "duplicate voicing";
-    case VoicingRule::NotAscending: return "not ordered up the neck";
-    case VoicingRule::TooFewRegions: return "fewer than three neck regions";
+    case VoicingRule::RecordCodes:
+      return "record codes";
+    case VoicingRule::ChordTonesOnly:
+      return "non-chord tone";
+    case VoicingRule::RequiredTones:
+      return "missing chord tone";
+    case VoicingRule::FretSpan:
+      return "span over four frets";
+    case VoicingRule::DiagramRows:
+      return "outside the diagram rows";
+    case VoicingRule::Fingering:
+      return "unplayable fingering";
+    case VoicingRule::InnerMutedString:
+      return "muted inner string";
+    case VoicingRule::FirstNotRoot:
+      return "voicing 1 not on the root";
+    case VoicingRule::TooFewRootBass:
+      return "fewer than four root-bass voicings";
+    case VoicingRule::Duplicate:
+      return "duplicate voicing";
+    case VoicingRule::NotAscending:
+      return "not ordered up the neck";
+    case VoicingRule::TooFewRegions:
+      return "fewer than three neck regions";
   }
   return "?";
 }
@@ -31,10 +43,13 @@ bool hasInterval(const ChordTypeDefinition& t, int i) {
 }
 
 int toneCount(const ChordTypeDefinition& t) {
-  return static_cast<int>(std::count_if(t.intervals.begin(), t.intervals.end(), [](auto i) { return i != 255; }));
+  return static_cast<int>(
+      std::count_if(t.intervals.begin(), t.intervals.end(), [](auto i) { return i != 255; }));
 }
 
-bool isFretted(const StringFret& sf) { return sf.finger >= 1 && sf.finger <= 4; }
+bool isFretted(const StringFret& sf) {
+  return sf.finger >= 1 && sf.finger <= 4;
+}
 
 }  // namespace
 
@@ -49,7 +64,8 @@ ToneRequirement toneRequirement(const ChordTypeDefinition& type) {
   if (tones >= 5 || (tones == 4 && hasSeventh)) r.required &= ~(1u << 7);
   const std::string_view name = type.name;
   const bool thirteenth = name.find("13") != std::string_view::npos;
-  const bool eleventh = name.find("11") != std::string_view::npos && name.find("#11") == std::string_view::npos;
+  const bool eleventh =
+      name.find("11") != std::string_view::npos && name.find("#11") == std::string_view::npos;
   const bool hasThird = hasInterval(type, 3) || hasInterval(type, 4);
   if (thirteenth || eleventh) r.required &= ~(1u << 2);  // the natural ninth under an 11th or 13th
   if (thirteenth && hasThird) r.required &= ~(1u << 5);  // the natural eleventh under a 13th
@@ -116,8 +132,8 @@ bool fingeringPlayable(const VoicingRecord& v) {
       if (a == b || !isFretted(v.strings[b])) continue;
       const int fa = v.strings[a].fret, fb = v.strings[b].fret;
       const int ga = v.strings[a].finger, gb = v.strings[b].finger;
-      if (ga == gb && fa != fb) return false;  // one finger, two frets
-      if (fa < fb && ga >= gb) return false;   // fingers rise with the fret
+      if (ga == gb && fa != fb) return false;                // one finger, two frets
+      if (fa < fb && ga >= gb) return false;                 // fingers rise with the fret
       if (fb > fa && fb - fa > (gb - ga) + 1) return false;  // reach between two fingers
     }
   }
@@ -147,7 +163,8 @@ bool fingeringPlayable(const VoicingRecord& v) {
 
 }  // namespace
 
-std::vector<VoicingRule> checkVoicing(const VoicingRecord& v, const ChordTypeDefinition& type, PitchClass root) {
+std::vector<VoicingRule> checkVoicing(const VoicingRecord& v, const ChordTypeDefinition& type,
+                                      PitchClass root) {
   std::vector<VoicingRule> broken;
   auto fail = [&broken](VoicingRule r) { broken.push_back(r); };
 
@@ -185,7 +202,8 @@ std::vector<VoicingRule> checkVoicing(const VoicingRecord& v, const ChordTypeDef
   return broken;
 }
 
-std::vector<VoicingRule> checkVoicingSet(const std::array<VoicingRecord, kVoicingsPerChord>& set, PitchClass root) {
+std::vector<VoicingRule> checkVoicingSet(const std::array<VoicingRecord, kVoicingsPerChord>& set,
+                                         PitchClass root) {
   std::vector<VoicingRule> broken;
   if (!hasRootInBass(set[0], root)) broken.push_back(VoicingRule::FirstNotRoot);
   if (std::count_if(set.begin(), set.end(), [root](const auto& v) { return hasRootInBass(v, root); }) < 4)

@@ -21,11 +21,11 @@ enum class VoicingRule : std::uint8_t {
   Fingering,         // fingers rise with the fret, one fret per finger, barres that can be held
   InnerMutedString,  // no gap between sounding strings except the drop shape's muted second string
   // Rules over the six voicings of one chord:
-  FirstNotRoot,      // voicing 1 has the root in the bass
-  TooFewRootBass,    // at least four voicings have the root in the bass
-  Duplicate,         // the six voicings are different
-  NotAscending,      // ordered from the open or lowest position up the neck
-  TooFewRegions,     // at least three regions of the neck
+  FirstNotRoot,    // voicing 1 has the root in the bass
+  TooFewRootBass,  // at least four voicings have the root in the bass
+  Duplicate,       // the six voicings are different
+  NotAscending,    // ordered from the open or lowest position up the neck
+  TooFewRegions,   // at least three regions of the neck
 };
 
 std::string_view ruleName(VoicingRule rule);
@@ -52,7 +52,9 @@ bool hasRootInBass(const VoicingRecord& v, PitchClass root);
 // most one fret above the other fretted notes, one muted string, the strings above it sounding.
 bool isDropShapeGap(const VoicingRecord& v);
 
-std::vector<VoicingRule> checkVoicing(const VoicingRecord& v, const ChordTypeDefinition& type, PitchClass root);
-std::vector<VoicingRule> checkVoicingSet(const std::array<VoicingRecord, kVoicingsPerChord>& set, PitchClass root);
+std::vector<VoicingRule> checkVoicing(const VoicingRecord& v, const ChordTypeDefinition& type,
+                                      PitchClass root);
+std::vector<VoicingRule> checkVoicingSet(const std::array<VoicingRecord, kVoicingsPerChord>& set,
+                                         PitchClass root);
 
 }  // namespace strumly

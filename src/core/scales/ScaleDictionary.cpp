@@ -62,7 +62,9 @@ const std::array<ScaleDefinition, kScaleRecordCount> kScales{{
 
 }  // namespace
 
-const std::array<ScaleDefinition, kScaleRecordCount>& scaleDefinitions() { return kScales; }
+const std::array<ScaleDefinition, kScaleRecordCount>& scaleDefinitions() {
+  return kScales;
+}
 
 int scaleNoteCount(const std::array<std::uint8_t, 10>& intervals) {
   const auto end = std::find(intervals.begin(), intervals.end(), kScaleEnd);
@@ -84,8 +86,9 @@ ScaleRecord ReadScaleRecord(const std::filesystem::path& programFolder, int scal
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
   if (!in || static_cast<std::size_t>(in.gcount()) != bytes.size()) {
-    throw DictionaryError(DictionaryError::Kind::ReadFailed,
-                          std::string("I/O error: ") + kScaleFileName + " is unreadable or too short (read past end of file).");
+    throw DictionaryError(
+        DictionaryError::Kind::ReadFailed,
+        std::string("I/O error: ") + kScaleFileName + " is unreadable or too short (read past end of file).");
   }
   ScaleRecord r;
   std::copy_n(bytes.begin(), 10, r.intervals.begin());

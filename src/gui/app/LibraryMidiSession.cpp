@@ -13,11 +13,12 @@ void LibraryMidiSession::open(const MidiSettings& settings) {
   // fails to open and leaves its handle 0.
   if (outputs > 0) {
     syncHandle_ = library_.OpenSync(0, bridge_.poster(), 0, 10);
-    midiOutHandle_ = library_.OpenMidiOut(bridge_.poster(), static_cast<std::uint16_t>(settings.outDevice), syncHandle_,
-                                          kOpenFlags);
+    midiOutHandle_ = library_.OpenMidiOut(bridge_.poster(), static_cast<std::uint16_t>(settings.outDevice),
+                                          syncHandle_, kOpenFlags);
   }
   if (inputs > 0)
-    midiInHandle_ = library_.OpenMidiIn(bridge_.poster(), static_cast<std::uint16_t>(settings.inDevice), 0, kOpenFlags);
+    midiInHandle_ =
+        library_.OpenMidiIn(bridge_.poster(), static_cast<std::uint16_t>(settings.inDevice), 0, kOpenFlags);
 }
 
 void LibraryMidiSession::close() {

@@ -12,8 +12,8 @@ namespace strumly::gui {
 namespace {
 
 constexpr int kMaxTutorials = 26;
-const char* const kKeyItemNames[12] = {"mnuC", "mnuDb", "mnuD", "mnuEb", "mnuE", "mnuF",
-                                       "mnuGb", "mnuG", "mnuAb", "mnuA", "mnuBb", "mnuB"};
+const char* const kKeyItemNames[12] = {"mnuC",  "mnuDb", "mnuD",  "mnuEb", "mnuE",  "mnuF",
+                                       "mnuGb", "mnuG",  "mnuAb", "mnuA",  "mnuBb", "mnuB"};
 
 }  // namespace
 
@@ -73,9 +73,13 @@ QAction* MainMenu::addItem(QMenu* menu, const QString& caption, const QString& n
   return action;
 }
 
-QAction* MainMenu::action(const QString& objectName) const { return bar_->findChild<QAction*>(objectName); }
+QAction* MainMenu::action(const QString& objectName) const {
+  return bar_->findChild<QAction*>(objectName);
+}
 
-QMenu* MainMenu::submenu(const QString& objectName) const { return bar_->findChild<QMenu*>(objectName); }
+QMenu* MainMenu::submenu(const QString& objectName) const {
+  return bar_->findChild<QMenu*>(objectName);
+}
 
 void MainMenu::renameKeys() {
   for (int n = 0; n < keyItems_.size(); ++n) keyItems_[n]->setText(spelling_.name(n));

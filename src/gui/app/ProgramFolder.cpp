@@ -14,7 +14,9 @@ QString withSlash(const QString& folder) {
   return f.endsWith('/') ? f : f + '/';
 }
 
-bool holdsProgramData(const QString& folder) { return QFileInfo::exists(folder + "Kv.ini"); }
+bool holdsProgramData(const QString& folder) {
+  return QFileInfo::exists(folder + "Kv.ini");
+}
 
 // A folder we may keep files in: try to create and remove a probe, as permissions alone do not
 // tell about read-only mounts.
@@ -32,9 +34,12 @@ ProgramFolder ProgramFolder::locate(const QString& executableFolder, const QStri
   ProgramFolder folder;
   const QString besideProgram = withSlash(executableFolder);
   const QString installed = withSlash(executableFolder + "/../share/strumly");
-  if (holdsProgramData(besideProgram)) folder.dataFolder = besideProgram;
-  else if (holdsProgramData(installed)) folder.dataFolder = installed;
-  else folder.dataFolder = besideProgram;  // no data anywhere: every read falls back to defaults
+  if (holdsProgramData(besideProgram))
+    folder.dataFolder = besideProgram;
+  else if (holdsProgramData(installed))
+    folder.dataFolder = installed;
+  else
+    folder.dataFolder = besideProgram;  // no data anywhere: every read falls back to defaults
 
   if (isWritableFolder(folder.dataFolder)) {
     folder.userFolder = folder.dataFolder;
@@ -45,7 +50,8 @@ ProgramFolder ProgramFolder::locate(const QString& executableFolder, const QStri
   if (!QFileInfo::exists(folder.settingsFile()) && holdsProgramData(folder.dataFolder))
     QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());
   // The copy keeps the read-only permission of the shipped file; the settings must be writable.
-  QFile(folder.settingsFile()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  QFile(folder.settingsFile())
+      .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
   return folder;
 }
 

@@ -13,10 +13,10 @@ namespace strumly::gui {
 class DialogService;
 
 struct ClosingDocument {
-  QString text;                          // "Save PlayPage changes "
+  QString text;  // "Save PlayPage changes "
   std::function<bool()> isModified;
-  std::function<QString()> fileName;     // empty when the document has none yet
-  std::function<bool()> save;            // false when the save failed or was cancelled
+  std::function<QString()> fileName;  // empty when the document has none yet
+  std::function<bool()> save;         // false when the save failed or was cancelled
 };
 
 class SaveBeforeClose {

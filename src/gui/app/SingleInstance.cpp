@@ -54,7 +54,9 @@ bool SingleInstance::listen() {
   return true;
 }
 
-bool SingleInstance::isListening() const { return server_ && server_->isListening(); }
+bool SingleInstance::isListening() const {
+  return server_ && server_->isListening();
+}
 
 bool SingleInstance::claim(const QString& fileName) {
   if (handOver(fileName)) return false;

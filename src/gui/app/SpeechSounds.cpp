@@ -10,14 +10,18 @@ namespace {
 std::optional<WavClip> loadClip(const QString& name) {
   const QByteArray bytes = wave(name);
   if (bytes.isEmpty()) return std::nullopt;
-  return parseWav({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
+  return parseWav(
+      {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
 }
 
-bool isBlackKey(int n) { return n == 1 || n == 3 || n == 6 || n == 8 || n == 10; }
+bool isBlackKey(int n) {
+  return n == 1 || n == 3 || n == 6 || n == 8 || n == 10;
+}
 
 }  // namespace
 
-SpeechSounds::SpeechSounds(SoundPlayer& player, const NoteSpelling& spelling) : player_(player), spelling_(spelling) {}
+SpeechSounds::SpeechSounds(SoundPlayer& player, const NoteSpelling& spelling)
+    : player_(player), spelling_(spelling) {}
 
 void SpeechSounds::load() {
   for (int n = 0; n < 12; ++n) {
@@ -31,7 +35,9 @@ bool SpeechSounds::hasClip(Spelling spelling, int pitchClass) const {
   return table(spelling)[pitchClassOf(pitchClass)].has_value();
 }
 
-void SpeechSounds::setVolume(int volume) { player_.setVolume(volume); }
+void SpeechSounds::setVolume(int volume) {
+  player_.setVolume(volume);
+}
 
 void SpeechSounds::speak(int pitchClass) {
   if (!enabled_) return;

@@ -40,8 +40,7 @@ bool TfrmSplashScreen::wanted(const QStringList& arguments) {
 }
 
 void TfrmSplashScreen::showFor(int milliseconds) {
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
   show();
   repaint();
   QEventLoop wait;
@@ -79,7 +78,8 @@ void TfrmSplashScreen::paintEvent(QPaintEvent*) {
   sub.setPointSize(12);
   p.setFont(sub);
   p.setPen(QColor(200, 210, 225));
-  p.drawText(QRect(0, 110, width(), 30), Qt::AlignCenter, "Chords, scales and tablature for the six-string guitar");
+  p.drawText(QRect(0, 110, width(), 30), Qt::AlignCenter,
+             "Chords, scales and tablature for the six-string guitar");
 }
 
 }  // namespace strumly::gui

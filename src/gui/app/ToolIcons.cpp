@@ -35,7 +35,9 @@ QIcon painted(const Draw& draw, QColor colour = QColor(52, 64, 84)) {
   return icon;
 }
 
-void fillWith(QPainter& p, const QColor& c) { p.setBrush(c); }
+void fillWith(QPainter& p, const QColor& c) {
+  p.setBrush(c);
+}
 
 QIcon glyph(const QString& name) {
   const QColor accent(38, 120, 200);

@@ -1,10 +1,10 @@
 #include "gui/app/ToolPanel.h"
 
 #include <QHBoxLayout>
-#include <QRegularExpressionValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,7 +32,8 @@ QLabel* caption(const QString& text, QWidget* parent, const QString& name = {}) 
 
 }  // namespace
 
-QToolButton* ToolPanel::makeButton(const QString& name, const QString& hint, const QString& text, bool toggle) {
+QToolButton* ToolPanel::makeButton(const QString& name, const QString& hint, const QString& text,
+                                   bool toggle) {
   auto* b = new QToolButton(this);
   b->setObjectName(name);
   b->setToolTip(hint);
@@ -94,13 +95,16 @@ ToolPanel::ToolPanel(QWidget* parent)
   top->addWidget(makeButton("sbtnTime", "Time Signature", "4/4", true));
   top->addWidget(makeButton("sbtnUndo", "Undo Edit", "Undo", false));
   top->addWidget(separator(this));
-  for (int n = 1; n <= 4; ++n) top->addWidget(makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), false));
+  for (int n = 1; n <= 4; ++n)
+    top->addWidget(
+        makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), false));
   top->addWidget(separator(this));
   top->addWidget(caption("Tempo", this, "lblTempo"));
   meditTempoMain_->setObjectName("meditTempoMain");
   meditTempoMain_->setToolTip("PlayPage Tempo");
   meditTempoMain_->setMaxLength(3);
-  meditTempoMain_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), meditTempoMain_));
+  meditTempoMain_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), meditTempoMain_));
   meditTempoMain_->setFixedWidth(40);
   meditTempoMain_->setAlignment(Qt::AlignCenter);
   UpDownTempo_->setObjectName("UpDownTempo");
@@ -157,7 +161,9 @@ ToolPanel::ToolPanel(QWidget* parent)
   bottom->addWidget(btnShowChords_);
 }
 
-QToolButton* ToolPanel::button(const QString& name) const { return findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly); }
+QToolButton* ToolPanel::button(const QString& name) const {
+  return findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly);
+}
 
 void ToolPanel::setFretlightVisible(bool visible) {
   for (QWidget* w : std::initializer_list<QWidget*>{imgFootSwitch_, lblLSw_, lblRSw_, button("sbtnFLAnimate"),

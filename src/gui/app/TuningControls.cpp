@@ -53,15 +53,22 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
   setStandardTuning();
 }
 
-QString TuningControls::tuningName() const { return editTuningName_->text(); }
+QString TuningControls::tuningName() const {
+  return editTuningName_->text();
+}
 
-void TuningControls::setTuningName(const QString& name) { editTuningName_->setText(name); }
+void TuningControls::setTuningName(const QString& name) {
+  editTuningName_->setText(name);
+}
 
-void TuningControls::setStandardTuning() { showTuning(Tuning{}, editTuningName_->text()); }
+void TuningControls::setStandardTuning() {
+  showTuning(Tuning{}, editTuningName_->text());
+}
 
 void TuningControls::showTuning(const Tuning& tuning, const QString& name) {
   tuning_ = tuning;
-  for (int s = 0; s < kStringCount; ++s) upDowns_[static_cast<std::size_t>(s)]->setPosition(tuning.pitches[static_cast<std::size_t>(s)]);
+  for (int s = 0; s < kStringCount; ++s)
+    upDowns_[static_cast<std::size_t>(s)]->setPosition(tuning.pitches[static_cast<std::size_t>(s)]);
   refreshNames();
   editTuningName_->setText(name);
 }
@@ -70,7 +77,9 @@ void TuningControls::setLocked(bool locked) {
   for (auto* u : upDowns_) u->setEnabled(!locked);
 }
 
-bool TuningControls::isLocked() const { return !upDowns_[0]->isEnabled(); }
+bool TuningControls::isLocked() const {
+  return !upDowns_[0]->isEnabled();
+}
 
 void TuningControls::UpDown0Click(int string) {
   if (isBusy_ && isBusy_()) return;
@@ -81,19 +90,22 @@ void TuningControls::UpDown0Click(int string) {
 void TuningControls::UpDown0MouseUp() {
   if (isBusy_ && isBusy_()) {
     // The step already happened on the control; put it back so controls and tuning agree.
-    for (int s = 0; s < kStringCount; ++s) upDowns_[static_cast<std::size_t>(s)]->setPosition(tuning_.pitches[static_cast<std::size_t>(s)]);
+    for (int s = 0; s < kStringCount; ++s)
+      upDowns_[static_cast<std::size_t>(s)]->setPosition(tuning_.pitches[static_cast<std::size_t>(s)]);
     refreshNames();
     return;
   }
   for (int s = 0; s < kStringCount; ++s)
-    tuning_.pitches[static_cast<std::size_t>(s)] = static_cast<PitchNumber>(upDowns_[static_cast<std::size_t>(s)]->position());
+    tuning_.pitches[static_cast<std::size_t>(s)] =
+        static_cast<PitchNumber>(upDowns_[static_cast<std::size_t>(s)]->position());
   editTuningName_->setText(QString::fromStdString(strumly::tuningName(tuning_, spelling_.names())));
   Q_EMIT tuningTakenOver(tuning_, editTuningName_->text());
 }
 
 void TuningControls::refreshNames() {
   for (int s = 0; s < kStringCount; ++s)
-    readOuts_[static_cast<std::size_t>(s)]->setText(spelling_.nameWithOctave(upDowns_[static_cast<std::size_t>(s)]->position()));
+    readOuts_[static_cast<std::size_t>(s)]->setText(
+        spelling_.nameWithOctave(upDowns_[static_cast<std::size_t>(s)]->position()));
 }
 
 }  // namespace strumly::gui

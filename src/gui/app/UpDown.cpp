@@ -1,11 +1,10 @@
 #include "gui/app/UpDown.h"
 
-#include <algorithm>
-
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace strumly::gui {
 
@@ -42,7 +41,9 @@ void UpDown::setRange(int minimum, int maximum) {
   setPosition(position_);
 }
 
-void UpDown::setPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
+void UpDown::setPosition(int position) {
+  position_ = std::clamp(position, minimum_, maximum_);
+}
 
 void UpDown::step(int delta) {
   const int span = maximum_ - minimum_ + 1;
@@ -58,14 +59,19 @@ void UpDown::step(int delta) {
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Up) step(+1);
-  else if (event->key() == Qt::Key_Down) step(-1);
-  else QWidget::keyPressEvent(event);
+  if (event->key() == Qt::Key_Up)
+    step(+1);
+  else if (event->key() == Qt::Key_Down)
+    step(-1);
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void UpDown::keyReleaseEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && !event->isAutoRepeat()) Q_EMIT mouseReleased();
-  else QWidget::keyReleaseEvent(event);
+  if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && !event->isAutoRepeat())
+    Q_EMIT mouseReleased();
+  else
+    QWidget::keyReleaseEvent(event);
 }
 
 void UpDown::wheelEvent(QWheelEvent* event) {

@@ -12,9 +12,9 @@ void QtDialogService::notice(QWidget* parent, const QString& text) {
 }
 
 DialogService::Answer QtDialogService::question(QWidget* parent, const QString& text) {
-  const auto button = QMessageBox::question(parent, kQuestionTitle, text,
-                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                            QMessageBox::Yes);
+  const auto button =
+      QMessageBox::question(parent, kQuestionTitle, text,
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (button == QMessageBox::Yes) return Answer::Yes;
   if (button == QMessageBox::No) return Answer::No;
   return Answer::Cancel;

@@ -32,7 +32,8 @@ class ScriptedDialogService : public DialogService {
     fileDialogTitles << title;
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
   }
-  QString saveFileName(QWidget*, const QString& title, const QString&, const QString&, const QString&) override {
+  QString saveFileName(QWidget*, const QString& title, const QString&, const QString&,
+                       const QString&) override {
     fileDialogTitles << title;
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
   }

@@ -9,5 +9,4 @@ PlayPage::PlayPage(QWidget* parent) : QWidget(parent) {
   addPageCanvas(this, "scrollPlayPage", QString());
 }
 
-
 }  // namespace strumly::gui

@@ -9,5 +9,4 @@ PrintPage::PrintPage(QWidget* parent) : QWidget(parent) {
   addPageCanvas(this, "scrollPrintPage", QString());
 }
 
-
 }  // namespace strumly::gui

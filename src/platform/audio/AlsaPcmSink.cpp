@@ -72,6 +72,8 @@ class AlsaPcmSink : public PcmSink {
 
 }  // namespace
 
-std::unique_ptr<PcmSink> makeAlsaSink(std::string device) { return std::make_unique<AlsaPcmSink>(std::move(device)); }
+std::unique_ptr<PcmSink> makeAlsaSink(std::string device) {
+  return std::make_unique<AlsaPcmSink>(std::move(device));
+}
 
 }  // namespace strumly

@@ -46,7 +46,9 @@ void PcmPlayer::stop() {
   wake_.notify_all();
 }
 
-void PcmPlayer::setVolume(int volume) { volume_ = volume < 0 ? 0 : (volume > 255 ? 255 : volume); }
+void PcmPlayer::setVolume(int volume) {
+  volume_ = volume < 0 ? 0 : (volume > 255 ? 255 : volume);
+}
 
 bool PcmPlayer::waitIdle(int milliseconds) const {
   std::unique_lock lock(mutex_);

@@ -11,13 +11,18 @@ std::uint32_t le32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
          static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
-std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
-bool tagIs(const std::uint8_t* p, std::string_view tag) { return std::memcmp(p, tag.data(), 4) == 0; }
+std::uint16_t le16(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
+bool tagIs(const std::uint8_t* p, std::string_view tag) {
+  return std::memcmp(p, tag.data(), 4) == 0;
+}
 
 }  // namespace
 
 std::optional<WavClip> parseWav(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < 12 || !tagIs(bytes.data(), "RIFF") || !tagIs(bytes.data() + 8, "WAVE")) return std::nullopt;
+  if (bytes.size() < 12 || !tagIs(bytes.data(), "RIFF") || !tagIs(bytes.data() + 8, "WAVE"))
+    return std::nullopt;
   WavClip clip;
   bool haveFormat = false;
   std::size_t pos = 12;

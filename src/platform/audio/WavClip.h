@@ -12,8 +12,8 @@ namespace strumly {
 struct WavClip {
   int sampleRate = 11025;
   int channels = 1;
-  int bitsPerSample = 8;               // 8 = unsigned samples around 128, 16 = signed little-endian
-  std::vector<std::uint8_t> samples;   // the data chunk as stored
+  int bitsPerSample = 8;              // 8 = unsigned samples around 128, 16 = signed little-endian
+  std::vector<std::uint8_t> samples;  // the data chunk as stored
 
   std::size_t frameCount() const {
     const std::size_t frameBytes = static_cast<std::size_t>(channels * bitsPerSample / 8);

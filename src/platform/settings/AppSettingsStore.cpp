@@ -83,6 +83,8 @@ std::vector<WebSite> AppSettingsStore::webSites() const {
   return sites;
 }
 
-std::vector<std::string> AppSettingsStore::generalMidiNames() const { return file_.readSection("General MIDI"); }
+std::vector<std::string> AppSettingsStore::generalMidiNames() const {
+  return file_.readSection("General MIDI");
+}
 
 }  // namespace strumly
