@@ -5,26 +5,28 @@
 namespace strumly {
 namespace {
 
-// Walks a record's bytes field by field; the packed layout is simply the fields in order.
+// Walks a record's bytes field by field; the packed layout is simply the fields in order. The
+// writer and the reader share one field list per record (`fieldsOf`), so the two directions can
+// never disagree about an offset.
 class ByteWriter {
  public:
   explicit ByteWriter(std::span<std::uint8_t> out) : out_(out) {}
-  void byte(std::uint8_t b) { out_[pos_++] = b; }
+  void field(const std::uint8_t& b) { out_[pos_++] = b; }
   template <std::size_t N>
-  void bytes(const std::array<std::uint8_t, N>& a) {
+  void field(const std::array<std::uint8_t, N>& a) {
     std::memcpy(out_.data() + pos_, a.data(), N);
     pos_ += N;
   }
   template <std::size_t C>
-  void text(const ShortString<C>& s) {
-    byte(s.rawLength());
+  void field(const ShortString<C>& s) {
+    field(s.rawLength());
     std::memcpy(out_.data() + pos_, s.rawBytes().data(), C);
     pos_ += C;
   }
-  void strings(const std::array<StringFret, 6>& strings) {
+  void field(const std::array<StringFret, 6>& strings) {
     for (const StringFret& sf : strings) {
-      byte(sf.fret);
-      byte(sf.finger);
+      field(sf.fret);
+      field(sf.finger);
     }
   }
 
@@ -36,24 +38,25 @@ class ByteWriter {
 class ByteReader {
  public:
   explicit ByteReader(std::span<const std::uint8_t> in) : in_(in) {}
-  std::uint8_t byte() { return in_[pos_++]; }
+  void field(std::uint8_t& b) { b = in_[pos_++]; }
   template <std::size_t N>
-  void bytes(std::array<std::uint8_t, N>& a) {
+  void field(std::array<std::uint8_t, N>& a) {
     std::memcpy(a.data(), in_.data() + pos_, N);
     pos_ += N;
   }
   // A length byte beyond the capacity (a damaged file) is cut to the capacity, so no reader of the
   // text can run past the field.
   template <std::size_t C>
-  void text(ShortString<C>& s) {
-    const std::uint8_t length = byte();
+  void field(ShortString<C>& s) {
+    std::uint8_t length = 0;
+    field(length);
     s.setRaw(length, reinterpret_cast<const char*>(in_.data() + pos_));
     pos_ += C;
   }
-  void strings(std::array<StringFret, 6>& strings) {
+  void field(std::array<StringFret, 6>& strings) {
     for (StringFret& sf : strings) {
-      sf.fret = byte();
-      sf.finger = byte();
+      field(sf.fret);
+      field(sf.finger);
     }
   }
 
@@ -62,97 +65,85 @@ class ByteReader {
   std::size_t pos_ = 0;
 };
 
+// The byte layout of each record, in field order. `Record` is const for writing.
+template <class Record, class Io>
+void chordFields(Record& r, Io& io) {
+  io.field(r.empty);
+  io.field(r.name);
+  io.field(r.tuningName);
+  io.field(r.formula);
+  io.field(r.tuning);
+  io.field(r.strings);
+  io.field(r.intervals);
+  io.field(r.pitches);
+  io.field(r.beginFret);
+  io.field(r.root);
+  io.field(r.bass);
+}
+
+template <class Record, class Io>
+void scaleFields(Record& r, Io& io) {
+  io.field(r.empty);
+  io.field(r.name);
+  io.field(r.tuningName);
+  io.field(r.formula);
+  io.field(r.tuning);
+  io.field(r.intervals);
+  io.field(r.beginFrets);
+  io.field(r.root);
+}
+
+template <class Record, class Io>
+void cellFields(Record& r, Io& io) {
+  io.field(r.empty);
+  io.field(r.isChord);
+  io.field(r.name);
+  io.field(r.tuningName);
+  io.field(r.formula);
+  io.field(r.tuning);
+  io.field(r.strings);
+  io.field(r.intervals);
+  io.field(r.pitches);
+  io.field(r.beginFret);
+  io.field(r.root);
+  io.field(r.bass);
+}
+
 }  // namespace
 
 void writeRecord(const ChordDiagram& r, std::span<std::uint8_t, ChordDiagram::kSize> out) {
   ByteWriter w(out);
-  w.byte(r.empty);
-  w.text(r.name);
-  w.text(r.tuningName);
-  w.text(r.formula);
-  w.bytes(r.tuning);
-  w.strings(r.strings);
-  w.bytes(r.intervals);
-  w.bytes(r.pitches);
-  w.byte(r.beginFret);
-  w.byte(r.root);
-  w.byte(r.bass);
+  chordFields(r, w);
 }
 
 ChordDiagram readChordDiagram(std::span<const std::uint8_t, ChordDiagram::kSize> in) {
   ChordDiagram r;
   ByteReader rd(in);
-  r.empty = rd.byte();
-  rd.text(r.name);
-  rd.text(r.tuningName);
-  rd.text(r.formula);
-  rd.bytes(r.tuning);
-  rd.strings(r.strings);
-  rd.bytes(r.intervals);
-  rd.bytes(r.pitches);
-  r.beginFret = rd.byte();
-  r.root = rd.byte();
-  r.bass = rd.byte();
+  chordFields(r, rd);
   return r;
 }
 
 void writeRecord(const ScaleDiagram& r, std::span<std::uint8_t, ScaleDiagram::kSize> out) {
   ByteWriter w(out);
-  w.byte(r.empty);
-  w.text(r.name);
-  w.text(r.tuningName);
-  w.text(r.formula);
-  w.bytes(r.tuning);
-  w.bytes(r.intervals);
-  w.bytes(r.beginFrets);
-  w.byte(r.root);
+  scaleFields(r, w);
 }
 
 ScaleDiagram readScaleDiagram(std::span<const std::uint8_t, ScaleDiagram::kSize> in) {
   ScaleDiagram r;
   ByteReader rd(in);
-  r.empty = rd.byte();
-  rd.text(r.name);
-  rd.text(r.tuningName);
-  rd.text(r.formula);
-  rd.bytes(r.tuning);
-  rd.bytes(r.intervals);
-  rd.bytes(r.beginFrets);
-  r.root = rd.byte();
+  scaleFields(r, rd);
   return r;
 }
 
 void writeRecord(const PrintCell& r, std::span<std::uint8_t, PrintCell::kSize> out) {
   ByteWriter w(out);
-  w.byte(r.empty);
-  w.byte(r.isChord);
-  w.text(r.name);
-  w.text(r.tuningName);
-  w.text(r.formula);
-  w.bytes(r.tuning);
-  w.strings(r.strings);
-  w.bytes(r.intervals);
-  w.bytes(r.pitches);
-  w.byte(r.beginFret);
-  w.byte(r.root);
-  w.byte(r.bass);
+  cellFields(r, w);
 }
 
 PrintCell readPrintCell(std::span<const std::uint8_t, PrintCell::kSize> in) {
   PrintCell r;
   ByteReader rd(in);
-  r.empty = rd.byte();
-  r.isChord = rd.byte();
-  rd.text(r.name);
-  rd.text(r.tuningName);
-  rd.text(r.formula);
-  rd.bytes(r.tuning);
-  rd.strings(r.strings);
-  rd.bytes(r.intervals);
-  rd.bytes(r.pitches);
-  r.beginFret = rd.byte();
-  r.root = rd.byte();
-  r.bass = rd.byte();
+  cellFields(r, rd);
   return r;
 }
 
