@@ -3,15 +3,25 @@
 #include <algorithm>
 
 namespace strumly {
+namespace {
+
+// The fields every record carries: the empty flag, the three texts (cut to the target's
+// capacity) and the tuning.
+template <class From, class To>
+void copyCommonFields(const From& from, To& to) {
+  to.empty = from.empty;
+  to.name = from.name.view();
+  to.tuningName = from.tuningName.view();
+  to.formula = from.formula.view();
+  to.tuning = from.tuning;
+}
+
+}  // namespace
 
 PrintCell chordToCell(const ChordDiagram& chord) {
   PrintCell cell;
-  cell.empty = chord.empty;
+  copyCommonFields(chord, cell);
   cell.isChord = 1;
-  cell.name = chord.name.view();
-  cell.tuningName = chord.tuningName.view();
-  cell.formula = chord.formula.view();
-  cell.tuning = chord.tuning;
   cell.strings = chord.strings;
   cell.intervals.fill(kUnusedInterval);
   std::copy(chord.intervals.begin(), chord.intervals.end(), cell.intervals.begin());
@@ -24,11 +34,7 @@ PrintCell chordToCell(const ChordDiagram& chord) {
 
 ChordDiagram cellToChord(const PrintCell& cell) {
   ChordDiagram chord;
-  chord.empty = cell.empty;
-  chord.name = cell.name.view();
-  chord.tuningName = cell.tuningName.view();
-  chord.formula = cell.formula.view();
-  chord.tuning = cell.tuning;
+  copyCommonFields(cell, chord);
   chord.strings = cell.strings;
   std::copy_n(cell.intervals.begin(), chord.intervals.size(), chord.intervals.begin());
   chord.pitches = cell.pitches;
@@ -40,12 +46,8 @@ ChordDiagram cellToChord(const PrintCell& cell) {
 
 PrintCell scaleToCell(const ScaleDiagram& scale) {
   PrintCell cell;
-  cell.empty = scale.empty;
+  copyCommonFields(scale, cell);
   cell.isChord = 0;
-  cell.name = scale.name.view();
-  cell.tuningName = scale.tuningName.view();
-  cell.formula = scale.formula.view();
-  cell.tuning = scale.tuning;
   cell.intervals = scale.intervals;
   cell.root = scale.root;
   return cell;
@@ -53,11 +55,7 @@ PrintCell scaleToCell(const ScaleDiagram& scale) {
 
 ScaleDiagram cellToScale(const PrintCell& cell) {
   ScaleDiagram scale;
-  scale.empty = cell.empty;
-  scale.name = cell.name.view();
-  scale.tuningName = cell.tuningName.view();
-  scale.formula = cell.formula.view();
-  scale.tuning = cell.tuning;
+  copyCommonFields(cell, scale);
   scale.intervals = cell.intervals;
   scale.beginFrets.fill(cell.beginFret);
   scale.root = cell.root;

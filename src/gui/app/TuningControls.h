@@ -23,6 +23,21 @@ class TuningTakeOver {
   virtual void takeOverTuning(const Tuning& tuning, const QString& tuningName) = 0;
 };
 
+// A page that keeps the tuning its items are shown in (the Scales and Tablature pages).
+class PageTuning : public TuningTakeOver {
+ public:
+  void takeOverTuning(const Tuning& tuning, const QString& tuningName) override {
+    tuning_ = tuning;
+    tuningName_ = tuningName.left(static_cast<int>(kTuningNameCapacity));
+  }
+  const Tuning& tuning() const { return tuning_; }
+  const QString& tuningName() const { return tuningName_; }
+
+ private:
+  Tuning tuning_;
+  QString tuningName_ = "Standard";
+};
+
 class TuningControls : public QWidget {
   Q_OBJECT
  public:

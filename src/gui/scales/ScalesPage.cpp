@@ -9,9 +9,4 @@ ScalesPage::ScalesPage(QWidget* parent) : QWidget(parent) {
   addPageCanvas(this, "scrollScales", QString());
 }
 
-void ScalesPage::takeOverTuning(const Tuning& tuning, const QString& tuningName) {
-  tuning_ = tuning;
-  tuningName_ = tuningName.left(static_cast<int>(kTuningNameCapacity));
-}
-
 }  // namespace strumly::gui

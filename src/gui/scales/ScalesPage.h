@@ -6,19 +6,10 @@
 
 namespace strumly::gui {
 
-class ScalesPage : public QWidget, public TuningTakeOver {
+class ScalesPage : public QWidget, public PageTuning {
   Q_OBJECT
  public:
   explicit ScalesPage(QWidget* parent = nullptr);
-
-  // The page keeps the tuning its items are shown in.
-  void takeOverTuning(const Tuning& tuning, const QString& tuningName) override;
-  const Tuning& tuning() const { return tuning_; }
-  const QString& tuningName() const { return tuningName_; }
-
- private:
-  Tuning tuning_;
-  QString tuningName_ = "Standard";
 };
 
 }  // namespace strumly::gui

@@ -9,9 +9,4 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent) {
   addPageCanvas(this, "scrollTabPage", QString());
 }
 
-void TabPage::takeOverTuning(const Tuning& tuning, const QString& tuningName) {
-  tuning_ = tuning;
-  tuningName_ = tuningName.left(static_cast<int>(kTuningNameCapacity));
-}
-
 }  // namespace strumly::gui
