@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/DialogService.h"

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "gui/app/LibraryMidiSession.h"
+#include "gui/playback/LibraryMidiSession.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramFolder.h"
 #include "gui/common/ScriptedDialogService.h"

@@ -15,8 +15,8 @@
 #include <utility>
 
 #include "Finding.h"
-#include "core/chords/DiagramRecords.h"
-#include "core/chords/RecordConversions.h"
+#include "core/pages/DiagramRecords.h"
+#include "core/pages/RecordConversions.h"
 
 namespace strumly::fuzz {
 

@@ -7,9 +7,9 @@
 #include <set>
 
 #include "core/chords/ChordDictionary.h"
-#include "core/chords/ChordDictionaryWriter.h"
-#include "core/chords/VoicingRules.h"
-#include "core/chords/VoicingSeeds.h"
+#include "core/voicings/ChordDictionaryWriter.h"
+#include "core/voicings/VoicingRules.h"
+#include "core/voicings/VoicingSeeds.h"
 #include "core/scales/ScaleDictionary.h"
 
 namespace strumly {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "core/chords/ChordDictionary.h"
-#include "core/chords/ChordDictionaryWriter.h"
+#include "core/voicings/ChordDictionaryWriter.h"
 
 namespace strumly {
 namespace {

@@ -4,9 +4,9 @@
 #include <numeric>
 #include <vector>
 
-#include "core/chords/DiagramRecords.h"
-#include "core/chords/PageHolders.h"
-#include "core/chords/RecordConversions.h"
+#include "core/pages/DiagramRecords.h"
+#include "core/pages/PageHolders.h"
+#include "core/pages/RecordConversions.h"
 
 using namespace strumly;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/chords/PageLayout.h"
+#include "core/pages/PageLayout.h"
 
 using namespace strumly;
 

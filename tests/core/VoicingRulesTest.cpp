@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "core/chords/VoicingRules.h"
-#include "core/chords/VoicingSeeds.h"
+#include "core/voicings/VoicingRules.h"
+#include "core/voicings/VoicingSeeds.h"
 
 namespace strumly {
 namespace {

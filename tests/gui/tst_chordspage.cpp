@@ -15,7 +15,7 @@
 #include <QtTest>
 
 #include "core/chords/ChordTypes.h"
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"

@@ -20,15 +20,15 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "core/chords/PageLayout.h"
+#include "core/pages/PageLayout.h"
 #include "core/views/FretboardGeometry.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
-#include "gui/app/UpDown.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/controls/UpDown.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/chords/ChordMenus.h"

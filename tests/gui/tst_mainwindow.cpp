@@ -19,12 +19,12 @@
 #include <QToolButton>
 
 #include "gui/app/BottomPanel.h"
-#include "gui/app/LibraryMidiSession.h"
+#include "gui/playback/LibraryMidiSession.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
-#include "gui/app/UpDown.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/controls/UpDown.h"
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/playback/MidiBridge.h"
 #include "platform/audio/PcmPlayer.h"

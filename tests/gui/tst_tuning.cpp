@@ -10,10 +10,10 @@
 
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
-#include "gui/app/UpDown.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/controls/UpDown.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/tab/TabPage.h"

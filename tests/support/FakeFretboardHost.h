@@ -2,7 +2,7 @@
 // A fretboard host whose answers a test or benchmark sets by hand.
 #include <optional>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/theory/Pitch.h"
 #include "gui/views/Fretboard.h"
 

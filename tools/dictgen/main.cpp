@@ -10,8 +10,8 @@
 #include <map>
 #include <string>
 
-#include "core/chords/ChordDictionaryWriter.h"
-#include "core/chords/VoicingRules.h"
+#include "core/voicings/ChordDictionaryWriter.h"
+#include "core/voicings/VoicingRules.h"
 #include "core/scales/ScaleDictionary.h"
 
 namespace {

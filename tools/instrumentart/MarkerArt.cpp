@@ -5,7 +5,7 @@
 #include <QRadialGradient>
 
 #include "InstrumentArt.h"
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/views/FretboardGeometry.h"
 
 namespace instrumentart {

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "core/chords/ChordTypes.h"
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/chords/DictionaryError.h"
 #include "core/chords/VoicingRecord.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "core/chords/PageHolders.h"
-#include "core/chords/PageLayout.h"
+#include "core/pages/PageHolders.h"
+#include "core/pages/PageLayout.h"
 
 namespace strumly {
 

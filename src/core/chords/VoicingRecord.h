@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly {

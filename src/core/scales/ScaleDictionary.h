@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/chords/DictionaryError.h"
 
 namespace strumly {

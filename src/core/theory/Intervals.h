@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/theory/IntervalDisplay.h"
 #include "core/theory/Pitch.h"
 #include "core/views/FretboardGeometry.h"

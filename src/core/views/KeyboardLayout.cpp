@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 namespace {

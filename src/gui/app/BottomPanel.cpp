@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "gui/app/NoteSpelling.h"
-#include "gui/app/TuningControls.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/controls/TuningControls.h"
 
 namespace strumly::gui {
 namespace {

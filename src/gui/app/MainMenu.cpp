@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 
 namespace strumly::gui {
 namespace {

@@ -16,14 +16,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/chords/RecordConversions.h"
+#include "core/pages/RecordConversions.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
-#include "gui/app/NoteSpelling.h"
-#include "gui/app/PageCanvas.h"
-#include "gui/app/SpeechSounds.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageCanvas.h"
+#include "gui/playback/SpeechSounds.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
+#include "gui/controls/TuningControls.h"
 #include "gui/app/WindowFretboardHost.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"

@@ -10,10 +10,11 @@
 #include <string>
 
 #include "core/app/AppSettings.h"
-#include "core/chords/PageHolders.h"
+#include "core/pages/PageHolders.h"
 #include "core/theory/Pitch.h"
 #include "gui/app/ProgramFolder.h"
 #include "gui/app/SaveBeforeClose.h"
+#include "gui/playback/MidiSession.h"
 #include "gui/chords/ChordsWiring.h"
 
 class QTabWidget;
@@ -36,16 +37,6 @@ class NoteSpelling;
 class SpeechSounds;
 class TabPage;
 class ToolPanel;
-
-// Opens and closes the MIDI handles for a run; the MIDI binding supplies it.
-class MidiSession {
- public:
-  virtual ~MidiSession() = default;
-  virtual void open(const MidiSettings& settings) = 0;
-  virtual void close() = 0;
-  // A problem worth telling the user once (no sound font for the built-in synth); else empty.
-  virtual std::string problem() { return {}; }
-};
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "gui/app/LibraryMidiSession.h"
+#include "gui/playback/LibraryMidiSession.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramFolder.h"
 #include "gui/common/DialogService.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/ToolIcons.h"
-#include "gui/app/UpDown.h"
+#include "gui/controls/UpDown.h"
 
 namespace strumly::gui {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
+#include "gui/controls/TuningControls.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 
 namespace strumly::gui {

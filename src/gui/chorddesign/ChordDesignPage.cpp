@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/chords/ChordTypeList.h"
-#include "gui/app/PageCanvas.h"
+#include "gui/common/PageCanvas.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/views/TNvStaffBox.h"
 

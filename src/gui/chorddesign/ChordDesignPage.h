@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/theory/Intervals.h"
-#include "gui/app/TuningControls.h"
+#include "gui/common/TuningTakeOver.h"
 
 class QComboBox;
 class QToolButton;

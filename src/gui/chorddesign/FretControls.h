@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/theory/Pitch.h"
 
 class QButtonGroup;

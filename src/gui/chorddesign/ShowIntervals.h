@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 
 class QAbstractButton;
 class QWidget;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "core/chords/ChordName.h"
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 
 namespace strumly::gui {
 

@@ -11,8 +11,8 @@
 
 #include "core/chords/ChordDictionary.h"
 #include "core/chords/ChordName.h"
-#include "core/chords/RecordConversions.h"
-#include "gui/app/NoteSpelling.h"
+#include "core/pages/RecordConversions.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/DiagramPainter.h"
 #include "gui/common/DialogService.h"

@@ -15,7 +15,7 @@
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/app/TuningControls.h"
+#include "gui/controls/TuningControls.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"

@@ -3,7 +3,7 @@
 // the window keys and the wheel, which serve every page. The main window calls this once from
 // its constructor and keeps the parts it returns; the owners of the other pages complete their
 // page's entry (what the fretboard shows, the document name) through `switcher->pageParts()`.
-#include "core/chords/PageHolders.h"
+#include "core/pages/PageHolders.h"
 
 namespace strumly::gui {
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <array>
 
-#include "core/chords/DiagramRecords.h"
-#include "core/chords/PageLayout.h"
+#include "core/pages/DiagramRecords.h"
+#include "core/pages/PageLayout.h"
 #include "core/theory/Pitch.h"
 #include "gui/common/PageImage.h"
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "core/chords/PageLayout.h"
+#include "core/pages/PageLayout.h"
 
 namespace strumly::gui {
 

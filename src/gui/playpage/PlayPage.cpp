@@ -1,6 +1,6 @@
 #include "gui/playpage/PlayPage.h"
 
-#include "gui/app/PageCanvas.h"
+#include "gui/common/PageCanvas.h"
 
 namespace strumly::gui {
 

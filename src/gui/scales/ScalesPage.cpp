@@ -1,6 +1,6 @@
 #include "gui/scales/ScalesPage.h"
 
-#include "gui/app/PageCanvas.h"
+#include "gui/common/PageCanvas.h"
 
 namespace strumly::gui {
 

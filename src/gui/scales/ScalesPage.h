@@ -2,7 +2,7 @@
 // The Scales page: six fretboard positions of a scale.
 #include <QWidget>
 
-#include "gui/app/TuningControls.h"
+#include "gui/common/TuningTakeOver.h"
 
 namespace strumly::gui {
 

@@ -2,7 +2,7 @@
 // The Tablature page: plain-text guitar tab, converted and played.
 #include <QWidget>
 
-#include "gui/app/TuningControls.h"
+#include "gui/common/TuningTakeOver.h"
 
 namespace strumly::gui {
 

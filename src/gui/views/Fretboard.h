@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 #include "core/views/ChordPicture.h"
 #include "core/views/FretboardGeometry.h"
 

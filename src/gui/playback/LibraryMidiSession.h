@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/app/MainWindow.h"
+#include "gui/playback/MidiSession.h"
 
 namespace strumly {
 class MidiLibrary;

@@ -1,4 +1,4 @@
-#include "core/chords/RecordConversions.h"
+#include "core/pages/RecordConversions.h"
 
 #include <algorithm>
 

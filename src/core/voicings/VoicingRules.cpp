@@ -1,4 +1,4 @@
-#include "core/chords/VoicingRules.h"
+#include "core/voicings/VoicingRules.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "gui/app/PageCanvas.h"
+#include "gui/common/PageCanvas.h"
 
 #include <QLabel>
 #include <QScrollArea>

@@ -1,4 +1,4 @@
-#include "core/chords/PageLayout.h"
+#include "core/pages/PageLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/chords/VoicingSeeds.h"
+#include "core/voicings/VoicingSeeds.h"
 
 #include <string_view>
 

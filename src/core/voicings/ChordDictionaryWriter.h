@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/chords/ChordTypes.h"
-#include "core/chords/VoicingGenerator.h"
+#include "core/voicings/VoicingGenerator.h"
 
 namespace strumly {
 

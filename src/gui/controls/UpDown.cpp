@@ -1,4 +1,4 @@
-#include "gui/app/UpDown.h"
+#include "gui/controls/UpDown.h"
 
 #include <QKeyEvent>
 #include <QToolButton>

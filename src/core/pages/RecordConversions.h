@@ -2,7 +2,7 @@
 // Moving diagrams between pages: the Print page keeps chords and single scale positions in one
 // record shape, so chords and scale sets are converted field by field on the way in and out.
 // Texts are cut to the width of the target field.
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 

@@ -4,7 +4,7 @@
 // are fixed and never grow, and a slot is free when its record's empty byte is set.
 #include <array>
 
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 

@@ -1,6 +1,6 @@
-#include "gui/app/SpeechSounds.h"
+#include "gui/playback/SpeechSounds.h"
 
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/common/Resources.h"
 #include "platform/audio/PcmPlayer.h"
 

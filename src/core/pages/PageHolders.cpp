@@ -1,4 +1,4 @@
-#include "core/chords/PageHolders.h"
+#include "core/pages/PageHolders.h"
 
 #include <algorithm>
 

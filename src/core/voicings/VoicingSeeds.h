@@ -3,7 +3,7 @@
 // barre forms. The generator starts from these and searches for the rest.
 #include <vector>
 
-#include "core/chords/VoicingGenerator.h"
+#include "core/voicings/VoicingGenerator.h"
 
 namespace strumly {
 

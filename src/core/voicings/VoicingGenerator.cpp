@@ -1,4 +1,4 @@
-#include "core/chords/VoicingGenerator.h"
+#include "core/voicings/VoicingGenerator.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <set>
 
-#include "core/chords/VoicingRules.h"
-#include "core/chords/VoicingSeeds.h"
+#include "core/voicings/VoicingRules.h"
+#include "core/voicings/VoicingSeeds.h"
 
 namespace strumly {
 

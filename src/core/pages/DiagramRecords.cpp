@@ -1,4 +1,4 @@
-#include "core/chords/DiagramRecords.h"
+#include "core/pages/DiagramRecords.h"
 
 #include <cstring>
 

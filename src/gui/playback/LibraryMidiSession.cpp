@@ -1,4 +1,4 @@
-#include "gui/app/LibraryMidiSession.h"
+#include "gui/playback/LibraryMidiSession.h"
 
 #include "gui/playback/MidiBridge.h"
 #include "platform/midi/MidiLibrary.h"

@@ -1,4 +1,4 @@
-#include "gui/app/NoteSpelling.h"
+#include "gui/common/NoteSpelling.h"
 
 namespace strumly::gui {
 

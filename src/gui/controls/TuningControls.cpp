@@ -1,11 +1,11 @@
-#include "gui/app/TuningControls.h"
+#include "gui/controls/TuningControls.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "gui/app/NoteSpelling.h"
-#include "gui/app/UpDown.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/controls/UpDown.h"
 
 namespace strumly::gui {
 

@@ -1,4 +1,4 @@
-#include "core/chords/ChordDictionaryWriter.h"
+#include "core/voicings/ChordDictionaryWriter.h"
 
 #include <algorithm>
 
