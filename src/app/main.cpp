@@ -6,7 +6,7 @@
 
 #include "gui/app/AppStyle.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/ProgramParts.h"
+#include "gui/app/Program.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/SplashScreen.h"
 
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     splash.showFor(3000);
   }
 
-  ProgramParts program(ProgramFolder::forThisProgram(), files);
+  Program program(ProgramFolder::forThisProgram(), files);
   TfrmMain& frmMain = program.mainWindow();
   QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain, &TfrmMain::handOverReceived);
   QObject::connect(&frmMain, &TfrmMain::handedFileProcessed, [](const QString& file, bool opened) {

@@ -6,18 +6,12 @@ namespace strumly {
 namespace {
 
 TEST(PageEntry, TuningLockedOnlyWhereThePageKeepsItsOwnChords) {
-  EXPECT_TRUE(pageEntry(Page::Chords).tuningLocked);
-  EXPECT_TRUE(pageEntry(Page::PlayPage).tuningLocked);
-  EXPECT_TRUE(pageEntry(Page::Print).tuningLocked);
-  EXPECT_FALSE(pageEntry(Page::ChordDesign).tuningLocked);
-  EXPECT_FALSE(pageEntry(Page::Scales).tuningLocked);
-  EXPECT_FALSE(pageEntry(Page::Tablature).tuningLocked);
-  EXPECT_EQ(pageEntry(Page::Chords).fretboard, FretboardShows::ChordPageChord);
-  EXPECT_EQ(pageEntry(Page::PlayPage).fretboard, FretboardShows::Nothing);
-  EXPECT_EQ(pageEntry(Page::Tablature).fretboard, FretboardShows::Unchanged);
-  EXPECT_TRUE(pageEntry(Page::Tablature).loadsOwnTuning);
-  EXPECT_EQ(wheelTarget(Page::Tablature, true), ScrollTarget::TabText);
-  EXPECT_EQ(wheelTarget(Page::Tablature, false), ScrollTarget::TabPage);
+  EXPECT_TRUE(tuningLocked(PageId::Chords));
+  EXPECT_TRUE(tuningLocked(PageId::PlayPage));
+  EXPECT_TRUE(tuningLocked(PageId::Print));
+  EXPECT_FALSE(tuningLocked(PageId::ChordDesign));
+  EXPECT_FALSE(tuningLocked(PageId::Scales));
+  EXPECT_FALSE(tuningLocked(PageId::Tablature));
 }
 
 TEST(Wheel, WholeNotchesOnlyAndTheRestIsKept) {
@@ -37,32 +31,32 @@ TEST(Wheel, WholeNotchesOnlyAndTheRestIsKept) {
 
 TEST(FormKeyDown, SpaceStartsOrStopsByPageWhenStepPlayIsOff) {
   KeyState s;
-  s.page = Page::Chords;
+  s.page = PageId::Chords;
   EXPECT_EQ(decideKey(PreviewKey::Space, s).action, KeyAction::StartPlay);
   s.playing = true;
   EXPECT_EQ(decideKey(PreviewKey::Space, s).action, KeyAction::None);
-  for (Page p : {Page::PlayPage, Page::Scales, Page::Print, Page::Tablature}) {
+  for (PageId p : {PageId::PlayPage, PageId::Scales, PageId::Print, PageId::Tablature}) {
     s.page = p;
     EXPECT_EQ(decideKey(PreviewKey::Right, s).action, KeyAction::Stop);
   }
-  s.page = Page::ChordDesign;
+  s.page = PageId::ChordDesign;
   EXPECT_EQ(decideKey(PreviewKey::Space, s).action, KeyAction::None);
   EXPECT_FALSE(decideKey(PreviewKey::Space, s).focusStrumSpeed);
 }
 
 TEST(FormKeyDown, StepPlayStepsOnlyWhenNoChordSounds) {
-  KeyState s{Page::PlayPage, true, true, false};
+  KeyState s{PageId::PlayPage, true, true, false};
   EXPECT_EQ(decideKey(PreviewKey::Right, s).action, KeyAction::StepForward);
   EXPECT_EQ(decideKey(PreviewKey::Left, s).action, KeyAction::StepBackward);
   s.chordSounding = true;
   EXPECT_EQ(decideKey(PreviewKey::Right, s).action, KeyAction::None);
   EXPECT_EQ(decideKey(PreviewKey::Left, s).action, KeyAction::None);
-  s = {Page::Scales, true, true, false};
+  s = {PageId::Scales, true, true, false};
   EXPECT_EQ(decideKey(PreviewKey::Space, s).action, KeyAction::Stop);
   EXPECT_EQ(decideKey(PreviewKey::Left, s).action, KeyAction::StepBackward);
-  s.page = Page::Print;
+  s.page = PageId::Print;
   EXPECT_EQ(decideKey(PreviewKey::Left, s).action, KeyAction::None);
-  s = {Page::PlayPage, false, true, false};
+  s = {PageId::PlayPage, false, true, false};
   EXPECT_EQ(decideKey(PreviewKey::Left, s).action, KeyAction::None);
 }
 
@@ -71,7 +65,7 @@ TEST(FormKeyDown, OtherKeysReturnFocusAndFingerKeysWorkOnChordDesignOnly) {
   auto d = decideKey(PreviewKey::Digit3, s);
   EXPECT_TRUE(d.focusStrumSpeed);
   EXPECT_FALSE(d.finger.has_value());
-  s.page = Page::ChordDesign;
+  s.page = PageId::ChordDesign;
   d = decideKey(PreviewKey::Digit3, s);
   EXPECT_TRUE(d.focusStrumSpeed);
   EXPECT_EQ(d.finger, FingerButton::Three);

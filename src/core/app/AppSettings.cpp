@@ -17,6 +17,7 @@ DocumentFolders DocumentFolders::defaultsFor(const std::string& programFolder) {
 AppSettings AppSettings::defaultsFor(const std::string& programFolder) {
   AppSettings s;
   s.folders = DocumentFolders::defaultsFor(programFolder);
+  s.tabInsertFile = programFolder + "insertsection.tab";
   return s;
 }
 

@@ -46,6 +46,16 @@ struct FretlightSettings {
   int switch2Bit() const { return reverseSwitch ? 1 : 2; }
 };
 
+// One of the user's own chord types as its settings section holds it: values as read, so an
+// interval outside the known range is left for the chord-type list to treat as unused.
+struct UserChordType {
+  std::string name = "NONAME";
+  std::string formula;
+  std::array<int, 7> intervals{255, 255, 255, 255, 255, 255, 255};  // semitones above the root, 255 unused
+
+  bool operator==(const UserChordType&) const = default;
+};
+
 struct AppSettings {
   MidiSettings midi;
   bool bassNote = false;
@@ -57,10 +67,13 @@ struct AppSettings {
   int speechVolume = 130;
   bool speechOn = false;
   DocumentFolders folders;
-  std::vector<std::string> userChordNames;  // section "62", "63", ... Name, in order
+  std::vector<UserChordType> userChords;    // sections "62", "63", ... in list order
+  std::vector<std::string> userChordNames;  // the names of userChords, for the chord-type list
   int scaleFrets = 5;
   int countOffMeasures = 1;
   FretlightSettings fretlight;
+  std::string tabTimingChars = ".=qes";  // characters that mark a timing line in raw tab
+  std::string tabInsertFile;             // the file the tab insert command puts in
 
   static AppSettings defaultsFor(const std::string& programFolder);
 };

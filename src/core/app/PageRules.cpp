@@ -2,40 +2,8 @@
 
 namespace strumly {
 
-PageEntry pageEntry(Page page) {
-  switch (page) {
-    case Page::Chords:
-      return {true, CaptionDocument::ChordPage, FretboardShows::ChordPageChord, false, false};
-    case Page::ChordDesign:
-      return {false, CaptionDocument::DesignPage, FretboardShows::DesignChord, false, false};
-    case Page::PlayPage:
-      return {true, CaptionDocument::PlayPage, FretboardShows::Nothing, true, false};
-    case Page::Scales:
-      return {false, CaptionDocument::ScalePage, FretboardShows::CurrentScale, false, false};
-    case Page::Print:
-      return {true, CaptionDocument::PrintPage, FretboardShows::PrintPageCell, false, false};
-    case Page::Tablature:
-      return {false, CaptionDocument::TabFile, FretboardShows::Unchanged, true, true};
-  }
-  return {};
-}
-
-ScrollTarget wheelTarget(Page page, bool tabTextVisible) {
-  switch (page) {
-    case Page::Chords:
-      return ScrollTarget::ChordPage;
-    case Page::ChordDesign:
-      return ScrollTarget::DesignList;
-    case Page::PlayPage:
-      return ScrollTarget::PlayPage;
-    case Page::Print:
-      return ScrollTarget::PrintPage;
-    case Page::Scales:
-      return ScrollTarget::ScalesPage;
-    case Page::Tablature:
-      return tabTextVisible ? ScrollTarget::TabText : ScrollTarget::TabPage;
-  }
-  return ScrollTarget::ChordPage;
+bool tuningLocked(PageId page) {
+  return page == PageId::Chords || page == PageId::PlayPage || page == PageId::Print;
 }
 
 int WheelAccumulator::add(int delta) {
@@ -47,8 +15,8 @@ int WheelAccumulator::add(int delta) {
 
 namespace {
 
-bool isStepPage(Page page) {
-  return page == Page::PlayPage || page == Page::Tablature;
+bool isStepPage(PageId page) {
+  return page == PageId::PlayPage || page == PageId::Tablature;
 }
 
 KeyAction transportAction(PreviewKey key, const KeyState& s) {
@@ -56,13 +24,13 @@ KeyAction transportAction(PreviewKey key, const KeyState& s) {
   if (forward) {
     if (!s.playing) return KeyAction::StartPlay;
     if (!s.stepPlay)
-      return s.page == Page::Chords || s.page == Page::ChordDesign ? KeyAction::None : KeyAction::Stop;
-    if (s.page == Page::Scales || s.page == Page::Print) return KeyAction::Stop;
+      return s.page == PageId::Chords || s.page == PageId::ChordDesign ? KeyAction::None : KeyAction::Stop;
+    if (s.page == PageId::Scales || s.page == PageId::Print) return KeyAction::Stop;
     if (isStepPage(s.page) && !s.chordSounding) return KeyAction::StepForward;
     return KeyAction::None;
   }
   if (key == PreviewKey::Left && s.playing && s.stepPlay && !s.chordSounding &&
-      (isStepPage(s.page) || s.page == Page::Scales)) {
+      (isStepPage(s.page) || s.page == PageId::Scales)) {
     return KeyAction::StepBackward;
   }
   return KeyAction::None;
@@ -95,7 +63,7 @@ KeyDecision decideKey(PreviewKey key, const KeyState& state) {
   } else {
     decision.focusStrumSpeed = true;
   }
-  if (state.page == Page::ChordDesign) decision.finger = fingerFor(key);
+  if (state.page == PageId::ChordDesign) decision.finger = fingerFor(key);
   return decision;
 }
 

@@ -1,48 +1,20 @@
 #pragma once
-// What the main window does when the user moves between pages, which keys it takes for itself,
-// and how wheel turns become scroll steps. Pure decisions: the main window asks and acts.
+// Which pages lock the tuning, the order of the save questions, which keys the main window
+// takes for itself, and how wheel turns become scroll steps. Pure decisions: the main window asks and acts.
 #include <optional>
 
 namespace strumly {
 
-// The pages of the page control, in tab order.
-enum class Page { Chords, ChordDesign, PlayPage, Print, Scales, Tablature };
+// The pages of the page control, in tab order. A page's identity is this value and nothing else.
+enum class PageId { Chords, ChordDesign, PlayPage, Print, Scales, Tablature };
 constexpr int kPageCount = 6;
 
-// Which document's file name the window caption shows for a page.
-enum class CaptionDocument { ChordPage, DesignPage, PlayPage, ScalePage, PrintPage, TabFile };
+// The tuning up-downs are locked on the pages whose chords carry no tuning of their own.
+bool tuningLocked(PageId page);
 
-// What the fretboard shows when a page becomes active.
-enum class FretboardShows {
-  ChordPageChord,  // the Chords page's selected diagram
-  DesignChord,     // the design, with the interval display when Show Intervals is down
-  Nothing,         // cleared after the play page is redrawn
-  CurrentScale,
-  PrintPageCell,  // the last print cell, chord or scale
-  Unchanged,      // the tab page loads its own tuning instead
-};
-
-struct PageEntry {
-  bool tuningLocked = true;  // the six tuning up-downs disabled
-  CaptionDocument caption = CaptionDocument::ChordPage;
-  FretboardShows fretboard = FretboardShows::Unchanged;
-  bool undoFromPage = false;    // the Undo button reflects the page's own undo state
-  bool loadsOwnTuning = false;  // the page's tuning goes into the tuning controls
-};
-
-PageEntry pageEntry(Page page);
-
-// The scroll area the wheel drives on each page; the tab page scrolls its text view when it shows.
-enum class ScrollTarget {
-  ChordPage,
-  DesignList,
-  PlayPage,
-  PrintPage,
-  ScalesPage,
-  TabText,
-  TabPage,
-};
-ScrollTarget wheelTarget(Page page, bool tabTextVisible);
+// The order in which the save questions come before the program closes: the play page, the
+// Chord Design page, then the tab page's raw tab and tab file.
+inline constexpr PageId kClosingOrder[] = {PageId::PlayPage, PageId::ChordDesign, PageId::Tablature};
 
 // Wheel distance in the units of the platform (120 per notch). Each full 120 becomes one step:
 // positive steps scroll up, negative steps down; the rest waits for the next turn.
@@ -65,7 +37,7 @@ enum class KeyAction { None, StartPlay, Stop, StepForward, StepBackward };
 enum class FingerButton { One, Two, Three, Four, Plain };
 
 struct KeyState {
-  Page page = Page::Chords;
+  PageId page = PageId::Chords;
   bool playing = false;        // sbtnPlay down
   bool stepPlay = false;       // sbtnStep down
   bool chordSounding = false;  // a stepped chord has not ended yet

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -152,6 +153,16 @@ void BottomPanel::setFretboard(QWidget* fretboard) {
 void BottomPanel::clearPointerReadOuts() {
   pnlNote_->clear();
   pnlInterval_->clear();
+}
+
+void BottomPanel::resetIntervalColours() {
+  for (QLabel* label : editIntervals_) {
+    if (!label) continue;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+  }
 }
 
 bool BottomPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -35,6 +35,8 @@ class BottomPanel : public QFrame {
 
   // The note and interval read-outs name what is under the mouse; leaving the board clears them.
   void clearPointerReadOuts();
+  // The interval labels back to black on white, as every page is entered.
+  void resetIntervalColours();
 
  Q_SIGNALS:
   void mouseMoved();

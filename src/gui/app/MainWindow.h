@@ -1,94 +1,83 @@
 #pragma once
-// The main window `TfrmMain`. It composes the tool panel, the six pages, the bottom panel and the
-// menu, runs start-up (FormCreate) and shutdown (FormClose), and routes the few operations that
-// span parts: handed-over files, the tuning take-over, the spelling switch and IsPlayingOrBusy.
-// State that belongs to one part lives in that part's class, not here.
-#include <QHash>
+// The main window `TfrmMain`: the shell. It lays out the tool panel, the page control and the
+// bottom panel, keeps the list of pages and loops over it for what every page shares: entering a
+// page, the wheel, the window keys, New/Erase, files handed over, the tuning take-over and the
+// save questions before closing. It runs start-up (FormCreate) and shutdown (FormClose). It
+// names no page: each page tells it what it is through the page contract.
 #include <QMainWindow>
-#include <functional>
-#include <memory>
-#include <string>
+#include <QStringList>
 
-#include "core/app/AppSettings.h"
-#include "core/pages/PageHolders.h"
+#include "core/app/PageRules.h"
 #include "core/theory/Pitch.h"
 #include "gui/app/ProgramFolder.h"
-#include "gui/app/SaveBeforeClose.h"
-#include "gui/playback/MidiSession.h"
-#include "gui/chords/ChordsWiring.h"
 
+class QAction;
 class QTabWidget;
 
 namespace strumly {
+struct AppSettings;
 class AppSettingsStore;
-class SoundPlayer;
 }  // namespace strumly
 
 namespace strumly::gui {
 
 class BottomPanel;
-class ChordDesignPage;
-class Fretboard;
-class ShowIntervals;
-class WindowFretboardHost;
 class DialogService;
-class MainMenu;
+class MidiSession;
 class NoteSpelling;
-class SpeechSounds;
-class TabPage;
+class Page;
+class PageList;
+class PageSwitcher;
 class ToolPanel;
+class Transport;
+class WindowKeys;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
  public:
-  enum PageIndex { pageChords, pageChordDesign, pagePlayPage, pagePrint, pageScales, pageTablature };
-
-  TfrmMain(DialogService& dialogs, SoundPlayer& speechPlayer, QWidget* parent = nullptr);
+  // The page control of `pages` goes between the two panels; the window takes them all over.
+  TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages, ToolPanel* tools,
+           BottomPanel* bottom, NoteSpelling& spelling, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // Start-up in its order: settings, menus, speech, tuning, MIDI, first page, placement.
-  void FormCreate(const ProgramFolder& folder, const QStringList& arguments = {});
+  // Adds a page as the next tab; its typing edits are left alone by the window keys.
+  void addPage(Page& page);
+  // Keys typed into this edit pass by the window keys.
+  void addTypingWidget(QWidget* edit);
+  void setMidiSession(MidiSession* session) { midi_ = session; }
+
+  // Start-up in its order after the settings were read and applied: MIDI, the first page and
+  // the window's place. The store writes the shutdown's values back at the end.
+  void FormCreate(const ProgramFolder& folder, const QStringList& arguments, AppSettingsStore& store,
+                  AppSettings& settings);
   // Opens the file given on the command line at the first activation; parks the focus.
   void FormActivate();
-  // A file handed over by the command line or by a later start; true when it was opened.
+  // A file handed over by the command line or by a later start; true when a page opened it.
   bool OpenHandedFile(const QString& fileName);
   // A later start asked for this window: bring it to the front and open its file.
   void handOverReceived(const QString& fileName);
-  // While Play or Pause is down, or the busy cursor shows, pages do not change and the program
-  // does not close.
   bool IsPlayingOrBusy() const;
-  void mnuFlatSharpClick();
+  // The Flats/Sharps item: its caption names the spelling now in use.
+  void mnuFlatSharpClick(QAction* item);
   // New / Erase Page on the active page.
   void sbtnEraseClick();
-
-  // Each page registers the opener for the extensions it reads (".tab", ".txt", ".vxt", ".ppf").
-  void setFileOpener(const QString& extension, std::function<bool(const QString&)> opener);
-  // Each page with a document registers its save question, in closing order.
-  SaveBeforeClose& closingDocuments() { return closingDocuments_; }
-  void setMidiSession(MidiSession* session) { midi_ = session; }
-  // The Chords page arrives from its own part and takes the plain page's place.
-  void replacePage(PageIndex page, QWidget* widget, const QString& title);
+  // The active page again, as after a change of page (the left-handed switch).
+  void reenterPage();
+  // The tuning controls took a new tuning over: the active page decides what it changes.
+  void routeTuningTakeOver(const Tuning& tuning, const QString& name);
+  // Flip: the tool panel below the pages and the fretboard above them, or back.
+  void placePanels(bool flipped);
+  // The keyboard focus goes back to the strum-speed bar so that Space reaches the window keys.
+  void parkFocus();
 
   // Whether a screen of this size gets a maximised window rather than 1024 x 768.
   static bool maximisedOn(const QSize& screenSize);
 
-  ToolPanel* toolPanel() const { return pnlTop_; }
-  BottomPanel* bottomPanel() const { return pnlBottom_; }
-  QTabWidget* pageControl() const { return PageControl1_; }
-  MainMenu* mainMenu() const { return menu_; }
-  NoteSpelling& spelling() const { return *spelling_; }
-  SpeechSounds& speech() const { return *speech_; }
-  ChordDesignPage* chordDesignPage() const { return chordDesign_; }
-  Fretboard* fretboard() const { return fretboard_; }
-  ShowIntervals* showIntervals() const { return showIntervals_; }
-  const ChordsPart& chordsPart() const { return chords_; }
-  PageHolders& pageHolders() { return holders_; }
-  AppSettings& settings() { return settings_; }
-  const ProgramFolder& programFolder() const { return folder_; }
-
  Q_SIGNALS:
   // After a file was handed over (opened or not), for diagnostics and tests.
   void handedFileProcessed(const QString& fileName, bool opened);
+  // 1..4 or P on the Chord Design page.
+  void fingerKeyPressed(strumly::FingerButton finger);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -96,41 +85,23 @@ class TfrmMain : public QMainWindow {
 
  private:
   bool FormClose();
-  void applySettings();
-  void collectShutdownSettings();
   void placeWindow();
-  void routeTuningTakeOver(const Tuning& tuning, const QString& name);
-  void parkFocus();
-  void composeFretboard();
-  void composeChordDesign();
-  // What the fretboard shows as each page is entered.
-  void showPageItemsOnEntry();
-  // Flip: the tool panel below the pages and the fretboard above them, or back.
-  void placePanels(bool flipped);
 
   DialogService& dialogs_;
-  PageHolders holders_;
-  std::unique_ptr<NoteSpelling> spelling_;
-  std::unique_ptr<SpeechSounds> speech_;
-  std::unique_ptr<AppSettingsStore> store_;
+  Transport& transport_;
+  PageList& pages_;
   ToolPanel* pnlTop_;
-  QTabWidget* PageControl1_;
   BottomPanel* pnlBottom_;
-  MainMenu* menu_;
-  ChordDesignPage* chordDesign_;
-  TabPage* tabPage_;
-  std::unique_ptr<WindowFretboardHost> fretboardHost_;
-  Fretboard* fretboard_ = nullptr;
-  ShowIntervals* showIntervals_ = nullptr;
-  ChordsPart chords_;
+  NoteSpelling& spelling_;
+  PageSwitcher* switcher_;
+  WindowKeys* keys_;
+  MidiSession* midi_ = nullptr;
+  AppSettingsStore* store_ = nullptr;
+  AppSettings* settings_ = nullptr;
   ProgramFolder folder_;
-  AppSettings settings_;
   QStringList arguments_;
   bool activatedOnce_ = false;
-  MidiSession* midi_ = nullptr;
   QString midiProblem_;
-  SaveBeforeClose closingDocuments_;
-  QHash<QString, std::function<bool(const QString&)>> openers_;
 };
 
 }  // namespace strumly::gui

@@ -1,11 +1,190 @@
 #include "gui/app/ProgramParts.h"
 
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/chorddesign/FretControls.h"
+#include "gui/chorddesign/ShowIntervals.h"
+#include "gui/chords/ChordMenus.h"
+#include "gui/chords/ChordsPage.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/playpage/PlayPage.h"
+#include "gui/print/PrintPage.h"
+#include "gui/scales/ScalesPage.h"
+#include "gui/tab/TabPage.h"
+#include "gui/views/Fretboard.h"
+#include "gui/views/FretboardView.h"
+#include "gui/views/KeyboardView.h"
+#include "gui/views/TNvStaffBox.h"
+#include "platform/settings/AppSettingsStore.h"
+
 namespace strumly::gui {
 
-ProgramParts::ProgramParts(const ProgramFolder& folder, const QStringList& files)
-    : midiSession_(midiLibrary_, midiBridge_), frmMain_(dialogs_, speechPlayer_) {
-  frmMain_.setMidiSession(&midiSession_);
-  frmMain_.FormCreate(folder, files);
+ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
+    : devices_(devices),
+      folder_(folder),
+      speech_(devices.speechPlayer, spelling_),
+      settings_(AppSettings::defaultsFor(folder.userFolder.toStdString())),
+      tools_(new ToolPanel),
+      bottom_(new BottomPanel(spelling_)),
+      pageControl_(new QTabWidget),
+      pages_(pageControl_),
+      transport_(pages_),
+      chordDesign_(new ChordDesignPage(holders_.designChord)),
+      fretboardHost_(transport_, pages_, *bottom_->tuningControls(), spelling_, *chordDesign_),
+      window_(std::make_unique<TfrmMain>(devices.dialogs, transport_, pages_, tools_, bottom_, spelling_)) {
+  window_->setMidiSession(devices.midi);
+  menu_ = new MainMenu(window_->menuBar(), spelling_);
+  const ToolPanel::Buttons& b = tools_->buttons();
+  transport_.bindButtons({b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
+  transport_.bindTempo(tools_->tempoEdit(), tools_->tempoUpDown(), tools_->strumSpeed());
+  composeFretboard();
+  composePages();
+  composeChordDesign();
+  connectCommands();
+}
+
+ProgramParts::~ProgramParts() = default;
+
+void ProgramParts::composeFretboard() {
+  auto* neck = new FretboardView;
+  bottom_->setFretboard(neck);
+  // The keyboard stands in the row of the page tabs, right under whichever panel is on top, so
+  // it keeps its place when Flip swaps the panels.
+  auto* keyboard = new KeyboardView;
+  auto* pnlKeyboard = new QFrame;
+  pnlKeyboard->setObjectName("pnlKeyboard");
+  auto* keyboardRow = new QHBoxLayout(pnlKeyboard);
+  keyboardRow->setContentsMargins(4, 2, 8, 2);
+  keyboardRow->addWidget(keyboard);
+  pageControl_->setCornerWidget(pnlKeyboard, Qt::TopRightCorner);
+
+  FretboardWidgets widgets;
+  widgets.neck = neck;
+  widgets.keyboard = keyboard;
+  widgets.noteReadout = bottom_->noteReadOut();
+  widgets.intervalReadout = bottom_->intervalReadOut();
+  widgets.chordName = bottom_->chordNameEdit();
+  widgets.notes = bottom_->notesEdit();
+  for (int n = 0; n < 8; ++n) widgets.intervals[static_cast<std::size_t>(n)] = bottom_->intervalLabel(n);
+  fretboard_ = new Fretboard(widgets, fretboardHost_, window_.get());
+  const ToolPanel::Buttons& b = tools_->buttons();
+  fretboard_->bindButtons({b.sbtnBassNote, b.sbtnLeftHanded, b.sbtnFlip, b.sbShowArp, b.sbtnShowFullScale});
+  TuningControls* tuning = bottom_->tuningControls();
+  // A chord shown with its own tuning puts that tuning in the controls.
+  QObject::connect(fretboard_, &Fretboard::tuningShown, tuning, &TuningControls::showTuning);
+  QObject::connect(fretboard_, &Fretboard::tuningNameCleared, tuning, [tuning] { tuning->setTuningName({}); });
+  QObject::connect(fretboard_, &Fretboard::flipChanged, window_.get(), &TfrmMain::placePanels);
+}
+
+void ProgramParts::composePages() {
+  const ChordMenus::Menus menus{menu_->keyItems(), menu_->menuMajor(), menu_->menuMinor(), menu_->menuDominant(),
+                                menu_->menuScale()};
+  const ChordMenus::Readouts readouts{tools_->chordRootEdit(), tools_->chordNameEdit(),
+                                      tools_->showChordsButton(), tools_->findChild<QLabel*>("lblChordName")};
+  chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_.get());
+  chordsPage_ = new ChordsPage(holders_, *chordMenus_, pages_, devices_.dialogs, spelling_, transport_,
+                               *fretboard_, folder_.dataFolder.toStdString(), tools_->strumSpeed());
+  playPage_ = new PlayPage(*fretboard_);
+  printPage_ = new PrintPage(holders_, *fretboard_);
+  scalesPage_ = new ScalesPage;
+  tabPage_ = new TabPage(*bottom_->tuningControls());
+  window_->addPage(*chordsPage_);
+  window_->addPage(*chordDesign_);
+  window_->addPage(*playPage_);
+  window_->addPage(*printPage_);
+  window_->addPage(*scalesPage_);
+  window_->addPage(*tabPage_);
+}
+
+void ProgramParts::composeChordDesign() {
+  TuningControls* tuning = bottom_->tuningControls();
+  QObject::connect(fretboard_, &Fretboard::neckPressed, chordDesign_,
+                   [this, tuning](int string, int fret, Qt::MouseButton button) {
+                     if (pages_.isActive(PageId::ChordDesign))
+                       chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button);
+                   });
+  QObject::connect(chordDesign_->fretControls(), &FretControls::fretEdited, chordDesign_,
+                   [this, tuning](int string, std::optional<int> fret) {
+                     chordDesign_->fretEdited(tuning->tuning(), tuning->tuningName(), string, fret);
+                   });
+  showIntervals_ = new ShowIntervals(*chordDesign_, *fretboard_, tools_->buttons().sbShowArp, devices_.dialogs,
+                                     window_.get(), transport_, pages_, folder_.dataFolder.toStdString(),
+                                     settings_, tools_->strumSpeed(), window_.get());
+  QObject::connect(chordDesign_, &ChordDesignPage::designChanged, showIntervals_, &ShowIntervals::redrawDesign);
+  QObject::connect(chordDesign_, &ChordDesignPage::tuningNameKept, tuning, &TuningControls::setTuningName);
+  // Show Arpeggio released on this page gives the neck back to the interval display.
+  QObject::connect(fretboard_, &Fretboard::intervalDisplayRefreshRequested, showIntervals_,
+                   &ShowIntervals::redrawDesign);
+  QObject::connect(bottom_, &BottomPanel::intervalClicked, showIntervals_, &ShowIntervals::editIntervals0Click);
+  QObject::connect(bottom_->chordNameEdit(), &QLineEdit::textEdited, showIntervals_,
+                   &ShowIntervals::editChordNameUserKeyUp);
+  QObject::connect(chordDesign_, &ChordDesignPage::chordNameShown, bottom_, [this](const QString& text) {
+    if (!chordDesign_->displayIntervalsButton()->isChecked()) bottom_->chordNameEdit()->setText(text);
+  });
+  QObject::connect(fretboard_, &Fretboard::staffNotesChanged, chordDesign_->staffBox(), &TNvStaffBox::setNotes);
+  QObject::connect(&spelling_, &NoteSpelling::changed, chordDesign_,
+                   [this] { chordDesign_->fretControls()->setNoteNames(spelling_.names()); });
+  QObject::connect(window_.get(), &TfrmMain::fingerKeyPressed, chordDesign_, &ChordDesignPage::pressFinger);
+}
+
+void ProgramParts::connectCommands() {
+  TfrmMain* window = window_.get();
+  QAction* flatSharp = menu_->action("mnuFlatSharp");
+  QObject::connect(flatSharp, &QAction::triggered, window, [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
+  QObject::connect(menu_->action("mnuExit"), &QAction::triggered, window, &QWidget::close);
+  QObject::connect(menu_->action("mnuNew"), &QAction::triggered, window, &TfrmMain::sbtnEraseClick);
+  QObject::connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
+  QObject::connect(menu_, &MainMenu::openRequested, window, [](const QString& target) {
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
+    QDesktopServices::openUrl(url);
+  });
+  // While playing nothing else may start: the menus wait for the end.
+  QObject::connect(&transport_, &Transport::stateChanged, menu_,
+                   [this] { menu_->setAllEnabled(!transport_.playing() && !transport_.paused()); });
+  QObject::connect(tools_->showChordsButton(), &QPushButton::clicked, chordsPage_, &ChordsPage::btnShowChordsClick);
+  QObject::connect(chordsPage_, &ChordsPage::playRequested, &transport_, &Transport::sbtnPlayClick);
+  // A change of hand redraws the diagrams in the new layout, then the active page's item.
+  QObject::connect(fretboard_, &Fretboard::handednessChanged, chordsPage_, [this] {
+    chordsPage_->redrawPage();
+    window_->reenterPage();
+  });
+  window->addTypingWidget(tools_->tempoEdit());
+  window->addTypingWidget(bottom_->chordNameEdit());
+}
+
+void ProgramParts::start(const QStringList& files) {
+  store_ = std::make_unique<AppSettingsStore>(IniFile(folder_.settingsFile().toStdString()),
+                                              folder_.userFolder.toStdString());
+  settings_ = store_->load();
+  speech_.load();
+  speech_.setVolume(settings_.speechVolume);
+  speech_.setEnabled(settings_.speechOn);
+  tools_->applySettings(settings_);
+  menu_->addWebSites(store_->webSites());
+  menu_->addTutorials(MainMenu::findTutorials(folder_.dataFolder + "DI65 Tutorials"));
+
+  spelling_.setSpelling(Spelling::Flats);
+  bottom_->tuningControls()->setStandardTuning();
+  tabPage_->takeOverTuning(Tuning{}, "Standard");
+  chordDesign_->setUserChordTypes(settings_.userChordNames);
+  fretboard_->setLeftHanded(settings_.leftHanded);
+  chordDesign_->fretControls()->setNoteNames(spelling_.names());
+  window_->FormCreate(folder_, files, *store_, settings_);
 }
 
 }  // namespace strumly::gui

@@ -1,38 +1,110 @@
 #pragma once
-// The real program's parts for one run: the dialogs, the speech output, the MIDI library with its
-// bridge and session, and the main window built on them and started (FormCreate). The program's
-// entry and the screenshot tool both build the window through this, so what a screenshot shows
-// is what a user gets.
+// The composition root: the one place that builds the program's parts and connects them. Each
+// part gets what it needs through its constructor; the devices (dialogs, speech output, MIDI)
+// come in from outside, real ones in the program (`Program`) and fakes in the tests. The
+// accessors serve the screenshot tool and the tests; no part of the program asks this object for
+// anything.
 #include <QStringList>
 #include <memory>
 
-#include "gui/playback/LibraryMidiSession.h"
-#include "gui/app/MainWindow.h"
+#include "core/app/AppSettings.h"
+#include "core/pages/PageHolders.h"
 #include "gui/app/ProgramFolder.h"
-#include "gui/common/DialogService.h"
-#include "gui/playback/MidiBridge.h"
-#include "platform/audio/PcmPlayer.h"
-#include "platform/midi/MidiLibrary.h"
+#include "gui/app/ShellFretboardHost.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageList.h"
+#include "gui/playback/SpeechSounds.h"
+#include "gui/playback/Transport.h"
+
+class QTabWidget;
+
+namespace strumly {
+class AppSettingsStore;
+class SoundPlayer;
+}  // namespace strumly
 
 namespace strumly::gui {
 
+class BottomPanel;
+class ChordDesignPage;
+class ChordMenus;
+class ChordsPage;
+class DialogService;
+class Fretboard;
+class MainMenu;
+class MidiSession;
+class PlayPage;
+class PrintPage;
+class ScalesPage;
+class ShowIntervals;
+class TabPage;
+class TfrmMain;
+class ToolPanel;
+
+struct ProgramDevices {
+  DialogService& dialogs;
+  SoundPlayer& speechPlayer;
+  MidiSession* midi = nullptr;  // none: the program runs silent
+};
+
 class ProgramParts {
  public:
-  // Builds the main window on the real devices and runs its start-up with the program folder
-  // and the files named on the command line. The window is not shown yet.
-  ProgramParts(const ProgramFolder& folder, const QStringList& files);
+  ProgramParts(ProgramDevices devices, const ProgramFolder& folder);
+  ~ProgramParts();
   ProgramParts(const ProgramParts&) = delete;
   ProgramParts& operator=(const ProgramParts&) = delete;
 
-  TfrmMain& mainWindow() { return frmMain_; }
+  // Start-up (FormCreate): the settings are read and shown, then the shell opens MIDI, enters
+  // the first page and places the window. The window is not shown yet.
+  void start(const QStringList& files = {});
+
+  TfrmMain& mainWindow() { return *window_; }
+  ToolPanel& toolPanel() { return *tools_; }
+  BottomPanel& bottomPanel() { return *bottom_; }
+  MainMenu& mainMenu() { return *menu_; }
+  PageList& pages() { return pages_; }
+  Transport& transport() { return transport_; }
+  Fretboard& fretboard() { return *fretboard_; }
+  ChordMenus& chordMenus() { return *chordMenus_; }
+  ChordsPage& chordsPage() { return *chordsPage_; }
+  ChordDesignPage& chordDesignPage() { return *chordDesign_; }
+  ShowIntervals& showIntervals() { return *showIntervals_; }
+  TabPage& tabPage() { return *tabPage_; }
+  PageHolders& holders() { return holders_; }
+  AppSettings& settings() { return settings_; }
+  NoteSpelling& spelling() { return spelling_; }
 
  private:
-  QtDialogService dialogs_;
-  PcmPlayer speechPlayer_;
-  MidiLibrary midiLibrary_;
-  MidiBridge midiBridge_;
-  LibraryMidiSession midiSession_;
-  TfrmMain frmMain_;
+  void composeFretboard();
+  void composePages();
+  void composeChordDesign();
+  void connectCommands();
+
+  ProgramDevices devices_;
+  ProgramFolder folder_;
+  PageHolders holders_;
+  NoteSpelling spelling_;
+  SpeechSounds speech_;
+  AppSettings settings_;
+  std::unique_ptr<AppSettingsStore> store_;
+  // Widgets: owned by the window once it is built.
+  ToolPanel* tools_;
+  BottomPanel* bottom_;
+  QTabWidget* pageControl_;
+  PageList pages_;
+  Transport transport_;
+  ChordDesignPage* chordDesign_;
+  ShellFretboardHost fretboardHost_;
+  std::unique_ptr<TfrmMain> window_;
+  MainMenu* menu_ = nullptr;
+  Fretboard* fretboard_ = nullptr;
+  ChordMenus* chordMenus_ = nullptr;
+  ChordsPage* chordsPage_ = nullptr;
+  PlayPage* playPage_ = nullptr;
+  PrintPage* printPage_ = nullptr;
+  ScalesPage* scalesPage_ = nullptr;
+  TabPage* tabPage_ = nullptr;
+  ShowIntervals* showIntervals_ = nullptr;
 };
 
 }  // namespace strumly::gui

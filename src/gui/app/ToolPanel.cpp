@@ -79,25 +79,25 @@ ToolPanel::ToolPanel(QWidget* parent)
   rows->addLayout(bottom);
 
   // First row: documents, transport, play-page editing and tempo.
-  top->addWidget(makeButton("sbtnOpen", "Open", "Open", false));
-  top->addWidget(makeButton("sbtnSave", "Save", "Save", false));
-  top->addWidget(makeButton("sbtnErase", "Erase Page", "Erase", false));
-  top->addWidget(makeButton("sbtnPrintPage", "Print Page", "Print", false));
+  top->addWidget(buttons_.sbtnOpen = makeButton("sbtnOpen", "Open", "Open", false));
+  top->addWidget(buttons_.sbtnSave = makeButton("sbtnSave", "Save", "Save", false));
+  top->addWidget(buttons_.sbtnErase = makeButton("sbtnErase", "Erase Page", "Erase", false));
+  top->addWidget(buttons_.sbtnPrintPage = makeButton("sbtnPrintPage", "Print Page", "Print", false));
   top->addWidget(separator(this));
-  top->addWidget(makeButton("sbtnPlay", "Play", "Play", true));
-  top->addWidget(makeButton("sbtnPause", "Pause", "Pause", true));
-  top->addWidget(makeButton("sbtnStop", "Stop", "Stop", false));
-  top->addWidget(makeButton("sbtnStep", "Step Play", "Step", true));
-  top->addWidget(makeButton("sbtnLoop", "Loop Play", "Loop", true));
+  top->addWidget(buttons_.sbtnPlay = makeButton("sbtnPlay", "Play", "Play", true));
+  top->addWidget(buttons_.sbtnPause = makeButton("sbtnPause", "Pause", "Pause", true));
+  top->addWidget(buttons_.sbtnStop = makeButton("sbtnStop", "Stop", "Stop", false));
+  top->addWidget(buttons_.sbtnStep = makeButton("sbtnStep", "Step Play", "Step", true));
+  top->addWidget(buttons_.sbtnLoop = makeButton("sbtnLoop", "Loop Play", "Loop", true));
   top->addWidget(separator(this));
-  top->addWidget(makeButton("sbtnCount", "Count Off", "Count", true));
-  top->addWidget(makeButton("sbtnClick", "Click", "Click", true));
-  top->addWidget(makeButton("sbtnTime", "Time Signature", "4/4", true));
-  top->addWidget(makeButton("sbtnUndo", "Undo Edit", "Undo", false));
+  top->addWidget(buttons_.sbtnCount = makeButton("sbtnCount", "Count Off", "Count", true));
+  top->addWidget(buttons_.sbtnClick = makeButton("sbtnClick", "Click", "Click", true));
+  top->addWidget(buttons_.sbtnTime = makeButton("sbtnTime", "Time Signature", "4/4", true));
+  top->addWidget(buttons_.sbtnUndo = makeButton("sbtnUndo", "Undo Edit", "Undo", false));
   top->addWidget(separator(this));
   for (int n = 1; n <= 4; ++n)
-    top->addWidget(
-        makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), false));
+    top->addWidget(buttons_.sbtnPage[static_cast<std::size_t>(n - 1)] = makeButton(
+                       QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), false));
   top->addWidget(separator(this));
   top->addWidget(caption("Tempo", this, "lblTempo"));
   meditTempoMain_->setObjectName("meditTempoMain");
@@ -112,7 +112,8 @@ ToolPanel::ToolPanel(QWidget* parent)
   UpDownTempo_->setRange(10, 250);
   top->addWidget(meditTempoMain_);
   top->addWidget(UpDownTempo_);
-  showTempo(100);
+  meditTempoMain_->setText("100");
+  UpDownTempo_->setPosition(100);
   top->addStretch();
 
   // Second row: strum speed, fretboard toggles, Fretlight, Show Chords.
@@ -127,15 +128,15 @@ ToolPanel::ToolPanel(QWidget* parent)
   sbStrumSpeed_->setFocusPolicy(Qt::StrongFocus);
   bottom->addWidget(sbStrumSpeed_);
   bottom->addWidget(separator(this));
-  bottom->addWidget(makeButton("sbtnBassNote", "Bass Note", "Bass", true));
-  bottom->addWidget(makeButton("sbtnLeftHanded", "Left Handed", "Lefty", true));
-  bottom->addWidget(makeButton("sbtnFlip", "Flip", "Flip", true));
-  bottom->addWidget(makeButton("sbShowArp", "Show Arpeggio", "Arp", true));
-  bottom->addWidget(makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
-  bottom->addWidget(makeButton("sbtnRootPlay", "Play Scale From Root", "Root", true));
+  bottom->addWidget(buttons_.sbtnBassNote = makeButton("sbtnBassNote", "Bass Note", "Bass", true));
+  bottom->addWidget(buttons_.sbtnLeftHanded = makeButton("sbtnLeftHanded", "Left Handed", "Lefty", true));
+  bottom->addWidget(buttons_.sbtnFlip = makeButton("sbtnFlip", "Flip", "Flip", true));
+  bottom->addWidget(buttons_.sbShowArp = makeButton("sbShowArp", "Show Arpeggio", "Arp", true));
+  bottom->addWidget(buttons_.sbtnShowFullScale = makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
+  bottom->addWidget(buttons_.sbtnRootPlay = makeButton("sbtnRootPlay", "Play Scale From Root", "Root", true));
   bottom->addWidget(separator(this));
-  bottom->addWidget(makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
-  bottom->addWidget(makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
+  bottom->addWidget(buttons_.sbtnRootFlash = makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
+  bottom->addWidget(buttons_.sbtnFLAnimate = makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
   imgFootSwitch_->setObjectName("imgFootSwitch");
   lblLSw_->setObjectName("lblLSw");
   lblRSw_->setObjectName("lblRSw");
@@ -161,19 +162,30 @@ ToolPanel::ToolPanel(QWidget* parent)
   bottom->addWidget(btnShowChords_);
 }
 
-QToolButton* ToolPanel::button(const QString& name) const {
-  return findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly);
-}
-
 void ToolPanel::setFretlightVisible(bool visible) {
-  for (QWidget* w : std::initializer_list<QWidget*>{imgFootSwitch_, lblLSw_, lblRSw_, button("sbtnFLAnimate"),
-                                                    button("sbtnRootFlash")})
+  for (QWidget* w : std::initializer_list<QWidget*>{imgFootSwitch_, lblLSw_, lblRSw_, buttons_.sbtnFLAnimate,
+                                                    buttons_.sbtnRootFlash})
     w->setVisible(visible);
 }
 
-void ToolPanel::showTempo(int beatsPerMinute) {
-  meditTempoMain_->setText(QString::number(beatsPerMinute));
-  UpDownTempo_->setPosition(beatsPerMinute);
+void ToolPanel::applySettings(const AppSettings& settings) {
+  sbStrumSpeed_->setValue(settings.strumSpeed);
+  buttons_.sbtnBassNote->setChecked(settings.bassNote);
+  buttons_.sbtnLeftHanded->setChecked(settings.leftHanded);
+  buttons_.sbtnShowFullScale->setChecked(settings.showFullScale);
+  buttons_.sbtnFLAnimate->setChecked(settings.fretlight.animate);
+  buttons_.sbtnRootFlash->setChecked(settings.fretlight.showFlash);
+  lblRSw_->setText(QString::fromStdString(switchActionCaption(settings.fretlight.switch1)));
+  lblLSw_->setText(QString::fromStdString(switchActionCaption(settings.fretlight.switch2)));
+}
+
+void ToolPanel::collectSettings(AppSettings& settings) const {
+  settings.strumSpeed = sbStrumSpeed_->value();
+  settings.bassNote = buttons_.sbtnBassNote->isChecked();
+  settings.leftHanded = buttons_.sbtnLeftHanded->isChecked();
+  settings.showFullScale = buttons_.sbtnShowFullScale->isChecked();
+  settings.fretlight.animate = buttons_.sbtnFLAnimate->isChecked();
+  settings.fretlight.showFlash = buttons_.sbtnRootFlash->isChecked();
 }
 
 void ToolPanel::mouseMoveEvent(QMouseEvent* event) {

@@ -1,10 +1,12 @@
 #pragma once
 // The tool panel `pnlTop`: file and print buttons, the transport, the play-page buttons, tempo
 // and strum speed, the fretboard toggles, the Fretlight controls and the Show Chords fields.
-// The panel only holds the controls; each command's owner connects to the control it needs
-// (found by its name, e.g. toolPanel->button("sbtnPlay")).
+// The panel only holds the controls; the composition root connects each to its command's owner.
 #include <QFrame>
 #include <QString>
+#include <array>
+
+#include "core/app/AppSettings.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,10 +21,35 @@ class UpDown;
 class ToolPanel : public QFrame {
   Q_OBJECT
  public:
+  // The tool buttons, under the names the program's handlers are known by.
+  struct Buttons {
+    QToolButton* sbtnOpen = nullptr;
+    QToolButton* sbtnSave = nullptr;
+    QToolButton* sbtnErase = nullptr;
+    QToolButton* sbtnPrintPage = nullptr;
+    QToolButton* sbtnPlay = nullptr;
+    QToolButton* sbtnPause = nullptr;
+    QToolButton* sbtnStop = nullptr;
+    QToolButton* sbtnStep = nullptr;
+    QToolButton* sbtnLoop = nullptr;
+    QToolButton* sbtnCount = nullptr;
+    QToolButton* sbtnClick = nullptr;
+    QToolButton* sbtnTime = nullptr;
+    QToolButton* sbtnUndo = nullptr;
+    QToolButton* sbtnBassNote = nullptr;
+    QToolButton* sbtnLeftHanded = nullptr;
+    QToolButton* sbtnFlip = nullptr;
+    QToolButton* sbShowArp = nullptr;
+    QToolButton* sbtnShowFullScale = nullptr;
+    QToolButton* sbtnRootPlay = nullptr;
+    QToolButton* sbtnRootFlash = nullptr;
+    QToolButton* sbtnFLAnimate = nullptr;
+    std::array<QToolButton*, 4> sbtnPage{};  // sbtnPage1..4
+  };
+
   explicit ToolPanel(QWidget* parent = nullptr);
 
-  // Any tool button by name ("sbtnOpen", "sbtnPlay", "sbShowArp", ...); nullptr when unknown.
-  QToolButton* button(const QString& name) const;
+  const Buttons& buttons() const { return buttons_; }
   QScrollBar* strumSpeed() const { return sbStrumSpeed_; }
   QLineEdit* tempoEdit() const { return meditTempoMain_; }
   UpDown* tempoUpDown() const { return UpDownTempo_; }
@@ -35,8 +62,9 @@ class ToolPanel : public QFrame {
 
   // Shows or hides the Fretlight controls (shown only while a guitar is attached).
   void setFretlightVisible(bool visible);
-  // Sets the tempo read-out and up-down together.
-  void showTempo(int beatsPerMinute);
+  // The values of the settings file the panel shows, and back at shutdown.
+  void applySettings(const AppSettings& settings);
+  void collectSettings(AppSettings& settings) const;
 
  Q_SIGNALS:
   void mouseMoved();
@@ -47,6 +75,7 @@ class ToolPanel : public QFrame {
  private:
   QToolButton* makeButton(const QString& name, const QString& hint, const QString& text, bool toggle);
 
+  Buttons buttons_;
   QScrollBar* sbStrumSpeed_;
   QLineEdit* meditTempoMain_;
   UpDown* UpDownTempo_;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "core/chords/ChordTypeList.h"
@@ -20,9 +21,9 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
       fretControls_(new FretControls(this)),
       StaffBox_(new TNvStaffBox(this)),
       ComboBox1_(new QComboBox(this)),
-      sbDisplayIntervals_(new QToolButton(this)) {
+      sbDisplayIntervals_(new QToolButton(this)),
+      listChordDesign_(addPageCanvas(this, "listChordDesign", QString())) {
   setObjectName("pageChordDesign");
-  addPageCanvas(this, "listChordDesign", QString());
   ComboBox1_->setObjectName("ComboBox1");
   ComboBox1_->setToolTip("Chord type to show across the neck");
   // Wide enough for the longest built-in name, "sus(add3/add9)".
@@ -80,7 +81,14 @@ void ChordDesignPage::refreshDesign() {
 }
 
 void ChordDesignPage::takeOverTuning(const Tuning& tuning, const QString& tuningName) {
-  if (designChord_.isEmpty()) return;
+  if (designChord_.isEmpty()) {
+    // An empty design does not move with the tuning, but the notes shown across the neck must.
+    if (sbDisplayIntervals_->isChecked()) {
+      Q_EMIT designChanged();
+      Q_EMIT tuningNameKept(tuningName);
+    }
+    return;
+  }
   designChord_.tuning = tuning.pitches;
   designChord_.tuningName = tuningName.toStdString();
   for (std::size_t s = 0; s < designChord_.pitches.size(); ++s) {
@@ -128,6 +136,26 @@ void ChordDesignPage::bassChanged(int bass) {
   QString text = fretControls_->rootEdit()->text() + " " + QString::fromLatin1(designChord_.name.str());
   if (fretControls_->bass() != fretControls_->root()) text += " /" + fretControls_->bassEdit()->text();
   Q_EMIT chordNameShown(text);
+}
+
+QAbstractScrollArea* ChordDesignPage::scrollArea() const {
+  return listChordDesign_;
+}
+
+std::optional<ChordDiagram> ChordDesignPage::arpeggioChord() const {
+  if (sbDisplayIntervals_->isChecked()) return std::nullopt;
+  return designChord_;
+}
+
+QList<QWidget*> ChordDesignPage::typingWidgets() const {
+  QList<QWidget*> edits;
+  for (int string = 0; string < kStringCount; ++string) edits << fretControls_->fretEdit(string);
+  return edits;
+}
+
+void ChordDesignPage::pressFinger(FingerButton finger) {
+  static constexpr std::uint8_t kCodes[] = {1, 2, 3, 4, kFingerPlain};
+  if (QToolButton* button = fretControls_->fingerButton(kCodes[static_cast<int>(finger)])) button->click();
 }
 
 }  // namespace strumly::gui

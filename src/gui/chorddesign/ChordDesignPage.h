@@ -10,6 +10,7 @@
 
 #include "core/pages/DiagramRecords.h"
 #include "core/theory/Intervals.h"
+#include "gui/common/Page.h"
 #include "gui/common/TuningTakeOver.h"
 
 class QComboBox;
@@ -20,10 +21,23 @@ namespace strumly::gui {
 class FretControls;
 class TNvStaffBox;
 
-class ChordDesignPage : public QWidget, public TuningTakeOver {
+class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   Q_OBJECT
  public:
   explicit ChordDesignPage(ChordDiagram& designChord, QWidget* parent = nullptr);
+
+  // The page contract. Entering shows the design (with the interval display when it is down).
+  PageId pageId() const override { return PageId::ChordDesign; }
+  QString title() const override { return "Chord Design"; }
+  QWidget* pageWidget() override { return this; }
+  void entered() override { Q_EMIT designChanged(); }
+  QAbstractScrollArea* scrollArea() const override;
+  TuningTakeOver* tuningTakeOver() override { return this; }
+  // The interval display owns the neck while it is down.
+  std::optional<ChordDiagram> arpeggioChord() const override;
+  QList<QWidget*> typingWidgets() const override;
+  // 1..4 and P typed on this page press the finger buttons.
+  void pressFinger(FingerButton finger);
 
   const ChordDiagram& designChord() const { return designChord_; }
   ChordDiagram& designChord() { return designChord_; }
@@ -64,6 +78,8 @@ class ChordDesignPage : public QWidget, public TuningTakeOver {
   void designChanged();
   // udBassClick names the chord with its bass ("C maj /E").
   void chordNameShown(const QString& text);
+  // The interval display of an empty design was redrawn for a new tuning that keeps this name.
+  void tuningNameKept(const QString& tuningName);
 
  private:
   void refreshDesign();
@@ -74,6 +90,7 @@ class ChordDesignPage : public QWidget, public TuningTakeOver {
   TNvStaffBox* StaffBox_;
   QComboBox* ComboBox1_;
   QToolButton* sbDisplayIntervals_;
+  QAbstractScrollArea* listChordDesign_;
   CompoundFlags compoundFlags_;
 };
 

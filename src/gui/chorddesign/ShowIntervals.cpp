@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include "core/app/AppSettings.h"
 #include "core/chords/ChordDictionary.h"
 #include "core/chords/ChordName.h"
 #include "core/chords/ChordTypeList.h"
@@ -13,19 +14,26 @@
 #include "gui/chorddesign/FretControls.h"
 #include "gui/common/DialogService.h"
 #include "gui/views/Fretboard.h"
-#include "platform/settings/IniFile.h"
+#include "gui/common/PageList.h"
+#include "gui/playback/Transport.h"
 
 namespace strumly::gui {
 
 ShowIntervals::ShowIntervals(ChordDesignPage& page, Fretboard& fretboard, QAbstractButton* showArpeggio,
-                             DialogService& dialogs, QWidget* dialogParent, Hooks hooks, QObject* parent)
+                             DialogService& dialogs, QWidget* dialogParent, const Transport& transport,
+                             const PageList& pages, std::filesystem::path dataFolder,
+                             const AppSettings& settings, QWidget* focusHome, QObject* parent)
     : QObject(parent),
       page_(page),
       fretboard_(fretboard),
       showArpeggio_(showArpeggio),
       dialogs_(dialogs),
       dialogParent_(dialogParent),
-      hooks_(std::move(hooks)) {
+      transport_(transport),
+      pages_(pages),
+      dataFolder_(std::move(dataFolder)),
+      settings_(settings),
+      focusHome_(focusHome) {
   connect(page_.displayIntervalsButton(), &QAbstractButton::clicked, this,
           &ShowIntervals::sbDisplayIntervalsClick);
   connect(page_.chordTypeBox(), &QComboBox::activated, this, &ShowIntervals::ComboBox1Click);
@@ -74,7 +82,7 @@ void ShowIntervals::ComboBox1Click() {
     else
       fretboard_.RedrawFretboard(page_.designChord());
   }
-  if (hooks_.returnFocus) hooks_.returnFocus();
+  if (focusHome_) focusHome_->setFocus();
 }
 
 void ShowIntervals::redrawDesign() {
@@ -104,35 +112,39 @@ ShowIntervals::Loaded ShowIntervals::loadSelectedType(ChordTypeRecord& type) {
   if (index < 0) return Loaded::NoType;
   if (index < kChordTypeCount) {
     try {
-      type = ReadChordType(hooks_.dataFolder ? hooks_.dataFolder() : std::filesystem::path(), index);
+      type = ReadChordType(dataFolder_, index);
       return Loaded::Type;
     } catch (const DictionaryError& error) {
       dialogs_.notice(dialogParent_, QString::fromStdString(error.what()));
       return Loaded::Failed;
     }
   }
-  const IniFile settings(hooks_.settingsFile ? hooks_.settingsFile() : std::string());
-  if (settings.readInteger("UserChords", "Number", 0) <= 0) return Loaded::NoType;
-  const std::string section = userChordSection(index);
-  std::array<int, 7> intervals{};
-  for (std::size_t i = 0; i < intervals.size(); ++i)
-    intervals[i] = settings.readInteger(section, "I" + std::to_string(i), 255);
-  type = userChordType(settings.readString(section, "Name", "NONAME"),
-                       settings.readString(section, "Formula", ""), intervals);
+  const std::size_t user = static_cast<std::size_t>(index - kFirstUserChordIndex);
+  if (user >= settings_.userChords.size()) return Loaded::NoType;
+  const UserChordType& chord = settings_.userChords[user];
+  type = userChordType(chord.name, chord.formula, chord.intervals);
   return Loaded::Type;
 }
 
 void ShowIntervals::editIntervals0Click(int tag) {
-  if (!hooks_.chordDesignActive || !hooks_.chordDesignActive()) return;
+  if (!chordDesignActive()) return;
   if (displayDown() || busy()) return;
   // The switch redraws the design through the page's designChanged.
   page_.switchCompound(tag);
 }
 
 void ShowIntervals::editChordNameUserKeyUp(const QString& text) {
-  if (!hooks_.chordDesignActive || !hooks_.chordDesignActive()) return;
+  if (!chordDesignActive()) return;
   if (const std::optional<std::string> name = reduceTypedChordName(text.toLatin1().toStdString()))
     page_.designChord().name = *name;
+}
+
+bool ShowIntervals::busy() const {
+  return transport_.IsPlayingOrBusy();
+}
+
+bool ShowIntervals::chordDesignActive() const {
+  return pages_.isActive(PageId::ChordDesign);
 }
 
 }  // namespace strumly::gui

@@ -9,7 +9,7 @@
 // than loading the chord type again.
 #include <QObject>
 #include <filesystem>
-#include <functional>
+#include <QPointer>
 #include <optional>
 #include <string>
 
@@ -19,6 +19,7 @@ class QAbstractButton;
 class QWidget;
 
 namespace strumly {
+struct AppSettings;
 struct ChordTypeRecord;
 }
 
@@ -27,21 +28,19 @@ namespace strumly::gui {
 class ChordDesignPage;
 class DialogService;
 class Fretboard;
+class PageList;
+class Transport;
 
 class ShowIntervals : public QObject {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<bool()> isPlayingOrBusy;
-    std::function<bool()> chordDesignActive;
-    std::function<std::filesystem::path()> dataFolder;  // holds kvcd3.dat
-    std::function<std::string()> settingsFile;          // Kv.ini with the user chord types
-    std::function<void()> returnFocus;                  // to sbStrumSpeed
-  };
-
-  // `showArpeggio` (sbShowArp) may be null. `dialogParent` carries the error notices.
+  // `showArpeggio` (sbShowArp) may be null. `dialogParent` carries the error notices; `dataFolder`
+  // holds kvcd3.dat; the user's chord types come from the settings read at start-up;
+  // `focusHome` (sbStrumSpeed) takes the focus back after a chord type was chosen.
   ShowIntervals(ChordDesignPage& page, Fretboard& fretboard, QAbstractButton* showArpeggio,
-                DialogService& dialogs, QWidget* dialogParent, Hooks hooks, QObject* parent = nullptr);
+                DialogService& dialogs, QWidget* dialogParent, const Transport& transport,
+                const PageList& pages, std::filesystem::path dataFolder, const AppSettings& settings,
+                QWidget* focusHome, QObject* parent = nullptr);
 
   // The button was clicked: refused while busy (the button goes back), up shows the design
   // alone, down loads the selected chord type and shows it across the neck.
@@ -66,14 +65,19 @@ class ShowIntervals : public QObject {
   Loaded loadSelectedType(ChordTypeRecord& type);
   void showDisplay();
   bool displayDown() const;
-  bool busy() const { return hooks_.isPlayingOrBusy && hooks_.isPlayingOrBusy(); }
+  bool busy() const;
+  bool chordDesignActive() const;
 
   ChordDesignPage& page_;
   Fretboard& fretboard_;
   QAbstractButton* showArpeggio_;
   DialogService& dialogs_;
   QWidget* dialogParent_;
-  Hooks hooks_;
+  const Transport& transport_;
+  const PageList& pages_;
+  std::filesystem::path dataFolder_;
+  const AppSettings& settings_;
+  QPointer<QWidget> focusHome_;
   std::optional<ChordDiagram> displayChord_;
 };
 

@@ -17,7 +17,9 @@
 #include "gui/chords/DiagramPainter.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageSwitcher.h"
+#include "gui/common/PageList.h"
+#include "gui/playback/Transport.h"
+#include "gui/views/ChordDisplay.h"
 #include "gui/common/RecordText.h"
 
 namespace strumly::gui {
@@ -29,17 +31,20 @@ constexpr int kHeadingY = 16;
 
 }  // namespace
 
-ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher,
-                       DialogService& dialogs, NoteSpelling& spelling, std::filesystem::path programFolder,
-                       QWidget* parent)
+ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
+                       NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
+                       std::filesystem::path dataFolder, QWidget* focusHome, QWidget* parent)
     : QWidget(parent),
       holders_(holders),
       model_(holders),
       menus_(menus),
-      switcher_(switcher),
+      pages_(pages),
       dialogs_(dialogs),
       spelling_(spelling),
-      programFolder_(std::move(programFolder)),
+      transport_(transport),
+      display_(display),
+      dataFolder_(std::move(dataFolder)),
+      focusHome_(focusHome),
       scrollChordPage_(new QScrollArea(this)),
       imgChordPage_(new PageImage(QSize(kChordPageWidth, kDiagramPageHeight))),
       popmenuChords_(new QMenu(this)) {
@@ -69,16 +74,14 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& sw
           [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
             imgChordPageMouseDown(button, x, y);
           });
-  connect(imgChordPage_, &PageImage::mouseMoved, this, [this] {
-    if (hooks_.clearPointerReadouts) hooks_.clearPointerReadouts();
-  });
+  connect(imgChordPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
 }
 
 void ChordsPage::btnShowChordsClick() {
   const ChordMenus::Readouts& readouts = menus_.readouts();
   if (!readouts.editChordRoot || readouts.editChordRoot->text().isEmpty() || busy()) return;
   if (menus_.scaleChosen()) {
-    if (hooks_.showScale) hooks_.showScale();
+    Q_EMIT showScaleRequested();
     return;
   }
   if (model_.isFull()) {
@@ -91,15 +94,14 @@ void ChordsPage::btnShowChordsClick() {
 
   ChordsPageModel::Voicings voicings;
   try {
-    const std::filesystem::path folder = hooks_.programFolder ? hooks_.programFolder() : programFolder_;
-    voicings = LoadChordVoicings(folder, choice.family, choice.number, key);
+    voicings = LoadChordVoicings(dataFolder_, choice.family, choice.number, key);
   } catch (const DictionaryError& error) {
     // Missing shape files have their own notice; any other read failure abandons the set too.
     dialogs_.notice(this, QString::fromStdString(error.what()));
     return;
   }
 
-  switcher_.activate(Page::Chords);
+  pages_.activate(PageId::Chords);
   std::optional<int> set = model_.addSet(voicings);
   if (!set) return;
   const ChordDiagram& first = holders_.chordAt(0, *set);
@@ -117,7 +119,7 @@ void ChordsPage::btnShowChordsClick() {
 void ChordsPage::drawSet(int set, int markers, const QString& heading) {
   for (int column = 0; column < ChordsPageModel::kDiagrams; ++column) {
     drawSmallChord(holders_.chordAt(column, set), *imgChordPage_, DiagramPage::Chords, set, column,
-                   static_cast<ChordMarkers>(markers), leftHanded());
+                   static_cast<ChordMarkers>(markers), display_.leftHanded());
   }
   drawTextAt(imgChordPage_->image(), imgChordPage_->canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
              heading);
@@ -149,45 +151,45 @@ void ChordsPage::pmenu1PlayChordClick() {
   std::optional<GridCell> target = model_.target();
   if (!model_.targetDiagram()) return;
   if (model_.selection() != target) applySelection(model_.select(*target));
-  if (hooks_.startPlayback) hooks_.startPlayback();
+  Q_EMIT playRequested();
 }
 
 void ChordsPage::pmenu1SendtoDesignClick() {
   std::optional<ChordDiagram> chord = model_.targetDiagram();
   if (!chord) return;
   holders_.heldChord = *chord;
-  switcher_.carryTo(Page::ChordDesign);
+  pages_.carryTo(PageId::ChordDesign);
 }
 
 void ChordsPage::pmenu1SendtoPlayClick() {
   std::optional<ChordDiagram> chord = model_.targetDiagram();
   if (!chord) return;
   holders_.heldChord = *chord;
-  switcher_.carryTo(Page::PlayPage);
+  pages_.carryTo(PageId::PlayPage);
 }
 
 void ChordsPage::pmenu1SendtoPrintClick() {
   std::optional<ChordDiagram> chord = model_.targetDiagram();
   if (!chord) return;
   holders_.heldCell = chordToCell(*chord);
-  switcher_.carryTo(Page::Print);
+  pages_.carryTo(PageId::Print);
 }
 
 void ChordsPage::menu1ArpeggioClick() {
   std::optional<GridCell> target = model_.target();
   if (!model_.targetDiagram()) return;
   if (model_.selection() != target) applySelection(model_.select(*target));
-  if (hooks_.showArpeggio) hooks_.showArpeggio(model_.chordPageChord());
+  display_.showArpeggio();
 }
 
 void ChordsPage::erase() {
   clearPageImage(*imgChordPage_);
   imgChordPage_->refresh();
-  if (hooks_.clearFretboard) hooks_.clearFretboard();
+  display_.ClearFretboard();
   model_.erase();
   scrollChordPage_->verticalScrollBar()->setValue(0);
   fileName_.clear();
-  switcher_.setWindowCaption("Strumly!");
+  window()->setWindowTitle("Strumly!");
 }
 
 void ChordsPage::redrawPage() {
@@ -218,11 +220,23 @@ void ChordsPage::showOnFretboard() {
 }
 
 void ChordsPage::redrawFretboard(const ChordDiagram& chord) {
-  if (hooks_.redrawFretboard) hooks_.redrawFretboard(chord);
+  display_.RedrawFretboard(chord);
 }
 
 void ChordsPage::returnFocus() {
-  if (hooks_.returnFocus) hooks_.returnFocus();
+  if (focusHome_) focusHome_->setFocus();
+}
+
+bool ChordsPage::busy() const {
+  return transport_.IsPlayingOrBusy();
+}
+
+QAbstractScrollArea* ChordsPage::scrollArea() const {
+  return scrollChordPage_;
+}
+
+QWidget* ChordsPage::placementImage() const {
+  return imgChordPage_;
 }
 
 }  // namespace strumly::gui

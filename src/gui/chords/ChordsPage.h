@@ -2,14 +2,15 @@
 // The Chords page: "Show Chords" adds a set of six dictionary voicings of the chosen key and chord
 // type as a row of small diagrams under a heading; up to five sets stand on the page. A left
 // press selects a diagram and shows it on the fretboard; the popup "popmenuChords" plays it,
-// shows its arpeggio or sends it to the Chord Design, Play or Print page. The owner of the tool
-// panel connects btnShowChords to btnShowChordsClick.
+// shows its arpeggio or sends it to the Chord Design, Play or Print page. The composition root
+// connects btnShowChords to btnShowChordsClick.
 #include <QString>
 #include <QWidget>
 #include <filesystem>
-#include <functional>
+#include <QPointer>
 
 #include "core/chords/ChordsPageModel.h"
+#include "gui/common/Page.h"
 
 class QAction;
 class QMenu;
@@ -21,31 +22,29 @@ class ChordMenus;
 class DialogService;
 class NoteSpelling;
 class PageImage;
-class PageSwitcher;
+class PageList;
+class ChordDisplay;
+class Transport;
 
-class ChordsPage : public QWidget {
+class ChordsPage : public QWidget, public Page, public PageDocument {
   Q_OBJECT
  public:
-  // What the page asks of the rest of the main window. A hook left empty does nothing, so the page
-  // works before the fretboard or the players are wired.
-  struct Hooks {
-    std::function<bool()> isPlayingOrBusy;                     // Play or Pause down, or busy cursor
-    std::function<bool()> leftHanded;                          // sbtnLeftHanded down
-    std::function<void(const ChordDiagram&)> redrawFretboard;  // RedrawFretboard
-    std::function<void()> clearFretboard;                      // ClearFretboard
-    std::function<void(const ChordDiagram&)> showArpeggio;     // press sbShowArp, show this chord's
-    std::function<void()> startPlayback;                       // press sbtnPlay, play chordPageChord
-    std::function<void()> showScale;  // "Show Scale": the Scales page adds a set of the chosen scale
-    std::function<void()> clearPointerReadouts;            // empty pnlNote and pnlInterval
-    std::function<void()> returnFocus;                     // focus back to sbStrumSpeed
-    std::function<std::filesystem::path()> programFolder;  // where the dictionary lies, once known
-  };
+  // `dataFolder` holds the chord dictionary; `focusHome` (sbStrumSpeed) takes the focus back
+  // after each action so that Space reaches the window keys.
+  ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
+             NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
+             std::filesystem::path dataFolder, QWidget* focusHome = nullptr, QWidget* parent = nullptr);
 
-  ChordsPage(PageHolders& holders, ChordMenus& menus, PageSwitcher& switcher, DialogService& dialogs,
-             NoteSpelling& spelling, std::filesystem::path programFolder, QWidget* parent = nullptr);
-
-  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
-  Hooks& hooks() { return hooks_; }
+  // The page contract.
+  PageId pageId() const override { return PageId::Chords; }
+  QString title() const override { return "Chords"; }
+  QWidget* pageWidget() override { return this; }
+  void entered() override { showOnFretboard(); }
+  QAbstractScrollArea* scrollArea() const override;
+  QWidget* placementImage() const override;
+  PageDocument* document() override { return this; }
+  std::optional<ChordDiagram> arpeggioChord() const override { return holders_.chordPageChord; }
+  QString fileName() const override { return fileName_; }
 
   PageImage* imgChordPage() const { return imgChordPage_; }
   QScrollArea* scrollChordPage() const { return scrollChordPage_; }
@@ -54,7 +53,6 @@ class ChordsPage : public QWidget {
   const ChordsPageModel& model() const { return model_; }
 
   // The chord page file last opened or saved; shown in the window caption.
-  QString fileName() const { return fileName_; }
   void setFileName(const QString& name) { fileName_ = name; }
 
   void btnShowChordsClick();
@@ -65,7 +63,7 @@ class ChordsPage : public QWidget {
   void pmenu1SendtoPrintClick();
   void menu1ArpeggioClick();
   // "Erase Page" and "&New" while this page is active.
-  void erase();
+  void erase() override;
   // The whole page again from the holder (left-handed switch, page file opened): sets row by row
   // up to the first gap, with the headings of their records and the selection frame.
   void redrawPage();
@@ -77,22 +75,29 @@ class ChordsPage : public QWidget {
   // True while the popup may open over the last press (only over a used set).
   bool popupArmed() const { return popupArmed_; }
 
+ Q_SIGNALS:
+  // "Play Chord" selected its diagram: Play plays it.
+  void playRequested();
+  // "Show Chords" with a scale chosen: the Scales page adds a set of that scale.
+  void showScaleRequested();
+
  private:
   void applySelection(const ChordsPagePress& moved);
   void drawSet(int set, int markers, const QString& heading);
-  bool busy() const { return hooks_.isPlayingOrBusy && hooks_.isPlayingOrBusy(); }
-  bool leftHanded() const { return hooks_.leftHanded && hooks_.leftHanded(); }
+  bool busy() const;
   void redrawFretboard(const ChordDiagram& chord);
   void returnFocus();
 
   PageHolders& holders_;
   ChordsPageModel model_;
   ChordMenus& menus_;
-  PageSwitcher& switcher_;
+  PageList& pages_;
   DialogService& dialogs_;
   NoteSpelling& spelling_;
-  std::filesystem::path programFolder_;
-  Hooks hooks_;
+  const Transport& transport_;
+  ChordDisplay& display_;
+  std::filesystem::path dataFolder_;
+  QPointer<QWidget> focusHome_;
   QScrollArea* scrollChordPage_;
   PageImage* imgChordPage_;
   QMenu* popmenuChords_;

@@ -1,12 +1,21 @@
 #include "gui/tab/TabPage.h"
 
+#include <QScrollArea>
+
 #include "gui/common/PageCanvas.h"
+#include "gui/controls/TuningControls.h"
 
 namespace strumly::gui {
 
-TabPage::TabPage(QWidget* parent) : QWidget(parent) {
+TabPage::TabPage(TuningControls& tuningControls, QWidget* parent)
+    : QWidget(parent),
+      tuningControls_(tuningControls),
+      scrollTabPage_(addPageCanvas(this, "scrollTabPage", QString())) {
   setObjectName("pageTablature");
-  addPageCanvas(this, "scrollTabPage", QString());
+}
+
+void TabPage::entered() {
+  tuningControls_.showTuning(tuning(), tuningName());
 }
 
 }  // namespace strumly::gui

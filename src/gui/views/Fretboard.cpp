@@ -258,4 +258,14 @@ void Fretboard::sbtnBassNoteClick() {
   Q_EMIT bassNoteChanged(buttons_.bassNote ? buttons_.bassNote->isChecked() : false);
 }
 
+void Fretboard::showArpeggio() {
+  if (buttons_.showArpeggio) buttons_.showArpeggio->setChecked(true);
+  sbShowArpClick();
+}
+
+void Fretboard::clearPointerReadOuts() {
+  if (widgets_.noteReadout) widgets_.noteReadout->clear();
+  if (widgets_.intervalReadout) widgets_.intervalReadout->clear();
+}
+
 }  // namespace strumly::gui

@@ -11,6 +11,7 @@
 #include "core/pages/DiagramRecords.h"
 #include "core/views/ChordPicture.h"
 #include "core/views/FretboardGeometry.h"
+#include "gui/views/ChordDisplay.h"
 
 class QAbstractButton;
 class QLabel;
@@ -56,7 +57,7 @@ struct FretboardButtons {
   QAbstractButton* fullScale = nullptr;     // sbtnShowFullScale
 };
 
-class Fretboard : public QObject {
+class Fretboard : public QObject, public ChordDisplay {
   Q_OBJECT
 
  public:
@@ -65,9 +66,11 @@ class Fretboard : public QObject {
   // The toggles are connected here; clicks that are not allowed put the button back.
   void bindButtons(const FretboardButtons& buttons);
 
-  void RedrawFretboard(const ChordDiagram& chord);
+  void RedrawFretboard(const ChordDiagram& chord) override;
   void ShowNotesAcrossNeck(const ChordDiagram& chord, const QColor& textColour);
-  void ClearFretboard();
+  void ClearFretboard() override;
+  void showArpeggio() override;
+  void clearPointerReadOuts() override;
 
   void imgGuitarMouseMove(int x, int y);
   void imgGuitarMouseDown(Qt::MouseButton button, int x, int y);
@@ -81,7 +84,7 @@ class Fretboard : public QObject {
 
   // Start-up: apply a hand without the page refresh a click asks for.
   void setLeftHanded(bool leftHanded);
-  bool leftHanded() const { return hand_ == Hand::Left; }
+  bool leftHanded() const override { return hand_ == Hand::Left; }
   // The current layout: the neck's fret table and the diagram string columns of this hand.
   const FretboardLayout& layout() const { return fretboardLayout(hand_); }
   bool flipped() const { return flipped_; }

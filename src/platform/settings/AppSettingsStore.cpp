@@ -1,76 +1,172 @@
 #include "platform/settings/AppSettingsStore.h"
 
+#include <algorithm>
+#include <array>
+#include <variant>
+
+#include "core/chords/ChordTypeList.h"
+
 namespace strumly {
+namespace {
+
+// Who writes a value back; every value is read at start-up.
+enum class Owner {
+  Shutdown,
+  Preferences,
+  StartUpOnly,  // written elsewhere or never: the user chord types belong to the add and delete commands
+};
+
+using IntField = int& (*)(AppSettings&);
+using BoolField = bool& (*)(AppSettings&);
+using TextField = std::string& (*)(AppSettings&);
+struct UserChordList {};  // [UserChords] Number and the numbered sections it counts
+using Field = std::variant<IntField, BoolField, TextField, UserChordList>;
+
+template <auto Member>
+auto& at(AppSettings& s) {
+  return s.*Member;
+}
+template <auto Group, auto Member>
+auto& in(AppSettings& s) {
+  return (s.*Group).*Member;
+}
+
+struct Entry {
+  const char* section;
+  const char* key;
+  Field field;
+  Owner owner;
+  // Place among the owner's writes. A key new to the file lands after those written before it,
+  // so a fixed order keeps the file the same from run to run.
+  int writeOrder;
+};
+
+using A = AppSettings;
+using M = MidiSettings;
+using D = DocumentFolders;
+using F = FretlightSettings;
+constexpr Owner kShut = Owner::Shutdown;
+constexpr Owner kPref = Owner::Preferences;
+
+// In start-up reading order.
+constexpr auto kEntries = std::to_array<Entry>({
+    {"MidiIn", "Device", &in<&A::midi, &M::inDevice>, kPref, 0},
+    {"MidiOut", "Device", &in<&A::midi, &M::outDevice>, kPref, 1},
+    {"Guitar", "Patch", &in<&A::midi, &M::guitarPatch>, kPref, 2},
+    {"Bass", "Patch", &in<&A::midi, &M::bassPatch>, kPref, 5},
+    {"Guitar", "Channel", &in<&A::midi, &M::guitarChannel>, kPref, 3},
+    {"Bass", "Channel", &in<&A::midi, &M::bassChannel>, kPref, 6},
+    {"Guitar", "Volume", &in<&A::midi, &M::guitarVolume>, kPref, 4},
+    {"Bass", "Volume", &in<&A::midi, &M::bassVolume>, kPref, 7},
+    {"Main", "Bass", &at<&A::bassNote>, kShut, 1},
+    {"Main", "Sspeed", &at<&A::strumSpeed>, kShut, 0},
+    {"Click", "Channel", &in<&A::midi, &M::clickChannel>, kPref, 8},
+    {"Click", "Note", &in<&A::midi, &M::clickNote>, kPref, 9},
+    {"Click", "Volume", &in<&A::midi, &M::clickVolume>, kPref, 10},
+    {"Directory", "Chord", &in<&A::folders, &D::chord>, kShut, 2},
+    {"Directory", "Print", &in<&A::folders, &D::print>, kShut, 3},
+    {"Directory", "Design", &in<&A::folders, &D::design>, kShut, 4},
+    {"Directory", "Play", &in<&A::folders, &D::play>, kShut, 5},
+    {"Directory", "Scale", &in<&A::folders, &D::scale>, kShut, 6},
+    {"Directory", "Tab", &in<&A::folders, &D::tab>, kShut, 7},
+    {"Directory", "TabRaw", &in<&A::folders, &D::tabRaw>, kShut, 8},
+    {"Main", "LeftHand", &at<&A::leftHanded>, kShut, 9},
+    {"Main", "ShowFull", &at<&A::showFullScale>, kShut, 10},
+    {"UserChords", "Number", UserChordList{}, Owner::StartUpOnly, 0},
+    {"Scales", "Frets", &at<&A::scaleFrets>, kPref, 11},
+    {"PlayPage", "CountOff", &at<&A::countOffMeasures>, kPref, 12},
+    {"Main", "PPTinyFont", &at<&A::playPageTinyFont>, kPref, 13},
+    {"Main", "CDTinyFont", &at<&A::chordDesignTinyFont>, kPref, 14},
+    {"Main", "SpeechVol", &at<&A::speechVolume>, kPref, 15},
+    {"Main", "SpeechOn", &at<&A::speechOn>, kPref, 16},
+    {"Fretlight", "Animate", &in<&A::fretlight, &F::animate>, kShut, 11},
+    {"Fretlight", "ShowFlash", &in<&A::fretlight, &F::showFlash>, kShut, 12},
+    {"Fretlight", "Switch1", &in<&A::fretlight, &F::switch1>, kPref, 17},
+    {"Fretlight", "Switch2", &in<&A::fretlight, &F::switch2>, kPref, 18},
+    {"Fretlight", "ReverseSwitch", &in<&A::fretlight, &F::reverseSwitch>, kPref, 19},
+    {"Fretlight", "RootSpeed", &in<&A::fretlight, &F::rootSpeed>, kPref, 20},
+    {"Fretlight", "FlashNote", &in<&A::fretlight, &F::flashNote>, kPref, 21},
+    {"Fretlight", "FlashStop", &in<&A::fretlight, &F::flashStop>, kPref, 22},
+    // Not needed at start-up, but the preferences dialog shows and writes them with the rest.
+    {"Tab", "TimingChars", &at<&A::tabTimingChars>, kPref, 23},
+    {"Tab", "InsertFile", &at<&A::tabInsertFile>, kPref, 24},
+});
+
+// Each owner's write places must be 0, 1, 2, ... with none twice, or a value would be skipped.
+constexpr bool writeOrderIsComplete(Owner owner) {
+  int count = 0;
+  for (const Entry& e : kEntries) count += e.owner == owner ? 1 : 0;
+  for (int place = 0; place < count; ++place) {
+    int holders = 0;
+    for (const Entry& e : kEntries) holders += e.owner == owner && e.writeOrder == place ? 1 : 0;
+    if (holders != 1) return false;
+  }
+  return true;
+}
+static_assert(writeOrderIsComplete(Owner::Shutdown) && writeOrderIsComplete(Owner::Preferences));
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+
+// A negative or absurd count must not make start-up read thousands of sections.
+constexpr int kMaxUserChords = 1000;
+
+std::vector<UserChordType> readUserChords(const IniFile& f) {
+  std::vector<UserChordType> types;
+  const int count = f.readInteger("UserChords", "Number", 0);
+  for (int i = 0; i < count && i < kMaxUserChords; ++i) {
+    const std::string section = userChordSection(kFirstUserChordIndex + i);
+    UserChordType t;
+    t.name = f.readString(section, "Name", t.name);
+    t.formula = f.readString(section, "Formula", t.formula);
+    for (std::size_t k = 0; k < t.intervals.size(); ++k)
+      t.intervals[k] = f.readInteger(section, "I" + std::to_string(k), t.intervals[k]);
+    types.push_back(std::move(t));
+  }
+  return types;
+}
+
+void writeOwnedValues(IniFile& file, const AppSettings& settings, Owner owner) {
+  std::vector<const Entry*> owned;
+  for (const Entry& e : kEntries)
+    if (e.owner == owner) owned.push_back(&e);
+  std::sort(owned.begin(), owned.end(),
+            [](const Entry* a, const Entry* b) { return a->writeOrder < b->writeOrder; });
+  AppSettings values = settings;  // the fields are reached through mutable accessors
+  for (const Entry* e : owned) {
+    std::visit(Overloaded{[&](IntField f) { file.writeInteger(e->section, e->key, f(values)); },
+                          [&](BoolField f) { file.writeBool(e->section, e->key, f(values)); },
+                          [&](TextField f) { file.writeString(e->section, e->key, f(values)); },
+                          [](UserChordList) {}},
+               e->field);
+  }
+}
+
+}  // namespace
 
 AppSettings AppSettingsStore::load() const {
-  AppSettings s = AppSettings::defaultsFor(programFolder_);
-  const AppSettings d = s;
+  AppSettings defaults = AppSettings::defaultsFor(programFolder_);
+  AppSettings s = defaults;
   const IniFile& f = file_;
-  MidiSettings& m = s.midi;
-  m.inDevice = f.readInteger("MidiIn", "Device", d.midi.inDevice);
-  m.outDevice = f.readInteger("MidiOut", "Device", d.midi.outDevice);
-  m.guitarPatch = f.readInteger("Guitar", "Patch", d.midi.guitarPatch);
-  m.bassPatch = f.readInteger("Bass", "Patch", d.midi.bassPatch);
-  m.guitarChannel = f.readInteger("Guitar", "Channel", d.midi.guitarChannel);
-  m.bassChannel = f.readInteger("Bass", "Channel", d.midi.bassChannel);
-  m.guitarVolume = f.readInteger("Guitar", "Volume", d.midi.guitarVolume);
-  m.bassVolume = f.readInteger("Bass", "Volume", d.midi.bassVolume);
-  s.bassNote = f.readBool("Main", "Bass", d.bassNote);
-  s.strumSpeed = f.readInteger("Main", "Sspeed", d.strumSpeed);
-  m.clickChannel = f.readInteger("Click", "Channel", d.midi.clickChannel);
-  m.clickNote = f.readInteger("Click", "Note", d.midi.clickNote);
-  m.clickVolume = f.readInteger("Click", "Volume", d.midi.clickVolume);
-
-  DocumentFolders& dirs = s.folders;
-  dirs.chord = f.readString("Directory", "Chord", d.folders.chord);
-  dirs.print = f.readString("Directory", "Print", d.folders.print);
-  dirs.design = f.readString("Directory", "Design", d.folders.design);
-  dirs.play = f.readString("Directory", "Play", d.folders.play);
-  dirs.scale = f.readString("Directory", "Scale", d.folders.scale);
-  dirs.tab = f.readString("Directory", "Tab", d.folders.tab);
-  dirs.tabRaw = f.readString("Directory", "TabRaw", d.folders.tabRaw);
-
-  s.leftHanded = f.readBool("Main", "LeftHand", d.leftHanded);
-  s.showFullScale = f.readBool("Main", "ShowFull", d.showFullScale);
-
-  // A negative or absurd count must not make start-up read thousands of sections.
-  const int userChords = f.readInteger("UserChords", "Number", 0);
-  for (int i = 0; i < userChords && i < 1000; ++i)
-    s.userChordNames.push_back(f.readString(std::to_string(kFirstUserChordIndex + i), "Name", "NONAME"));
-
-  s.scaleFrets = f.readInteger("Scales", "Frets", d.scaleFrets);
-  s.countOffMeasures = f.readInteger("PlayPage", "CountOff", d.countOffMeasures);
-  s.playPageTinyFont = f.readBool("Main", "PPTinyFont", d.playPageTinyFont);
-  s.chordDesignTinyFont = f.readBool("Main", "CDTinyFont", d.chordDesignTinyFont);
-  s.speechVolume = f.readInteger("Main", "SpeechVol", d.speechVolume);
-  s.speechOn = f.readBool("Main", "SpeechOn", d.speechOn);
-
-  FretlightSettings& fl = s.fretlight;
-  fl.animate = f.readBool("Fretlight", "Animate", d.fretlight.animate);
-  fl.showFlash = f.readBool("Fretlight", "ShowFlash", d.fretlight.showFlash);
-  fl.switch1 = f.readInteger("Fretlight", "Switch1", d.fretlight.switch1);
-  fl.switch2 = f.readInteger("Fretlight", "Switch2", d.fretlight.switch2);
-  fl.reverseSwitch = f.readBool("Fretlight", "ReverseSwitch", d.fretlight.reverseSwitch);
-  fl.rootSpeed = f.readInteger("Fretlight", "RootSpeed", d.fretlight.rootSpeed);
-  fl.flashNote = f.readBool("Fretlight", "FlashNote", d.fretlight.flashNote);
-  fl.flashStop = f.readBool("Fretlight", "FlashStop", d.fretlight.flashStop);
+  for (const Entry& e : kEntries) {
+    std::visit(Overloaded{[&](IntField v) { v(s) = f.readInteger(e.section, e.key, v(defaults)); },
+                          [&](BoolField v) { v(s) = f.readBool(e.section, e.key, v(defaults)); },
+                          [&](TextField v) { v(s) = f.readString(e.section, e.key, v(defaults)); },
+                          [&](UserChordList) { s.userChords = readUserChords(f); }},
+               e.field);
+  }
+  for (const UserChordType& t : s.userChords) s.userChordNames.push_back(t.name);
   return s;
 }
 
-void AppSettingsStore::saveShutdownValues(const AppSettings& s) {
-  file_.writeInteger("Main", "Sspeed", s.strumSpeed);
-  file_.writeBool("Main", "Bass", s.bassNote);
-  file_.writeString("Directory", "Chord", s.folders.chord);
-  file_.writeString("Directory", "Print", s.folders.print);
-  file_.writeString("Directory", "Design", s.folders.design);
-  file_.writeString("Directory", "Play", s.folders.play);
-  file_.writeString("Directory", "Scale", s.folders.scale);
-  file_.writeString("Directory", "Tab", s.folders.tab);
-  file_.writeString("Directory", "TabRaw", s.folders.tabRaw);
-  file_.writeBool("Main", "LeftHand", s.leftHanded);
-  file_.writeBool("Main", "ShowFull", s.showFullScale);
-  file_.writeBool("Fretlight", "Animate", s.fretlight.animate);
-  file_.writeBool("Fretlight", "ShowFlash", s.fretlight.showFlash);
+void AppSettingsStore::saveShutdownValues(const AppSettings& settings) {
+  writeOwnedValues(file_, settings, Owner::Shutdown);
+}
+
+void AppSettingsStore::savePreferenceValues(const AppSettings& settings) {
+  writeOwnedValues(file_, settings, Owner::Preferences);
 }
 
 std::vector<WebSite> AppSettingsStore::webSites() const {

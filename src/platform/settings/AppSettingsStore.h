@@ -1,6 +1,6 @@
 #pragma once
-// Reads the run's settings from Kv.ini and writes back the values whose owner is the shutdown.
-// Values the preferences dialog owns are written by that dialog, not here.
+// Reads the run's settings from Kv.ini and writes each value back for the part of the program that
+// owns it: the shutdown or the preferences dialog. One table of keys drives reading and both writes.
 #include <string>
 #include <vector>
 
@@ -18,11 +18,16 @@ class AppSettingsStore {
   const IniFile& file() const { return file_; }
   const std::string& programFolder() const { return programFolder_; }
 
-  // Every key in start-up order; a missing file or unreadable value gives that key's default.
+  // Every key in start-up order, the user chord types whole; a missing file or unreadable value
+  // gives that key's default.
   AppSettings load() const;
   // [Main] Sspeed, Bass, the seven folders, LeftHand, ShowFull, [Fretlight] Animate, ShowFlash.
   // Throws IniWriteError when the file cannot be written.
   void saveShutdownValues(const AppSettings& settings);
+  // What the preferences dialog's OK writes: the MIDI devices, patches, channels and volumes, scale
+  // frets, count-off, fonts, speech, foot switches, root flash and note flashing, [Tab] TimingChars
+  // and InsertFile. Throws IniWriteError when the file cannot be written.
+  void savePreferenceValues(const AppSettings& settings);
 
   std::vector<WebSite> webSites() const;
   // Instrument names for the patch lists, in file order; empty when the section is missing.

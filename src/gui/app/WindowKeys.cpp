@@ -1,13 +1,17 @@
-#include "gui/common/WindowKeys.h"
+#include "gui/app/WindowKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "gui/common/PageList.h"
+#include "gui/playback/Transport.h"
+
 namespace strumly::gui {
 
-WindowKeys::WindowKeys(QWidget* window, QWidget* strumSpeed, QObject* parent)
-    : QObject(parent), window_(window), strumSpeed_(strumSpeed) {}
+WindowKeys::WindowKeys(QWidget* window, QWidget* strumSpeed, Transport& transport, const PageList& pages,
+                       QObject* parent)
+    : QObject(parent), window_(window), strumSpeed_(strumSpeed), transport_(transport), pages_(pages) {}
 
 PreviewKey WindowKeys::previewKeyOf(int key) {
   switch (key) {
@@ -33,26 +37,30 @@ PreviewKey WindowKeys::previewKeyOf(int key) {
 }
 
 bool WindowKeys::FormKeyDown(int key) {
-  KeyState state = hooks_.state ? hooks_.state() : KeyState{};
-  KeyDecision decision = decideKey(previewKeyOf(key), state);
+  KeyState state;
+  state.page = pages_.currentId().value_or(PageId::Chords);
+  state.playing = transport_.playing();
+  state.stepPlay = transport_.stepMode();
+  state.chordSounding = transport_.chordSounding();
+  const KeyDecision decision = decideKey(previewKeyOf(key), state);
   switch (decision.action) {
     case KeyAction::StartPlay:
-      if (hooks_.startPlay) hooks_.startPlay();
+      transport_.sbtnPlayClick();
       break;
     case KeyAction::Stop:
-      if (hooks_.stop) hooks_.stop();
+      transport_.sbtnStopClick();
       break;
     case KeyAction::StepForward:
-      if (hooks_.step) hooks_.step(+1);
+      transport_.step(+1);
       break;
     case KeyAction::StepBackward:
-      if (hooks_.step) hooks_.step(-1);
+      transport_.step(-1);
       break;
     case KeyAction::None:
       break;
   }
   if (decision.focusStrumSpeed && strumSpeed_) strumSpeed_->setFocus();
-  if (decision.finger && hooks_.pressFinger) hooks_.pressFinger(*decision.finger);
+  if (decision.finger) Q_EMIT fingerPressed(*decision.finger);
   return decision.consumed();
 }
 

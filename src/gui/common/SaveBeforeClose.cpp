@@ -1,4 +1,4 @@
-#include "gui/app/SaveBeforeClose.h"
+#include "gui/common/SaveBeforeClose.h"
 
 #include "gui/common/DialogService.h"
 

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 #include "core/app/PageRules.h"
 
@@ -14,19 +13,14 @@ class QWidget;
 
 namespace strumly::gui {
 
+class PageList;
+class Transport;
+
 class WindowKeys : public QObject {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<KeyState()> state;          // page, Play down, Step down, chord still sounding
-    std::function<void()> startPlay;          // press sbtnPlay and start, as sbtnPlayClick
-    std::function<void()> stop;               // as sbtnStopClick
-    std::function<void(int direction)> step;  // step play by one slot, +1 or -1
-    std::function<void(FingerButton)> pressFinger;
-  };
-
-  WindowKeys(QWidget* window, QWidget* strumSpeed, QObject* parent = nullptr);
-  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+  WindowKeys(QWidget* window, QWidget* strumSpeed, Transport& transport, const PageList& pages,
+             QObject* parent = nullptr);
   // Keys typed while one of these has the focus pass by untouched.
   void addTypingWidget(QWidget* widget) { typing_ << widget; }
 
@@ -39,11 +33,16 @@ class WindowKeys : public QObject {
 
   static PreviewKey previewKeyOf(int key);
 
+ Q_SIGNALS:
+  // 1..4 and P on the Chord Design page press the finger buttons.
+  void fingerPressed(strumly::FingerButton finger);
+
  private:
   QPointer<QWidget> window_;
   QPointer<QWidget> strumSpeed_;
+  Transport& transport_;
+  const PageList& pages_;
   QList<QPointer<QWidget>> typing_;
-  Hooks hooks_;
 };
 
 }  // namespace strumly::gui

@@ -1,0 +1,11 @@
+#include "gui/app/Program.h"
+
+namespace strumly::gui {
+
+Program::Program(const ProgramFolder& folder, const QStringList& files)
+    : midiSession_(midiLibrary_, midiBridge_), parts_({dialogs_, speechPlayer_, &midiSession_}, folder) {
+  QObject::connect(&midiBridge_, &MidiBridge::midiMessage, &parts_.transport(), &Transport::midiMessage);
+  parts_.start(files);
+}
+
+}  // namespace strumly::gui
