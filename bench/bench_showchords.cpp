@@ -10,12 +10,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "gui/common/NoteSpelling.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageSwitcher.h"
+#include "gui/common/PageList.h"
+#include "gui/playback/Transport.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
 #include "support/FakeFretboardHost.h"
@@ -45,10 +46,8 @@ void BM_ShowChords(benchmark::State& state) {
   PageHolders holders;
   ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {&root, &name, &show, &label}, spelling);
   QTabWidget tabs(&window);
-  PageSwitcher switcher(&tabs, &window);
-  auto* page = new ChordsPage(holders, menus, switcher, dialogs, spelling, STRUMLY_PROGRAM_DIR);
-  tabs.addTab(page, "Chords");
-  switcher.setPage(Page::Chords, {page, page->imgChordPage(), {}, {}, {}});
+  PageList pages(&tabs);
+  Transport transport(pages);
 
   auto* neck = new FretboardView(&window);
   QLineEdit chordName(&window), notes(&window);
@@ -60,10 +59,9 @@ void BM_ShowChords(benchmark::State& state) {
   for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
   FakeFretboardHost host;
   Fretboard fretboard(widgets, host);
-  ChordsPage::Hooks hooks;
-  hooks.redrawFretboard = [&fretboard](const ChordDiagram& c) { fretboard.RedrawFretboard(c); };
-  hooks.clearFretboard = [&fretboard] { fretboard.ClearFretboard(); };
-  page->setHooks(hooks);
+  auto* page =
+      new ChordsPage(holders, menus, pages, dialogs, spelling, transport, fretboard, STRUMLY_PROGRAM_DIR);
+  pages.add(*page);
   window.resize(1000, 900);
   window.show();
 

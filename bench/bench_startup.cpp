@@ -11,10 +11,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "gui/playback/LibraryMidiSession.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramFolder.h"
+#include "gui/app/ProgramParts.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
 #include "platform/audio/PcmPlayer.h"
 #include "platform/midi/MidiLibrary.h"
@@ -44,14 +45,14 @@ double oneStart(const ProgramFolder& folder, bool withMidi) {
   std::unique_ptr<MidiLibrary> library;
   std::unique_ptr<MidiBridge> bridge;
   std::unique_ptr<LibraryMidiSession> session;
-  TfrmMain window(dialogs, player);
   if (withMidi) {
     library = std::make_unique<MidiLibrary>();
     bridge = std::make_unique<MidiBridge>();
     session = std::make_unique<LibraryMidiSession>(*library, *bridge);
-    window.setMidiSession(session.get());
   }
-  window.FormCreate(folder);
+  ProgramParts parts({dialogs, player, session.get()}, folder);
+  parts.start();
+  TfrmMain& window = parts.mainWindow();
   window.show();
   QElapsedTimer waited;
   waited.start();

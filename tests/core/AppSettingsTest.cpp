@@ -28,6 +28,13 @@ TEST(AppSettingsTest, DefaultsAreThoseOfAMissingSettingsFile) {
   EXPECT_EQ(s.fretlight.switch1, 0);
   EXPECT_EQ(s.fretlight.switch2, 1);
   EXPECT_EQ(s.fretlight.rootSpeed, 350);
+  EXPECT_EQ(s.tabTimingChars, ".=qes");
+  EXPECT_EQ(s.tabInsertFile, "/home/u/Strumly/insertsection.tab");
+  // A user chord section with no keys at all: no name, no formula, every interval unused.
+  const UserChordType blank;
+  EXPECT_EQ(blank.name, "NONAME");
+  EXPECT_EQ(blank.formula, "");
+  EXPECT_EQ(blank.intervals, (std::array<int, 7>{255, 255, 255, 255, 255, 255, 255}));
 }
 
 TEST(AppSettingsTest, DocumentFoldersHangOffTheProgramFolder) {

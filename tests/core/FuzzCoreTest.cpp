@@ -1,11 +1,13 @@
-// The seed corpora of the core harnesses (pitch helpers, diagram records) replayed as unit tests,
-// and the faults fuzzing found there, kept as regression tests.
+// The seed corpora of the core harnesses (pitch helpers, diagram records, dictionary readers)
+// replayed as unit tests, and the faults fuzzing found there, kept as regression tests.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
 
 #include "../../fuzz/checks/Corpus.h"
+#include "../../fuzz/checks/DictionaryCheck.h"
 #include "../../fuzz/checks/PitchCheck.h"
 #include "../../fuzz/checks/RecordCheck.h"
 
@@ -20,6 +22,15 @@ TEST(FuzzCorpus, EverySeedKeepsThePitchAndRecordInvariants) {
   for (const auto& f : pitch) EXPECT_EQ(fuzz::checkPitchInput(f.bytes.data(), f.bytes.size()), "") << f.name;
   for (const auto& f : records)
     EXPECT_EQ(fuzz::checkRecordInput(f.bytes.data(), f.bytes.size()), "") << f.name;
+}
+
+TEST(FuzzCorpus, EverySeedKeepsTheDictionaryReaderInvariants) {
+  auto seeds = fuzz::corpusFiles(fs::path(STRUMLY_SOURCE_DIR) / "fuzz/corpus/dictionary");
+  ASSERT_GE(seeds.size(), 5u);
+  const fs::path folder = fs::temp_directory_path() / ("strumly-fuzzdict-" + std::to_string(::getpid()));
+  for (const auto& f : seeds)
+    EXPECT_EQ(fuzz::checkDictionaryInput(f.bytes.data(), f.bytes.size(), folder), "") << f.name;
+  fs::remove_all(folder);
 }
 
 TEST(FuzzCorpus, DamagedTextLengthsAreCutToTheirFields) {

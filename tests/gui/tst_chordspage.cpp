@@ -11,16 +11,21 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include "core/chords/ChordTypes.h"
-#include "gui/common/NoteSpelling.h"
+#include "gui/app/BottomPanel.h"
+#include "gui/app/PageSwitcher.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/Page.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageSwitcher.h"
+#include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/playback/Transport.h"
+#include "gui/views/ChordDisplay.h"
 #include "support/MenuLookup.h"
 
 using namespace strumly;
@@ -65,6 +70,35 @@ int recordOf(const ChordDiagram& d) {
 class TestChordsPage : public QObject {
   Q_OBJECT
 
+  // What the page asked the fretboard to show, in order; a cleared fretboard is an empty diagram.
+  class RecordingDisplay : public ChordDisplay {
+   public:
+    QList<ChordDiagram> shown;
+    int arpeggios = 0;
+    void RedrawFretboard(const ChordDiagram& chord) override { shown << chord; }
+    void ClearFretboard() override { shown << ChordDiagram{}; }
+    bool leftHanded() const override { return false; }
+    void showArpeggio() override { ++arpeggios; }
+    void clearPointerReadOuts() override {}
+  };
+
+  // A page a diagram is sent to: only its picture, which takes the placement cursor.
+  class TargetPage : public Page {
+   public:
+    TargetPage(PageId id, QString title) : id_(id), title_(std::move(title)) {}
+    QWidget tab;
+    QWidget* image = new QWidget(&tab);
+    PageId pageId() const override { return id_; }
+    QString title() const override { return title_; }
+    QWidget* pageWidget() override { return &tab; }
+    QAbstractScrollArea* scrollArea() const override { return nullptr; }
+    QWidget* placementImage() const override { return image; }
+
+   private:
+    PageId id_;
+    QString title_;
+  };
+
   struct Rig {
     QTemporaryDir dir;
     QWidget window;
@@ -73,21 +107,21 @@ class TestChordsPage : public QObject {
     QLineEdit root, name;
     QPushButton show{"Show Chords"};
     QLabel nameLabel{"Chord Name"};
-    QTabWidget tabs;
-    QWidget designTab, playTab;
-    QWidget designImage{&designTab}, playImage{&playTab};
+    QTabWidget tabs{&window};
     NoteSpelling spelling;
     ScriptedDialogService dialogs;
     PageHolders holders;
+    RecordingDisplay display;
+    PageList pages{&tabs};
+    Transport transport{pages};
+    BottomPanel bottom{spelling};
+    TargetPage design{PageId::ChordDesign, "Chord Design"};
+    TargetPage play{PageId::PlayPage, "PlayPage"};
     std::unique_ptr<ChordMenus> menus;
-    std::unique_ptr<PageSwitcher> switcher;
     std::unique_ptr<ChordsPage> page;
-    QList<ChordDiagram> shown;
-    bool busy = false;
-    bool tuningLocked = false;
-    int arpeggios = 0;
-    int plays = 0;
-    int scales = 0;
+    // Last, so that it goes first: the page leaves the page control as it is destroyed, and
+    // nothing may answer that change.
+    std::unique_ptr<PageSwitcher> switcher;
 
     Rig() {
       writeData();
@@ -95,31 +129,13 @@ class TestChordsPage : public QObject {
       for (int k = 0; k < 12; ++k) keys << new QAction(&window);
       menus = std::make_unique<ChordMenus>(ChordMenus::Menus{keys, &major, &minor, &dominant, &scale},
                                            ChordMenus::Readouts{&root, &name, &show, &nameLabel}, spelling);
-      switcher = std::make_unique<PageSwitcher>(&tabs, &window);
-      page = std::make_unique<ChordsPage>(holders, *menus, *switcher, dialogs, spelling,
+      page = std::make_unique<ChordsPage>(holders, *menus, pages, dialogs, spelling, transport, display,
                                           std::filesystem::path(dir.path().toStdString()));
-      tabs.addTab(page.get(), "Chords");
-      tabs.addTab(&designTab, "Chord Design");
-      tabs.addTab(&playTab, "PlayPage");
-      switcher->setPage(Page::Chords,
-                        {page.get(), page->imgChordPage(), [this] { return page->scrollChordPage(); },
-                         [this] { return page->fileName(); }, [this] { page->showOnFretboard(); }});
-      switcher->setPage(Page::ChordDesign, {&designTab, &designImage, {}, {}, {}});
-      switcher->setPage(Page::PlayPage, {&playTab, &playImage, {}, {}, {}});
-      switcher->setBusyCheck([this] { return busy; });
-      switcher->setTuningLock([this](bool locked) { tuningLocked = locked; });
-      ChordsPage::Hooks hooks;
-      hooks.isPlayingOrBusy = [this] { return busy; };
-      hooks.redrawFretboard = [this](const ChordDiagram& c) { shown << c; };
-      hooks.clearFretboard = [this] { shown << ChordDiagram{}; };
-      hooks.showArpeggio = [this](const ChordDiagram&) { ++arpeggios; };
-      hooks.startPlayback = [this] { ++plays; };
-      hooks.showScale = [this] { ++scales; };
-      page->setHooks(hooks);
-    }
-    ~Rig() {
-      // The page leaves the page control as it is destroyed; nothing may answer that change.
-      switcher.reset();
+      QObject::connect(&show, &QPushButton::clicked, page.get(), &ChordsPage::btnShowChordsClick);
+      pages.add(*page);
+      pages.add(design);
+      pages.add(play);
+      switcher = std::make_unique<PageSwitcher>(pages, transport, bottom, nullptr, &window);
     }
     void writeData() {
       const auto write = [this](const char* file, const QByteArray& bytes) {
@@ -138,24 +154,27 @@ class TestChordsPage : public QObject {
       if (menu) itemNamed(menu, caption)->trigger();
     }
     void press(Qt::MouseButton button, int column, int row) {
-      page->imgChordPageMouseDown(button, 20 + 120 * column + 40, 30 + 150 * row + 50);
+      QTest::mousePress(page->imgChordPage(), button, {},
+                        QPoint(20 + 120 * column + 40, 30 + 150 * row + 50));
+      if (button == Qt::RightButton) page->popmenuChords()->hide();
     }
+    void choose(const QString& caption) { itemNamed(page->popmenuChords(), caption)->trigger(); }
   };
 
  private Q_SLOTS:
   void showChordsWithNoTypeChosenAddsMajorOfTheKey() {
     Rig rig;
-    rig.tabs.setCurrentWidget(&rig.designTab);
-    rig.page->btnShowChordsClick();
+    rig.tabs.setCurrentWidget(&rig.design.tab);
+    rig.show.click();
     QCOMPARE(rig.page->model().setCount(), 0);  // no key chosen yet: nothing happens
 
     rig.pick(4);
     QCOMPARE(rig.root.text(), QString("E"));
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     QCOMPARE(rig.name.text(), QString("major"));
     QCOMPARE(rig.page->model().setCount(), 1);
     QCOMPARE(rig.tabs.currentWidget(), rig.page.get());
-    QVERIFY(rig.tuningLocked);
+    QVERIFY(rig.bottom.tuningControls()->isLocked());
     // Voicings 1..3 from the "1" file, 4..6 from the "2" file, records 4 x 57 .. + 2.
     for (int d = 0; d < 6; ++d) {
       const ChordDiagram& c = rig.holders.chordAt(d, 0);
@@ -164,8 +183,8 @@ class TestChordsPage : public QObject {
       QCOMPARE(int(c.root), 4);
       QCOMPARE(c.name.str(), std::string("t0"));
     }
-    QVERIFY(!rig.shown.isEmpty());
-    QCOMPARE(rig.shown.last(), rig.holders.chordAt(0, 0));
+    QVERIFY(!rig.display.shown.isEmpty());
+    QCOMPARE(rig.display.shown.last(), rig.holders.chordAt(0, 0));
     QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
     QCOMPARE(rig.page->imgChordPage()->selectionFrame(), selectionFrame(DiagramPage::Chords, {0, 0}));
   }
@@ -175,7 +194,7 @@ class TestChordsPage : public QObject {
     rig.pick(4, &rig.minor, "m7");
     QCOMPARE(rig.name.text(), QString("m7"));
     const QImage before = rig.page->imgChordPage()->image().copy();
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     const ChordDiagram& first = rig.holders.chordAt(0, 0);
     QCOMPARE(recordOf(first), 4 * 51 + 1 * 3);
     QCOMPARE(first.name.str(), std::string("t20"));
@@ -189,49 +208,48 @@ class TestChordsPage : public QObject {
   void fiveSetsAtMostAndTheSixthChangesNothing() {
     Rig rig;
     rig.pick(0);
-    for (int i = 0; i < 5; ++i) rig.page->btnShowChordsClick();
+    for (int i = 0; i < 5; ++i) rig.show.click();
     QCOMPARE(rig.page->model().setCount(), 5);
     QVERIFY(rig.dialogs.notices.isEmpty());
     const QImage before = rig.page->imgChordPage()->image().copy();
-    const int shownBefore = rig.shown.size();
-    rig.page->btnShowChordsClick();
+    const int shownBefore = rig.display.shown.size();
+    rig.show.click();
     QCOMPARE(rig.dialogs.notices, QStringList{"Maximum is 5 sets of chords. Clear the Chord page."});
     QCOMPARE(rig.page->model().setCount(), 5);
-    QCOMPARE(rig.shown.size(), shownBefore);
+    QCOMPARE(rig.display.shown.size(), shownBefore);
     QCOMPARE(rig.page->imgChordPage()->image(), before);
   }
 
   void rightPressMovesOnlyTheTarget() {
     Rig rig;
     rig.pick(2);
-    rig.page->btnShowChordsClick();
-    rig.page->btnShowChordsClick();
-    const int shownBefore = rig.shown.size();
+    rig.show.click();
+    rig.show.click();
+    const int shownBefore = rig.display.shown.size();
     rig.press(Qt::RightButton, 3, 0);
-    rig.page->popmenuChords()->hide();
     QVERIFY(rig.page->popupArmed());
     QCOMPARE(rig.page->model().target(), (GridCell{3, 0}));
     QCOMPARE(rig.page->model().selection(), (GridCell{0, 1}));
-    QCOMPARE(rig.shown.size(), shownBefore);
+    QCOMPARE(rig.display.shown.size(), shownBefore);
 
     rig.press(Qt::LeftButton, 3, 0);
     QCOMPARE(rig.page->model().selection(), (GridCell{3, 0}));
-    QCOMPARE(rig.shown.last(), rig.holders.chordAt(3, 0));
+    QCOMPARE(rig.display.shown.last(), rig.holders.chordAt(3, 0));
     QCOMPARE(rig.holders.chordPageChord, rig.holders.chordAt(3, 0));
   }
 
   void pressBelowTheLastSetArmsNothing() {
     Rig rig;
     rig.pick(2);
-    rig.page->btnShowChordsClick();
-    const int shownBefore = rig.shown.size();
+    rig.show.click();
+    const int shownBefore = rig.display.shown.size();
     rig.press(Qt::LeftButton, 1, 2);
     QVERIFY(!rig.page->popupArmed());
     QCOMPARE(rig.page->model().target(), (GridCell{1, 2}));
     QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
-    QCOMPARE(rig.shown.size(), shownBefore);
+    QCOMPARE(rig.display.shown.size(), shownBefore);
     // Popup commands have nothing to act on there.
-    rig.page->pmenu1SendtoDesignClick();
+    rig.choose("Send to Chord Design");
     QVERIFY(rig.holders.heldChord.isEmpty());
   }
 
@@ -239,100 +257,100 @@ class TestChordsPage : public QObject {
     Rig rig;
     rig.pick(9, &rig.dominant, "7");
     QVERIFY(QFile::remove(rig.dir.filePath("kvdo2.dat")));
-    rig.tabs.setCurrentWidget(&rig.designTab);
-    rig.page->btnShowChordsClick();
+    rig.tabs.setCurrentWidget(&rig.design.tab);
+    rig.show.click();
     QCOMPARE(rig.dialogs.notices, QStringList{"Could Not Find Chord Data Files."});
     QCOMPARE(rig.page->model().setCount(), 0);
-    QCOMPARE(rig.tabs.currentWidget(), &rig.designTab);
-    QVERIFY(rig.shown.isEmpty());
+    QCOMPARE(rig.tabs.currentWidget(), &rig.design.tab);
+    QVERIFY(rig.display.shown.isEmpty());
     // Other families still work.
     itemNamed(&rig.major, "maj7")->trigger();
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     QCOMPARE(rig.page->model().setCount(), 1);
   }
 
   void busyIgnoresShowAndPressesAndPageChanges() {
     Rig rig;
     rig.pick(0);
-    rig.busy = true;
-    rig.page->btnShowChordsClick();
-    QCOMPARE(rig.page->model().setCount(), 0);
-    rig.busy = false;
-    rig.page->btnShowChordsClick();
-    rig.busy = true;
+    {
+      const Transport::BusyCursor busy(rig.transport);
+      rig.show.click();
+      QCOMPARE(rig.page->model().setCount(), 0);
+    }
+    rig.show.click();
+    const Transport::BusyCursor busy(rig.transport);
     rig.press(Qt::LeftButton, 4, 0);
     QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
-    rig.tabs.setCurrentWidget(&rig.playTab);
+    rig.tabs.setCurrentWidget(&rig.play.tab);
     QCOMPARE(rig.tabs.currentWidget(), rig.page.get());
   }
 
   void sendCommandsCarryTheTargetWithThePlacementCursor() {
     Rig rig;
     rig.pick(7);
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     rig.press(Qt::RightButton, 5, 0);
-    rig.page->popmenuChords()->hide();
-    rig.page->pmenu1SendtoDesignClick();
+    rig.choose("Send to Chord Design");
     QCOMPARE(rig.holders.heldChord, rig.holders.chordAt(5, 0));
-    QCOMPARE(rig.tabs.currentWidget(), &rig.designTab);
-    QVERIFY(rig.designImage.testAttribute(Qt::WA_SetCursor));
-    QVERIFY(!rig.playImage.testAttribute(Qt::WA_SetCursor));
+    QCOMPARE(rig.tabs.currentWidget(), &rig.design.tab);
+    QVERIFY(rig.design.image->testAttribute(Qt::WA_SetCursor));
+    QVERIFY(!rig.play.image->testAttribute(Qt::WA_SetCursor));
     QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
 
-    rig.page->pmenu1SendtoPlayClick();
-    QCOMPARE(rig.tabs.currentWidget(), &rig.playTab);
-    QVERIFY(rig.playImage.testAttribute(Qt::WA_SetCursor));
-    QVERIFY(!rig.designImage.testAttribute(Qt::WA_SetCursor));  // entering a page drops the carried diagram
+    rig.choose("Send to PlayPage");
+    QCOMPARE(rig.tabs.currentWidget(), &rig.play.tab);
+    QVERIFY(rig.play.image->testAttribute(Qt::WA_SetCursor));
+    QVERIFY(!rig.design.image->testAttribute(Qt::WA_SetCursor));  // entering a page drops the carried diagram
 
     // Back on the Chords page the fretboard shows its selected diagram again.
     rig.tabs.setCurrentWidget(rig.page.get());
-    QCOMPARE(rig.shown.last(), rig.holders.chordAt(0, 0));
+    QCOMPARE(rig.display.shown.last(), rig.holders.chordAt(0, 0));
     QCOMPARE(rig.window.windowTitle(), QString("Strumly!   "));
   }
 
   void playAndArpeggioSelectTheTargetFirst() {
     Rig rig;
+    QSignalSpy plays(rig.page.get(), &ChordsPage::playRequested);
     rig.pick(0);
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     rig.press(Qt::RightButton, 2, 0);
-    rig.page->popmenuChords()->hide();
-    rig.page->pmenu1PlayChordClick();
-    QCOMPARE(rig.plays, 1);
+    rig.choose("Play Chord");
+    QCOMPARE(plays.count(), 1);
     QCOMPARE(rig.page->model().selection(), (GridCell{2, 0}));
     rig.press(Qt::RightButton, 4, 0);
-    rig.page->popmenuChords()->hide();
-    rig.page->menu1ArpeggioClick();
-    QCOMPARE(rig.arpeggios, 1);
+    rig.choose("Show Arpeggio");
+    QCOMPARE(rig.display.arpeggios, 1);
     QCOMPARE(rig.holders.chordPageChord, rig.holders.chordAt(4, 0));
   }
 
   void eraseClearsPageFretboardAndCaption() {
     Rig rig;
     rig.pick(0);
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     rig.page->setFileName("song.cpf");
     rig.page->erase();
     QCOMPARE(rig.page->model().setCount(), 0);
     QVERIFY(rig.holders.chordPageChord.isEmpty());
-    QVERIFY(rig.shown.last().isEmpty());
+    QVERIFY(rig.display.shown.last().isEmpty());
     QCOMPARE(rig.window.windowTitle(), QString("Strumly!"));
     QVERIFY(rig.page->fileName().isEmpty());
     QImage white(rig.page->imgChordPage()->image().size(), rig.page->imgChordPage()->image().format());
     white.fill(Qt::white);
     QCOMPARE(rig.page->imgChordPage()->image(), white);
-    rig.page->btnShowChordsClick();
+    rig.show.click();
     QCOMPARE(rig.page->model().setCount(), 1);
   }
 
   void scaleChoiceTurnsTheButtonIntoShowScale() {
     Rig rig;
+    QSignalSpy scales(rig.page.get(), &ChordsPage::showScaleRequested);
     rig.pick(0, &rig.scale, "Dorian (Minor)");
     QCOMPARE(rig.show.text(), QString("Show Scale"));
     QCOMPARE(rig.nameLabel.text(), QString("Scale Name"));
     QVERIFY(rig.menus->scaleChosen());
     QCOMPARE(rig.menus->choice().number, 1);
-    rig.page->btnShowChordsClick();
-    QCOMPARE(rig.scales, 1);
+    rig.show.click();
+    QCOMPARE(scales.count(), 1);
     QCOMPARE(rig.page->model().setCount(), 0);
     itemNamed(&rig.scale, "Enigmatic")->trigger();
     QCOMPARE(rig.menus->choice().number, 23);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,18 +26,19 @@
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
-#include "gui/common/NoteSpelling.h"
+#include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/controls/TuningControls.h"
-#include "gui/controls/UpDown.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageSwitcher.h"
+#include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
-#include "gui/common/WindowKeys.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/controls/UpDown.h"
+#include "gui/playback/Transport.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
 #include "gui/views/KeyboardView.h"
@@ -44,6 +46,7 @@
 #include "platform/audio/PcmPlayer.h"
 #include "support/FakeFretboardHost.h"
 #include "support/MenuLookup.h"
+#include "support/RecordingLedSink.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -55,26 +58,27 @@ struct RealWindow {
   QTemporaryDir user;
   ScriptedDialogService dialogs;
   PcmPlayer player{"strumly-no-such-device"};
-  std::unique_ptr<TfrmMain> window;
+  RecordingLedSink leds;
+  std::unique_ptr<ProgramParts> parts;
 
   explicit RealWindow(const QByteArray& kvIni = {}) {
     QFile ini(user.filePath("Kv.ini"));
     if (ini.open(QIODevice::WriteOnly)) ini.write(kvIni);
     ini.close();
     ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    window = std::make_unique<TfrmMain>(dialogs, player);
-    window->FormCreate(folder);
-    window->show();
+    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, nullptr, &leds}, folder);
+    parts->start();
+    parts->mainWindow().show();
   }
-  KeyboardView* keyboard() const { return window->findChild<KeyboardView*>("imgKeyboard"); }
-  FretboardView* neck() const { return qobject_cast<FretboardView*>(window->bottomPanel()->fretboard()); }
-  ChordsPage* chords() const { return window->chordsPart().page; }
-  QString notes() const { return window->bottomPanel()->notesEdit()->text(); }
+  KeyboardView* keyboard() const { return parts->mainWindow().findChild<KeyboardView*>("imgKeyboard"); }
+  FretboardView* neck() const { return qobject_cast<FretboardView*>(parts->bottomPanel().fretboard()); }
+  ChordsPage* chords() const { return &parts->chordsPage(); }
+  QString notes() const { return parts->bottomPanel().notesEdit()->text(); }
 
   void showChords(int key, QMenu* family, const QString& type) {
-    window->mainMenu()->keyItems()[key]->trigger();
+    parts->mainMenu().keyItems()[key]->trigger();
     itemNamed(family, type)->trigger();
-    window->toolPanel()->showChordsButton()->click();
+    parts->toolPanel().showChordsButton()->click();
   }
 };
 
@@ -114,81 +118,52 @@ class ChordsWalkTest : public QObject {
 
  private Q_SLOTS:
   void showChordsWalk() {
-    QWidget window;
-    auto* column = new QVBoxLayout(&window);
-    QMenu major, minor, dominant, scale;
-    for (QMenu* m : {&major, &minor, &dominant, &scale}) m->addMenu("More...");
-    QList<QAction*> keys;
-    for (int k = 0; k < 12; ++k) keys << new QAction(&window);
-    auto* root = new QLineEdit;
-    auto* name = new QLineEdit;
-    auto* show = new QPushButton("Show Chords");
-    auto* strum = new QScrollBar(Qt::Horizontal);
-    strum->setRange(-600, 0);
-    auto* tabs = new QTabWidget;
-    auto* designTab = new QWidget;
-    auto* neck = new FretboardView;
-    auto* chordName = new QLineEdit;
-    auto* notes = new QLineEdit;
-    for (QWidget* w : std::initializer_list<QWidget*>{root, name, show, strum, tabs, neck, chordName, notes})
-      column->addWidget(w);
-    NoteSpelling spelling;
-    ScriptedDialogService dialogs;
-    PageHolders holders;
-    ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {root, name, show, nullptr}, spelling);
-    PageSwitcher switcher(tabs, &window);
-    auto* page = new ChordsPage(holders, menus, switcher, dialogs, spelling, STRUMLY_PROGRAM_DIR);
-    tabs->addTab(page, "Chords");
-    tabs->addTab(designTab, "Chord Design");
-    switcher.setPage(Page::Chords,
-                     {page, page->imgChordPage(), [page] { return page->scrollChordPage(); },
-                      [page] { return page->fileName(); }, [page] { page->showOnFretboard(); }});
-    switcher.setPage(Page::ChordDesign, {designTab, nullptr, {}, {}, {}});
-    bool tuningLocked = false;
-    switcher.setTuningLock([&tuningLocked](bool locked) { tuningLocked = locked; });
-    switcher.installWheelFilter();
-
-    FakeFretboardHost host;
-    FretboardWidgets widgets;
-    widgets.neck = neck;
-    widgets.chordName = chordName;
-    widgets.notes = notes;
-    std::array<QLabel, 8> intervals;
-    for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
-    Fretboard fretboard(widgets, host);
-    ChordsPage::Hooks hooks;
-    hooks.redrawFretboard = [&fretboard](const ChordDiagram& chord) { fretboard.RedrawFretboard(chord); };
-    hooks.clearFretboard = [&fretboard] { fretboard.ClearFretboard(); };
-    hooks.returnFocus = [strum] { strum->setFocus(); };
-    page->setHooks(hooks);
-    QObject::connect(show, &QPushButton::clicked, page, &ChordsPage::btnShowChordsClick);
-    window.resize(900, 700);
-    window.show();
+    RealWindow real;
+    ProgramParts& w = *real.parts;
+    MainMenu& menu = w.mainMenu();
+    ChordsPage* page = real.chords();
+    QTabWidget* tabs = w.pages().pageControl();
+    QScrollBar* strum = w.toolPanel().strumSpeed();
+    TuningControls* tuning = w.bottomPanel().tuningControls();
+    BottomPanel& bottom = w.bottomPanel();
+    PageHolders& holders = w.holders();
 
     // Given E from the Key menu and m7 from the Minor menu
-    keys[4]->trigger();
-    itemNamed(&minor, "m7")->trigger();
-    QCOMPARE(root->text(), QString("E"));
-    QCOMPARE(name->text(), QString("m7"));
+    menu.keyItems()[4]->trigger();
+    itemNamed(menu.menuMinor(), "m7")->trigger();
+    QCOMPARE(w.toolPanel().chordRootEdit()->text(), QString("E"));
+    QCOMPARE(w.toolPanel().chordNameEdit()->text(), QString("m7"));
 
-    // When Show Chords is pressed
-    tabs->setCurrentWidget(designTab);
-    show->click();
+    // When Show Chords is pressed on another page
+    tabs->setCurrentIndex(int(PageId::ChordDesign));
+    w.toolPanel().showChordsButton()->click();
 
     // Then six E m7 voicings stand as set 0 and the first is on the fretboard
-    QVERIFY2(dialogs.notices.isEmpty(), qPrintable(dialogs.notices.join("; ")));
+    QVERIFY2(real.dialogs.notices.isEmpty(), qPrintable(real.dialogs.notices.join("; ")));
     QCOMPARE(page->model().setCount(), 1);
     QCOMPARE(tabs->currentWidget(), page);
-    QVERIFY(tuningLocked);
+    QVERIFY(tuning->isLocked());
     for (int d = 0; d < 6; ++d) {
       QCOMPARE(int(holders.chordAt(d, 0).root), 4);
       QCOMPARE(holders.chordAt(d, 0).name.str(), std::string("m7"));
     }
-    QVERIFY(fretboard.chordShown());
-    QCOMPARE(int(fretboard.lastShownRoot()), 4);
-    QCOMPARE(notes->text(), QString(" E G B D"));
-    QCOMPARE(chordName->text(), QString("E m7"));
-    QCOMPARE(intervals[1].text(), QString("b3"));
+    QVERIFY(w.fretboard().chordShown());
+    QCOMPARE(int(w.fretboard().lastShownRoot()), 4);
+    QCOMPARE(real.notes(), QString(" E G B D"));
+    QCOMPARE(bottom.chordNameEdit()->text(), QString("E m7"));
+    QCOMPARE(bottom.intervalLabel(1)->text(), QString("b3"));
+    // ... and on the LED guitar: only E, G, B and D light up.
+    QVERIFY(!real.leds.frames().empty());
+    const LedFrame& frame = real.leds.frames().back();
+    const int standard[6] = {64, 59, 55, 50, 45, 40};
+    int lit = 0;
+    for (int fret = 0; fret < kLedFrets; ++fret)
+      for (int string = 0; string < 6; ++string)
+        if (frame.at(fret, string).lit) {
+          ++lit;
+          QVERIFY(QList<int>({4, 7, 11, 2}).contains((standard[string] + fret) % 12));
+        }
+    QVERIFY(lit >= 4);
 
     // A left press on the third diagram shows it
     QTest::mouseClick(page->imgChordPage(), Qt::LeftButton, {}, QPoint(20 + 240 + 50, 30 + 60));
@@ -196,22 +171,23 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(holders.chordPageChord, holders.chordAt(2, 0));
 
     // More sets, up to five
-    itemNamed(&major, "maj7")->trigger();
-    for (int i = 0; i < 4; ++i) show->click();
+    itemNamed(menu.menuMajor(), "maj7")->trigger();
+    for (int i = 0; i < 4; ++i) w.toolPanel().showChordsButton()->click();
     QCOMPARE(page->model().setCount(), 5);
     QCOMPARE(holders.chordAt(0, 4).name.str(), std::string("maj7"));
-    show->click();
-    QCOMPARE(dialogs.notices, QStringList{"Maximum is 5 sets of chords. Clear the Chord page."});
+    w.toolPanel().showChordsButton()->click();
+    QCOMPARE(real.dialogs.notices, QStringList{"Maximum is 5 sets of chords. Clear the Chord page."});
 
     // Leaving and re-entering the Chords page shows its item again
-    tabs->setCurrentWidget(designTab);
-    QVERIFY(!tuningLocked);
-    fretboard.ClearFretboard();
-    QVERIFY(notes->text().isEmpty());
+    tabs->setCurrentIndex(int(PageId::PlayPage));
+    QVERIFY(real.notes().isEmpty());
+    QCOMPARE(real.leds.calls().back().kind, LedSinkCall::Kind::Clear);
+    tabs->setCurrentIndex(int(PageId::ChordDesign));
+    QVERIFY(!tuning->isLocked());
     tabs->setCurrentWidget(page);
-    QVERIFY(tuningLocked);
-    QCOMPARE(chordName->text(), QString("E maj7"));
-    QCOMPARE(window.windowTitle(), QString("Strumly!   "));
+    QVERIFY(tuning->isLocked());
+    QCOMPARE(bottom.chordNameEdit()->text(), QString("E maj7"));
+    QCOMPARE(w.mainWindow().windowTitle(), QString("Strumly!   "));
 
     // The wheel over the strum-speed bar scrolls the page, not the bar
     QScrollBar* pageBar = page->scrollChordPage()->verticalScrollBar();
@@ -225,27 +201,22 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(strum->value(), strumBefore);
     QVERIFY(pageBar->value() < before);
 
-    // Space on the Chords page with nothing playing starts playback; other keys park the focus.
-    WindowKeys windowKeys(&window, strum);
-    int starts = 0;
-    WindowKeys::Hooks keyHooks;
-    keyHooks.state = [&switcher] {
-      return KeyState{switcher.current().value_or(Page::Chords), false, false, false};
-    };
-    keyHooks.startPlay = [&starts] { ++starts; };
-    windowKeys.setHooks(keyHooks);
-    windowKeys.install();
-    root->setFocus();
-    QTest::keyClick(root, Qt::Key_Space);
-    QCOMPARE(starts, 1);
-    QTest::keyClick(root, Qt::Key_X);
-    QCOMPARE(window.focusWidget(), static_cast<QWidget*>(strum));
+    // Space on the Chords page with nothing playing presses Play, which comes back up at once as
+    // nothing plays here yet; other keys park the focus.
+    QSignalSpy transportChanges(&w.transport(), &Transport::stateChanged);
+    QLineEdit* rootEdit = w.toolPanel().chordRootEdit();
+    rootEdit->setFocus();
+    QTest::keyClick(rootEdit, Qt::Key_Space);
+    QVERIFY(transportChanges.size() >= 1);
+    QVERIFY(!w.toolPanel().buttons().sbtnPlay->isChecked());
+    QTest::keyClick(rootEdit, Qt::Key_X);
+    QCOMPARE(w.mainWindow().focusWidget(), static_cast<QWidget*>(strum));
   }
   void realWindowWalkDrivesKeyboardReadoutsAndStaff() {
     RealWindow real;
-    TfrmMain& w = *real.window;
-    MainMenu* menu = w.mainMenu();
-    BottomPanel* bottom = w.bottomPanel();
+    ProgramParts& w = *real.parts;
+    MainMenu* menu = &w.mainMenu();
+    BottomPanel* bottom = &w.bottomPanel();
     KeyboardView* keyboard = real.keyboard();
     QVERIFY(keyboard);
     QVERIFY(keyboard->isVisible());
@@ -254,8 +225,8 @@ class ChordsWalkTest : public QObject {
     real.showChords(4, menu->menuMinor(), "m7");
     QVERIFY2(real.dialogs.notices.isEmpty(), qPrintable(real.dialogs.notices.join("; ")));
     QTest::mouseClick(real.chords()->imgChordPage(), Qt::LeftButton, {}, QPoint(20 + 240 + 50, 30 + 60));
-    const ChordDiagram third = w.pageHolders().chordAt(2, 0);
-    QCOMPARE(w.pageHolders().chordPageChord, third);
+    const ChordDiagram third = w.holders().chordAt(2, 0);
+    QCOMPARE(w.holders().chordPageChord, third);
 
     // Then the read-outs name it and the keyboard marks E (red) G B D (green) in every octave
     QCOMPARE(bottom->chordNameEdit()->text(), QString("E m7"));
@@ -285,16 +256,16 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(bottom->chordNameEdit()->text(), QString("C 7sus4"));
 
     // The Chord Design page shows the design; a right press roots it, presses finger it
-    w.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
+    w.pages().pageControl()->setCurrentIndex(int(PageId::ChordDesign));
     QVERIFY(!bottom->tuningControls()->isLocked());
-    ChordDesignPage* design = w.chordDesignPage();
+    ChordDesignPage* design = &w.chordDesignPage();
     TNvStaffBox* staff = design->staffBox();
     QVERIFY(staff->isVisible());
     const QImage bareStaff = staff->backBuffer();
     QTest::mouseClick(real.neck(), Qt::RightButton, {}, neckPoint(4, 3));  // C on the A string
     QTest::mouseClick(real.neck(), Qt::LeftButton, {}, neckPoint(3, 2));   // E
     for (int string : {2, 1, 0}) QTest::mouseClick(real.neck(), Qt::LeftButton, {}, neckPoint(string, 0));
-    const ChordDiagram& cmaj7 = w.pageHolders().designChord;
+    const ChordDiagram& cmaj7 = w.holders().designChord;
     QCOMPARE(int(cmaj7.root), 0);
     QCOMPARE(std::vector<int>(cmaj7.intervals.begin(), cmaj7.intervals.begin() + 5),
              (std::vector<int>{0, 4, 7, 11, 255}));
@@ -319,11 +290,11 @@ class ChordsWalkTest : public QObject {
     frets->udRootClick(+1);
     QCOMPARE(frets->rootEdit()->text(), QString("Db"));
     // The spelling switch renames the design page's root and bass, the only ones there are
-    w.mnuFlatSharpClick();
+    w.mainMenu().action("mnuFlatSharp")->trigger();
     QCOMPARE(frets->rootEdit()->text(), QString("C#"));
     QCOMPARE(frets->bassEdit()->text(), QString("C#"));
-    QCOMPARE(w.findChildren<QLineEdit*>("editRoot").size(), 1);
-    w.mnuFlatSharpClick();
+    QCOMPARE(w.mainWindow().findChildren<QLineEdit*>("editRoot").size(), 1);
+    w.mainMenu().action("mnuFlatSharp")->trigger();
     frets->udRootClick(+1);
     design->rootReleased();
     QCOMPARE(int(cmaj7.root), 2);
@@ -338,68 +309,68 @@ class ChordsWalkTest : public QObject {
     QCOMPARE(staff->notes()[64], std::uint8_t(0));
 
     // PlayPage shows no chord; Chords shows its item again
-    w.pageControl()->setCurrentIndex(TfrmMain::pagePlayPage);
+    w.pages().pageControl()->setCurrentIndex(int(PageId::PlayPage));
     QVERIFY(real.notes().isEmpty());
     QVERIFY(bottom->chordNameEdit()->text().isEmpty());
     for (int key = 0; key < 60; ++key) {
       const QRgb dot = keyboardDot(*keyboard, key);
       QVERIFY(dot != qRgb(255, 0, 0) && dot != qRgb(0, 255, 0));
     }
-    w.pageControl()->setCurrentIndex(TfrmMain::pageChords);
+    w.pages().pageControl()->setCurrentIndex(int(PageId::Chords));
     QCOMPARE(bottom->chordNameEdit()->text(), QString("C 7sus4"));  // the last set's first voicing
     QCOMPARE(keyboardDot(*keyboard, 0), qRgb(255, 0, 0));
-    QCOMPARE(w.windowTitle(), QString("Strumly!   "));
+    QCOMPARE(w.mainWindow().windowTitle(), QString("Strumly!   "));
   }
 
   void eraseAndNewClearTheChordsPageOnlyWhenItIsActive() {
     RealWindow real;
-    TfrmMain& w = *real.window;
-    real.showChords(0, w.mainMenu()->menuMajor(), "maj7");
-    real.showChords(2, w.mainMenu()->menuMinor(), "m7");
-    QCOMPARE(w.pageHolders().chordSetCount, 2);
+    ProgramParts& w = *real.parts;
+    real.showChords(0, w.mainMenu().menuMajor(), "maj7");
+    real.showChords(2, w.mainMenu().menuMinor(), "m7");
+    QCOMPARE(w.holders().chordSetCount, 2);
 
     // On another page Erase leaves the Chords page alone
-    w.pageControl()->setCurrentIndex(TfrmMain::pagePlayPage);
-    w.toolPanel()->button("sbtnErase")->click();
-    QCOMPARE(w.pageHolders().chordSetCount, 2);
+    w.pages().pageControl()->setCurrentIndex(int(PageId::PlayPage));
+    w.toolPanel().buttons().sbtnErase->click();
+    QCOMPARE(w.holders().chordSetCount, 2);
 
     // On the Chords page it clears the sets, the fretboard and the caption
-    w.pageControl()->setCurrentIndex(TfrmMain::pageChords);
-    w.toolPanel()->button("sbtnErase")->click();
-    QCOMPARE(w.pageHolders().chordSetCount, 0);
-    QVERIFY(w.pageHolders().chordAt(0, 0).isEmpty());
-    QVERIFY(w.pageHolders().chordPageChord.isEmpty());
+    w.pages().pageControl()->setCurrentIndex(int(PageId::Chords));
+    w.toolPanel().buttons().sbtnErase->click();
+    QCOMPARE(w.holders().chordSetCount, 0);
+    QVERIFY(w.holders().chordAt(0, 0).isEmpty());
+    QVERIFY(w.holders().chordPageChord.isEmpty());
     QCOMPARE(real.notes(), QString());
-    QCOMPARE(w.windowTitle(), QString("Strumly!"));
+    QCOMPARE(w.mainWindow().windowTitle(), QString("Strumly!"));
 
     // New does the same
-    real.showChords(7, w.mainMenu()->menuMajor(), "major");
-    QCOMPARE(w.pageHolders().chordSetCount, 1);
-    w.mainMenu()->action("mnuNew")->trigger();
-    QCOMPARE(w.pageHolders().chordSetCount, 0);
+    real.showChords(7, w.mainMenu().menuMajor(), "major");
+    QCOMPARE(w.holders().chordSetCount, 1);
+    w.mainMenu().action("mnuNew")->trigger();
+    QCOMPARE(w.holders().chordSetCount, 0);
   }
 
   void changeOfHandRedrawsTheChordsPageMirrored() {
     RealWindow real;
-    TfrmMain& w = *real.window;
-    real.showChords(4, w.mainMenu()->menuMinor(), "m7");
-    real.showChords(9, w.mainMenu()->menuMajor(), "maj7");
-    QToolButton* lefty = w.toolPanel()->button("sbtnLeftHanded");
+    ProgramParts& w = *real.parts;
+    real.showChords(4, w.mainMenu().menuMinor(), "m7");
+    real.showChords(9, w.mainMenu().menuMajor(), "maj7");
+    QToolButton* lefty = w.toolPanel().buttons().sbtnLeftHanded;
 
     // Left, then right again: both pages are whole-page redraws with the same markers
     lefty->click();
-    QVERIFY(w.fretboard()->leftHanded());
+    QVERIFY(w.fretboard().leftHanded());
     QCOMPARE(real.neck()->hand(), Hand::Left);
     const QImage leftPage = real.chords()->imgChordPage()->image().copy();
     lefty->click();
-    QVERIFY(!w.fretboard()->leftHanded());
+    QVERIFY(!w.fretboard().leftHanded());
     const QImage rightPage = real.chords()->imgChordPage()->image().copy();
     QVERIFY(leftPage != rightPage);
 
     int compared = 0;
     for (int set = 0; set < 2; ++set) {
       for (int column = 0; column < 6; ++column) {
-        const ChordDiagram& chord = w.pageHolders().chordAt(column, set);
+        const ChordDiagram& chord = w.holders().chordAt(column, set);
         for (int s = 0; s < 6; ++s) {
           const QImage mirrored = markerBox(leftPage, {column, set}, chord, s, true);
           if (mirrored.isNull()) continue;
@@ -413,30 +384,30 @@ class ChordsWalkTest : public QObject {
     const QImage& page = real.chords()->imgChordPage()->image();
     QCOMPARE(page.pixel(20 + 50, 150 + 31), qRgb(255, 0, 0));
     // and the fretboard shows the Chords page's item again after the switch
-    QCOMPARE(w.bottomPanel()->chordNameEdit()->text(), QString("A maj7"));
+    QCOMPARE(w.bottomPanel().chordNameEdit()->text(), QString("A maj7"));
 
     // Flip puts the fretboard above the pages and the tool panel below them, and back
-    QLayout* column = w.centralWidget()->layout();
-    w.toolPanel()->button("sbtnFlip")->click();
-    QCOMPARE(column->indexOf(w.bottomPanel()), 0);
-    QCOMPARE(column->indexOf(w.toolPanel()), 2);
-    w.mainMenu()->action("menuFlip")->trigger();
-    QCOMPARE(column->indexOf(w.toolPanel()), 0);
-    QVERIFY(!w.toolPanel()->button("sbtnFlip")->isChecked());
+    QLayout* column = w.mainWindow().centralWidget()->layout();
+    w.toolPanel().buttons().sbtnFlip->click();
+    QCOMPARE(column->indexOf(&w.bottomPanel()), 0);
+    QCOMPARE(column->indexOf(&w.toolPanel()), 2);
+    w.mainMenu().action("menuFlip")->trigger();
+    QCOMPARE(column->indexOf(&w.toolPanel()), 0);
+    QVERIFY(!w.toolPanel().buttons().sbtnFlip->isChecked());
   }
 
   void leftHandSettingAppliesAtStartUp() {
     RealWindow right;
     RealWindow left("[Main]\nLeftHand=1\n");
-    QVERIFY(left.window->fretboard()->leftHanded());
-    QVERIFY(left.window->toolPanel()->button("sbtnLeftHanded")->isChecked());
+    QVERIFY(left.parts->fretboard().leftHanded());
+    QVERIFY(left.parts->toolPanel().buttons().sbtnLeftHanded->isChecked());
     QCOMPARE(left.neck()->hand(), Hand::Left);
     QCOMPARE(left.neck()->cleanImage().mirrored(true, false).copy(0, 20, 900, 100),
              right.neck()->cleanImage().copy(0, 20, 900, 100));
     // The first set is drawn in the left-handed columns from the start
-    right.showChords(4, right.window->mainMenu()->menuMinor(), "m7");
-    left.showChords(4, left.window->mainMenu()->menuMinor(), "m7");
-    const ChordDiagram& chord = left.window->pageHolders().chordAt(1, 0);
+    right.showChords(4, right.parts->mainMenu().menuMinor(), "m7");
+    left.showChords(4, left.parts->mainMenu().menuMinor(), "m7");
+    const ChordDiagram& chord = left.parts->holders().chordAt(1, 0);
     for (int s = 0; s < 6; ++s) {
       const QImage l = markerBox(left.chords()->imgChordPage()->image(), {1, 0}, chord, s, true);
       if (l.isNull()) continue;

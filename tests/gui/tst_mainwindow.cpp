@@ -1,8 +1,6 @@
 // The main window as the user meets it: pages and menus in order, the tool panel's controls,
 // settings read at start-up and written at shutdown, the close questions and refusals, handed
 // files and the spelling switch.
-#include <unistd.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -19,19 +17,26 @@
 #include <QToolButton>
 
 #include "gui/app/BottomPanel.h"
-#include "gui/playback/LibraryMidiSession.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
+#include "gui/common/Page.h"
+#include "gui/common/PageList.h"
+#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
-#include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
+#include "gui/playback/PagePlayer.h"
+#include "gui/playback/Transport.h"
 #include "platform/audio/PcmPlayer.h"
 #include "platform/midi/MidiClock.h"
 #include "platform/midi/MidiLibrary.h"
 #include "platform/midi/RecordingDevices.h"
+#include "platform/settings/AppSettingsStore.h"
 #include "platform/settings/IniFile.h"
+#include "support/MenuLookup.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -50,6 +55,62 @@ void writeFile(const QString& path, const QByteArray& text) {
   f.write(text);
 }
 
+// A page with a document and a player whose answers the test sets by hand.
+class FakePage : public QWidget, public Page, public PageDocument, public PagePlayer {
+ public:
+  FakePage(PageId id, QStringList extensions = {}) : id_(id), extensions_(std::move(extensions)) {}
+  PageId pageId() const override { return id_; }
+  QString title() const override { return "Fake"; }
+  QWidget* pageWidget() override { return this; }
+  QAbstractScrollArea* scrollArea() const override { return nullptr; }
+  PageDocument* document() override { return this; }
+  PagePlayer* player() override { return this; }
+  QStringList handedOverExtensions() const override { return extensions_; }
+  bool openHandedFile(const QString& path) override {
+    opened << path;
+    return true;
+  }
+  void erase() override { ++erased; }
+  QList<ClosingDocument> closingDocuments() override { return closing; }
+  bool play() override { return true; }
+
+  QStringList opened;
+  QList<ClosingDocument> closing;
+  int erased = 0;
+
+ private:
+  PageId id_;
+  QStringList extensions_;
+};
+
+// The shell alone, over fake pages: what it does for every page, whichever pages there are.
+struct BareShell {
+  NoteSpelling spelling;
+  QTabWidget* tabs = new QTabWidget;
+  PageList pages{tabs};
+  Transport transport{pages};
+  ToolPanel* tools = new ToolPanel;
+  std::unique_ptr<TfrmMain> window;
+  FakePage design{PageId::ChordDesign};
+  FakePage play{PageId::PlayPage, {".ppf"}};
+
+  explicit BareShell(DialogService& dialogs)
+      : window(std::make_unique<TfrmMain>(dialogs, transport, pages, tools, new BottomPanel(spelling),
+                                          spelling)) {
+    // Added in tab order; the save questions still come in their own order.
+    window->addPage(design);
+    window->addPage(play);
+    const ToolPanel::Buttons& b = tools->buttons();
+    transport.bindButtons(
+        {b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
+  }
+  ~BareShell() {
+    // The fake pages outlive the window that holds them only if they leave it first.
+    design.setParent(nullptr);
+    play.setParent(nullptr);
+  }
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -64,10 +125,10 @@ class MainWindowTest : public QObject {
     writeFile(dir_.filePath("Kv.ini"), kvIni);
     return ProgramFolder::locate(dir_.path(), dir_.filePath("user"));
   }
-  std::unique_ptr<TfrmMain> created(const QByteArray& kvIni = "", const QStringList& args = {}) {
-    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
-    w->FormCreate(folderWith(kvIni), args);
-    return w;
+  std::unique_ptr<ProgramParts> created(const QByteArray& kvIni = "", MidiSession* midi = nullptr) {
+    auto parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs_, player_, midi}, folderWith(kvIni));
+    parts->start();
+    return parts;
   }
 
  private Q_SLOTS:
@@ -79,7 +140,7 @@ class MainWindowTest : public QObject {
 
   void sixPagesInTheirOrderWithChordsActive() {
     auto w = created();
-    QTabWidget* pages = w->pageControl();
+    QTabWidget* pages = w->pages().pageControl();
     QCOMPARE(pages->count(), 6);
     const QStringList expected{"Chords", "Chord Design", "PlayPage", "Print", "Scales", "Tablature"};
     const QStringList names{"pageChords", "pageChordDesign", "pagePlayPage",
@@ -88,28 +149,28 @@ class MainWindowTest : public QObject {
       QCOMPARE(pages->tabText(i), expected[i]);
       QCOMPARE(pages->widget(i)->objectName(), names[i]);
     }
-    QCOMPARE(pages->currentIndex(), int(TfrmMain::pageChords));
-    QVERIFY(w->bottomPanel()->tuningControls()->isLocked());
-    QVERIFY(w->windowTitle().startsWith("Strumly!"));
+    QCOMPARE(w->pages().currentId(), PageId::Chords);
+    QVERIFY(w->bottomPanel().tuningControls()->isLocked());
+    QVERIFY(w->mainWindow().windowTitle().startsWith("Strumly!"));
   }
 
   void menusInOrderWithTheirItems() {
     auto w = created();
     QStringList top;
-    for (QAction* a : w->menuBar()->actions()) top << a->text();
+    for (QAction* a : w->mainWindow().menuBar()->actions()) top << a->text();
     QCOMPARE(top, (QStringList{"&File", "&Key", "&Major", "M&inor", "&Dominant", "&Scale", "&Options",
                                "&Window", "&Help"}));
-    QVERIFY(!w->mainMenu()->menuWindow()->menuAction()->isVisible());
-    QCOMPARE(titles(w->mainMenu()->menuFile()->actions()),
+    QVERIFY(!w->mainMenu().menuWindow()->menuAction()->isVisible());
+    QCOMPARE(titles(w->mainMenu().menuFile()->actions()),
              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "E&xit"}));
-    QCOMPARE(titles(w->mainMenu()->menuOptions()->actions()),
+    QCOMPARE(titles(w->mainMenu().menuOptions()->actions()),
              (QStringList{"Tempo...", "Flats", "Flip", "Preferences...", "Interval Calculator..."}));
-    QCOMPARE(titles(w->mainMenu()->menuKey()->actions()),
+    QCOMPARE(titles(w->mainMenu().menuKey()->actions()),
              (QStringList{"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"}));
-    QVERIFY(w->mainMenu()->submenu("menuMoreMajor"));
-    QVERIFY(w->mainMenu()->submenu("menuMoreScales"));
+    QVERIFY(w->mainMenu().submenu("menuMoreMajor"));
+    QVERIFY(w->mainMenu().submenu("menuMoreScales"));
     // No web sites, no tutorials folder: the Help menu has only its fixed items.
-    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()),
+    QCOMPARE(titles(w->mainMenu().menuHelp()->actions()),
              (QStringList{"&Help Topics", "Show Tips...", "-", "&About..."}));
   }
 
@@ -121,14 +182,14 @@ class MainWindowTest : public QObject {
     auto w = created(
         "[WebSites]\nNumber=2\n1=Lessons\n1A=https://example.org/a\n2=Tabs\n2A=https://example.org/b\n");
     QCOMPARE(
-        titles(w->mainMenu()->menuHelp()->actions()),
+        titles(w->mainMenu().menuHelp()->actions()),
         (QStringList{"&Help Topics", "Show Tips...", "-", "Web Sites...", "Tutorials...", "-", "&About..."}));
-    QMenu* sites = w->mainMenu()->submenu("mnuTabSites");
+    QMenu* sites = w->mainMenu().submenu("mnuTabSites");
     QVERIFY(sites);
     QCOMPARE(titles(sites->actions()), (QStringList{"Lessons", "Tabs"}));
     QCOMPARE(sites->actions()[1]->objectName(), QString("mnuWebSite2"));
     QCOMPARE(sites->actions()[1]->statusTip(), QString("https://example.org/b"));
-    QMenu* tutorials = w->mainMenu()->submenu("mnuTutorials");
+    QMenu* tutorials = w->mainMenu().submenu("mnuTutorials");
     QCOMPARE(tutorials->actions().size(), 26);
     QCOMPARE(tutorials->actions()[0]->text(), QString("Lesson 00"));
     QCOMPARE(tutorials->actions()[25]->objectName(), QString("mnuTutorial25"));
@@ -139,13 +200,13 @@ class MainWindowTest : public QObject {
     QDir(dir_.path()).mkpath("DI65 Tutorials");
     writeFile(dir_.filePath("DI65 Tutorials/Tunings.htm"), "<html/>");
     auto w = created("[WebSites]\nNumber=0\n1=Ignored\n");
-    QCOMPARE(titles(w->mainMenu()->menuHelp()->actions()),
+    QCOMPARE(titles(w->mainMenu().menuHelp()->actions()),
              (QStringList{"&Help Topics", "Show Tips...", "Tutorials...", "-", "&About..."}));
   }
 
   void toolPanelHoldsEveryControlWithItsHint() {
     auto w = created();
-    ToolPanel* p = w->toolPanel();
+    ToolPanel* p = &w->toolPanel();
     const QList<std::tuple<QString, QString, bool>> buttons{
         {"sbtnOpen", "Open", false},
         {"sbtnSave", "Save", false},
@@ -171,7 +232,7 @@ class MainWindowTest : public QObject {
         {"sbtnRootFlash", "Show Fretlight Rootnote", true},
         {"sbtnFLAnimate", "Fretlight Play Animation", true}};
     for (const auto& [name, hint, toggle] : buttons) {
-      QToolButton* b = p->button(name);
+      auto* b = p->findChild<QToolButton*>(name);
       QVERIFY2(b, qPrintable(name));
       QCOMPARE(b->toolTip(), hint);
       QCOMPARE(b->isCheckable(), toggle);
@@ -186,7 +247,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(p->tempoEdit()->toolTip(), QString("PlayPage Tempo"));
     QCOMPARE(p->showChordsButton()->text(), QString("Show Chords"));
     // No Fretlight attached at start: its controls stay hidden.
-    QVERIFY(p->button("sbtnFLAnimate")->isHidden());
+    QVERIFY(p->buttons().sbtnFLAnimate->isHidden());
     QVERIFY(p->footSwitchPicture()->isHidden());
   }
 
@@ -194,18 +255,18 @@ class MainWindowTest : public QObject {
     auto w = created(
         "[Main]\nSspeed=-500\nLeftHand=2\nBass=1\nShowFull=0x1\n[Fretlight]\nAnimate=0\nSwitch1=4\nSwitch2="
         "abc\n");
-    ToolPanel* p = w->toolPanel();
+    ToolPanel* p = &w->toolPanel();
     QCOMPARE(p->strumSpeed()->value(), -500);
-    QVERIFY(p->button("sbtnLeftHanded")->isChecked());
-    QVERIFY(p->button("sbtnBassNote")->isChecked());
-    QVERIFY(p->button("sbtnShowFullScale")->isChecked());
-    QVERIFY(!p->button("sbtnFLAnimate")->isChecked());
+    QVERIFY(p->buttons().sbtnLeftHanded->isChecked());
+    QVERIFY(p->buttons().sbtnBassNote->isChecked());
+    QVERIFY(p->buttons().sbtnShowFullScale->isChecked());
+    QVERIFY(!p->buttons().sbtnFLAnimate->isChecked());
     QCOMPARE(p->rightSwitchLabel()->text(), QString("Next Page"));
     QCOMPARE(p->leftSwitchLabel()->text(), QString("Next Diagram"));  // garbage gives the default 1
 
     p->strumSpeed()->setValue(-250);
-    p->button("sbtnBassNote")->setChecked(false);
-    QVERIFY(w->close());
+    p->buttons().sbtnBassNote->setChecked(false);
+    QVERIFY(w->mainWindow().close());
     const IniFile ini(dir_.filePath("Kv.ini").toStdString());
     QCOMPARE(ini.readInteger("Main", "Sspeed", 0), -250);
     QCOMPARE(ini.readString("Main", "LeftHand", ""), std::string("1"));
@@ -219,111 +280,139 @@ class MainWindowTest : public QObject {
     // The settings file's place is taken by a folder: no user, not even root, can write it.
     QFile::remove(dir_.filePath("Kv.ini"));
     QDir(dir_.path()).mkpath("Kv.ini");
-    QVERIFY(w->close());
+    QVERIFY(w->mainWindow().close());
     QCOMPARE(dialogs_.notices, QStringList{"Unable to write to " + dir_.filePath("Kv.ini")});
   }
 
-  void closingIsRefusedWhilePlayingOrBusy() {
-    auto w = created();
-    w->show();
-    w->toolPanel()->button("sbtnPlay")->setChecked(true);
-    QVERIFY(!w->close());
-    QVERIFY(dialogs_.notices.isEmpty());
-    w->toolPanel()->button("sbtnStep")->setChecked(true);
-    QVERIFY(!w->close());
+  void aNewUsersFirstPlayOnTheChordsPageNeverSticks() {
+    // Key E, Minor m7, Show Chords, then Play: nothing on this page plays yet, so Play comes
+    // back up, and the pages and the window stay free.
+    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", dir_.path() + "/"};
+    ProgramParts w({dialogs_, player_}, folder);
+    w.start();
+    w.mainMenu().keyItems()[4]->trigger();
+    itemNamed(w.mainMenu().menuMinor(), "m7")->trigger();
+    w.toolPanel().showChordsButton()->click();
+    QToolButton* play = w.toolPanel().buttons().sbtnPlay;
+    QTest::mouseClick(play, Qt::LeftButton);
+    QVERIFY(!play->isChecked());
+    QVERIFY(!w.transport().IsPlayingOrBusy());
+    QVERIFY(w.mainMenu().menuFile()->isEnabled());
+    w.pages().pageControl()->setCurrentIndex(1);
+    QCOMPARE(w.pages().currentId(), PageId::ChordDesign);
+    QVERIFY(w.mainWindow().close());
+  }
+
+  void closingAndPageChangesAreRefusedWhilePlayingOrBusy() {
+    BareShell shell(dialogs_);
+    const ToolPanel::Buttons& b = shell.tools->buttons();
+    shell.tabs->setCurrentIndex(1);
+    QTest::mouseClick(b.sbtnStep, Qt::LeftButton);
+    QVERIFY(shell.transport.stepMode());
+    QTest::mouseClick(b.sbtnPlay, Qt::LeftButton);  // the fake page plays
+    QVERIFY(b.sbtnPlay->isChecked());
+    QTest::mouseClick(b.sbtnPlay, Qt::LeftButton);  // a click never releases Play
+    QVERIFY(b.sbtnPlay->isChecked());
+    QTest::mouseClick(b.sbtnStep, Qt::LeftButton);  // nor does Step change while playing
+    QVERIFY(b.sbtnStep->isChecked());
+    shell.tabs->setCurrentIndex(0);
+    QCOMPARE(shell.tabs->currentIndex(), 1);
+    QVERIFY(!shell.window->close());
     QCOMPARE(dialogs_.notices, QStringList{"Step Play is active"});
-    w->toolPanel()->button("sbtnPlay")->setChecked(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QVERIFY(w->IsPlayingOrBusy());
-    QVERIFY(!w->close());
-    QApplication::restoreOverrideCursor();
-    QVERIFY(!w->IsPlayingOrBusy());
-    QVERIFY(w->close());
+    QTest::mouseClick(b.sbtnStop, Qt::LeftButton);
+    QVERIFY(!b.sbtnPlay->isChecked());
+    {
+      const Transport::BusyCursor busy(shell.transport);
+      QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+      QVERIFY(shell.window->IsPlayingOrBusy());
+      QVERIFY(!shell.window->close());
+    }
+    QVERIFY(!shell.window->IsPlayingOrBusy());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(shell.window->close());
   }
 
   void saveQuestionsComeInOrderAndCancelOrAFailedSaveKeepsTheProgramOpen() {
-    auto w = created();
+    BareShell shell(dialogs_);
     bool playModified = true, designModified = true, playSaved = false;
     int designSaves = 0;
-    w->closingDocuments().add({"Save PlayPage changes ", [&] { return playModified; },
-                               [] { return QString("song.ppf"); }, [&] { return playSaved; }});
-    w->closingDocuments().add({"Save Chord Design Page changes ", [&] { return designModified; },
-                               [] { return QString(); },
-                               [&] {
-                                 ++designSaves;
-                                 return true;
-                               }});
+    shell.play.closing = {{"Save PlayPage changes ", [&] { return playModified; },
+                           [] { return QString("song.ppf"); }, [&] { return playSaved; }}};
+    shell.design.closing = {{"Save Chord Design Page changes ", [&] { return designModified; },
+                             [] { return QString(); },
+                             [&] {
+                               ++designSaves;
+                               return true;
+                             }}};
+    TfrmMain& w = *shell.window;
     dialogs_.answers = {DialogService::Answer::Cancel};
-    QVERIFY(!w->close());
+    QVERIFY(!w.close());
     QCOMPARE(dialogs_.questions, QStringList{"Save PlayPage changes to song.ppf before closing?"});
 
     dialogs_.questions.clear();
     dialogs_.answers = {DialogService::Answer::Yes};  // the save fails
-    QVERIFY(!w->close());
+    QVERIFY(!w.close());
     QCOMPARE(dialogs_.questions.size(), 1);
 
     dialogs_.questions.clear();
     dialogs_.answers = {DialogService::Answer::No, DialogService::Answer::Yes};
-    QVERIFY(w->close());
+    QVERIFY(w.close());
     QCOMPARE(dialogs_.questions, (QStringList{"Save PlayPage changes to song.ppf before closing?",
                                               "Save Chord Design Page changes before closing?"}));
     QCOMPARE(designSaves, 1);
-    playModified = designModified = false;
   }
 
-  void handedFilesOpenOnlyThroughARegisteredOpener() {
-    auto w = created();
+  void handedFilesGoToThePageThatReadsThemAndEraseToTheActivePage() {
+    BareShell shell(dialogs_);
+    TfrmMain& w = *shell.window;
     const QString ppf = dir_.filePath("Song.PPF");
     writeFile(ppf, "x");
     writeFile(dir_.filePath("notes.doc"), "x");
-    QVERIFY(!w->OpenHandedFile(dir_.filePath("missing.ppf")));
-    QVERIFY(!w->OpenHandedFile(ppf));  // nobody reads play pages yet
-    QStringList opened;
-    w->setFileOpener(".ppf", [&](const QString& f) {
-      opened << f;
-      return true;
-    });
-    QVERIFY(!w->OpenHandedFile(dir_.filePath("missing.ppf")));
-    QVERIFY(w->OpenHandedFile(ppf));
-    QVERIFY(!w->OpenHandedFile(dir_.filePath("notes.doc")));
-    QCOMPARE(opened, QStringList{ppf});
+    QVERIFY(!w.OpenHandedFile(dir_.filePath("missing.ppf")));
+    QVERIFY(w.OpenHandedFile(ppf));
+    QVERIFY(!w.OpenHandedFile(dir_.filePath("notes.doc")));
+    QCOMPARE(shell.play.opened, QStringList{ppf});
+    QCOMPARE(shell.design.opened, QStringList{});
 
-    QSignalSpy processed(w.get(), &TfrmMain::handedFileProcessed);
-    w->showMinimized();
-    w->handOverReceived(ppf);
+    QSignalSpy processed(&w, &TfrmMain::handedFileProcessed);
+    w.showMinimized();
+    w.handOverReceived(ppf);
     QCOMPARE(processed.size(), 1);
     QCOMPARE(processed[0][1].toBool(), true);
-    QVERIFY(!w->isMinimized());
+    QVERIFY(!w.isMinimized());
+
+    shell.tabs->setCurrentIndex(1);
+    QTest::mouseClick(shell.tools->buttons().sbtnErase, Qt::LeftButton);
+    QCOMPARE(shell.play.erased, 1);
+    QCOMPARE(shell.design.erased, 0);
   }
 
   void theCommandLineFileIsOpenedAtTheFirstActivationOnly() {
     const QString ppf = dir_.filePath("a.ppf");
     writeFile(ppf, "x");
-    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
-    int opens = 0;
-    w->setFileOpener(".ppf", [&](const QString&) {
-      ++opens;
-      return true;
-    });
-    w->FormCreate(folderWith(""), {ppf});
-    w->FormActivate();
-    w->FormActivate();
-    QCOMPARE(opens, 1);
+    BareShell shell(dialogs_);
+    const ProgramFolder folder = folderWith("");
+    AppSettingsStore store(IniFile(folder.settingsFile().toStdString()), folder.userFolder.toStdString());
+    AppSettings settings = store.load();
+    shell.window->FormCreate(folder, {ppf}, store, settings);
+    shell.window->FormActivate();
+    shell.window->FormActivate();
+    QCOMPARE(shell.play.opened.size(), 1);
   }
 
   void flatSharpSwitchRenamesKeysAndReadOutsButKeepsTheCheckMark() {
     auto w = created();
-    QAction* item = w->mainMenu()->action("mnuFlatSharp");
+    QAction* item = w->mainMenu().action("mnuFlatSharp");
     QVERIFY(item->isChecked());
-    w->mnuFlatSharpClick();
+    item->trigger();
     QCOMPARE(item->text(), QString("Sharps"));
     QVERIFY(item->isChecked());
-    QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("C#"));
-    QCOMPARE(w->mainMenu()->keyItems()[10]->text(), QString("A#"));
-    QCOMPARE(w->bottomPanel()->tuningControls()->readOut(0)->text(), QString("E4"));
-    w->mnuFlatSharpClick();
+    QCOMPARE(w->mainMenu().keyItems()[1]->text(), QString("C#"));
+    QCOMPARE(w->mainMenu().keyItems()[10]->text(), QString("A#"));
+    QCOMPARE(w->bottomPanel().tuningControls()->readOut(0)->text(), QString("E4"));
+    item->trigger();
     QCOMPARE(item->text(), QString("Flats"));
-    QCOMPARE(w->mainMenu()->keyItems()[1]->text(), QString("Db"));
+    QCOMPARE(w->mainMenu().keyItems()[1]->text(), QString("Db"));
   }
 
   void midiHandlesOpenAtStartAndCloseAtShutdown() {
@@ -332,13 +421,11 @@ class MainWindowTest : public QObject {
                         std::make_unique<VirtualMidiClock>());
     MidiBridge bridge;
     LibraryMidiSession session(library, bridge);
-    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
-    w->setMidiSession(&session);
-    w->FormCreate(folderWith("[MidiOut]\nDevice=0\n[MidiIn]\nDevice=0\n"));
+    auto w = created("[MidiOut]\nDevice=0\n[MidiIn]\nDevice=0\n", &session);
     QVERIFY(session.syncHandle() != 0);
     QVERIFY(session.midiOutHandle() != 0);
     QVERIFY(session.midiInHandle() != 0);
-    QVERIFY(w->close());
+    QVERIFY(w->mainWindow().close());
     QCOMPARE(session.syncHandle(), 0u);
     QCOMPARE(session.midiOutHandle(), 0u);
     QCOMPARE(session.midiInHandle(), 0u);
@@ -371,13 +458,11 @@ class MainWindowTest : public QObject {
       void close() override { ++closes; }
       std::string problem() override { return opens == 1 ? "No sound font was found." : ""; }
     } session;
-    auto w = std::make_unique<TfrmMain>(dialogs_, player_);
-    w->setMidiSession(&session);
-    w->FormCreate(folderWith(""));
-    w->FormActivate();
-    w->FormActivate();
+    auto w = created("", &session);
+    w->mainWindow().FormActivate();
+    w->mainWindow().FormActivate();
     QCOMPARE(dialogs_.notices, QStringList{"No sound font was found."});
-    QVERIFY(w->close());
+    QVERIFY(w->mainWindow().close());
     QCOMPARE(session.closes, 1);
   }
 
@@ -400,11 +485,9 @@ class MainWindowTest : public QObject {
     writeFile(dir_.filePath("prefix/share/strumly/Kv.ini"), "[Main]\nSspeed=-222\n");
     const ProgramFolder installed = ProgramFolder::locate(dir_.filePath("prefix/bin"), dir_.filePath("user"));
     QCOMPARE(installed.dataFolder, dir_.filePath("prefix/share/strumly") + "/");
-    if (::geteuid() == 0) QSKIP("folder permissions do not bind the super-user");
-    QFile::setPermissions(dir_.filePath("prefix/share/strumly"), QFile::ReadOwner | QFile::ExeOwner);
+    // A folder stands where the write probe would go: no user, not even root, can write there.
+    QDir(dir_.path()).mkpath("prefix/share/strumly/.strumly-write-probe");
     const ProgramFolder readOnly = ProgramFolder::locate(dir_.filePath("prefix/bin"), dir_.filePath("user"));
-    QFile::setPermissions(dir_.filePath("prefix/share/strumly"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(readOnly.userFolder, dir_.filePath("user") + "/");
     QCOMPARE(IniFile(readOnly.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -222);
   }

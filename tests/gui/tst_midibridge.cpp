@@ -72,14 +72,18 @@ class TestMidiBridge : public QObject {
     QEvent other(QEvent::User);
     QVERIFY(!decodeMidiMessage(&other).has_value());
     QVERIFY(!decodeMidiMessage(nullptr).has_value());
+    Receiver receiver;
     strumly::MidiPoster post;
     {
-      Receiver receiver;
       MidiBridge bridge(&receiver);
       post = bridge.poster();
+      post(0x5452, 1);
+      QTRY_COMPARE_WITH_TIMEOUT(receiver.got.size(), std::size_t{1}, 5000);
     }
-    post(0x5452, 1);  // must not reach a destroyed object
-    QCoreApplication::processEvents();
+    // The clock thread may still hold the poster after playback has let the bridge go.
+    post(0x5452, 2);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(receiver.got.size(), std::size_t{1});
   }
 
   void libraryOnARealClockReachesTheInterfaceThread() {
@@ -89,16 +93,17 @@ class TestMidiBridge : public QObject {
     MidiBridge bridge(&receiver);
     const std::uint32_t sync = library.OpenSync(0, bridge.poster(), 0, 10);
     const std::uint32_t out = library.OpenMidiOut(bridge.poster(), 0, sync, 0x13320);
-    library.SetTempo(sync, 48000);  // 100 us per tick
+    QVERIFY(sync != 0 && out != 0);
+    QVERIFY(library.SetTempo(sync, 48000));  // 100 us per tick
     const strumly::MidiEvent marker{0, 2, 9, 0, 0};
     const strumly::MidiEvent noteOff{480, 0x80, 60, 0, 0};
-    library.PutMidiOut(out, marker);
-    library.PutMidiOut(out, noteOff);
-    library.StartSync(sync);
+    QCOMPARE(library.PutMidiOut(out, marker), 0u);
+    QCOMPARE(library.PutMidiOut(out, noteOff), 0u);
+    QVERIFY(library.StartSync(sync));
     QTRY_VERIFY_WITH_TIMEOUT(!receiver.got.empty() && receiver.got.back().message == 0x5452, 5000);
-    library.StopSync(sync);
-    library.CloseSync(sync);
-    library.CloseMidiOut(out);
+    QVERIFY(library.StopSync(sync));
+    QVERIFY(library.CloseSync(sync));
+    QVERIFY(library.CloseMidiOut(out));
     QCOMPARE(receiver.got[0].message, 0x546Fu);
     QCOMPARE(receiver.got[0].param, 0x090000u);
     QCOMPARE(receiver.got[1].message, 0x5457u);

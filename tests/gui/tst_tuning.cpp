@@ -10,12 +10,13 @@
 
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainWindow.h"
-#include "gui/common/NoteSpelling.h"
+#include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
+#include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
-#include "gui/chorddesign/ChordDesignPage.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/tab/TabPage.h"
 #include "platform/audio/PcmPlayer.h"
 
@@ -138,20 +139,19 @@ class TuningTest : public QObject {
     QTemporaryDir dir;
     ScriptedDialogService dialogs;
     PcmPlayer player("strumly-no-such-device");
-    TfrmMain w(dialogs, player);
-    w.FormCreate(ProgramFolder::locate(dir.path(), dir.filePath("user")));
-    TuningControls& t = *w.bottomPanel()->tuningControls();
-    auto* tab = qobject_cast<TabPage*>(w.pageControl()->widget(TfrmMain::pageTablature));
-    QVERIFY(tab);
+    ProgramParts parts({dialogs, player}, ProgramFolder::locate(dir.path(), dir.filePath("user")));
+    parts.start();
+    TuningControls& t = *parts.bottomPanel().tuningControls();
+    TabPage* tab = &parts.tabPage();
 
-    w.pageControl()->setCurrentIndex(TfrmMain::pageTablature);
+    QVERIFY(parts.pages().activate(PageId::Tablature));
     stepAndRelease(t, 5, -2);
     QCOMPARE(tab->tuning().pitches[5], PitchNumber(38));
     QCOMPARE(tab->tuningName(), QString("D A D G B E "));
 
     // The design page: an empty design is left alone; a design moves its sounding strings only.
-    ChordDesignPage* design = w.chordDesignPage();
-    w.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
+    ChordDesignPage* design = &parts.chordDesignPage();
+    QVERIFY(parts.pages().activate(PageId::ChordDesign));
     // Entering the page shows the design, and with it the design's own (standard) tuning.
     QCOMPARE(t.tuning().pitches[5], PitchNumber(40));
     QSignalSpy retuned(design, &ChordDesignPage::designRetuned);
@@ -162,7 +162,7 @@ class TuningTest : public QObject {
     QCOMPARE(retuned.size(), 0);
     QCOMPARE(design->designChord().tuning[5], PitchNumber(40));
 
-    ChordDiagram chord = w.pageHolders().designChord;
+    ChordDiagram chord = parts.holders().designChord;
     chord.empty = 0;
     chord.strings[0] = {3, 2};
     chord.pitches[0] = 64 + 3;
@@ -176,8 +176,8 @@ class TuningTest : public QObject {
     QCOMPARE(design->designChord().tuningName.str(), std::string("E A D G B D "));
     QCOMPARE(retuned.size(), 2);
 
-    // While playing the page gets nothing.
-    w.toolPanel()->button("sbtnPlay")->setChecked(true);
+    // While busy the page gets nothing.
+    const Transport::BusyCursor busy(parts.transport());
     stepAndRelease(t, 0, +2);
     QCOMPARE(design->designChord().tuning[0], PitchNumber(62));
   }

@@ -1,9 +1,11 @@
-// Reading the run's settings from Kv.ini and writing back the shutdown values.
+// Reading the run's settings from Kv.ini and writing back the values of the shutdown and of the
+// preferences dialog.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "platform/settings/AppSettingsStore.h"
 
@@ -25,6 +27,13 @@ class AppSettingsStoreTest : public ::testing::Test {
   AppSettingsStore store(const std::string& text) {
     std::ofstream(path_, std::ios::binary) << text;
     return AppSettingsStore(IniFile(path_), "/opt/strumly/");
+  }
+  // The file as written, line ends as plain '\n'.
+  std::string fileText() const {
+    std::ifstream in(path_, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), {}};
+    std::erase(text, '\r');
+    return text;
   }
   fs::path dir_;
   std::string path_;
@@ -49,7 +58,9 @@ TEST_F(AppSettingsStoreTest, MissingFileGivesEveryDefault) {
   EXPECT_EQ(a.speechVolume, 130);
   EXPECT_EQ(a.folders.chord, "/opt/strumly/Chord");
   EXPECT_EQ(a.folders.tabRaw, "/opt/strumly/Tab/Raw");
-  EXPECT_TRUE(a.userChordNames.empty());
+  EXPECT_TRUE(a.userChords.empty());
+  EXPECT_EQ(a.tabTimingChars, ".=qes");
+  EXPECT_EQ(a.tabInsertFile, "/opt/strumly/insertsection.tab");
   EXPECT_TRUE(s.webSites().empty());
   EXPECT_TRUE(s.generalMidiNames().empty());
 }
@@ -73,15 +84,81 @@ TEST_F(AppSettingsStoreTest, ValuesAreReadWithHexAndGarbageRules) {
   EXPECT_EQ(a.fretlight.switch2Bit(), 1);
 }
 
-TEST_F(AppSettingsStoreTest, UserChordNamesComeFromTheNumberedSectionsInOrder) {
-  const AppSettings a = store("[UserChords]\nNumber=3\n[62]\nName=add9no3\n[64]\nName=quartal\n").load();
-  EXPECT_EQ(a.userChordNames, (std::vector<std::string>{"add9no3", "NONAME", "quartal"}));
-  // A negative or huge count must neither loop nor flood the list.
-  EXPECT_TRUE(store("[UserChords]\nNumber=-4\n").load().userChordNames.empty());
-  EXPECT_EQ(store("[UserChords]\nNumber=2000000000\n").load().userChordNames.size(), 1000u);
+TEST_F(AppSettingsStoreTest, EveryKeyIsReadIntoItsOwnValue) {
+  const AppSettings a =
+      store(
+          "[MidiIn]\nDevice=1\n[MidiOut]\nDevice=7\n"
+          "[Guitar]\nPatch=24\nChannel=5\nVolume=90\n[Bass]\nPatch=32\nChannel=11\nVolume=80\n"
+          "[Click]\nChannel=10\nNote=76\nVolume=40\n"
+          "[Main]\nBass=1\nSspeed=-500\nLeftHand=0\nShowFull=1\nPPTinyFont=0\nCDTinyFont=1\n"
+          "SpeechVol=200\nSpeechOn=0\n"
+          "[Directory]\nChord=/c\nPrint=/p\nDesign=/d\nPlay=/pl\nScale=/s\nTab=/t\nTabRaw=/tr\n"
+          "[Scales]\nFrets=6\n[PlayPage]\nCountOff=3\n"
+          "[Fretlight]\nAnimate=0\nShowFlash=1\nSwitch1=2\nSwitch2=4\nReverseSwitch=0\n"
+          "RootSpeed=600\nFlashNote=1\nFlashStop=0\n"
+          "[Tab]\nTimingChars=.-x\nInsertFile=/home/me/insert.tab\n")
+          .load();
+  const MidiSettings& m = a.midi;
+  EXPECT_EQ(m.inDevice, 1);
+  EXPECT_EQ(m.outDevice, 7);
+  EXPECT_EQ(m.guitarPatch, 24);
+  EXPECT_EQ(m.guitarChannel, 5);
+  EXPECT_EQ(m.guitarVolume, 90);
+  EXPECT_EQ(m.bassPatch, 32);
+  EXPECT_EQ(m.bassChannel, 11);
+  EXPECT_EQ(m.bassVolume, 80);
+  EXPECT_EQ(m.clickChannel, 10);
+  EXPECT_EQ(m.clickNote, 76);
+  EXPECT_EQ(m.clickVolume, 40);
+  EXPECT_TRUE(a.bassNote);
+  EXPECT_EQ(a.strumSpeed, -500);
+  EXPECT_FALSE(a.leftHanded);
+  EXPECT_TRUE(a.showFullScale);
+  EXPECT_FALSE(a.playPageTinyFont);
+  EXPECT_TRUE(a.chordDesignTinyFont);
+  EXPECT_EQ(a.speechVolume, 200);
+  EXPECT_FALSE(a.speechOn);
+  EXPECT_EQ(a.folders.chord, "/c");
+  EXPECT_EQ(a.folders.print, "/p");
+  EXPECT_EQ(a.folders.design, "/d");
+  EXPECT_EQ(a.folders.play, "/pl");
+  EXPECT_EQ(a.folders.scale, "/s");
+  EXPECT_EQ(a.folders.tab, "/t");
+  EXPECT_EQ(a.folders.tabRaw, "/tr");
+  EXPECT_EQ(a.scaleFrets, 6);
+  EXPECT_EQ(a.countOffMeasures, 3);
+  const FretlightSettings& fl = a.fretlight;
+  EXPECT_FALSE(fl.animate);
+  EXPECT_TRUE(fl.showFlash);
+  EXPECT_EQ(fl.switch1, 2);
+  EXPECT_EQ(fl.switch2, 4);
+  EXPECT_FALSE(fl.reverseSwitch);
+  EXPECT_EQ(fl.rootSpeed, 600);
+  EXPECT_TRUE(fl.flashNote);
+  EXPECT_FALSE(fl.flashStop);
+  EXPECT_EQ(a.tabTimingChars, ".-x");
+  EXPECT_EQ(a.tabInsertFile, "/home/me/insert.tab");
 }
 
-TEST_F(AppSettingsStoreTest, ShutdownWritesOnlyItsOwnValuesAndTheyReadBack) {
+TEST_F(AppSettingsStoreTest, UserChordTypesAreReadWholeFromTheNumberedSectionsInOrder) {
+  const AppSettings a = store(
+                            "[UserChords]\nNumber=3\n[62]\nName=add9no3\nFormula=1 5 9\nI0=0\nI1=7\nI2=14\n"
+                            "[64]\nName=quartal\nI0=0\nI1=5\nI2=10\nI3=abc\n")
+                            .load();
+  const int u = 255;
+  ASSERT_EQ(a.userChords.size(), 3u);
+  EXPECT_EQ(a.userChords[0], (UserChordType{"add9no3", "1 5 9", {0, 7, 14, u, u, u, u}}));
+  EXPECT_EQ(a.userChords[1], (UserChordType{"NONAME", "", {u, u, u, u, u, u, u}}));
+  EXPECT_EQ(a.userChords[2], (UserChordType{"quartal", "", {0, 5, 10, u, u, u, u}}));
+  EXPECT_EQ(a.userChordNames, (std::vector<std::string>{"add9no3", "NONAME", "quartal"}));
+  // A negative or huge count must neither loop nor flood the list.
+  EXPECT_TRUE(store("[UserChords]\nNumber=-4\n").load().userChords.empty());
+  const AppSettings huge = store("[UserChords]\nNumber=2000000000\n").load();
+  EXPECT_EQ(huge.userChords.size(), 1000u);
+  EXPECT_EQ(huge.userChordNames.size(), 1000u);
+}
+
+TEST_F(AppSettingsStoreTest, ShutdownWritesOnlyItsOwnKeysInItsOrder) {
   AppSettingsStore s = store("[Guitar]\nPatch=40\n[Main]\nLeftHand=2\n");
   AppSettings a = s.load();
   a.strumSpeed = -120;
@@ -89,16 +166,44 @@ TEST_F(AppSettingsStoreTest, ShutdownWritesOnlyItsOwnValuesAndTheyReadBack) {
   a.showFullScale = true;
   a.fretlight.showFlash = true;
   a.folders.tab = "/data/tabs";
-  a.midi.guitarPatch = 1;  // the preferences dialog's value: not written at shutdown
+  a.midi.guitarPatch = 1;  // the preferences dialog's values: not written at shutdown
+  a.speechOn = true;
   s.saveShutdownValues(a);
-  const AppSettings b = s.load();
-  EXPECT_EQ(b.strumSpeed, -120);
-  EXPECT_TRUE(b.bassNote);
-  EXPECT_TRUE(b.showFullScale);
-  EXPECT_TRUE(b.fretlight.showFlash);
-  EXPECT_EQ(b.folders.tab, "/data/tabs");
-  EXPECT_EQ(b.midi.guitarPatch, 40);
-  EXPECT_EQ(s.file().readString("Main", "LeftHand", ""), "1");  // 2 is written back as 1
+  EXPECT_EQ(
+      fileText(),
+      "[Guitar]\nPatch=40\n"
+      "[Main]\nLeftHand=1\nSspeed=-120\nBass=1\nShowFull=1\n\n"  // 2 is written back as 1
+      "[Directory]\nChord=/opt/strumly/Chord\nPrint=/opt/strumly/Print\nDesign=/opt/strumly/Design\n"
+      "Play=/opt/strumly/Play\nScale=/opt/strumly/Scale\nTab=/data/tabs\nTabRaw=/opt/strumly/Tab/Raw\n\n"
+      "[Fretlight]\nAnimate=1\nShowFlash=1\n");
+}
+
+TEST_F(AppSettingsStoreTest, PreferencesWriteOnlyTheirOwnKeysInTheDialogsOrder) {
+  AppSettingsStore s(IniFile(path_), "/opt/strumly/");
+  AppSettings a = s.load();  // no file yet
+  a.midi.inDevice = 1;
+  a.midi.outDevice = 2;
+  a.midi.guitarPatch = 26;
+  a.midi.bassVolume = 90;
+  a.midi.clickNote = 127;
+  a.scaleFrets = 6;
+  a.countOffMeasures = 4;
+  a.playPageTinyFont = false;
+  a.speechOn = true;
+  a.fretlight.switch1 = 4;
+  a.fretlight.reverseSwitch = true;
+  a.fretlight.rootSpeed = 250;
+  a.fretlight.flashStop = true;
+  a.strumSpeed = -50;  // the shutdown's values: not written by the dialog
+  a.leftHanded = true;
+  s.savePreferenceValues(a);
+  EXPECT_EQ(fileText(),
+            "[MidiIn]\nDevice=1\n\n[MidiOut]\nDevice=2\n\n"
+            "[Guitar]\nPatch=26\nChannel=0\nVolume=100\n\n[Bass]\nPatch=33\nChannel=1\nVolume=90\n\n"
+            "[Click]\nChannel=9\nNote=127\nVolume=65\n\n[Scales]\nFrets=6\n\n[PlayPage]\nCountOff=4\n\n"
+            "[Main]\nPPTinyFont=0\nCDTinyFont=1\nSpeechVol=130\nSpeechOn=1\n\n"
+            "[Fretlight]\nSwitch1=4\nSwitch2=1\nReverseSwitch=1\nRootSpeed=250\nFlashNote=0\nFlashStop=1\n\n"
+            "[Tab]\nTimingChars=.=qes\nInsertFile=/opt/strumly/insertsection.tab\n");
 }
 
 TEST_F(AppSettingsStoreTest, WebSitesAndInstrumentNamesKeepFileOrder) {

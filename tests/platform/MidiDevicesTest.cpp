@@ -1,7 +1,9 @@
 // The system's devices as this machine has them: the built-in synth is always there, the
 // sequencer's ports only when a sequencer exists.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -52,13 +54,16 @@ TEST(MidiDevicesTest, BuiltInSynthIsDeviceZeroAndEnumerationNeverFails) {
 TEST(MidiDevicesTest, BuiltInSynthPlaysSilentlyWithoutSoundCardOrSoundFont) {
   ScopedEnv env("STRUMLY_SOUNDFONT", "/nonexistent/none.sf2");
   EXPECT_FALSE(findSoundFont().has_value()) << "a wrong setting is not covered by another soundfont";
-  MidiLibrary library(std::make_unique<SystemMidiDevices>(false), std::make_unique<VirtualMidiClock>());
-  ASSERT_EQ(library.GetNumOutDevices() >= 1, true);
+  auto ownedClock = std::make_unique<VirtualMidiClock>();
+  VirtualMidiClock* clock = ownedClock.get();
+  MidiLibrary library(std::make_unique<SystemMidiDevices>(false), std::move(ownedClock));
+  ASSERT_GE(library.GetNumOutDevices(), 1u);
   std::string name;
-  library.GetMidiOutDescription(0, name);
+  ASSERT_NE(library.GetMidiOutDescription(0, name), 0u);
   EXPECT_EQ(name, SystemMidiDevices::kBuiltInSilentName);
   EXPECT_NE(library.builtInSynthStatus().find("soundfont"), std::string::npos);
 
+  // The silent synth still takes the sequence in time, so playback runs to its end.
   std::vector<std::uint32_t> posted;
   const std::uint32_t sync = library.OpenSync(
       0, [&](std::uint32_t m, std::uint32_t) { posted.push_back(m); }, 0, 10);
@@ -66,7 +71,11 @@ TEST(MidiDevicesTest, BuiltInSynthPlaysSilentlyWithoutSoundCardOrSoundFont) {
   ASSERT_NE(out, 0u);
   EXPECT_EQ(library.PutMidiOut(out, MidiEvent{0, 0x90, 60, 100, 0}), 0u);
   EXPECT_EQ(library.PutMidiOut(out, MidiEvent{480, 0x80, 60, 0, 0}), 0u);
+  EXPECT_EQ(library.queuedEvents(out), 2u);
   EXPECT_TRUE(library.StartSync(sync));
+  clock->advanceBy(kDefaultTempoMicros);  // one beat: 480 ticks
+  EXPECT_EQ(library.queuedEvents(out), 0u);
+  EXPECT_EQ(std::count(posted.begin(), posted.end(), kMsgAllPlayed), 1);
   EXPECT_TRUE(library.StopSync(sync));
   EXPECT_TRUE(library.CloseSync(sync));
   EXPECT_TRUE(library.CloseMidiOut(out));
@@ -75,15 +84,20 @@ TEST(MidiDevicesTest, BuiltInSynthPlaysSilentlyWithoutSoundCardOrSoundFont) {
 TEST(MidiDevicesTest, SoundFontOverrideIsUsedWhenItExists) {
   const auto system = findSoundFont();
   if (!system) GTEST_SKIP() << "no soundfont installed";
-  ScopedEnv env("STRUMLY_SOUNDFONT", system->c_str());
-  EXPECT_EQ(findSoundFont(), system);
-  FluidSynthOutput synth(*system, false);
-  EXPECT_TRUE(synth.hasSoundFont());
-  EXPECT_FALSE(synth.hasAudio());
-  EXPECT_TRUE(synth.status().empty()) << "kept off the sound card on purpose is not a problem";
-  synth.playNow({0x90, 60, 100});
-  synth.play({{0x80, 60, 0}, 0, 0, 0});
-  synth.silence(0xFFFF);
+  // Under a name of its own, so only the setting can have found it.
+  const auto link =
+      std::filesystem::temp_directory_path() / ("strumly-override-" + std::to_string(getpid()) + ".sf2");
+  std::filesystem::remove(link);
+  std::filesystem::create_symlink(*system, link);
+  {
+    ScopedEnv env("STRUMLY_SOUNDFONT", link.c_str());
+    EXPECT_EQ(findSoundFont(), link.string());
+    FluidSynthOutput synth(*findSoundFont(), false);
+    EXPECT_TRUE(synth.hasSoundFont());
+    EXPECT_FALSE(synth.hasAudio());
+    EXPECT_TRUE(synth.status().empty()) << "kept off the sound card on purpose is not a problem";
+  }
+  std::filesystem::remove(link);
 }
 
 }  // namespace

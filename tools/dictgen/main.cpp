@@ -10,9 +10,9 @@
 #include <map>
 #include <string>
 
+#include "core/scales/ScaleDictionary.h"
 #include "core/voicings/ChordDictionaryWriter.h"
 #include "core/voicings/VoicingRules.h"
-#include "core/scales/ScaleDictionary.h"
 
 namespace {
 

@@ -26,7 +26,8 @@
 #include "gui/app/AppStyle.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
-#include "gui/app/ProgramParts.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Program.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
@@ -106,19 +107,19 @@ int main(int argc, char** argv) {
   ProgramFolder folder = ProgramFolder::forThisProgram();
   folder.userFolder = scratch.path() + "/";
   QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());
-  ProgramParts program(folder, {});
+  Program program(folder, {});
   TfrmMain& window = program.mainWindow();
   window.show();
   settle();
 
   if (!save(window, out + "main-window.png")) return 1;
 
-  MainMenu* menu = window.mainMenu();
-  ToolPanel* tools = window.toolPanel();
-  QPushButton* showChords = tools->showChordsButton();
-  ChordsPage* chords = window.chordsPart().page;
+  ProgramParts& parts = program.parts();
+  MainMenu* menu = &parts.mainMenu();
+  QPushButton* showChords = parts.toolPanel().showChordsButton();
+  ChordsPage* chords = &parts.chordsPage();
   PageImage* chordPage = chords->imgChordPage();
-  auto* neck = qobject_cast<FretboardView*>(window.bottomPanel()->fretboard());
+  auto* neck = qobject_cast<FretboardView*>(parts.bottomPanel().fretboard());
   const QPoint thirdDiagram(20 + 2 * 120 + 50, 30 + 60);
 
   // The road of one request, then four more sets of other keys and types.
@@ -148,8 +149,8 @@ int main(int argc, char** argv) {
 
   // G major fingered on the Chord Design page, with Show Intervals laying "maj" over the neck.
   window.resize(1024, 768);
-  window.pageControl()->setCurrentIndex(TfrmMain::pageChordDesign);
-  ChordDesignPage* design = window.chordDesignPage();
+  parts.pages().activate(PageId::ChordDesign);
+  ChordDesignPage* design = &parts.chordDesignPage();
   FretControls* frets = design->fretControls();
   frets->setFingerCode(2);
   press(neck, neckPoint(5, 3), Qt::RightButton);

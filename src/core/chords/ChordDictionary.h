@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "core/chords/ChordTypes.h"
-#include "core/pages/DiagramRecords.h"
 #include "core/chords/DictionaryError.h"
 #include "core/chords/VoicingRecord.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/pages/DiagramRecords.h"
 #include "core/chords/DictionaryError.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 

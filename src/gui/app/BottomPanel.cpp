@@ -3,10 +3,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPalette>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QVBoxLayout>
 
 #include "gui/common/NoteSpelling.h"

@@ -181,7 +181,9 @@ bool TfrmMain::IsPlayingOrBusy() const {
 }
 
 void TfrmMain::mnuFlatSharpClick(QAction* item) {
-  // The caption names the spelling now in use; the check mark stays as it is.
+  // The caption names the spelling now in use; the check mark stays as it is, so the toggle the
+  // menu made on the way here is undone.
+  if (item->isCheckable()) item->setChecked(!item->isChecked());
   const bool toSharps = item->text() == "Flats";
   item->setText(toSharps ? "Sharps" : "Flats");
   spelling_.setSpelling(toSharps ? Spelling::Sharps : Spelling::Flats);

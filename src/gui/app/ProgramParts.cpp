@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "core/fretlight/LedSink.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
@@ -50,7 +51,8 @@ ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
   window_->setMidiSession(devices.midi);
   menu_ = new MainMenu(window_->menuBar(), spelling_);
   const ToolPanel::Buttons& b = tools_->buttons();
-  transport_.bindButtons({b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
+  transport_.bindButtons(
+      {b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
   transport_.bindTempo(tools_->tempoEdit(), tools_->tempoUpDown(), tools_->strumSpeed());
   composeFretboard();
   composePages();
@@ -87,13 +89,20 @@ void ProgramParts::composeFretboard() {
   TuningControls* tuning = bottom_->tuningControls();
   // A chord shown with its own tuning puts that tuning in the controls.
   QObject::connect(fretboard_, &Fretboard::tuningShown, tuning, &TuningControls::showTuning);
-  QObject::connect(fretboard_, &Fretboard::tuningNameCleared, tuning, [tuning] { tuning->setTuningName({}); });
+  QObject::connect(fretboard_, &Fretboard::tuningNameCleared, tuning,
+                   [tuning] { tuning->setTuningName({}); });
   QObject::connect(fretboard_, &Fretboard::flipChanged, window_.get(), &TfrmMain::placePanels);
+  if (LedSink* leds = devices_.leds) {
+    QObject::connect(fretboard_, &Fretboard::ledsChanged, window_.get(), [this, leds](const LedFrame& frame) {
+      leds->send(frame, fretboard_->leftHanded() ? Hand::Left : Hand::Right);
+    });
+    QObject::connect(fretboard_, &Fretboard::ledsCleared, window_.get(), [leds] { leds->clear(); });
+  }
 }
 
 void ProgramParts::composePages() {
-  const ChordMenus::Menus menus{menu_->keyItems(), menu_->menuMajor(), menu_->menuMinor(), menu_->menuDominant(),
-                                menu_->menuScale()};
+  const ChordMenus::Menus menus{menu_->keyItems(), menu_->menuMajor(), menu_->menuMinor(),
+                                menu_->menuDominant(), menu_->menuScale()};
   const ChordMenus::Readouts readouts{tools_->chordRootEdit(), tools_->chordNameEdit(),
                                       tools_->showChordsButton(), tools_->findChild<QLabel*>("lblChordName")};
   chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_.get());
@@ -116,27 +125,31 @@ void ProgramParts::composeChordDesign() {
   QObject::connect(fretboard_, &Fretboard::neckPressed, chordDesign_,
                    [this, tuning](int string, int fret, Qt::MouseButton button) {
                      if (pages_.isActive(PageId::ChordDesign))
-                       chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret, button);
+                       chordDesign_->neckPressed(tuning->tuning(), tuning->tuningName(), string, fret,
+                                                 button);
                    });
   QObject::connect(chordDesign_->fretControls(), &FretControls::fretEdited, chordDesign_,
                    [this, tuning](int string, std::optional<int> fret) {
                      chordDesign_->fretEdited(tuning->tuning(), tuning->tuningName(), string, fret);
                    });
-  showIntervals_ = new ShowIntervals(*chordDesign_, *fretboard_, tools_->buttons().sbShowArp, devices_.dialogs,
-                                     window_.get(), transport_, pages_, folder_.dataFolder.toStdString(),
-                                     settings_, tools_->strumSpeed(), window_.get());
-  QObject::connect(chordDesign_, &ChordDesignPage::designChanged, showIntervals_, &ShowIntervals::redrawDesign);
+  showIntervals_ = new ShowIntervals(
+      *chordDesign_, *fretboard_, tools_->buttons().sbShowArp, devices_.dialogs, window_.get(), transport_,
+      pages_, folder_.dataFolder.toStdString(), settings_, tools_->strumSpeed(), window_.get());
+  QObject::connect(chordDesign_, &ChordDesignPage::designChanged, showIntervals_,
+                   &ShowIntervals::redrawDesign);
   QObject::connect(chordDesign_, &ChordDesignPage::tuningNameKept, tuning, &TuningControls::setTuningName);
   // Show Arpeggio released on this page gives the neck back to the interval display.
   QObject::connect(fretboard_, &Fretboard::intervalDisplayRefreshRequested, showIntervals_,
                    &ShowIntervals::redrawDesign);
-  QObject::connect(bottom_, &BottomPanel::intervalClicked, showIntervals_, &ShowIntervals::editIntervals0Click);
+  QObject::connect(bottom_, &BottomPanel::intervalClicked, showIntervals_,
+                   &ShowIntervals::editIntervals0Click);
   QObject::connect(bottom_->chordNameEdit(), &QLineEdit::textEdited, showIntervals_,
                    &ShowIntervals::editChordNameUserKeyUp);
   QObject::connect(chordDesign_, &ChordDesignPage::chordNameShown, bottom_, [this](const QString& text) {
     if (!chordDesign_->displayIntervalsButton()->isChecked()) bottom_->chordNameEdit()->setText(text);
   });
-  QObject::connect(fretboard_, &Fretboard::staffNotesChanged, chordDesign_->staffBox(), &TNvStaffBox::setNotes);
+  QObject::connect(fretboard_, &Fretboard::staffNotesChanged, chordDesign_->staffBox(),
+                   &TNvStaffBox::setNotes);
   QObject::connect(&spelling_, &NoteSpelling::changed, chordDesign_,
                    [this] { chordDesign_->fretControls()->setNoteNames(spelling_.names()); });
   QObject::connect(window_.get(), &TfrmMain::fingerKeyPressed, chordDesign_, &ChordDesignPage::pressFinger);
@@ -145,7 +158,8 @@ void ProgramParts::composeChordDesign() {
 void ProgramParts::connectCommands() {
   TfrmMain* window = window_.get();
   QAction* flatSharp = menu_->action("mnuFlatSharp");
-  QObject::connect(flatSharp, &QAction::triggered, window, [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
+  QObject::connect(flatSharp, &QAction::triggered, window,
+                   [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
   QObject::connect(menu_->action("mnuExit"), &QAction::triggered, window, &QWidget::close);
   QObject::connect(menu_->action("mnuNew"), &QAction::triggered, window, &TfrmMain::sbtnEraseClick);
   QObject::connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
@@ -156,7 +170,8 @@ void ProgramParts::connectCommands() {
   // While playing nothing else may start: the menus wait for the end.
   QObject::connect(&transport_, &Transport::stateChanged, menu_,
                    [this] { menu_->setAllEnabled(!transport_.playing() && !transport_.paused()); });
-  QObject::connect(tools_->showChordsButton(), &QPushButton::clicked, chordsPage_, &ChordsPage::btnShowChordsClick);
+  QObject::connect(tools_->showChordsButton(), &QPushButton::clicked, chordsPage_,
+                   &ChordsPage::btnShowChordsClick);
   QObject::connect(chordsPage_, &ChordsPage::playRequested, &transport_, &Transport::sbtnPlayClick);
   // A change of hand redraws the diagrams in the new layout, then the active page's item.
   QObject::connect(fretboard_, &Fretboard::handednessChanged, chordsPage_, [this] {

@@ -20,6 +20,7 @@ class QTabWidget;
 
 namespace strumly {
 class AppSettingsStore;
+class LedSink;
 class SoundPlayer;
 }  // namespace strumly
 
@@ -45,6 +46,7 @@ struct ProgramDevices {
   DialogService& dialogs;
   SoundPlayer& speechPlayer;
   MidiSession* midi = nullptr;  // none: the program runs silent
+  LedSink* leds = nullptr;      // the LED guitar; none when no guitar is attached
 };
 
 class ProgramParts {

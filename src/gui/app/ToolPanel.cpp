@@ -96,8 +96,9 @@ ToolPanel::ToolPanel(QWidget* parent)
   top->addWidget(buttons_.sbtnUndo = makeButton("sbtnUndo", "Undo Edit", "Undo", false));
   top->addWidget(separator(this));
   for (int n = 1; n <= 4; ++n)
-    top->addWidget(buttons_.sbtnPage[static_cast<std::size_t>(n - 1)] = makeButton(
-                       QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), false));
+    top->addWidget(buttons_.sbtnPage[static_cast<std::size_t>(n - 1)] =
+                       makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n),
+                                  QString::number(n), false));
   top->addWidget(separator(this));
   top->addWidget(caption("Tempo", this, "lblTempo"));
   meditTempoMain_->setObjectName("meditTempoMain");
@@ -132,11 +133,14 @@ ToolPanel::ToolPanel(QWidget* parent)
   bottom->addWidget(buttons_.sbtnLeftHanded = makeButton("sbtnLeftHanded", "Left Handed", "Lefty", true));
   bottom->addWidget(buttons_.sbtnFlip = makeButton("sbtnFlip", "Flip", "Flip", true));
   bottom->addWidget(buttons_.sbShowArp = makeButton("sbShowArp", "Show Arpeggio", "Arp", true));
-  bottom->addWidget(buttons_.sbtnShowFullScale = makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
+  bottom->addWidget(buttons_.sbtnShowFullScale =
+                        makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
   bottom->addWidget(buttons_.sbtnRootPlay = makeButton("sbtnRootPlay", "Play Scale From Root", "Root", true));
   bottom->addWidget(separator(this));
-  bottom->addWidget(buttons_.sbtnRootFlash = makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
-  bottom->addWidget(buttons_.sbtnFLAnimate = makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
+  bottom->addWidget(buttons_.sbtnRootFlash =
+                        makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
+  bottom->addWidget(buttons_.sbtnFLAnimate =
+                        makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
   imgFootSwitch_->setObjectName("imgFootSwitch");
   lblLSw_->setObjectName("lblLSw");
   lblRSw_->setObjectName("lblRSw");

@@ -4,13 +4,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/chords/ChordTypeList.h"
-#include "gui/common/PageCanvas.h"
 #include "gui/chorddesign/FretControls.h"
+#include "gui/common/PageCanvas.h"
 #include "gui/views/TNvStaffBox.h"
 
 namespace strumly::gui {

@@ -13,9 +13,9 @@
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/common/DialogService.h"
-#include "gui/views/Fretboard.h"
 #include "gui/common/PageList.h"
 #include "gui/playback/Transport.h"
+#include "gui/views/Fretboard.h"
 
 namespace strumly::gui {
 

@@ -8,8 +8,8 @@
 // display chord built last, which every later redraw of the design re-roots to `udRoot` rather
 // than loading the chord type again.
 #include <QObject>
-#include <filesystem>
 #include <QPointer>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -21,7 +21,7 @@ class QWidget;
 namespace strumly {
 struct AppSettings;
 struct ChordTypeRecord;
-}
+}  // namespace strumly
 
 namespace strumly::gui {
 

@@ -12,15 +12,15 @@
 #include "core/chords/ChordDictionary.h"
 #include "core/chords/ChordName.h"
 #include "core/pages/RecordConversions.h"
-#include "gui/common/NoteSpelling.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/DiagramPainter.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
+#include "gui/common/RecordText.h"
 #include "gui/playback/Transport.h"
 #include "gui/views/ChordDisplay.h"
-#include "gui/common/RecordText.h"
 
 namespace strumly::gui {
 namespace {

@@ -4,10 +4,10 @@
 // press selects a diagram and shows it on the fretboard; the popup "popmenuChords" plays it,
 // shows its arpeggio or sends it to the Chord Design, Play or Print page. The composition root
 // connects btnShowChords to btnShowChordsClick.
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <filesystem>
-#include <QPointer>
 
 #include "core/chords/ChordsPageModel.h"
 #include "gui/common/Page.h"

@@ -20,9 +20,10 @@ DialogService::Answer QtDialogService::question(QWidget* parent, const QString& 
   return Answer::Cancel;
 }
 
-bool QtDialogService::confirm(QWidget* parent, const QString& text) {
-  return QMessageBox::question(parent, kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::Yes) == QMessageBox::Yes;
+bool QtDialogService::confirm(QWidget* parent, const QString& text, Answer defaultAnswer) {
+  const auto byDefault = defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No;
+  return QMessageBox::question(parent, kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No, byDefault) ==
+         QMessageBox::Yes;
 }
 
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& folder,

@@ -17,8 +17,9 @@ class DialogService {
   virtual void notice(QWidget* parent, const QString& text) = 0;
   // Yes/No/Cancel with the question icon.
   virtual Answer question(QWidget* parent, const QString& text) = 0;
-  // Yes/No with the question icon; true for Yes.
-  virtual bool confirm(QWidget* parent, const QString& text) = 0;
+  // Yes/No with the question icon; true for Yes. `defaultAnswer` is the button Enter presses:
+  // No for the questions that replace or erase the user's work.
+  virtual bool confirm(QWidget* parent, const QString& text, Answer defaultAnswer) = 0;
   // Empty when the user cancels. `filter` uses Qt's "Name (*.ext);;..." form.
   virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                const QString& filter) = 0;
@@ -36,7 +37,7 @@ class QtDialogService : public DialogService {
  public:
   void notice(QWidget* parent, const QString& text) override;
   Answer question(QWidget* parent, const QString& text) override;
-  bool confirm(QWidget* parent, const QString& text) override;
+  bool confirm(QWidget* parent, const QString& text, Answer defaultAnswer) override;
   QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                        const QString& filter) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,

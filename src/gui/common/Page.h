@@ -28,7 +28,7 @@ class PageDocument {
   // Lower-case extensions of the files this page opens when they are handed over (".ppf").
   virtual QStringList handedOverExtensions() const { return {}; }
   // Opens a handed-over file; false when it could not be opened.
-  virtual bool openHandedFile(const QString& path) { return false; }
+  virtual bool openHandedFile(const QString& /*path*/) { return false; }
   // "&New" and "Erase Page" while the page is active.
   virtual void erase() = 0;
   // The file name the window caption shows; empty when there is none.

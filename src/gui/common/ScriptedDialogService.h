@@ -17,6 +17,7 @@ class ScriptedDialogService : public DialogService {
 
   QStringList notices;
   QStringList questions;
+  QList<Answer> confirmDefaults;  // the default button of each Yes/No question
   QStringList fileDialogTitles;
 
   void notice(QWidget*, const QString& text) override { notices << text; }
@@ -24,8 +25,9 @@ class ScriptedDialogService : public DialogService {
     questions << text;
     return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
   }
-  bool confirm(QWidget*, const QString& text) override {
+  bool confirm(QWidget*, const QString& text, Answer defaultAnswer) override {
     questions << text;
+    confirmDefaults << defaultAnswer;
     return !answers.isEmpty() && answers.takeFirst() == Answer::Yes;
   }
   QString openFileName(QWidget*, const QString& title, const QString&, const QString&) override {
