@@ -67,8 +67,7 @@ struct AppSettings {
   int speechVolume = 130;
   bool speechOn = false;
   DocumentFolders folders;
-  std::vector<UserChordType> userChords;    // sections "62", "63", ... in list order
-  std::vector<std::string> userChordNames;  // the names of userChords, for the chord-type list
+  std::vector<UserChordType> userChords;  // sections "62", "63", ... in list order
   int scaleFrets = 5;
   int countOffMeasures = 1;
   FretlightSettings fretlight;

@@ -196,7 +196,7 @@ void ProgramParts::start(const QStringList& files) {
   spelling_.setSpelling(Spelling::Flats);
   bottom_->tuningControls()->setStandardTuning();
   tabPage_->takeOverTuning(Tuning{}, "Standard");
-  chordDesign_->setUserChordTypes(settings_.userChordNames);
+  chordDesign_->setUserChordTypes(settings_.userChords);
   fretboard_->setLeftHanded(settings_.leftHanded);
   chordDesign_->fretControls()->setNoteNames(spelling_.names());
   window_->FormCreate(folder_, files, *store_, settings_);

@@ -124,9 +124,11 @@ bool ChordDesignPage::switchCompound(int simple) {
   return true;
 }
 
-void ChordDesignPage::setUserChordTypes(const std::vector<std::string>& userTypeNames) {
+void ChordDesignPage::setUserChordTypes(const std::vector<UserChordType>& userTypes) {
+  std::vector<std::string> names;
+  for (const UserChordType& type : userTypes) names.push_back(type.name);
   ComboBox1_->clear();
-  for (const std::string& name : chordTypeListEntries(userTypeNames))
+  for (const std::string& name : chordTypeListEntries(names))
     ComboBox1_->addItem(QString::fromStdString(name));
   ComboBox1_->setCurrentIndex(-1);
 }

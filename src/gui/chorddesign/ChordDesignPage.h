@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/AppSettings.h"
 #include "core/pages/DiagramRecords.h"
 #include "core/theory/Intervals.h"
 #include "gui/common/Page.h"
@@ -50,7 +51,7 @@ class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   QToolButton* displayIntervalsButton() const { return sbDisplayIntervals_; }
   // Fills the chord-type list with the built-in types and then these user types; nothing is
   // selected afterwards, so the list's text is empty.
-  void setUserChordTypes(const std::vector<std::string>& userTypeNames);
+  void setUserChordTypes(const std::vector<UserChordType>& userTypes);
   // Which intervals are written compound (9 for 2 ...), for the whole run.
   CompoundFlags& compoundFlags() { return compoundFlags_; }
 

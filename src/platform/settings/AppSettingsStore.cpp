@@ -157,7 +157,6 @@ AppSettings AppSettingsStore::load() const {
                           [&](UserChordList) { s.userChords = readUserChords(f); }},
                e.field);
   }
-  for (const UserChordType& t : s.userChords) s.userChordNames.push_back(t.name);
   return s;
 }
 
