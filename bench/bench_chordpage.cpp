@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "gui/chords/DiagramPainter.h"
+#include "gui/views/DiagramPainter.h"
 
 using namespace strumly;
 using namespace strumly::gui;

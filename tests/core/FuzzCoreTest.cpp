@@ -59,3 +59,15 @@ TEST(PitchExtremes, AnyIntNamesAPitchAndStepsWithoutOverflow) {
     EXPECT_LE(p, kHighestOpenString);
   }
 }
+
+// The play page harness's seeds: current and older pairs, foreign marks and damaged files.
+#include "../../fuzz/checks/PlayPageCheck.h"
+
+TEST(FuzzCorpus, EverySeedKeepsThePlayPageFileInvariants) {
+  auto seeds = fuzz::corpusFiles(fs::path(STRUMLY_SOURCE_DIR) / "fuzz/corpus/playpage");
+  ASSERT_GE(seeds.size(), 10u);
+  const fs::path folder = fs::temp_directory_path() / ("strumly-fuzzplaypage-" + std::to_string(::getpid()));
+  for (const auto& f : seeds)
+    EXPECT_EQ(fuzz::checkPlayPageInput(f.bytes.data(), f.bytes.size(), folder), "") << f.name;
+  fs::remove_all(folder);
+}

@@ -29,13 +29,21 @@ wait_for() {  # pattern, seconds
 first=$!
 wait_for "main window shown" 20 || fail "the first copy did not show its window"
 
-echo "x" > "$work/Song.ppf"
+# A real play page file (4/4, strum -300, 100 bpm, 288 free slots), so the first copy opens it
+# without a message box standing in the way.
+{
+  printf '\x00\x0bkv6PlayPage'; head -c 4 /dev/zero
+  printf '\x04-300'; head -c 11 /dev/zero
+  head -c 52 /dev/zero; printf '\x64\x00\x00'
+  for _ in $(seq 288); do printf '\x01'; head -c 87 /dev/zero; done
+} > "$work/Song.ppf"
+[ "$(stat -c %s "$work/Song.ppf")" -eq 25432 ] || fail "the test file is not a play page file"
 start=$(date +%s)
 timeout 20 "$STRUMLY" --no-splash "$work/Song.ppf" || fail "the second copy did not end cleanly"
 [ $(( $(date +%s) - start )) -lt 15 ] || fail "the second copy took too long to hand over"
 grep -q "handed over: $work/Song.ppf" "$STRUMLY_TEST_LOG" || fail "the second copy did not hand over"
 [ "$(grep -c "main window shown" "$STRUMLY_TEST_LOG")" -eq 1 ] || fail "the second copy showed a window"
-wait_for "received: $work/Song.ppf" 10 || fail "the first copy did not receive the file"
+wait_for "received: $work/Song.ppf opened=1" 10 || fail "the first copy did not open the file"
 kill -0 "$first" || fail "the first copy ended"
 
 # A copy killed outright leaves its socket behind; the next start must still become the first.

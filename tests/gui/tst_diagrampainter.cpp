@@ -2,8 +2,8 @@
 // with the marker pictures they were copied from.
 #include <QtTest>
 
-#include "gui/chords/DiagramPainter.h"
 #include "gui/common/Resources.h"
+#include "gui/views/DiagramPainter.h"
 
 using namespace strumly;
 using namespace strumly::gui;

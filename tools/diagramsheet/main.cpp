@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "gui/chords/DiagramPainter.h"
+#include "gui/views/DiagramPainter.h"
 
 using namespace strumly;
 using namespace strumly::gui;

@@ -4,8 +4,12 @@
 //                              sets, the third diagram of the first set pressed again
 //   chord-design.png           G major fingered on the Chord Design page, Show Intervals down
 //                              for "maj": every G, B and D on the neck in its label's colour
-// Settings come from the shipped Kv.ini, copied into a scratch folder, so the user's own settings
-// never show and are never written.
+//   play-page-44.png           a song of the five chord types on the PlayPage in 4/4, with a
+//                              repeated section and the loop marker shown
+//   play-page-34.png           the same song in 3/4
+// The parts are the program's own, built by its composition root; only the dialogs are scripted
+// and the sound is off. Settings come from the shipped Kv.ini, copied into a scratch folder, so the user's
+// own settings never show and are never written.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -27,13 +31,18 @@
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/Program.h"
+#include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"
+#include "gui/common/PageList.h"
+#include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/Transport.h"
+#include "gui/playpage/PlayPage.h"
 #include "gui/views/FretboardView.h"
+#include "platform/audio/PcmPlayer.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -107,14 +116,18 @@ int main(int argc, char** argv) {
   ProgramFolder folder = ProgramFolder::forThisProgram();
   folder.userFolder = scratch.path() + "/";
   QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());
-  Program program(folder, {});
-  TfrmMain& window = program.mainWindow();
+  // The real parts, but silent and with dialogs that never block: a notice about the sound
+  // output of a machine without a sound card would otherwise stop the walk.
+  ScriptedDialogService dialogs;
+  PcmPlayer player("strumly-no-such-device");
+  ProgramParts parts({dialogs, player}, folder);
+  parts.start();
+  TfrmMain& window = parts.mainWindow();
   window.show();
   settle();
 
   if (!save(window, out + "main-window.png")) return 1;
 
-  ProgramParts& parts = program.parts();
   MainMenu* menu = &parts.mainMenu();
   QPushButton* showChords = parts.toolPanel().showChordsButton();
   ChordsPage* chords = &parts.chordsPage();
@@ -164,5 +177,42 @@ int main(int argc, char** argv) {
   Q_EMIT types->activated(0);
   design->displayIntervalsButton()->click();
   mouse(neck, QEvent::MouseMove, neckPoint(3, 4), Qt::NoButton);
-  return save(window, out + "chord-design.png") ? 0 : 1;
+  if (!save(window, out + "chord-design.png")) return 1;
+
+  // A song from the first diagram of each set: each carried to the PlayPage with "Send to
+  // PlayPage" and dropped twice with Ctrl, on the first and third beat of a measure.
+  types->setCurrentIndex(-1);
+  design->displayIntervalsButton()->click();
+  parts.pages().activate(PageId::Chords);
+  PlayPage& playPage = parts.playPage();
+  const int song[] = {0, 1, 2, 3, 0, 1, 4, 4, 0};  // the set of each measure
+  for (int measure = 0; measure < 9; ++measure) {
+    parts.pages().activate(PageId::Chords);
+    chords->scrollChordPage()->verticalScrollBar()->setValue(0);
+    press(chordPage, QPoint(20 + 50, 30 + 150 * song[measure] + 60), Qt::RightButton);
+    chords->popmenuChords()->hide();
+    trigger(chords->popmenuChords(), "Send to PlayPage");
+    for (int beat : {0, 4}) {
+      const SlotPos slot = SlotPos::of(measure * 8 + beat);
+      const QPoint at(63 * slot.column + 50, 132 * slot.row + 43);
+      QMouseEvent down(QEvent::MouseButtonPress, at, playPage.imgPlayPage()->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, beat == 0 ? Qt::ControlModifier : Qt::NoModifier);
+      QApplication::sendEvent(playPage.imgPlayPage(), &down);
+      mouse(playPage.imgPlayPage(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    }
+  }
+  // Measures 3 and 4 are played twice; Loop Play returns after the last measure.
+  RepeatMarkers& markers = playPage.model().savedMarkers(TimeSignature::FourFour);
+  markers.startRepeat[2] = 1;
+  markers.repeatCount[3] = 2;
+  parts.transport().setLoop(true);
+  playPage.DrawRepeatMarkers();
+  window.resize(1024, 1000);
+  if (!save(window, out + "play-page-44.png")) return 1;
+  parts.toolPanel().buttons().sbtnTime->click();
+  RepeatMarkers& waltz = playPage.model().savedMarkers(TimeSignature::ThreeFour);
+  waltz.startRepeat[4] = 1;
+  waltz.repeatCount[5] = 3;
+  playPage.DrawRepeatMarkers();
+  return save(window, out + "play-page-34.png") ? 0 : 1;
 }

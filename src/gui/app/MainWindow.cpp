@@ -67,6 +67,9 @@ TfrmMain::TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages
   tuning->setBusyCheck([this] { return IsPlayingOrBusy(); });
   connect(tuning, &TuningControls::tuningTakenOver, this, &TfrmMain::routeTuningTakeOver);
   connect(pnlTop_->buttons().sbtnErase, &QAbstractButton::clicked, this, &TfrmMain::sbtnEraseClick);
+  connect(pnlTop_->buttons().sbtnOpen, &QAbstractButton::clicked, this, &TfrmMain::sbtnOpenClick);
+  connect(pnlTop_->buttons().sbtnSave, &QAbstractButton::clicked, this, &TfrmMain::sbtnSaveClick);
+  connect(pnlTop_->buttons().sbtnUndo, &QAbstractButton::clicked, this, &TfrmMain::sbtnUndoClick);
   connect(keys_, &WindowKeys::fingerPressed, this, &TfrmMain::fingerKeyPressed);
   keys_->addTypingWidget(tuning->tuningNameEdit());
   keys_->install();
@@ -232,10 +235,42 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+PageDocument* TfrmMain::activeDocument() const {
+  // Documents stay as they are while something plays.
+  if (IsPlayingOrBusy()) return nullptr;
+  Page* page = pages_.current();
+  return page ? page->document() : nullptr;
+}
+
 void TfrmMain::sbtnEraseClick() {
+  if (PageDocument* document = activeDocument()) document->erase();
+  parkFocus();
+}
+
+void TfrmMain::sbtnUndoClick() {
   if (IsPlayingOrBusy()) return;
-  if (Page* page = pages_.current())
-    if (PageDocument* document = page->document()) document->erase();
+  if (Page* page = pages_.current()) page->undo();
+  // One level only: whatever the page restored, there is nothing more to undo.
+  pnlTop_->buttons().sbtnUndo->setEnabled(false);
+  parkFocus();
+}
+
+void TfrmMain::sbtnOpenClick() {
+  if (PageDocument* document = activeDocument()) document->openWithPrompt();
+  switcher_->refreshCaption();
+  parkFocus();
+}
+
+void TfrmMain::sbtnSaveClick() {
+  if (PageDocument* document = activeDocument()) document->save(false);
+  switcher_->refreshCaption();
+  parkFocus();
+}
+
+void TfrmMain::mnuSaveAsClick() {
+  if (PageDocument* document = activeDocument()) document->save(true);
+  switcher_->refreshCaption();
+  parkFocus();
 }
 
 }  // namespace strumly::gui

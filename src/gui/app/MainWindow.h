@@ -26,6 +26,7 @@ class DialogService;
 class MidiSession;
 class NoteSpelling;
 class Page;
+class PageDocument;
 class PageList;
 class PageSwitcher;
 class ToolPanel;
@@ -59,8 +60,12 @@ class TfrmMain : public QMainWindow {
   bool IsPlayingOrBusy() const;
   // The Flats/Sharps item: its caption names the spelling now in use.
   void mnuFlatSharpClick(QAction* item);
-  // New / Erase Page on the active page.
+  // New / Erase Page, Open, Save and Save As on the active page's document.
   void sbtnEraseClick();
+  void sbtnOpenClick();
+  void sbtnUndoClick();
+  void sbtnSaveClick();
+  void mnuSaveAsClick();
   // The active page again, as after a change of page (the left-handed switch).
   void reenterPage();
   // The tuning controls took a new tuning over: the active page decides what it changes.
@@ -86,6 +91,7 @@ class TfrmMain : public QMainWindow {
  private:
   bool FormClose();
   void placeWindow();
+  PageDocument* activeDocument() const;
 
   DialogService& dialogs_;
   Transport& transport_;

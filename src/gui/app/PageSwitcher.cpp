@@ -37,8 +37,7 @@ void PageSwitcher::changed(int index) {
 }
 
 void PageSwitcher::PageControl1Change() {
-  for (Page* page : pages_.pages())
-    if (QWidget* image = page->placementImage()) image->unsetCursor();
+  for (Page* page : pages_.pages()) page->dropPlacement();
   if (undo_) undo_->setEnabled(false);
   bottom_.resetIntervalColours();
   Page* page = pages_.current();

@@ -24,6 +24,7 @@
 #include "gui/chords/ChordsPage.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/playpage/PlayPage.h"
+#include "gui/playpage/TdlgTempo.h"
 #include "gui/print/PrintPage.h"
 #include "gui/scales/ScalesPage.h"
 #include "gui/tab/TabPage.h"
@@ -108,7 +109,16 @@ void ProgramParts::composePages() {
   chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_.get());
   chordsPage_ = new ChordsPage(holders_, *chordMenus_, pages_, devices_.dialogs, spelling_, transport_,
                                *fretboard_, folder_.dataFolder.toStdString(), tools_->strumSpeed());
-  playPage_ = new PlayPage(*fretboard_);
+  const ToolPanel::Buttons& b = tools_->buttons();
+  PlayPageControls playControls;
+  playControls.pages = {b.sbtnPage[0], b.sbtnPage[1], b.sbtnPage[2], b.sbtnPage[3]};
+  playControls.time = b.sbtnTime;
+  playControls.undo = b.sbtnUndo;
+  playControls.bassNote = b.sbtnBassNote;
+  playControls.leftHanded = b.sbtnLeftHanded;
+  playControls.strumSpeed = tools_->strumSpeed();
+  playPage_ = new PlayPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
+                           *bottom_->tuningControls(), settings_, playControls);
   printPage_ = new PrintPage(holders_, *fretboard_);
   scalesPage_ = new ScalesPage;
   tabPage_ = new TabPage(*bottom_->tuningControls());
@@ -162,6 +172,9 @@ void ProgramParts::connectCommands() {
                    [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
   QObject::connect(menu_->action("mnuExit"), &QAction::triggered, window, &QWidget::close);
   QObject::connect(menu_->action("mnuNew"), &QAction::triggered, window, &TfrmMain::sbtnEraseClick);
+  QObject::connect(menu_->action("mnuOpen"), &QAction::triggered, window, &TfrmMain::sbtnOpenClick);
+  QObject::connect(menu_->action("mnuSave"), &QAction::triggered, window, &TfrmMain::sbtnSaveClick);
+  QObject::connect(menu_->action("mnuSaveAs"), &QAction::triggered, window, &TfrmMain::mnuSaveAsClick);
   QObject::connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
   QObject::connect(menu_, &MainMenu::openRequested, window, [](const QString& target) {
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
@@ -173,6 +186,18 @@ void ProgramParts::connectCommands() {
   QObject::connect(tools_->showChordsButton(), &QPushButton::clicked, chordsPage_,
                    &ChordsPage::btnShowChordsClick);
   QObject::connect(chordsPage_, &ChordsPage::playRequested, &transport_, &Transport::sbtnPlayClick);
+  QObject::connect(playPage_, &PlayPage::playChordRequested, &transport_,
+                   [this] { transport_.sbtnPlayClick(); });
+  QObject::connect(menu_->action("mnuTempo"), &QAction::triggered, window, [this, window] {
+    if (transport_.IsPlayingOrBusy()) return;
+    auto* dialog = new TdlgTempo(transport_.tempoMicros(), window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, &transport_, [this, dialog] {
+      if (const std::optional<std::uint32_t> micros = dialog->chosenTempoMicros())
+        transport_.tempoChosen(*micros);
+    });
+    dialog->open();
+  });
   // A change of hand redraws the diagrams in the new layout, then the active page's item.
   QObject::connect(fretboard_, &Fretboard::handednessChanged, chordsPage_, [this] {
     chordsPage_->redrawPage();

@@ -72,6 +72,7 @@ class ProgramParts {
   ChordDesignPage& chordDesignPage() { return *chordDesign_; }
   ShowIntervals& showIntervals() { return *showIntervals_; }
   TabPage& tabPage() { return *tabPage_; }
+  PlayPage& playPage() { return *playPage_; }
   PageHolders& holders() { return holders_; }
   AppSettings& settings() { return settings_; }
   NoteSpelling& spelling() { return spelling_; }

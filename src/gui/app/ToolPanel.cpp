@@ -1,5 +1,6 @@
 #include "gui/app/ToolPanel.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,10 +96,17 @@ ToolPanel::ToolPanel(QWidget* parent)
   top->addWidget(buttons_.sbtnTime = makeButton("sbtnTime", "Time Signature", "4/4", true));
   top->addWidget(buttons_.sbtnUndo = makeButton("sbtnUndo", "Undo Edit", "Undo", false));
   top->addWidget(separator(this));
-  for (int n = 1; n <= 4; ++n)
-    top->addWidget(buttons_.sbtnPage[static_cast<std::size_t>(n - 1)] =
-                       makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n),
-                                  QString::number(n), false));
+  // The four play page buttons are one group: the one down names the page shown.
+  auto* playPages = new QButtonGroup(this);
+  for (int n = 1; n <= 4; ++n) {
+    QToolButton* button =
+        makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), true);
+    buttons_.sbtnPage[static_cast<std::size_t>(n - 1)] = button;
+    playPages->addButton(button);
+    top->addWidget(button);
+  }
+  buttons_.sbtnPage[0]->setChecked(true);
+  buttons_.sbtnUndo->setEnabled(false);
   top->addWidget(separator(this));
   top->addWidget(caption("Tempo", this, "lblTempo"));
   meditTempoMain_->setObjectName("meditTempoMain");

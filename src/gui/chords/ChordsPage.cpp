@@ -13,7 +13,6 @@
 #include "core/chords/ChordName.h"
 #include "core/pages/RecordConversions.h"
 #include "gui/chords/ChordMenus.h"
-#include "gui/chords/DiagramPainter.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
@@ -21,6 +20,7 @@
 #include "gui/common/RecordText.h"
 #include "gui/playback/Transport.h"
 #include "gui/views/ChordDisplay.h"
+#include "gui/views/DiagramPainter.h"
 
 namespace strumly::gui {
 namespace {

@@ -31,6 +31,15 @@ class PageDocument {
   virtual bool openHandedFile(const QString& /*path*/) { return false; }
   // "&New" and "Erase Page" while the page is active.
   virtual void erase() = 0;
+  // Open: asks to save a modified document first, then offers the open dialog; false when the
+  // user cancelled the question or the file could not be read.
+  virtual bool openWithPrompt() { return false; }
+  // Save (alwaysAsk false: the known file, else the dialog) and Save As (alwaysAsk true); true
+  // when the document was written.
+  virtual bool save(bool alwaysAsk) {
+    (void)alwaysAsk;
+    return false;
+  }
   // The file name the window caption shows; empty when there is none.
   virtual QString fileName() const { return {}; }
   // The save questions of this page's documents, in the order they are asked.
@@ -51,11 +60,18 @@ class Page {
   virtual QAbstractScrollArea* scrollArea() const = 0;
   // The picture that takes the placement cursor when a diagram is carried to this page.
   virtual QWidget* placementImage() const { return nullptr; }
+  // A diagram was carried here by a "Send To" command: the placement cursor "CURFRET" shows
+  // until the next press on the page drops it.
+  virtual void startPlacement();
+  // Entering any page drops whatever placement was pending.
+  virtual void dropPlacement();
   virtual PageDocument* document() { return nullptr; }
   // Pages that carry their own tuning take a new one over from the tuning controls.
   virtual TuningTakeOver* tuningTakeOver() { return nullptr; }
   // What Play plays on this page; none where the page offers nothing to play.
   virtual PagePlayer* player() { return nullptr; }
+  // "Undo Edit" on this page; the shell disables the button afterwards.
+  virtual void undo() {}
   // The chord Show Arpeggio acts on; nothing where the page offers none.
   virtual std::optional<ChordDiagram> arpeggioChord() const { return std::nullopt; }
   // Edits that take typed text: the window keys leave them alone while they have the focus.

@@ -3,7 +3,6 @@
 #include <QTabWidget>
 
 #include "gui/common/Page.h"
-#include "gui/common/Resources.h"
 
 namespace strumly::gui {
 
@@ -42,8 +41,8 @@ bool PageList::activate(PageId id) {
 
 bool PageList::carryTo(PageId id) {
   if (!activate(id)) return false;
-  // After the change: entering a page resets every page cursor.
-  if (QWidget* image = page(id)->placementImage()) image->setCursor(cursor("CURFRET"));
+  // After the change: entering a page drops every placement first.
+  page(id)->startPlacement();
   return true;
 }
 

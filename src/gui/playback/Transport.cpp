@@ -53,6 +53,7 @@ void Transport::bindButtons(const Buttons& buttons) {
 
 void Transport::bindTempo(QLineEdit* edit, UpDown* upDown, QWidget* focusHome) {
   tempoEdit_ = edit;
+  tempoEditObject_ = edit;
   tempoUpDown_ = upDown;
   focusHome_ = focusHome;
   if (edit) edit->installEventFilter(this);
@@ -77,6 +78,24 @@ void Transport::setTempoMicros(std::uint32_t micros) {
   if (tempoUpDown_) tempoUpDown_->setPosition(bpm);
 }
 
+void Transport::tempoChosen(std::uint32_t micros) {
+  setTempoMicros(micros);
+  markTempoEdited();
+}
+
+void Transport::markTempoEdited() {
+  // Only the play page and the tab page keep a tempo in their files.
+  if (const auto page = pages_.currentId())
+    if (*page == PageId::PlayPage || *page == PageId::Tablature) Q_EMIT tempoEdited(*page);
+}
+
+void Transport::setLoop(bool on) {
+  if (loop_ == on) return;
+  loop_ = on;
+  showState();
+  Q_EMIT loopChanged(loop_);
+}
+
 int Transport::clampedTempoText(const QString& text) {
   if (text.trimmed().isEmpty()) return kEmptyTempo;
   bool ok = false;
@@ -86,8 +105,7 @@ int Transport::clampedTempoText(const QString& text) {
 
 void Transport::tempoSet(int beatsPerMinute) {
   tempoMicros_ = kMicrosPerMinute / static_cast<std::uint32_t>(beatsPerMinute);
-  if (const auto page = pages_.currentId())
-    if (*page == PageId::PlayPage || *page == PageId::Tablature) Q_EMIT tempoEdited(*page);
+  markTempoEdited();
 }
 
 void Transport::meditTempoMainExit() {
@@ -106,13 +124,13 @@ void Transport::UpDownTempoMouseUp() {
 }
 
 bool Transport::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != tempoEdit_) return false;
+  // A widget being destroyed is no longer a line edit: only the live tempo edit is looked at.
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (!edit || watched != tempoEditObject_) return false;
   switch (event->type()) {
     case QEvent::FocusIn:
       // Queued: a mouse press that gave the focus would otherwise undo the selection.
-      QTimer::singleShot(0, tempoEdit_, [edit = tempoEdit_] {
-        if (edit) edit->selectAll();
-      });
+      QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
       break;
     case QEvent::FocusOut:
       meditTempoMainExit();

@@ -55,8 +55,13 @@ class Transport : public QObject {
   bool chordSounding() const { return chordSounding_; }
   void setChordSounding(bool on) { chordSounding_ = on; }
   std::uint32_t tempoMicros() const { return tempoMicros_; }
-  // A file's tempo, or the tempo dialog's: the edit and up-down show it.
+  // A file's tempo: the edit and up-down show it.
   void setTempoMicros(std::uint32_t micros);
+  // The tempo dialog's choice: shown like a file's, and it marks the active page's document as a
+  // typed tempo does.
+  void tempoChosen(std::uint32_t micros);
+  // A file's Loop Play: the button shows it and the loop markers follow.
+  void setLoop(bool on);
   static int beatsPerMinute(std::uint32_t micros);
 
   void sbtnPlayClick();
@@ -104,10 +109,12 @@ class Transport : public QObject {
   void showState();
   bool mayPause() const;
   void tempoSet(int beatsPerMinute);
+  void markTempoEdited();
 
   PageList& pages_;
   Buttons buttons_;
   QPointer<QLineEdit> tempoEdit_;
+  const QObject* tempoEditObject_ = nullptr;  // compared only, never used: see eventFilter
   QPointer<UpDown> tempoUpDown_;
   QPointer<QWidget> focusHome_;
   PagePlayer* running_ = nullptr;

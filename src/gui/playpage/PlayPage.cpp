@@ -1,19 +1,527 @@
 #include "gui/playpage/PlayPage.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
 
-#include "gui/common/PageCanvas.h"
+#include "core/app/AppSettings.h"
+#include "core/pages/PageHolders.h"
+#include "core/pages/RecordConversions.h"
+#include "core/playpage/PlayPageFile.h"
+#include "core/playpage/PlayPageLayout.h"
+#include "gui/common/DialogService.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageList.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/Resources.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/playback/Transport.h"
+#include "gui/playpage/PlayPageCanvas.h"
+#include "gui/playpage/PlayPageDrag.h"
+#include "gui/playpage/TdlgRepeat.h"
 #include "gui/views/ChordDisplay.h"
+#include "gui/views/DiagramPainter.h"
 
 namespace strumly::gui {
+namespace {
 
-PlayPage::PlayPage(ChordDisplay& display, QWidget* parent)
-    : QWidget(parent), display_(display), scrollPlayPage_(addPageCanvas(this, "scrollPlayPage", QString())) {
-  setObjectName("pagePlayPage");
+constexpr const char* kFilter = "Play Page Files (*.ppf)";
+constexpr std::uint32_t kMicrosPerMinute = 60000000;
+
+QString withSlash(const QString& folder) {
+  return folder.endsWith('/') ? folder : folder + '/';
 }
 
+}  // namespace
+
+PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs,
+                   const NoteSpelling& spelling, Transport& transport, ChordDisplay& display,
+                   TuningControls& tuning, AppSettings& settings, const PlayPageControls& controls,
+                   QWidget* parent)
+    : QWidget(parent),
+      holders_(holders),
+      pages_(pages),
+      dialogs_(dialogs),
+      spelling_(spelling),
+      transport_(transport),
+      display_(display),
+      tuning_(tuning),
+      settings_(settings),
+      controls_(controls),
+      scrollPlayPage_(new QScrollArea(this)),
+      imgPlayPage_(new PageImage(QSize(PlayPageCanvas::kWidth, kPlayImageHeight))),
+      canvas_(std::make_unique<PlayPageCanvas>(*imgPlayPage_)),
+      drag_(new PlayPageDrag(*imgPlayPage_, *scrollPlayPage_, this)),
+      popmenuPlayPage_(new QMenu(this)),
+      dlgRepeat_(new TdlgRepeat(this)) {
+  setObjectName("pagePlayPage");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  scrollPlayPage_->setObjectName("scrollPlayPage");
+  imgPlayPage_->setObjectName("imgPlayPage");
+  scrollPlayPage_->setWidget(imgPlayPage_);
+  scrollPlayPage_->setBackgroundRole(QPalette::Base);
+  layout->addWidget(scrollPlayPage_);
+  for (int k = 2; k <= kPlayPageCount; ++k) {
+    auto* label = new QLabel(QString("Page %1").arg(k), imgPlayPage_);
+    label->setObjectName(QString("lblPage%1").arg(k));
+    label->setFont(pageFont(7));
+    label->move(PlayPageCanvas::kWidth - 52, kPlayPageLabelTops[static_cast<std::size_t>(k - 2)]);
+  }
+  buildPopup();
+
+  connect(imgPlayPage_, &PageImage::mousePressed, this,
+          [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+            imgPlayPageMouseDown(button, modifiers, x, y);
+          });
+  connect(imgPlayPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  connect(imgPlayPage_, &PageImage::doubleClicked, this, [this] { imgPlayPageDblClick(); });
+  connect(drag_, &PlayPageDrag::dropped, this, &PlayPage::imgPlayPageDragDrop);
+  connect(dlgRepeat_, &QDialog::accepted, this, &PlayPage::repeatMarkersChosen);
+  for (int k = 1; k <= kPlayPageCount; ++k)
+    if (QAbstractButton* button = controls_.pages[static_cast<std::size_t>(k - 1)])
+      connect(button, &QAbstractButton::clicked, this, [this, k] { sbtnPageClick(k); });
+  if (controls_.time) connect(controls_.time, &QAbstractButton::clicked, this, &PlayPage::sbtnTimeClick);
+  connect(&transport_, &Transport::loopChanged, this, &PlayPage::DrawRepeatMarkers);
+  connect(&transport_, &Transport::tempoEdited, this, [this](PageId page) {
+    if (page == PageId::PlayPage) model_.setModified(true);
+  });
+  connect(&spelling_, &NoteSpelling::changed, this, &PlayPage::RedrawPlayPage);
+  if (controls_.leftHanded)
+    connect(controls_.leftHanded, &QAbstractButton::toggled, this, &PlayPage::RedrawPlayPage);
+  redrawAll();
+}
+
+PlayPage::~PlayPage() = default;
+
+void PlayPage::buildPopup() {
+  popmenuPlayPage_->setObjectName("popmenuPlayPage");
+  const auto add = [this](const char* name, const char* caption, void (PlayPage::*command)()) {
+    QAction* action = popmenuPlayPage_->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, command] { runPopupCommand(command); });
+  };
+  add("pmenu4PlayChord", "Play Chord", &PlayPage::pmenu4PlayChordClick);
+  add("pmenu4SendtoDesign", "Send To Chord Design", &PlayPage::pmenu4SendtoDesignClick);
+  add("pmenu4SendtoPrint", "Send To Print Page", &PlayPage::pmenu4SendtoPrintClick);
+  popmenuPlayPage_->addSeparator();
+  add("pmenu4InsertSpace", "Insert Space", &PlayPage::pmenu4InsertSpaceClick);
+  add("pmenu4Delete", "Delete Chord", &PlayPage::pmenu4DeleteClick);
+  add("pmenu4CutMove", "Cut and Move Chord", &PlayPage::pmenu4CutMoveClick);
+  add("pmenu4CopyMove", "Copy and Move Chord", &PlayPage::pmenu4CopyMoveClick);
+  popmenuPlayPage_->addSeparator();
+  add("pmenu4InsertMeasure", "Insert Measure", &PlayPage::pmenu4InsertMeasureClick);
+  add("pmenu4DeleteMeasure", "Delete Measure", &PlayPage::pmenu4DeleteMeasureClick);
+  QAction* cut = popmenuPlayPage_->addAction("Cut and Move Measure");
+  cut->setObjectName("pmenu4CutMoveMeas");
+  connect(cut, &QAction::triggered, this, [this] {
+    if (!transport_.IsPlayingOrBusy()) pmenu4CutMoveMeasClick(true);
+  });
+  QAction* copy = popmenuPlayPage_->addAction("Copy and Move Measure");
+  copy->setObjectName("pmenu4CopyMoveMeas");
+  connect(copy, &QAction::triggered, this, [this] {
+    if (!transport_.IsPlayingOrBusy()) pmenu4CutMoveMeasClick(false);
+  });
+  popmenuPlayPage_->addSeparator();
+  add("pmenu4Repeat", "Repeat Markers", &PlayPage::pmenu4RepeatClick);
+}
+
+// ---- The page contract ----
+
 void PlayPage::entered() {
+  RedrawPlayPage();
   display_.ClearFretboard();
+  SetTuningFromPlayPage();
+  if (controls_.undo) controls_.undo->setEnabled(model_.undoAvailable());
+}
+
+QAbstractScrollArea* PlayPage::scrollArea() const {
+  return scrollPlayPage_;
+}
+
+QWidget* PlayPage::placementImage() const {
+  return imgPlayPage_;
+}
+
+void PlayPage::startPlacement() {
+  model_.beginPlacementFromOtherPage();
+  showPlacementCursor();
+}
+
+void PlayPage::dropPlacement() {
+  model_.cancelPlacement();
+  showPlacementCursor();
+}
+
+void PlayPage::showPlacementCursor() {
+  switch (model_.placement()) {
+    case PlacementCursor::None:
+      imgPlayPage_->unsetCursor();
+      break;
+    case PlacementCursor::FromOtherPage:
+      imgPlayPage_->setCursor(gui::cursor("CURFRET"));
+      break;
+    case PlacementCursor::MoveChord:
+      imgPlayPage_->setCursor(gui::cursor("CURMOVE"));
+      break;
+    case PlacementCursor::MoveMeasure:
+      imgPlayPage_->setCursor(gui::cursor("CMEASMOV"));
+      break;
+  }
+}
+
+// ---- Drawing ----
+
+void PlayPage::RedrawPlayPage() {
+  SlotStyle style;
+  style.names = spelling_.names();
+  style.leftHanded = controls_.leftHanded && controls_.leftHanded->isChecked();
+  style.smallFont = settings_.playPageTinyFont;
+  canvas_->RedrawPlayPage(model_.slots(), style);
+  imgPlayPage_->refresh();
+}
+
+void PlayPage::DrawRepeatMarkers() {
+  model_.loadWorkingMarkers();
+  canvas_->DrawRepeatMarkers(model_.timeSignature(), model_.workingMarkers(), transport_.loop());
+  imgPlayPage_->refresh();
+}
+
+void PlayPage::redrawAll() {
+  clearPageImage(*imgPlayPage_);
+  canvas_->DrawPlayGrid(model_.timeSignature());
+  canvas_->movePlayStart({0, 0}, model_.playStart());
+  DrawRepeatMarkers();
+  RedrawPlayPage();
+}
+
+void PlayPage::SetTuningFromPlayPage() {
+  const std::optional<SlotPos> first = model_.firstFilledSlotColumnMajor();
+  if (!first) return;
+  const ChordDiagram& chord = model_.slot(*first);
+  Tuning tuning;
+  tuning.pitches = chord.tuning;
+  tuning_.showTuning(tuning, fromRecordText(chord.tuningName.view()));
+}
+
+// ---- Edits ----
+
+void PlayPage::edited() {
+  if (controls_.undo) controls_.undo->setEnabled(model_.undoAvailable());
+  showPlacementCursor();
+}
+
+bool PlayPage::confirm(std::optional<PlayQuestion> question) {
+  if (!question) return true;
+  // Every question here replaces or deletes the user's chords: Enter answers No.
+  return dialogs_.confirm(this, questionText(*question), DialogService::Answer::No);
+}
+
+bool PlayPage::busyRefuses(QAbstractButton* toggle, bool restoreTo) {
+  if (!transport_.IsPlayingOrBusy()) return false;
+  if (toggle) {
+    const QSignalBlocker block(toggle);
+    toggle->setChecked(restoreTo);
+  }
+  return true;
+}
+
+void PlayPage::sbtnPageClick(int page) {
+  QAbstractButton* previous = controls_.pages[static_cast<std::size_t>(currentPage_ - 1)];
+  if (transport_.IsPlayingOrBusy()) {
+    if (previous) previous->setChecked(true);
+    return;
+  }
+  currentPage_ = page;
+  scrollPlayPage_->verticalScrollBar()->setValue(playPageTop(page));
+}
+
+void PlayPage::sbtnTimeClick() {
+  const bool threeFour = controls_.time && controls_.time->isChecked();
+  if (busyRefuses(controls_.time, !threeFour)) return;
+  model_.setTimeSignature(threeFour ? TimeSignature::ThreeFour : TimeSignature::FourFour);
+  // The signature is stored with the song, so changing it is an edit worth saving.
+  model_.setModified(true);
+  canvas_->DrawPlayGrid(model_.timeSignature());
+  DrawRepeatMarkers();
+}
+
+void PlayPage::sbtnUndoClick() {
+  if (transport_.IsPlayingOrBusy()) return;
+  if (model_.undo()) RedrawPlayPage();
+  if (controls_.undo) controls_.undo->setEnabled(false);
+}
+
+void PlayPage::imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+  drag_->disarm();
+  if (transport_.IsPlayingOrBusy()) return;
+  const std::optional<SlotPos> hit = playHitTest(x, y);
+  if (!hit) return;
+  const bool filled = model_.press(*hit);
+  if (button == Qt::LeftButton) drag_->arm(filled ? hit : std::nullopt, QPoint(x, y));
+  if (model_.placement() != PlacementCursor::None) {
+    const PlaceKeys keys{(modifiers & Qt::AltModifier) != 0, (modifiers & Qt::ControlModifier) != 0};
+    const std::optional<PlayQuestion> question =
+        model_.placeHeld(*hit, holders_.heldChord, button == Qt::RightButton, keys);
+    if (question) {
+      if (!confirm(question)) return;
+      model_.placeHeldConfirmed(*hit, holders_.heldChord, keys);
+    }
+    RedrawPlayPage();
+    edited();
+    return;
+  }
+  if (button != Qt::RightButton) return;
+  const PlayPopupItems items = model_.popupItems();
+  const auto enable = [this](const char* name, bool on) {
+    if (QAction* action = popmenuPlayPage_->findChild<QAction*>(name)) action->setEnabled(on);
+  };
+  enable("pmenu4PlayChord", items.playChord);
+  enable("pmenu4SendtoDesign", items.sendToDesign);
+  enable("pmenu4SendtoPrint", items.sendToPrint);
+  enable("pmenu4Delete", items.deleteChord);
+  enable("pmenu4CutMove", items.cutMoveChord);
+  enable("pmenu4CopyMove", items.copyMoveChord);
+  popmenuPlayPage_->popup(QCursor::pos());
+}
+
+void PlayPage::imgPlayPageDblClick() {
+  if (transport_.IsPlayingOrBusy()) return;
+  const SlotPos old = model_.playStart();
+  if (const std::optional<SlotPos> start = model_.doubleClick()) {
+    canvas_->movePlayStart(old, *start);
+    imgPlayPage_->refresh();
+  }
+}
+
+void PlayPage::imgPlayPageDragDrop(SlotPos source, QPoint at) {
+  if (transport_.IsPlayingOrBusy()) return;
+  const std::optional<SlotPos> target = playHitTest(at.x(), at.y());
+  if (!target) return;
+  const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+  const PlaceKeys keys{(modifiers & Qt::AltModifier) != 0, (modifiers & Qt::ControlModifier) != 0};
+  model_.press(source);  // the drag began with a press on the source slot
+  if (const std::optional<PlayQuestion> question = model_.dropDragged(*target, holders_.heldChord, keys)) {
+    if (!confirm(question)) return;
+    model_.dropDraggedConfirmed(*target, holders_.heldChord, keys);
+  }
+  RedrawPlayPage();
+  edited();
+}
+
+void PlayPage::runPopupCommand(void (PlayPage::*command)()) {
+  if (transport_.IsPlayingOrBusy()) return;
+  (this->*command)();
+  edited();
+}
+
+void PlayPage::pmenu4PlayChordClick() {
+  const ChordDiagram& chord = model_.slot(model_.clickedSlot());
+  if (chord.isEmpty()) return;
+  display_.RedrawFretboard(chord);
+  Q_EMIT playChordRequested(chord);
+}
+
+void PlayPage::pmenu4SendtoDesignClick() {
+  const ChordDiagram& chord = model_.slot(model_.clickedSlot());
+  if (chord.isEmpty()) return;
+  holders_.heldChord = chord;
+  pages_.carryTo(PageId::ChordDesign);
+}
+
+void PlayPage::pmenu4SendtoPrintClick() {
+  const ChordDiagram& chord = model_.slot(model_.clickedSlot());
+  if (chord.isEmpty()) return;
+  holders_.heldCell = chordToCell(chord);
+  pages_.carryTo(PageId::Print);
+}
+
+void PlayPage::pmenu4InsertSpaceClick() {
+  model_.insertSpace();
+  RedrawPlayPage();
+}
+
+void PlayPage::pmenu4DeleteClick() {
+  if (const std::optional<PlayQuestion> question = model_.deleteChord()) {
+    if (!confirm(question)) return;
+    model_.deleteChordConfirmed();
+  }
+  canvas_->eraseCell(model_.clickedSlot());
+  imgPlayPage_->refresh();
+}
+
+void PlayPage::pmenu4CutMoveClick() {
+  holders_.heldChord = model_.cutMoveChord();
+  canvas_->eraseCell(model_.clickedSlot());
+  imgPlayPage_->refresh();
+}
+
+void PlayPage::pmenu4CopyMoveClick() {
+  holders_.heldChord = model_.copyMoveChord();
+}
+
+void PlayPage::pmenu4InsertMeasureClick() {
+  model_.insertMeasure();
+  RedrawPlayPage();
+}
+
+void PlayPage::pmenu4DeleteMeasureClick() {
+  if (const std::optional<PlayQuestion> question = model_.deleteMeasure()) {
+    if (!confirm(question)) return;
+    model_.deleteMeasureConfirmed();
+  }
+  RedrawPlayPage();
+}
+
+void PlayPage::pmenu4CutMoveMeasClick(bool cut) {
+  if (cut) {
+    model_.cutMoveMeasure();
+    RedrawPlayPage();
+  } else {
+    model_.copyMoveMeasure();
+  }
+  edited();
+}
+
+void PlayPage::pmenu4RepeatClick() {
+  model_.loadWorkingMarkers();
+  dlgRepeat_->setMeasure(model_.measureOfSlot(model_.clickedSlot()), model_.workingMarkers(),
+                         model_.timeSignature());
+  dlgRepeat_->open();
+}
+
+void PlayPage::repeatMarkersChosen() {
+  model_.storeWorkingMarkers();
+  model_.setModified(true);
+  DrawRepeatMarkers();
+}
+
+// ---- The document ----
+
+void PlayPage::erase() {
+  model_.erase();
+  documentName_.clear();
+  versionSuffix_.clear();
+  redrawAll();
+  scrollPlayPage_->verticalScrollBar()->setValue(0);
+  if (controls_.undo) controls_.undo->setEnabled(false);
+  showPlacementCursor();
+  window()->setWindowTitle("Strumly!");
+}
+
+QList<ClosingDocument> PlayPage::closingDocuments() {
+  return {{"Save PlayPage changes ", [this] { return model_.isModified(); }, [this] { return documentName_; },
+           [this] { return SavePlayPage(false); }}};
+}
+
+bool PlayPage::OpenPlayPageWithPrompt() {
+  if (model_.isModified()) {
+    switch (dialogs_.question(this,
+                              "Do you want to save changes to this PlayPage before opening another file?")) {
+      case DialogService::Answer::Cancel:
+        return false;
+      case DialogService::Answer::Yes:
+        if (!SavePlayPage(false)) return false;
+        break;
+      case DialogService::Answer::No:
+        break;
+    }
+  }
+  const QString path = dialogs_.openFileName(this, "Open PlayPage File",
+                                             QString::fromStdString(settings_.folders.play), kFilter);
+  if (path.isEmpty()) return true;
+  return OpenPlayPageFile(path);
+}
+
+bool PlayPage::OpenPlayPageFile(const QString& path) {
+  const PlayPageReadResult read = readPlayPage(path.toStdString());
+  if (!read.ok()) {
+    // The page is untouched: a refused file is read whole before anything changes.
+    dialogs_.notice(this, QString::fromStdString(read.error));
+    return false;
+  }
+  pages_.activate(PageId::PlayPage);
+  applySong(*read.song);
+  const QFileInfo info(path);
+  documentName_ = info.fileName();
+  settings_.folders.play = withSlash(info.absolutePath()).toStdString();
+  versionSuffix_ = read.song->olderFormat ? " (RU5 Version)" : "";
+  window()->setWindowTitle("Strumly!   " + documentName_ + versionSuffix_);
+  SetTuningFromPlayPage();
+  return true;
+}
+
+void PlayPage::applySong(const PlayPageSong& song) {
+  if (controls_.time) {
+    const QSignalBlocker block(controls_.time);
+    controls_.time->setChecked(song.signature == TimeSignature::ThreeFour);
+  }
+  transport_.setTempoMicros(kMicrosPerMinute / static_cast<std::uint32_t>(song.tempoBpm));
+  if (controls_.strumSpeed) controls_.strumSpeed->setValue(song.strumSpeed);
+  if (controls_.bassNote) controls_.bassNote->setChecked(song.bass);
+  model_.erase();
+  model_.setTimeSignature(song.signature);
+  model_.slots() = song.slots;
+  model_.savedMarkers(TimeSignature::ThreeFour) = song.markers34;
+  model_.savedMarkers(TimeSignature::FourFour) = song.markers44;
+  model_.loadWorkingMarkers();
+  model_.setModified(false);
+  model_.resetUndoToPage();
+  // The loop redraws the markers when it changes; the whole page is drawn right after anyway.
+  transport_.setLoop(song.loop);
+  redrawAll();
+  scrollPlayPage_->verticalScrollBar()->setValue(0);
+  if (controls_.undo) controls_.undo->setEnabled(false);
+}
+
+PlayPageSong PlayPage::currentSong() const {
+  PlayPageSong song;
+  song.signature = model_.timeSignature();
+  song.tempoBpm = Transport::beatsPerMinute(transport_.tempoMicros());
+  song.strumSpeed = controls_.strumSpeed ? controls_.strumSpeed->value() : song.strumSpeed;
+  song.loop = transport_.loop();
+  song.bass = controls_.bassNote && controls_.bassNote->isChecked();
+  song.slots = model_.slots();
+  return song;
+}
+
+bool PlayPage::SavePlayPage(bool alwaysAsk) {
+  QString folder = QString::fromStdString(settings_.folders.play);
+  QString path;
+  if (alwaysAsk || documentName_.isEmpty()) {
+    path =
+        dialogs_.saveFileName(this, "Save PlayPage File", withSlash(folder) + documentName_, kFilter, "ppf");
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    documentName_ = info.fileName();
+    folder = withSlash(info.absolutePath());
+    settings_.folders.play = folder.toStdString();
+  } else {
+    path = withSlash(folder) + documentName_;
+  }
+  if (pages_.isActive(PageId::PlayPage)) window()->setWindowTitle("Strumly!   " + documentName_);
+  const PlayPageWriteResult written =
+      writePlayPage(path.toStdString(), currentSong(), model_.workingMarkers());
+  if (!written.ok()) {
+    dialogs_.notice(this, QString::fromStdString(written.error));
+    return false;
+  }
+  versionSuffix_.clear();
+  model_.setModified(false);
+  model_.forgetUndo();
+  if (controls_.undo) controls_.undo->setEnabled(false);
+  return true;
 }
 
 }  // namespace strumly::gui

@@ -1,4 +1,4 @@
-#include "gui/chords/DiagramPainter.h"
+#include "gui/views/DiagramPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -105,7 +105,7 @@ QImage composeSmallChord(const ChordDiagram& chord, ChordMarkers markers, bool l
                                                     : kMarkDot;
         copyCell(p, art.smallMark, cell, kSmallMarkerSize, x, y);
       } else {
-        int cell = sf.finger <= kFingerPlain ? sf.finger : kFingerPlain;
+        int cell = sf.finger <= kFingerPlain ? int{sf.finger} : int{kFingerPlain};
         if (markers == ChordMarkers::Plain && cell >= 1 && cell <= 4) cell = kFingerPlain;
         copyCell(p, art.smallNumb, cell, kSmallMarkerSize, x, y);
       }

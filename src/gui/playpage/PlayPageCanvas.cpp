@@ -1,0 +1,96 @@
+#include "gui/playpage/PlayPageCanvas.h"
+
+#include <QPainter>
+
+#include "core/playpage/PlayPageLayout.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/Resources.h"
+#include "gui/views/DiagramPainter.h"
+
+namespace strumly::gui {
+namespace {
+
+QRect toRect(const PixelRect& r) {
+  return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+}  // namespace
+
+void PlayPageCanvas::drawPicture(const char* name, int x, int y) {
+  const QImage art = picture(name);
+  if (art.isNull()) return;
+  QPainter p(&image_.image());
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(x, y, art);
+}
+
+void PlayPageCanvas::DrawPlayGrid(TimeSignature signature) {
+  const QFont font = pageFont(6);
+  const char* signaturePicture = signature == TimeSignature::FourFour ? "FOURFOUR" : "TREEFOUR";
+  for (int row = 0; row < kPlayRows; ++row) {
+    const PlayGridRow grid = playGridRow(signature, row);
+    drawPicture(signaturePicture, grid.signaturePicture.x, grid.signaturePicture.y);
+    // The marker band of a row is redrawn whole, so bar lines of the other signature go.
+    {
+      QPainter p(&image_.image());
+      p.fillRect(QRect(20, playMarkerY(row), PlayPageCanvas::kWidth - 60, 33), Qt::white);
+    }
+    for (const PlayGridText& text : grid.texts)
+      drawTextAt(image_.image(), font, text.at.x, text.at.y, QString::fromStdString(text.text));
+    for (int x : grid.barLineXs) drawPicture("BARLINE", x, playMarkerY(row));
+  }
+  const PixelPoint start = playStartMarkerPoint({0, 0});
+  drawPicture("PLAYCURS", start.x, start.y);
+}
+
+void PlayPageCanvas::DrawRepeatMarkers(TimeSignature signature, const RepeatMarkers& markers,
+                                       bool loopShown) {
+  const QFont font = pageFont(6);
+  for (int m = 0; m < measureCount(signature); ++m) {
+    const auto index = static_cast<std::size_t>(m);
+    const RepeatMarkerPoints points = repeatMarkerPoints(signature, m);
+    for (const PixelPoint& at : points.covers()) drawPicture("PLAYERAS", at.x, at.y);
+    if (markers.startRepeat[index] != 0) drawPicture("RETURN", points.start.x, points.start.y);
+    if (markers.repeatCount[index] > 0) {
+      drawPicture("REPEAT", points.end.x, points.end.y);
+      const PixelPoint count = points.countText();
+      drawTextAt(image_.image(), font, count.x, count.y, QString::number(markers.repeatCount[index]));
+    }
+    const PixelPoint loop = points.loopMarker();
+    drawPicture("PLAYERAS", loop.x, loop.y);
+    if (loopShown && markers.loopFlag[index] == 1) drawPicture("PLAYLOOP", loop.x, loop.y);
+  }
+}
+
+void PlayPageCanvas::eraseCell(SlotPos slot) {
+  QPainter p(&image_.image());
+  p.fillRect(toRect(playCellRect(slot)), Qt::white);
+}
+
+void PlayPageCanvas::drawSlot(SlotPos slot, const ChordDiagram& chord, const SlotStyle& style) {
+  eraseCell(slot);
+  if (chord.isEmpty()) return;
+  const PixelPoint diagram = playDiagramPoint(slot);
+  {
+    QPainter p(&image_.image());
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(diagram.x, diagram.y, composeTinyChord(chord, style.leftHanded));
+  }
+  const PixelPoint label = playChordLabelPoint(slot);
+  drawTextAt(image_.image(), pageFont(style.smallFont ? 6 : 7), label.x, label.y,
+             chordTitle(chord, style.names), toRect(playCellRect(slot)));
+}
+
+void PlayPageCanvas::RedrawPlayPage(const PlaySlots& slots, const SlotStyle& style) {
+  for (int s = 0; s < kPlaySlotCount; ++s)
+    drawSlot(SlotPos::of(s), slots[static_cast<std::size_t>(s)], style);
+}
+
+void PlayPageCanvas::movePlayStart(SlotPos from, SlotPos to) {
+  const PixelPoint old = playStartMarkerPoint(from);
+  drawPicture("PLAYERAS", old.x, old.y);
+  const PixelPoint now = playStartMarkerPoint(to);
+  drawPicture("PLAYCURS", now.x, now.y);
+}
+
+}  // namespace strumly::gui
