@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace strumly::fuzz {
@@ -18,6 +19,21 @@ inline std::string scratchDirectory() {
 
 inline std::string scratchPath(const char* name) {
   return scratchDirectory() + "/strumly-fuzz-" + std::to_string(getpid()) + "-" + name;
+}
+
+// A scratch folder for harnesses that read several files, removed when the process exits. Only
+// one per process: the exit handler removes the folder of the first call.
+inline const std::filesystem::path& scratchFolderRemovedAtExit(const char* name) {
+  // Never destroyed, so the exit handler can still read it.
+  static const auto* path = [name] {
+    auto* p = new std::filesystem::path(scratchPath(name));
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(scratchFolderRemovedAtExit(""), ec);
+    });
+    return p;
+  }();
+  return *path;
 }
 
 }  // namespace strumly::fuzz

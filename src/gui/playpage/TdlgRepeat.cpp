@@ -1,14 +1,11 @@
 #include "gui/playpage/TdlgRepeat.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <algorithm>
 
 #include "core/playpage/RepeatEdit.h"
@@ -30,14 +27,6 @@ class CountEdit : public QLineEdit {
   void mouseMoveEvent(QMouseEvent*) override {}  // a drag would undo the selection
 };
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, int y) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->move(x, y);
-  l->adjustSize();
-  return l;
-}
-
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, int x, int y) {
   auto* c = new QCheckBox(text, parent);
   c->setObjectName(name);
@@ -49,24 +38,14 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, i
 }  // namespace
 
 TdlgRepeat::TdlgRepeat(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : SmallDialog("Repeat Markers", parent),
       lblNum_(nullptr),
       cbReturn_(nullptr),
       cbRepeat_(nullptr),
       editRepeat_(new CountEdit(this)),
       cbLoop_(nullptr) {
-  setWindowTitle("Repeat Markers");
-  setFixedSize(313, 214);
-
-  auto* bevel = new QFrame(this);
-  bevel->setObjectName("Bevel1");
-  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  bevel->setGeometry(8, 8, 297, 161);
-  bevel->lower();
-
-  QLabel* caption = label(this, "Label1", "Choose Repeat Markers For Measure", 32, 20);
-  lblNum_ = label(this, "lblNum", "", caption->geometry().right() + 6, 20);
+  QLabel* caption = addLabel("Label1", "Choose Repeat Markers For Measure", 32, 20);
+  lblNum_ = addLabel("lblNum", "", caption->geometry().right() + 6, 20);
   lblNum_->setMinimumWidth(24);
 
   // The pictures above the two boxes are their captions.
@@ -78,26 +57,16 @@ TdlgRepeat::TdlgRepeat(QWidget* parent)
     if (checked) editRepeat_->setFocus();
   });
 
-  label(this, "Label2", "How Many Repeats?", 176, 48);
+  addLabel("Label2", "How Many Repeats?", 176, 48);
   editRepeat_->setObjectName("editRepeat");
   editRepeat_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), editRepeat_));
   editRepeat_->setMaxLength(3);
   editRepeat_->setAlignment(Qt::AlignCenter);
   editRepeat_->setGeometry(184, 76, 41, 21);
-  label(this, "Label3", "(1 - 255)", 232, 80);
+  addLabel("Label3", "(1 - 255)", 232, 80);
 
-  label(this, "Label4", "Check to loop from this measure", 32, 132);
+  addLabel("Label4", "Check to loop from this measure", 32, 132);
   cbLoop_ = checkBox(this, "cbLoop", "Loop", 232, 130);
-
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("btnOK");
-  ok->setGeometry(79, 180, 75, 25);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TdlgRepeat::accept);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("btnCancel");
-  cancel->setGeometry(159, 180, 75, 25);
-  connect(cancel, &QPushButton::clicked, this, &TdlgRepeat::reject);
 }
 
 void TdlgRepeat::setMeasure(int measure1Based, RepeatMarkers& working, TimeSignature signature) {
@@ -131,11 +100,6 @@ void TdlgRepeat::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.drawImage(QPoint(50, 45), picture("RETURN"));
   p.drawImage(QPoint(138, 45), picture("REPEAT"));
-}
-
-void TdlgRepeat::showEvent(QShowEvent* event) {
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-  QDialog::showEvent(event);
 }
 
 }  // namespace strumly::gui

@@ -2,9 +2,8 @@
 // Edits the repeat markers of one play-page measure. OK writes the working markers; the caller
 // then copies them into the saved set of the current time signature, marks the play page
 // modified and redraws the markers.
-#include <QDialog>
-
 #include "core/playpage/PlayPageData.h"
+#include "gui/controls/SmallDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -12,7 +11,7 @@ class QLineEdit;
 
 namespace strumly::gui {
 
-class TdlgRepeat : public QDialog {
+class TdlgRepeat : public SmallDialog {
   Q_OBJECT
  public:
   explicit TdlgRepeat(QWidget* parent = nullptr);
@@ -25,7 +24,6 @@ class TdlgRepeat : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   QLabel* lblNum_;

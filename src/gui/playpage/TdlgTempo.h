@@ -1,16 +1,17 @@
 #pragma once
 // Asks for the play-page tempo in beats per minute. The dialog only decides: the caller applies
 // the chosen tempo to the transport and marks the document it belongs to as modified.
-#include <QDialog>
 #include <cstdint>
 #include <optional>
+
+#include "gui/controls/SmallDialog.h"
 
 class QLineEdit;
 class QScrollBar;
 
 namespace strumly::gui {
 
-class TdlgTempo : public QDialog {
+class TdlgTempo : public SmallDialog {
   Q_OBJECT
  public:
   static constexpr int kMinBpm = 10;
