@@ -71,6 +71,14 @@ TfrmMain::TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages
   connect(pnlTop_->buttons().sbtnSave, &QAbstractButton::clicked, this, &TfrmMain::sbtnSaveClick);
   connect(pnlTop_->buttons().sbtnUndo, &QAbstractButton::clicked, this, &TfrmMain::sbtnUndoClick);
   connect(keys_, &WindowKeys::fingerPressed, this, &TfrmMain::fingerKeyPressed);
+  // A machine without sound is told so once, when the user first asks for sound, rather than
+  // with a box in the way of every start.
+  connect(&transport_, &Transport::playPressed, this, [this] {
+    if (midiProblem_.isEmpty()) return;
+    const QString problem = midiProblem_;
+    midiProblem_.clear();
+    dialogs_.notice(this, problem);
+  });
   keys_->addTypingWidget(tuning->tuningNameEdit());
   keys_->install();
   switcher_->installWheelFilter();
@@ -134,8 +142,6 @@ void TfrmMain::placeWindow() {
 void TfrmMain::FormActivate() {
   if (!activatedOnce_) {
     activatedOnce_ = true;
-    // Told once the window is up, so the notice has a window to sit on; playing stays silent.
-    if (!midiProblem_.isEmpty()) dialogs_.notice(this, midiProblem_);
     if (arguments_.size() == 1) {
       const bool opened = OpenHandedFile(arguments_.first());
       Q_EMIT handedFileProcessed(arguments_.first(), opened);

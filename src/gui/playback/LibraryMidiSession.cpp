@@ -1,6 +1,7 @@
 #include "gui/playback/LibraryMidiSession.h"
 
 #include "gui/playback/MidiBridge.h"
+#include "platform/midi/LibrarySequenceSink.h"
 #include "platform/midi/MidiLibrary.h"
 
 namespace strumly::gui {
@@ -16,12 +17,15 @@ void LibraryMidiSession::open(const MidiSettings& settings) {
     midiOutHandle_ = library_.OpenMidiOut(bridge_.poster(), static_cast<std::uint16_t>(settings.outDevice),
                                           syncHandle_, kOpenFlags);
   }
+  if (midiOutHandle_ != 0)
+    sink_ = std::make_unique<LibrarySequenceSink>(library_, syncHandle_, midiOutHandle_);
   if (inputs > 0)
     midiInHandle_ =
         library_.OpenMidiIn(bridge_.poster(), static_cast<std::uint16_t>(settings.inDevice), 0, kOpenFlags);
 }
 
 void LibraryMidiSession::close() {
+  sink_.reset();
   if (syncHandle_) library_.CloseSync(syncHandle_);
   if (midiInHandle_) library_.CloseMidiIn(midiInHandle_);
   if (midiOutHandle_) library_.CloseMidiOut(midiOutHandle_);

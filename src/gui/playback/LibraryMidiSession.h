@@ -3,6 +3,7 @@
 // there is an output device, the input when there is an input device, and all are closed at
 // shutdown. The library's messages reach the interface thread through the MIDI bridge.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gui/playback/MidiSession.h"
@@ -26,6 +27,7 @@ class LibraryMidiSession : public MidiSession {
   void open(const MidiSettings& settings) override;
   void close() override;
   std::string problem() override;
+  SequenceSink* sequence() override { return sink_.get(); }
 
   std::uint32_t syncHandle() const { return syncHandle_; }
   std::uint32_t midiOutHandle() const { return midiOutHandle_; }
@@ -39,6 +41,7 @@ class LibraryMidiSession : public MidiSession {
   std::uint32_t midiOutHandle_ = 0;
   std::uint32_t midiInHandle_ = 0;
   bool problemReported_ = false;
+  std::unique_ptr<SequenceSink> sink_;
 };
 
 }  // namespace strumly::gui

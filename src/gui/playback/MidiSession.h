@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/app/AppSettings.h"
+#include "core/playback/SequenceSink.h"
 
 namespace strumly::gui {
 
@@ -14,6 +15,9 @@ class MidiSession {
   virtual void close() = 0;
   // A problem worth telling the user once (no sound font for the built-in synth); else empty.
   virtual std::string problem() { return {}; }
+  // Where the players queue their music; none while no output is open, and every player then
+  // lets Play come back up without a sound.
+  virtual SequenceSink* sequence() { return nullptr; }
 };
 
 }  // namespace strumly::gui

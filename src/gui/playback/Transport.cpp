@@ -168,6 +168,7 @@ void Transport::sbtnPlayClick() {
     showState();
     return;
   }
+  Q_EMIT playPressed();
   Page* page = pages_.current();
   PagePlayer* player = page ? page->player() : nullptr;
   playing_ = true;

@@ -96,6 +96,8 @@ class Transport : public QObject {
  Q_SIGNALS:
   // Play, Pause or the busy state changed: menus and tempo controls follow.
   void stateChanged();
+  // Play was pressed and is about to ask the page (told before anything sounds).
+  void playPressed();
   // Loop went down or up: the play page shows or hides its loop markers.
   void loopChanged(bool on);
   // The user set a tempo: the active page's document is modified.

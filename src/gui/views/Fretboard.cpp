@@ -268,4 +268,28 @@ void Fretboard::clearPointerReadOuts() {
   if (widgets_.intervalReadout) widgets_.intervalReadout->clear();
 }
 
+void Fretboard::showPlayingNote(int string, int fret, int code) {
+  if (!widgets_.neck || string < 0 || string >= kStringCount) return;
+  const std::optional<int> x = fretX(hand_, fret);
+  const std::optional<int> y = stringY(fret, string);
+  const std::optional<int> cell = playingMarkerCell(static_cast<std::uint8_t>(code));
+  if (!x || !y || !cell) return;
+  SavedCell& saved = playingCells_[static_cast<std::size_t>(string)];
+  saved.at = QPoint(*x, *y);
+  saved.cell = widgets_.neck->markerCell(*x, *y);
+  widgets_.neck->drawMarker(*cell, *x, *y);
+}
+
+void Fretboard::endPlayingNote(int string, bool clean) {
+  if (!widgets_.neck || string < 0 || string >= kStringCount) return;
+  SavedCell& saved = playingCells_[static_cast<std::size_t>(string)];
+  if (saved.at.x() < 0) return;
+  if (clean) {
+    widgets_.neck->restoreClean(QRect(saved.at, QSize(kMarkerSize, kMarkerSize)));
+  } else {
+    widgets_.neck->putMarkerCell(saved.cell, saved.at.x(), saved.at.y());
+  }
+  saved = {};
+}
+
 }  // namespace strumly::gui

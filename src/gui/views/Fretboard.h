@@ -4,7 +4,9 @@
 // read-outs, handedness, Flip, Show Arpeggio and Bass Note. It never sees the main window: the
 // widgets it drives and a small host interface are handed in when it is built.
 #include <QColor>
+#include <QImage>
 #include <QObject>
+#include <QPoint>
 #include <array>
 #include <optional>
 
@@ -72,6 +74,12 @@ class Fretboard : public QObject, public ChordDisplay {
   void showArpeggio() override;
   void clearPointerReadOuts() override;
 
+  // Status-1 markers while something plays: a note starts on a string (the finger code's playing
+  // marker over what the cell showed, kept to put back) or ends (the cell comes back; with
+  // `clean` the unmarked neck's cell, for the players that redraw as they go).
+  void showPlayingNote(int string, int fret, int code);
+  void endPlayingNote(int string, bool clean);
+
   void imgGuitarMouseMove(int x, int y);
   void imgGuitarMouseDown(Qt::MouseButton button, int x, int y);
   void imgKeyboardMouseMove(int key);
@@ -125,6 +133,12 @@ class Fretboard : public QObject, public ChordDisplay {
   FretboardButtons buttons_;
   Hand hand_ = Hand::Right;
   LedFrame leds_;
+  // What each string's playing marker covers: its place and the cell under it.
+  struct SavedCell {
+    QPoint at{-1, -1};
+    QImage cell;
+  };
+  std::array<SavedCell, kStringCount> playingCells_{};
   PitchClass lastRoot_ = 0;
   bool chordShown_ = false;
   bool flipped_ = false;

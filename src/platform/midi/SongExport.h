@@ -1,0 +1,30 @@
+#pragma once
+// Saves a played song to disk, as sound (WAV) or as notes (Standard MIDI File). Both take the
+// song laid out on absolute ticks at one tempo, as a CollectingSequenceSink gathers it, and
+// return the reason when they fail (empty on success); neither leaves a half-written file.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/midi/MidiFileWriter.h"
+
+namespace strumly {
+
+// The events as a player queues them: in tick order (events on one tick keep their order), each
+// `time` the ticks after the one before.
+std::vector<MidiEvent> toQueuedEvents(std::span<const TickedEvent> events);
+
+// Renders through the built-in synth at 44.1 kHz, 16-bit stereo, with reverb and chorus, and
+// lets the last notes ring out for the renderer's default tail (RenderOptions::tailSeconds)
+// after the last channel event. An empty `soundFontPath` renders silence of the right length;
+// a sound font that does not load is an error, since the file would be silent.
+std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
+                      const std::string& soundFontPath, const std::filesystem::path& outPath);
+
+// Format 0, kTicksPerBeat to the beat (see midiFileBytes).
+std::string exportMidi(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
+                       const std::filesystem::path& outPath);
+
+}  // namespace strumly
