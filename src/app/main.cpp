@@ -1,9 +1,11 @@
 // Process entry: one copy per user, the splash, the main window and the message loop. This is the
 // one place where the real devices are chosen and handed to the windows.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
+#include "app/ExportCommand.h"
 #include "gui/app/AppStyle.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Program.h"
@@ -34,6 +36,13 @@ void logLine(const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QStringList raw;
+  for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+  if (wantsExport(raw)) {
+    // Exports run without a window, and so without a display.
+    QCoreApplication core(argc, argv);
+    return runExport(QCoreApplication::arguments());
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Strumly");
   QApplication::setApplicationDisplayName("Strumly!");

@@ -297,7 +297,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(play, Qt::LeftButton);
     QVERIFY(!play->isChecked());
     QVERIFY(!w.transport().IsPlayingOrBusy());
-    QVERIFY(w.mainMenu().menuFile()->isEnabled());
+    QVERIFY(w.mainMenu().menuFile()->menuAction()->isEnabled());
     w.pages().pageControl()->setCurrentIndex(1);
     QCOMPARE(w.pages().currentId(), PageId::ChordDesign);
     QVERIFY(w.mainWindow().close());

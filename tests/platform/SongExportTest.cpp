@@ -1,5 +1,6 @@
 // Exporting a song to disk as sound and as notes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -23,7 +24,9 @@ class SongExportTest : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
 
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "strumly_song_export_test";
+  // One folder per process: ctest runs the tests of this fixture side by side.
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("strumly_song_export_test." + std::to_string(::getpid()));
   // Two notes, the second a beat after the first, both released two beats in.
   const std::vector<TickedEvent> song = {{0, {0, 0x90, 60, 100, 0}},
                                          {480, {480, 0x90, 64, 100, 0}},

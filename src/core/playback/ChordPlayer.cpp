@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-
 namespace strumly {
 
 namespace {

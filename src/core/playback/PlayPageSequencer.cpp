@@ -16,9 +16,8 @@ constexpr int kLookAheadSlots = 7;  // a chord sounds for its own slot and at mo
 
 }  // namespace
 
-bool PlayPageSequencer::start(const PlaySlots& song, TimeSignature signature,
-                              const RepeatMarkers& markers, SlotPos playStart,
-                              const PlaybackSettings& settings, SequenceSink& sink) {
+bool PlayPageSequencer::start(const PlaySlots& song, TimeSignature signature, const RepeatMarkers& markers,
+                              SlotPos playStart, const PlaybackSettings& settings, SequenceSink& sink) {
   song_ = song;
   signature_ = signature;
   slotsPerMeasure_ = slotsPerMeasure(signature);
@@ -172,8 +171,8 @@ void PlayPageSequencer::advance() {
   }
   // Whatever the strum spread, the next slot's grid starts 240 ticks after this slot's.
   if (strumCount_ > 0) --strumCount_;
-  carry_ = static_cast<std::uint32_t>(static_cast<int>(kSlotTicks - kClickOffset) -
-                                      strumTicks_ * strumCount_);
+  carry_ =
+      static_cast<std::uint32_t>(static_cast<int>(kSlotTicks - kClickOffset) - strumTicks_ * strumCount_);
   strumCount_ = 0;
   firstSlot_ = false;
   seqSlot_ = seqMeasure_ * slotsPerMeasure_ + seqSlotInMeasure_;

@@ -27,8 +27,8 @@ class PlayPageSequencer {
   // plays the first chord at or after the start measure. False only in step mode when the song
   // has no chord at all (the caller releases Play). `markers` is the working set, loaded from the
   // saved set of `signature` by the caller; `playStart` lies on a measure's first slot.
-  bool start(const PlaySlots& song, TimeSignature signature, const RepeatMarkers& markers,
-             SlotPos playStart, const PlaybackSettings& settings, SequenceSink& sink);
+  bool start(const PlaySlots& song, TimeSignature signature, const RepeatMarkers& markers, SlotPos playStart,
+             const PlaybackSettings& settings, SequenceSink& sink);
 
   // On kMsgQueueReady: queues until the queue is full or the end event is queued. With Loop and
   // a loop marker the song never ends, so a sink that never fills would never return. Does

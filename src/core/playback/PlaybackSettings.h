@@ -10,13 +10,13 @@ namespace strumly {
 
 struct PlaybackSettings {
   MidiSettings midi;
-  bool bassNote = false;     // [Main] Bass for single chords and scales; the bass button on the play page
-  int strumSpeed = -300;     // strum slider position, -800..0; its size is the spread between strings
-  bool countOff = false;     // Count Off button
-  int countOffMeasures = 1;  // [PlayPage] CountOff
-  bool click = false;        // Click button: sounding beats on the play page
-  bool loop = false;         // Loop Play button
-  bool stepMode = false;     // Step Play button
+  bool bassNote = false;         // [Main] Bass for single chords and scales; the bass button on the play page
+  int strumSpeed = -300;         // strum slider position, -800..0; its size is the spread between strings
+  bool countOff = false;         // Count Off button
+  int countOffMeasures = 1;      // [PlayPage] CountOff
+  bool click = false;            // Click button: sounding beats on the play page
+  bool loop = false;             // Loop Play button
+  bool stepMode = false;         // Step Play button
   bool singleChordMode = false;  // a single play-page chord from the popup menu
   bool playPageActive = false;   // the PlayPage tab shows
   bool rootPlay = false;         // Play Scale From Root

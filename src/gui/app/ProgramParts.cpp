@@ -23,6 +23,8 @@
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/controls/TuningControls.h"
+#include "gui/playback/ChordPlayback.h"
+#include "gui/playback/PlaybackContext.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/playpage/TdlgTempo.h"
 #include "gui/print/PrintPage.h"
@@ -93,6 +95,12 @@ void ProgramParts::composeFretboard() {
   QObject::connect(fretboard_, &Fretboard::tuningNameCleared, tuning,
                    [tuning] { tuning->setTuningName({}); });
   QObject::connect(fretboard_, &Fretboard::flipChanged, window_.get(), &TfrmMain::placePanels);
+  playback_ = std::make_unique<PlaybackContext>(
+      devices_.midi, transport_, settings_,
+      PlaybackControls{tools_->strumSpeed(), b.sbtnBassNote, b.sbtnRootPlay}, *fretboard_, speech_, *tuning);
+  chordsPlayer_ = std::make_unique<ChordPlayback>(holders_.chordPageChord, *playback_);
+  designPlayer_ = std::make_unique<ChordPlayback>(holders_.designChord, *playback_);
+  chordDesign_->setPlayer(designPlayer_.get());
   if (LedSink* leds = devices_.leds) {
     QObject::connect(fretboard_, &Fretboard::ledsChanged, window_.get(), [this, leds](const LedFrame& frame) {
       leds->send(frame, fretboard_->leftHanded() ? Hand::Left : Hand::Right);
@@ -107,8 +115,9 @@ void ProgramParts::composePages() {
   const ChordMenus::Readouts readouts{tools_->chordRootEdit(), tools_->chordNameEdit(),
                                       tools_->showChordsButton(), tools_->findChild<QLabel*>("lblChordName")};
   chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_.get());
-  chordsPage_ = new ChordsPage(holders_, *chordMenus_, pages_, devices_.dialogs, spelling_, transport_,
-                               *fretboard_, folder_.dataFolder.toStdString(), tools_->strumSpeed());
+  chordsPage_ =
+      new ChordsPage(holders_, *chordMenus_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
+                     folder_.dataFolder.toStdString(), chordsPlayer_.get(), tools_->strumSpeed());
   const ToolPanel::Buttons& b = tools_->buttons();
   PlayPageControls playControls;
   playControls.pages = {b.sbtnPage[0], b.sbtnPage[1], b.sbtnPage[2], b.sbtnPage[3]};
@@ -118,7 +127,7 @@ void ProgramParts::composePages() {
   playControls.leftHanded = b.sbtnLeftHanded;
   playControls.strumSpeed = tools_->strumSpeed();
   playPage_ = new PlayPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
-                           *bottom_->tuningControls(), settings_, playControls);
+                           *bottom_->tuningControls(), settings_, playControls, *playback_);
   printPage_ = new PrintPage(holders_, *fretboard_);
   scalesPage_ = new ScalesPage;
   tabPage_ = new TabPage(*bottom_->tuningControls());
@@ -186,8 +195,6 @@ void ProgramParts::connectCommands() {
   QObject::connect(tools_->showChordsButton(), &QPushButton::clicked, chordsPage_,
                    &ChordsPage::btnShowChordsClick);
   QObject::connect(chordsPage_, &ChordsPage::playRequested, &transport_, &Transport::sbtnPlayClick);
-  QObject::connect(playPage_, &PlayPage::playChordRequested, &transport_,
-                   [this] { transport_.sbtnPlayClick(); });
   QObject::connect(menu_->action("mnuTempo"), &QAction::triggered, window, [this, window] {
     if (transport_.IsPlayingOrBusy()) return;
     auto* dialog = new TdlgTempo(transport_.tempoMicros(), window);

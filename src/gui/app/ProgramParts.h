@@ -28,12 +28,14 @@ namespace strumly::gui {
 
 class BottomPanel;
 class ChordDesignPage;
+class ChordPlayback;
 class ChordMenus;
 class ChordsPage;
 class DialogService;
 class Fretboard;
 class MainMenu;
 class MidiSession;
+class PlaybackContext;
 class PlayPage;
 class PrintPage;
 class ScalesPage;
@@ -61,6 +63,7 @@ class ProgramParts {
   void start(const QStringList& files = {});
 
   TfrmMain& mainWindow() { return *window_; }
+  PlaybackContext& playback() { return *playback_; }
   ToolPanel& toolPanel() { return *tools_; }
   BottomPanel& bottomPanel() { return *bottom_; }
   MainMenu& mainMenu() { return *menu_; }
@@ -108,6 +111,9 @@ class ProgramParts {
   ScalesPage* scalesPage_ = nullptr;
   TabPage* tabPage_ = nullptr;
   ShowIntervals* showIntervals_ = nullptr;
+  std::unique_ptr<PlaybackContext> playback_;
+  std::unique_ptr<ChordPlayback> chordsPlayer_;
+  std::unique_ptr<ChordPlayback> designPlayer_;
 };
 
 }  // namespace strumly::gui

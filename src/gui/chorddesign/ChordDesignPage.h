@@ -34,6 +34,10 @@ class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   void entered() override { Q_EMIT designChanged(); }
   QAbstractScrollArea* scrollArea() const override;
   TuningTakeOver* tuningTakeOver() override { return this; }
+  PagePlayer* player() override { return player_; }
+  // Play plays the design. The player comes after the page: it sounds through the fretboard,
+  // which is built on the page.
+  void setPlayer(PagePlayer* player) { player_ = player; }
   // The interval display owns the neck while it is down.
   std::optional<ChordDiagram> arpeggioChord() const override;
   QList<QWidget*> typingWidgets() const override;
@@ -92,6 +96,7 @@ class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   QComboBox* ComboBox1_;
   QToolButton* sbDisplayIntervals_;
   QAbstractScrollArea* listChordDesign_;
+  PagePlayer* player_ = nullptr;
   CompoundFlags compoundFlags_;
 };
 

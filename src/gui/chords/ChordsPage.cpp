@@ -33,7 +33,8 @@ constexpr int kHeadingY = 16;
 
 ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
                        NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
-                       std::filesystem::path dataFolder, QWidget* focusHome, QWidget* parent)
+                       std::filesystem::path dataFolder, PagePlayer* player, QWidget* focusHome,
+                       QWidget* parent)
     : QWidget(parent),
       holders_(holders),
       model_(holders),
@@ -44,6 +45,7 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages,
       transport_(transport),
       display_(display),
       dataFolder_(std::move(dataFolder)),
+      player_(player),
       focusHome_(focusHome),
       scrollChordPage_(new QScrollArea(this)),
       imgChordPage_(new PageImage(QSize(kChordPageWidth, kDiagramPageHeight))),

@@ -33,7 +33,8 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   // after each action so that Space reaches the window keys.
   ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
              NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
-             std::filesystem::path dataFolder, QWidget* focusHome = nullptr, QWidget* parent = nullptr);
+             std::filesystem::path dataFolder, PagePlayer* player = nullptr, QWidget* focusHome = nullptr,
+             QWidget* parent = nullptr);
 
   // The page contract.
   PageId pageId() const override { return PageId::Chords; }
@@ -43,6 +44,7 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   QAbstractScrollArea* scrollArea() const override;
   QWidget* placementImage() const override;
   PageDocument* document() override { return this; }
+  PagePlayer* player() override { return player_; }
   std::optional<ChordDiagram> arpeggioChord() const override { return holders_.chordPageChord; }
   QString fileName() const override { return fileName_; }
 
@@ -97,6 +99,7 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   const Transport& transport_;
   ChordDisplay& display_;
   std::filesystem::path dataFolder_;
+  PagePlayer* player_;
   QPointer<QWidget> focusHome_;
   QScrollArea* scrollChordPage_;
   PageImage* imgChordPage_;

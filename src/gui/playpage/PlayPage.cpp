@@ -29,6 +29,7 @@
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPageCanvas.h"
 #include "gui/playpage/PlayPageDrag.h"
+#include "gui/playpage/PlayPagePlayback.h"
 #include "gui/playpage/TdlgRepeat.h"
 #include "gui/views/ChordDisplay.h"
 #include "gui/views/DiagramPainter.h"
@@ -48,7 +49,7 @@ QString withSlash(const QString& folder) {
 PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs,
                    const NoteSpelling& spelling, Transport& transport, ChordDisplay& display,
                    TuningControls& tuning, AppSettings& settings, const PlayPageControls& controls,
-                   QWidget* parent)
+                   PlaybackContext& playback, QWidget* parent)
     : QWidget(parent),
       holders_(holders),
       pages_(pages),
@@ -64,6 +65,8 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
       canvas_(std::make_unique<PlayPageCanvas>(*imgPlayPage_)),
       drag_(new PlayPageDrag(*imgPlayPage_, *scrollPlayPage_, this)),
       popmenuPlayPage_(new QMenu(this)),
+      playback_(
+          std::make_unique<PlayPagePlayback>(model_, *canvas_, *imgPlayPage_, *scrollPlayPage_, playback)),
       dlgRepeat_(new TdlgRepeat(this)) {
   setObjectName("pagePlayPage");
   auto* layout = new QVBoxLayout(this);
@@ -144,6 +147,10 @@ void PlayPage::entered() {
   display_.ClearFretboard();
   SetTuningFromPlayPage();
   if (controls_.undo) controls_.undo->setEnabled(model_.undoAvailable());
+}
+
+PagePlayer* PlayPage::player() {
+  return playback_.get();
 }
 
 QAbstractScrollArea* PlayPage::scrollArea() const {
@@ -329,8 +336,8 @@ void PlayPage::runPopupCommand(void (PlayPage::*command)()) {
 void PlayPage::pmenu4PlayChordClick() {
   const ChordDiagram& chord = model_.slot(model_.clickedSlot());
   if (chord.isEmpty()) return;
-  display_.RedrawFretboard(chord);
-  Q_EMIT playChordRequested(chord);
+  playback_->playChordNext(chord);
+  transport_.sbtnPlayClick();
 }
 
 void PlayPage::pmenu4SendtoDesignClick() {

@@ -33,6 +33,8 @@ class PageImage;
 class PageList;
 class PlayPageCanvas;
 class PlayPageDrag;
+class PlayPagePlayback;
+class PlaybackContext;
 class TdlgRepeat;
 class Transport;
 class TuningControls;
@@ -52,7 +54,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
  public:
   PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs, const NoteSpelling& spelling,
            Transport& transport, ChordDisplay& display, TuningControls& tuning, AppSettings& settings,
-           const PlayPageControls& controls, QWidget* parent = nullptr);
+           const PlayPageControls& controls, PlaybackContext& playback, QWidget* parent = nullptr);
   ~PlayPage() override;
 
   // The page contract.
@@ -65,6 +67,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   void startPlacement() override;
   void dropPlacement() override;
   PageDocument* document() override { return this; }
+  PagePlayer* player() override;
   void undo() override { sbtnUndoClick(); }
 
   // The document.
@@ -98,10 +101,6 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   // Redraws the slots in the current spelling and hand.
   void RedrawPlayPage();
   void DrawRepeatMarkers();
-
- Q_SIGNALS:
-  // "Play Chord" chose this chord: Play plays it.
-  void playChordRequested(const strumly::ChordDiagram& chord);
 
  private:
   void buildPopup();
@@ -141,6 +140,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   std::unique_ptr<PlayPageCanvas> canvas_;
   PlayPageDrag* drag_;
   QMenu* popmenuPlayPage_;
+  std::unique_ptr<PlayPagePlayback> playback_;
   TdlgRepeat* dlgRepeat_;
   int currentPage_ = 1;
   QString documentName_;

@@ -93,4 +93,11 @@ void PlayPageCanvas::movePlayStart(SlotPos from, SlotPos to) {
   drawPicture("PLAYCURS", now.x, now.y);
 }
 
+void PlayPageCanvas::drawBeatCursor(int beatIndex, bool shown) {
+  if (beatIndex < 0 || beatIndex >= kPlaySlotCount / 2) return;
+  const int row = beatIndex / 6;
+  const int beat = beatIndex % 6;
+  drawPicture(shown ? "REDSLASH" : "BLAKSLAS", 126 * beat + 39, playMarkerY(row));
+}
+
 }  // namespace strumly::gui

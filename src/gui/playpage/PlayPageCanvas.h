@@ -34,6 +34,9 @@ class PlayPageCanvas {
   void drawSlot(SlotPos slot, const ChordDiagram& chord, const SlotStyle& style);
   // The play start marker moves: the old place is covered, the new one marked.
   void movePlayStart(SlotPos from, SlotPos to);
+  // The beat cursor at beat index b (linear slot / 2): REDSLASH while playing, BLAKSLAS put back.
+  void drawBeatCursor(int beatIndex, bool shown);
+  static int beatCursorRowTop(int beatIndex) { return 132 * (beatIndex / 6); }
 
  private:
   void drawPicture(const char* name, int x, int y);

@@ -1,0 +1,74 @@
+#include "gui/playback/PlaybackContext.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+
+#include "core/app/AppSettings.h"
+#include "core/midi/MidiEvent.h"
+#include "core/playback/ChordPlayer.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/playback/MidiSession.h"
+#include "gui/playback/SpeechSounds.h"
+#include "gui/playback/Transport.h"
+#include "gui/views/Fretboard.h"
+
+namespace strumly::gui {
+
+PlaybackContext::PlaybackContext(MidiSession* midi, Transport& transport, const AppSettings& settings,
+                                 const PlaybackControls& controls, Fretboard& fretboard, SpeechSounds& speech,
+                                 const TuningControls& tuning)
+    : midi_(midi),
+      transport_(transport),
+      settings_(settings),
+      controls_(controls),
+      fretboard_(fretboard),
+      speech_(speech),
+      tuning_(tuning) {}
+
+SequenceSink* PlaybackContext::sink() const {
+  return midi_ ? midi_->sequence() : nullptr;
+}
+
+PlaybackSettings PlaybackContext::settings(bool playPageActive) const {
+  PlaybackSettings s;
+  s.midi = settings_.midi;
+  // Single chords and scales follow the setting; the play page follows the button, which a play
+  // page file also sets. The button is the setting's face, so both read the button here.
+  s.bassNote = controls_.bassNote ? controls_.bassNote->isChecked() : settings_.bassNote;
+  s.strumSpeed = controls_.strumSpeed ? controls_.strumSpeed->value() : settings_.strumSpeed;
+  s.countOff = transport_.countOff();
+  s.countOffMeasures = settings_.countOffMeasures;
+  s.click = transport_.click();
+  s.loop = transport_.loop();
+  s.stepMode = transport_.stepMode();
+  s.singleChordMode = transport_.singleChordMode();
+  s.playPageActive = playPageActive;
+  s.rootPlay = controls_.rootPlay && controls_.rootPlay->isChecked();
+  s.scaleFrets = settings_.scaleFrets;
+  s.tempoMicros = transport_.tempoMicros();
+  return s;
+}
+
+void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
+  const int string = markerData1(param);
+  const int fret = markerData2(param);
+  const int code = markerData3(param);
+  if (code == kMarkerNoteEnds) {
+    fretboard_.endPlayingNote(string, playPageActive);
+    return;
+  }
+  fretboard_.showPlayingNote(string, fret, code);
+  if (!playPageActive && string >= 0 && string < kStringCount)
+    speech_.speak((tuning_.tuning().pitches[static_cast<std::size_t>(string)] + fret) % 12);
+}
+
+void PlaybackContext::phraseEnded() {
+  if (SequenceSink* out = sink()) {
+    out->pause();
+    out->flush();
+  }
+  transport_.setChordSounding(false);
+  transport_.playbackEnded();
+}
+
+}  // namespace strumly::gui

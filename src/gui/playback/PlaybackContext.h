@@ -1,0 +1,63 @@
+#pragma once
+// What every page's player needs from the rest of the program: the sequence sink of the open
+// MIDI output (none without one: Play then comes back up silently), the transport with its
+// buttons and tempo, the settings of the run, the strum speed bar, the fretboard that shows each
+// note as it sounds, and the spoken note names. The players of the pages build on it; it also
+// handles the messages all of them share (a note starting or ending).
+#include <cstdint>
+
+#include "core/playback/PlaybackSettings.h"
+
+class QAbstractButton;
+class QAbstractSlider;
+
+namespace strumly {
+struct AppSettings;
+class SequenceSink;
+}  // namespace strumly
+
+namespace strumly::gui {
+
+class Fretboard;
+class MidiSession;
+class SpeechSounds;
+class Transport;
+class TuningControls;
+
+struct PlaybackControls {
+  QAbstractSlider* strumSpeed = nullptr;  // sbStrumSpeed
+  QAbstractButton* bassNote = nullptr;    // sbtnBassNote: the play page reads the button
+  QAbstractButton* rootPlay = nullptr;    // sbtnRootPlay
+};
+
+class PlaybackContext {
+ public:
+  PlaybackContext(MidiSession* midi, Transport& transport, const AppSettings& settings,
+                  const PlaybackControls& controls, Fretboard& fretboard, SpeechSounds& speech,
+                  const TuningControls& tuning);
+
+  // The sink to queue into now; null while no output is open.
+  SequenceSink* sink() const;
+  // The settings of this moment, as the players read them when they start.
+  PlaybackSettings settings(bool playPageActive) const;
+  Transport& transport() { return transport_; }
+  Fretboard& fretboard() { return fretboard_; }
+
+  // A status-1 marker: a finger marker is drawn or removed on the fretboard; a starting note is
+  // spoken when speech is on (never while the play page plays: it would talk over the song).
+  void noteMarker(std::uint32_t param, bool playPageActive);
+  // The end of a single chord or scale: the clock halts, what is left in the queue goes, Play
+  // comes back up.
+  void phraseEnded();
+
+ private:
+  MidiSession* midi_;
+  Transport& transport_;
+  const AppSettings& settings_;
+  PlaybackControls controls_;
+  Fretboard& fretboard_;
+  SpeechSounds& speech_;
+  const TuningControls& tuning_;
+};
+
+}  // namespace strumly::gui

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The command-line exports of the real program, without a display: a bad input exits non-zero
+# with its reason and writes nothing; a play page file becomes a MIDI file and a WAV file.
+# Usage: export.sh <path to strumly>
+set -euo pipefail
+STRUMLY=${1:?path to the strumly executable}
+unset DISPLAY WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+if "$STRUMLY" --export-midi "$work/missing.ppf" "$work/out.mid" 2> "$work/err"; then fail "a missing file exported"; fi
+grep -q "missing.ppf" "$work/err" || fail "the reason does not name the file"
+[ ! -e "$work/out.mid" ] || fail "a failed export left a file"
+echo "not a song" > "$work/bad.ppf"
+if "$STRUMLY" --export-wav "$work/bad.ppf" "$work/out.wav" 2> "$work/err"; then fail "a bad file exported"; fi
+grep -q "This is not a Strumly PlayPage file" "$work/err" || fail "the reason is not given"
+[ ! -e "$work/out.wav" ] || fail "a failed export left a file"
+
+# An empty 4/4 song at 100 bpm: a MIDI file with its tempo, and a WAV file of sound.
+{
+  printf '\x00\x0bkv6PlayPage'; head -c 4 /dev/zero
+  printf '\x04-300'; head -c 11 /dev/zero
+  head -c 52 /dev/zero; printf '\x64\x00\x00'
+  for _ in $(seq 288); do printf '\x01'; head -c 87 /dev/zero; done
+} > "$work/song.ppf"
+"$STRUMLY" --export-midi "$work/song.ppf" "$work/out.mid" || fail "the MIDI export failed"
+[ "$(head -c 4 "$work/out.mid")" = "MThd" ] || fail "not a MIDI file"
+# 100 beats per minute: 600000 microseconds a beat, 09 27 C0 in the tempo event.
+od -An -tx1 "$work/out.mid" | tr -d '\n' | grep -q "ff 51 03 09 27 c0" || fail "the tempo is not 100 bpm"
+"$STRUMLY" --export-wav "$work/song.ppf" "$work/out.wav" || fail "the WAV export failed"
+[ "$(head -c 4 "$work/out.wav")" = "RIFF" ] || fail "not a WAV file"
+echo "PASS"

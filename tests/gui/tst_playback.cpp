@@ -1,0 +1,139 @@
+// Play as the user meets it, on a sink that records instead of sounding: the chord chosen on the
+// Chords page strums with its notes shown on the neck, the end of playback releases Play, Pause
+// is refused there; the play page plays its song and Stop halts it.
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "core/midi/MidiEvent.h"
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ProgramParts.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/chords/ChordsPage.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageList.h"
+#include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/MidiSession.h"
+#include "gui/playback/Transport.h"
+#include "gui/playpage/PlayPage.h"
+#include "gui/views/FretboardView.h"
+#include "platform/audio/PcmPlayer.h"
+#include "support/MenuLookup.h"
+#include "support/RecordingSequenceSink.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+struct RecordingSession : MidiSession {
+  RecordingSequenceSink sink;
+  void open(const MidiSettings&) override {}
+  void close() override {}
+  SequenceSink* sequence() override { return &sink; }
+};
+
+struct Program {
+  QTemporaryDir user;
+  ScriptedDialogService dialogs;
+  PcmPlayer player{"strumly-no-such-device"};
+  RecordingSession session;
+  std::unique_ptr<ProgramParts> parts;
+
+  Program() {
+    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
+    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session}, folder);
+    parts->start();
+    parts->mainWindow().show();
+  }
+  const ToolPanel::Buttons& buttons() { return parts->toolPanel().buttons(); }
+  std::vector<SinkCall> noteOns() {
+    std::vector<SinkCall> out;
+    for (const SinkCall& c : session.sink.events())
+      if ((c.event.status & 0xF0) == 0x90 && c.event.data2 > 0) out.push_back(c);
+    return out;
+  }
+  // What the clock would post for every marker queued so far, then the end.
+  void playOut() {
+    for (const SinkCall& c : session.sink.events())
+      if (isMarkerStatus(c.event.status))
+        parts->transport().midiMessage(markerMessage(c.event.status), packMarkerParam(c.event));
+    parts->transport().midiMessage(kMsgAllPlayed, 0);
+  }
+};
+
+}  // namespace
+
+class PlaybackTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void aChosenChordStrumsShowsItsNotesAndTheEndReleasesPlay() {
+    Program p;
+    // C major from the Major menu: voicing 1 is the open x32010, C3 E3 G3 C4 E4 from the low string.
+    p.parts->mainMenu().keyItems()[0]->trigger();
+    itemNamed(p.parts->mainMenu().menuMajor(), "major")->trigger();
+    p.parts->toolPanel().showChordsButton()->click();
+    const QImage before = qobject_cast<FretboardView*>(p.parts->bottomPanel().fretboard())->image().copy();
+
+    QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
+    QVERIFY(p.buttons().sbtnPlay->isChecked());
+    QVERIFY(!p.parts->mainMenu().menuFile()->menuAction()->isEnabled());
+    std::vector<int> pitches;
+    for (const SinkCall& c : p.noteOns()) pitches.push_back(c.event.data1);
+    QCOMPARE(pitches, (std::vector<int>{48, 52, 55, 60, 64}));
+    QCOMPARE(p.session.sink.calls().front().tempoMicros, 500000u);  // single chords at 120 bpm
+    QCOMPARE(p.session.sink.kinds().back(), SinkCall::Kind::Start);
+
+    // Pause belongs to the pages that play songs; Stop lets a chord ring out.
+    QTest::mouseClick(p.buttons().sbtnPause, Qt::LeftButton);
+    QVERIFY(!p.buttons().sbtnPause->isChecked());
+    QTest::mouseClick(p.buttons().sbtnStop, Qt::LeftButton);
+    QVERIFY(p.buttons().sbtnPlay->isChecked());
+
+    // The markers draw on the neck as the notes start and put it back as they end.
+    const QImage& neck = qobject_cast<FretboardView*>(p.parts->bottomPanel().fretboard())->image();
+    p.playOut();
+    QCOMPARE(neck, before);
+    QVERIFY(!p.buttons().sbtnPlay->isChecked());
+    QVERIFY(p.parts->mainMenu().menuFile()->menuAction()->isEnabled());
+    QVERIFY(!p.parts->transport().IsPlayingOrBusy());
+  }
+
+  void thePlayPagePlaysItsSongUntilStop() {
+    Program p;
+    ChordDiagram c;
+    c.empty = 0;
+    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
+    c.pitches = {64, 60, 55, 52, 48, 0};
+    PlayPage& page = p.parts->playPage();
+    page.model().slots()[0] = c;
+    page.model().slots()[4] = c;
+    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
+    QVERIFY(p.buttons().sbtnPlay->isChecked());
+    // The song's tempo (100 bpm at start-up) and C3 strummed first on the first slot.
+    QVERIFY(!p.noteOns().empty());
+    QCOMPARE(int(p.noteOns().front().event.data1), 48);
+    bool tempo = false;
+    for (const SinkCall& call : p.session.sink.calls()) tempo |= call.tempoMicros == 600000;
+    QVERIFY(tempo);
+    // Pause and go on; then Stop halts at once.
+    QTest::mouseClick(p.buttons().sbtnPause, Qt::LeftButton);
+    QVERIFY(p.buttons().sbtnPause->isChecked());
+    QTest::mouseClick(p.buttons().sbtnPause, Qt::LeftButton);
+    QTest::mouseClick(p.buttons().sbtnStop, Qt::LeftButton);
+    QVERIFY(!p.buttons().sbtnPlay->isChecked());
+    const std::vector<SinkCall::Kind> kinds = p.session.sink.kinds();
+    QVERIFY(std::find(kinds.begin(), kinds.end(), SinkCall::Kind::Pause) != kinds.end());
+    QVERIFY(std::find(kinds.begin(), kinds.end(), SinkCall::Kind::Restart) != kinds.end());
+    QCOMPARE(kinds.back(), SinkCall::Kind::Stop);
+  }
+};
+
+QTEST_MAIN(PlaybackTest)
+#include "tst_playback.moc"
