@@ -17,11 +17,16 @@
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/LibraryMidiSession.h"
+#include "gui/playback/MidiBridge.h"
 #include "gui/playback/MidiSession.h"
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/views/FretboardView.h"
 #include "platform/audio/PcmPlayer.h"
+#include "platform/midi/MidiClock.h"
+#include "platform/midi/MidiLibrary.h"
+#include "platform/midi/RecordingDevices.h"
 #include "support/MenuLookup.h"
 #include "support/RecordingSequenceSink.h"
 
@@ -102,6 +107,38 @@ class PlaybackTest : public QObject {
     QVERIFY(!p.buttons().sbtnPlay->isChecked());
     QVERIFY(p.parts->mainMenu().menuFile()->menuAction()->isEnabled());
     QVERIFY(!p.parts->transport().IsPlayingOrBusy());
+  }
+
+  void fromTheClockToTheScreen() {
+    // The real library on a clock stepped by hand: its messages cross the bridge to the transport
+    // and the player, and the chord's end releases Play.
+    auto devices = std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth"});
+    const std::shared_ptr<MidiRecording> heard = devices->recording();
+    auto clock = std::make_unique<VirtualMidiClock>();
+    VirtualMidiClock& time = *clock;
+    MidiLibrary library(std::move(devices), std::move(clock));
+    MidiBridge bridge;
+    LibraryMidiSession session(library, bridge);
+    QTemporaryDir user;
+    ScriptedDialogService dialogs;
+    PcmPlayer player{"strumly-no-such-device"};
+    ProgramParts parts({dialogs, player, &session}, {QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"});
+    QObject::connect(&bridge, &MidiBridge::midiMessage, &parts.transport(), &Transport::midiMessage);
+    parts.start();
+    parts.mainMenu().keyItems()[0]->trigger();
+    itemNamed(parts.mainMenu().menuMajor(), "major")->trigger();
+    parts.toolPanel().showChordsButton()->click();
+    QToolButton* play = parts.toolPanel().buttons().sbtnPlay;
+    QTest::mouseClick(play, Qt::LeftButton);
+    QVERIFY(play->isChecked());
+    // Five strings 300 ticks apart and an 800-tick hold at 120 bpm: well within five seconds.
+    time.advanceBy(5'000'000);
+    QTRY_VERIFY(!play->isChecked());
+    int noteOns = 0;
+    for (const RecordedMessage& m : heard->messages())
+      noteOns += (m.dispatch.message.status & 0xF0) == 0x90 && m.dispatch.message.data2 > 0;
+    QCOMPARE(noteOns, 5);
+    QVERIFY(parts.mainWindow().close());
   }
 
   void thePlayPagePlaysItsSongUntilStop() {
