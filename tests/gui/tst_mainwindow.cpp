@@ -162,7 +162,8 @@ class MainWindowTest : public QObject {
                                "&Window", "&Help"}));
     QVERIFY(!w->mainMenu().menuWindow()->menuAction()->isVisible());
     QCOMPARE(titles(w->mainMenu().menuFile()->actions()),
-             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "E&xit"}));
+             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "Export MIDI...", "Export WAV...",
+                          "-", "E&xit"}));
     QCOMPARE(titles(w->mainMenu().menuOptions()->actions()),
              (QStringList{"Tempo...", "Flats", "Flip", "Preferences...", "Interval Calculator..."}));
     QCOMPARE(titles(w->mainMenu().menuKey()->actions()),

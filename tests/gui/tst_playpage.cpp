@@ -164,6 +164,14 @@ class PlayPageTest : public QObject {
     QVERIFY(p.parts->toolPanel().buttons().sbtnTime->isChecked());
     QCOMPARE(p.parts->toolPanel().tempoEdit()->text(), QString("72"));
 
+    // The song as it would play, written as a MIDI file from the File menu.
+    const QString midi = p.user.filePath("Song.mid");
+    p.dialogs.fileNames = {midi};
+    p.parts->mainMenu().action("mnuExportMidi")->trigger();
+    QFile exported(midi);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.read(4), QByteArray("MThd"));
+
     QFile damaged(p.user.filePath("Damaged.ppf"));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write(QByteArray(289 * 88, '\0'));

@@ -24,6 +24,9 @@ MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling) : QObject(bar), bar_(b
   addItem(menuFile_, "&Save", "mnuSave")->setShortcut(QKeySequence::Save);
   addItem(menuFile_, "Save &As...", "mnuSaveAs");
   menuFile_->addSeparator();
+  addItem(menuFile_, "Export MIDI...", "mnuExportMidi");
+  addItem(menuFile_, "Export WAV...", "mnuExportWav");
+  menuFile_->addSeparator();
   addItem(menuFile_, "E&xit", "mnuExit")->setShortcut(QKeySequence::Quit);
 
   menuKey_ = addMenu("&Key", "menuKey");

@@ -273,6 +273,14 @@ void TfrmMain::sbtnSaveClick() {
   parkFocus();
 }
 
+void TfrmMain::mnuExportClick(bool wav) {
+  if (IsPlayingOrBusy()) return;
+  PageDocument* document = activeDocument();
+  if (!document || !document->exportSound(wav))
+    dialogs_.notice(this, "Songs are exported from the PlayPage.");
+  parkFocus();
+}
+
 void TfrmMain::mnuSaveAsClick() {
   if (PageDocument* document = activeDocument()) document->save(true);
   switcher_->refreshCaption();

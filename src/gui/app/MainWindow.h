@@ -66,6 +66,7 @@ class TfrmMain : public QMainWindow {
   void sbtnUndoClick();
   void sbtnSaveClick();
   void mnuSaveAsClick();
+  void mnuExportClick(bool wav);
   // The active page again, as after a change of page (the left-handed switch).
   void reenterPage();
   // The tuning controls took a new tuning over: the active page decides what it changes.

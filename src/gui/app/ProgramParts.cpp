@@ -97,7 +97,8 @@ void ProgramParts::composeFretboard() {
   QObject::connect(fretboard_, &Fretboard::flipChanged, window_.get(), &TfrmMain::placePanels);
   playback_ = std::make_unique<PlaybackContext>(
       devices_.midi, transport_, settings_,
-      PlaybackControls{tools_->strumSpeed(), b.sbtnBassNote, b.sbtnRootPlay}, *fretboard_, speech_, *tuning);
+      PlaybackControls{tools_->strumSpeed(), b.sbtnBassNote, b.sbtnRootPlay, b.sbShowArp}, *fretboard_,
+      speech_, *tuning);
   chordsPlayer_ = std::make_unique<ChordPlayback>(holders_.chordPageChord, *playback_);
   designPlayer_ = std::make_unique<ChordPlayback>(holders_.designChord, *playback_);
   chordDesign_->setPlayer(designPlayer_.get());
@@ -184,6 +185,10 @@ void ProgramParts::connectCommands() {
   QObject::connect(menu_->action("mnuOpen"), &QAction::triggered, window, &TfrmMain::sbtnOpenClick);
   QObject::connect(menu_->action("mnuSave"), &QAction::triggered, window, &TfrmMain::sbtnSaveClick);
   QObject::connect(menu_->action("mnuSaveAs"), &QAction::triggered, window, &TfrmMain::mnuSaveAsClick);
+  QObject::connect(menu_->action("mnuExportMidi"), &QAction::triggered, window,
+                   [window] { window->mnuExportClick(false); });
+  QObject::connect(menu_->action("mnuExportWav"), &QAction::triggered, window,
+                   [window] { window->mnuExportClick(true); });
   QObject::connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
   QObject::connect(menu_, &MainMenu::openRequested, window, [](const QString& target) {
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);

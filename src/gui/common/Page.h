@@ -40,6 +40,12 @@ class PageDocument {
     (void)alwaysAsk;
     return false;
   }
+  // "Export MIDI..." and "Export WAV...": the document as it would play, written as a MIDI file or
+  // rendered to sound; false where the page has nothing to export.
+  virtual bool exportSound(bool wav) {
+    (void)wav;
+    return false;
+  }
   // The file name the window caption shows; empty when there is none.
   virtual QString fileName() const { return {}; }
   // The save questions of this page's documents, in the order they are asked.

@@ -62,6 +62,11 @@ void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
     speech_.speak((tuning_.tuning().pitches[static_cast<std::size_t>(string)] + fret) % 12);
 }
 
+void PlaybackContext::slotReached(const ChordDiagram& chord) {
+  if (chord.isEmpty() || !controls_.showArpeggio || !controls_.showArpeggio->isChecked()) return;
+  fretboard_.RedrawFretboard(chord);
+}
+
 void PlaybackContext::phraseEnded() {
   if (SequenceSink* out = sink()) {
     out->pause();

@@ -13,6 +13,7 @@ class QAbstractSlider;
 
 namespace strumly {
 struct AppSettings;
+struct ChordDiagram;
 class SequenceSink;
 }  // namespace strumly
 
@@ -25,9 +26,10 @@ class Transport;
 class TuningControls;
 
 struct PlaybackControls {
-  QAbstractSlider* strumSpeed = nullptr;  // sbStrumSpeed
-  QAbstractButton* bassNote = nullptr;    // sbtnBassNote: the play page reads the button
-  QAbstractButton* rootPlay = nullptr;    // sbtnRootPlay
+  QAbstractSlider* strumSpeed = nullptr;    // sbStrumSpeed
+  QAbstractButton* bassNote = nullptr;      // sbtnBassNote: the play page reads the button
+  QAbstractButton* rootPlay = nullptr;      // sbtnRootPlay
+  QAbstractButton* showArpeggio = nullptr;  // sbShowArp
 };
 
 class PlaybackContext {
@@ -49,6 +51,9 @@ class PlaybackContext {
   // The end of a single chord or scale: the clock halts, what is left in the queue goes, Play
   // comes back up.
   void phraseEnded();
+  // A status-3 marker on the play page: with Show Arpeggio down the slot's chord is drawn as the
+  // song reaches it.
+  void slotReached(const ChordDiagram& chord);
 
  private:
   MidiSession* midi_;

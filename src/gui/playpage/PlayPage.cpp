@@ -17,6 +17,7 @@
 #include "core/app/AppSettings.h"
 #include "core/pages/PageHolders.h"
 #include "core/pages/RecordConversions.h"
+#include "core/playback/SongRecording.h"
 #include "core/playpage/PlayPageFile.h"
 #include "core/playpage/PlayPageLayout.h"
 #include "gui/common/DialogService.h"
@@ -33,6 +34,8 @@
 #include "gui/playpage/TdlgRepeat.h"
 #include "gui/views/ChordDisplay.h"
 #include "gui/views/DiagramPainter.h"
+#include "platform/midi/SongExport.h"
+#include "platform/midi/SoundFontLocator.h"
 
 namespace strumly::gui {
 namespace {
@@ -528,6 +531,32 @@ bool PlayPage::SavePlayPage(bool alwaysAsk) {
   model_.setModified(false);
   model_.forgetUndo();
   if (controls_.undo) controls_.undo->setEnabled(false);
+  return true;
+}
+
+bool PlayPage::exportSound(bool wav) {
+  const QString base =
+      documentName_.isEmpty() ? QString("Song") : QFileInfo(documentName_).completeBaseName();
+  const QString folder = withSlash(QString::fromStdString(settings_.folders.play));
+  const QString path =
+      wav ? dialogs_.saveFileName(this, "Export WAV", folder + base + ".wav", "WAV Files (*.wav)", "wav")
+          : dialogs_.saveFileName(this, "Export MIDI", folder + base + ".mid", "MIDI Files (*.mid)", "mid");
+  if (path.isEmpty()) return true;  // cancelled: nothing to tell
+  PlayPageSong song = currentSong();
+  song.savedMarkers() = model_.savedMarkers(model_.timeSignature());
+  RecordingOptions options;
+  options.countOff = transport_.countOff();
+  options.click = transport_.click();
+  const RecordedSong recorded = recordSong(song, settings_, options);
+  std::string error;
+  if (wav) {
+    const std::optional<std::string> soundFont = findSoundFont();
+    error = soundFont ? exportWav(recorded.events, recorded.tempoMicros, *soundFont, path.toStdString())
+                      : "No General MIDI sound font was found to render the song with.";
+  } else {
+    error = exportMidi(recorded.events, recorded.tempoMicros, path.toStdString());
+  }
+  if (!error.empty()) dialogs_.notice(this, QString::fromStdString(error));
   return true;
 }
 

@@ -77,6 +77,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   bool openWithPrompt() override { return OpenPlayPageWithPrompt(); }
   bool save(bool alwaysAsk) override { return SavePlayPage(alwaysAsk); }
   QString fileName() const override { return documentName_ + versionSuffix_; }
+  bool exportSound(bool wav) override;
   QList<ClosingDocument> closingDocuments() override;
 
   bool OpenPlayPageWithPrompt();

@@ -145,6 +145,9 @@ void PlayPagePlayback::midiMessage(std::uint32_t message, std::uint32_t param) {
     context_.noteMarker(param, true);
   } else if (message == markerMessage(2)) {
     beatCursorIndex_ = markerData1(param);
+  } else if (message == markerMessage(3)) {
+    const int slot = markerData2(param) * 256 + markerData1(param);
+    if (slot >= 0 && slot < kPlaySlotCount) context_.slotReached(model_.slot(SlotPos::of(slot)));
   }
 }
 
