@@ -7,6 +7,8 @@
 //   play-page-44.png           a song of the five chord types on the PlayPage in 4/4, with a
 //                              repeated section and the loop marker shown
 //   play-page-34.png           the same song in 3/4
+//   play-page-playing.png      the song playing: the beat cursor on the third beat and the
+//                              chord's notes marked on the neck as they sound
 // The parts are the program's own, built by its composition root; only the dialogs are scripted
 // and the sound is off. Settings come from the shipped Kv.ini, copied into a scratch folder, so the user's
 // own settings never show and are never written.
@@ -26,6 +28,7 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "core/playback/CollectingSequenceSink.h"
 #include "core/views/FretboardGeometry.h"
 #include "gui/app/AppStyle.h"
 #include "gui/app/BottomPanel.h"
@@ -39,6 +42,7 @@
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
+#include "gui/playback/MidiSession.h"
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/views/FretboardView.h"
@@ -120,7 +124,14 @@ int main(int argc, char** argv) {
   // output of a machine without a sound card would otherwise stop the walk.
   ScriptedDialogService dialogs;
   PcmPlayer player("strumly-no-such-device");
-  ProgramParts parts({dialogs, player}, folder);
+  // The sequencer's events are kept instead of sounding; the walk plays the clock's part.
+  struct KeptSession : MidiSession {
+    CollectingSequenceSink sink;
+    void open(const MidiSettings&) override {}
+    void close() override {}
+    SequenceSink* sequence() override { return &sink; }
+  } session;
+  ProgramParts parts({dialogs, player, &session}, folder);
   parts.start();
   TfrmMain& window = parts.mainWindow();
   window.show();
@@ -214,5 +225,24 @@ int main(int argc, char** argv) {
   waltz.startRepeat[4] = 1;
   waltz.repeatCount[5] = 3;
   playPage.DrawRepeatMarkers();
-  return save(window, out + "play-page-34.png") ? 0 : 1;
+  if (!save(window, out + "play-page-34.png")) return 1;
+
+  // Back in 4/4, Play, and the clock's messages of the first two and a half beats. The kept
+  // queue never fills, so Loop Play (which never ends) is let go first.
+  parts.toolPanel().buttons().sbtnTime->click();
+  parts.transport().setLoop(false);
+  parts.toolPanel().buttons().sbtnPlay->click();
+  Transport& transport = parts.transport();
+  const std::uint64_t until = 2 * 480 + 300;
+  std::uint64_t nextBeat = 480;
+  for (const TickedEvent& e : session.sink.events()) {
+    if (e.tick > until) break;
+    while (e.tick >= nextBeat) {
+      transport.midiMessage(kMsgBeat, 0);
+      nextBeat += 480;
+    }
+    if (isMarkerStatus(e.event.status))
+      transport.midiMessage(markerMessage(e.event.status), packMarkerParam(e.event));
+  }
+  return save(window, out + "play-page-playing.png") ? 0 : 1;
 }
