@@ -28,6 +28,7 @@
 #include "platform/midi/MidiLibrary.h"
 #include "platform/midi/RecordingDevices.h"
 #include "support/MenuLookup.h"
+#include "support/RecordingLedSink.h"
 #include "support/RecordingSequenceSink.h"
 
 using namespace strumly;
@@ -47,11 +48,12 @@ struct Program {
   ScriptedDialogService dialogs;
   PcmPlayer player{"strumly-no-such-device"};
   RecordingSession session;
+  RecordingLedSink leds;
   std::unique_ptr<ProgramParts> parts;
 
   Program() {
     ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session}, folder);
+    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session, &leds}, folder);
     parts->start();
     parts->mainWindow().show();
   }
@@ -102,11 +104,47 @@ class PlaybackTest : public QObject {
 
     // The markers draw on the neck as the notes start and put it back as they end.
     const QImage& neck = qobject_cast<FretboardView*>(p.parts->bottomPanel().fretboard())->image();
+    p.leds.reset();
     p.playOut();
     QCOMPARE(neck, before);
+    // With the guitar's animation on (the default), the C on the A string's third fret lit up.
+    bool litC = false;
+    for (const LedFrame& frame : p.leds.frames()) litC |= frame.at(3, 4).lit != 0;
+    QVERIFY(litC);
     QVERIFY(!p.buttons().sbtnPlay->isChecked());
     QVERIFY(p.parts->mainMenu().menuFile()->menuAction()->isEnabled());
     QVERIFY(!p.parts->transport().IsPlayingOrBusy());
+  }
+
+  void stepPlayWalksTheSongChordByChord() {
+    Program p;
+    ChordDiagram c;
+    c.empty = 0;
+    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
+    c.pitches = {64, 60, 55, 52, 48, 0};
+    ChordDiagram g = c;  // a different chord two beats later: G2 first
+    g.strings = {StringFret{3, 4}, {0, 0}, {0, 0}, {0, 0}, {2, 1}, {3, 2}};
+    g.pitches = {67, 59, 55, 50, 47, 43};
+    PlayPage& page = p.parts->playPage();
+    page.model().slots()[0] = c;
+    page.model().slots()[4] = g;
+    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QTest::mouseClick(p.buttons().sbtnStep, Qt::LeftButton);
+    QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
+    QCOMPARE(int(p.noteOns().back().event.data1), 64);  // the first chord, strummed up to E4
+    // The chord ends: the clock pauses between chords and Play stays down.
+    p.parts->transport().midiMessage(kMsgAllPlayed, 0);
+    QVERIFY(p.buttons().sbtnPlay->isChecked());
+    QVERIFY(!p.parts->transport().chordSounding());
+    p.session.sink.clear();
+    QTest::keyClick(&p.parts->mainWindow(), Qt::Key_Right);
+    QVERIFY(!p.noteOns().empty());
+    QCOMPARE(int(p.noteOns().front().event.data1), 43);      // G2: the next chord
+    QTest::keyClick(&p.parts->mainWindow(), Qt::Key_Right);  // still sounding: ignored
+    QCOMPARE(int(p.noteOns().size()), 6);
+    p.parts->transport().midiMessage(kMsgAllPlayed, 0);
+    QTest::mouseClick(p.buttons().sbtnStop, Qt::LeftButton);
+    QVERIFY(!p.buttons().sbtnPlay->isChecked());
   }
 
   void fromTheClockToTheScreen() {

@@ -97,8 +97,8 @@ void ProgramParts::composeFretboard() {
   QObject::connect(fretboard_, &Fretboard::flipChanged, window_.get(), &TfrmMain::placePanels);
   playback_ = std::make_unique<PlaybackContext>(
       devices_.midi, transport_, settings_,
-      PlaybackControls{tools_->strumSpeed(), b.sbtnBassNote, b.sbtnRootPlay, b.sbShowArp}, *fretboard_,
-      speech_, *tuning);
+      PlaybackControls{tools_->strumSpeed(), b.sbtnBassNote, b.sbtnRootPlay, b.sbShowArp, b.sbtnFLAnimate},
+      *fretboard_, speech_, *tuning, devices_.leds);
   chordsPlayer_ = std::make_unique<ChordPlayback>(holders_.chordPageChord, *playback_);
   designPlayer_ = std::make_unique<ChordPlayback>(holders_.designChord, *playback_);
   chordDesign_->setPlayer(designPlayer_.get());

@@ -4,6 +4,7 @@
 #include <QAbstractSlider>
 
 #include "core/app/AppSettings.h"
+#include "core/fretlight/LedSink.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/ChordPlayer.h"
 #include "gui/controls/TuningControls.h"
@@ -16,14 +17,15 @@ namespace strumly::gui {
 
 PlaybackContext::PlaybackContext(MidiSession* midi, Transport& transport, const AppSettings& settings,
                                  const PlaybackControls& controls, Fretboard& fretboard, SpeechSounds& speech,
-                                 const TuningControls& tuning)
+                                 const TuningControls& tuning, LedSink* leds)
     : midi_(midi),
       transport_(transport),
       settings_(settings),
       controls_(controls),
       fretboard_(fretboard),
       speech_(speech),
-      tuning_(tuning) {}
+      tuning_(tuning),
+      leds_(leds) {}
 
 SequenceSink* PlaybackContext::sink() const {
   return midi_ ? midi_->sequence() : nullptr;
@@ -55,9 +57,18 @@ void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
   const int code = markerData3(param);
   if (code == kMarkerNoteEnds) {
     fretboard_.endPlayingNote(string, playPageActive);
+    playLeds_.clear();
     return;
   }
   fretboard_.showPlayingNote(string, fret, code);
+  if (fret < kLedFrets)
+    playLeds_.light(fret, string, false);
+  else
+    playLeds_.clear();
+  const bool arpeggioShown = playPageActive && controls_.showArpeggio &&
+                             controls_.showArpeggio->isChecked() && !transport_.singleChordMode();
+  if (leds_ && !arpeggioShown && controls_.animateLeds && controls_.animateLeds->isChecked())
+    leds_->send(playLeds_, fretboard_.leftHanded() ? Hand::Left : Hand::Right);
   if (!playPageActive && string >= 0 && string < kStringCount)
     speech_.speak((tuning_.tuning().pitches[static_cast<std::size_t>(string)] + fret) % 12);
 }

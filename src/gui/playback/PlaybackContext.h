@@ -7,11 +7,13 @@
 #include <cstdint>
 
 #include "core/playback/PlaybackSettings.h"
+#include "core/views/ChordPicture.h"
 
 class QAbstractButton;
 class QAbstractSlider;
 
 namespace strumly {
+class LedSink;
 struct AppSettings;
 struct ChordDiagram;
 class SequenceSink;
@@ -30,13 +32,15 @@ struct PlaybackControls {
   QAbstractButton* bassNote = nullptr;      // sbtnBassNote: the play page reads the button
   QAbstractButton* rootPlay = nullptr;      // sbtnRootPlay
   QAbstractButton* showArpeggio = nullptr;  // sbShowArp
+  QAbstractButton* animateLeds = nullptr;   // sbtnFLAnimate: the guitar lights the notes as they sound
 };
 
 class PlaybackContext {
  public:
+  // `leds` may be null: no guitar attached.
   PlaybackContext(MidiSession* midi, Transport& transport, const AppSettings& settings,
                   const PlaybackControls& controls, Fretboard& fretboard, SpeechSounds& speech,
-                  const TuningControls& tuning);
+                  const TuningControls& tuning, LedSink* leds);
 
   // The sink to queue into now; null while no output is open.
   SequenceSink* sink() const;
@@ -63,6 +67,8 @@ class PlaybackContext {
   Fretboard& fretboard_;
   SpeechSounds& speech_;
   const TuningControls& tuning_;
+  LedSink* leds_;
+  LedFrame playLeds_;  // the notes sounding now, for the guitar's animation
 };
 
 }  // namespace strumly::gui

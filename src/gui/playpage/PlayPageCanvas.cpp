@@ -100,4 +100,19 @@ void PlayPageCanvas::drawBeatCursor(int beatIndex, bool shown) {
   drawPicture(shown ? "REDSLASH" : "BLAKSLAS", 126 * beat + 39, playMarkerY(row));
 }
 
+void PlayPageCanvas::moveStepCursor(std::optional<SlotPos> slot) {
+  const auto place = [](SlotPos at) { return QPoint(63 * at.column + 39, playMarkerY(at.row)); };
+  if (stepAt_) {
+    QPainter p(&image_.image());
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(place(*stepAt_), stepCovered_);
+  }
+  stepAt_ = slot;
+  if (!slot) return;
+  const QImage arrow = picture("STEPARRW");
+  stepCovered_ = image_.image().copy(QRect(place(*slot), arrow.size()));
+  const QPoint at = place(*slot);
+  drawPicture("STEPARRW", at.x(), at.y());
+}
+
 }  // namespace strumly::gui

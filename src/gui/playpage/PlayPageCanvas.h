@@ -3,6 +3,9 @@
 // pictures, measure numbers and bar lines, the repeat and loop markers, the play start marker
 // and the slots (a tiny diagram under the chord's name). Positions come from the play page
 // layout of the core; the page calls refresh() on the picture afterwards.
+#include <QImage>
+#include <optional>
+
 #include "core/playpage/PlayPageData.h"
 #include "core/theory/Pitch.h"
 
@@ -37,11 +40,16 @@ class PlayPageCanvas {
   // The beat cursor at beat index b (linear slot / 2): REDSLASH while playing, BLAKSLAS put back.
   void drawBeatCursor(int beatIndex, bool shown);
   static int beatCursorRowTop(int beatIndex) { return 132 * (beatIndex / 6); }
+  // The step cursor STEPARRW under a slot in step play; what it covered comes back when it moves
+  // on or goes (no slot).
+  void moveStepCursor(std::optional<SlotPos> slot);
 
  private:
   void drawPicture(const char* name, int x, int y);
 
   PageImage& image_;
+  std::optional<SlotPos> stepAt_;
+  QImage stepCovered_;
 };
 
 }  // namespace strumly::gui

@@ -43,7 +43,11 @@ bool PlayPagePlayback::play() {
                         context_.settings(true), *sink))
     return false;
   beatCursorIndex_ = sequencer_.startSlot() / 2;
-  if (transport.stepMode()) transport.setChordSounding(true);
+  if (transport.stepMode()) {
+    transport.setChordSounding(true);
+    canvas_.moveStepCursor(SlotPos::of(sequencer_.seqSlot()));
+    image_.refresh();
+  }
   return true;
 }
 
@@ -76,8 +80,11 @@ void PlayPagePlayback::step(int direction) {
   SequenceSink* sink = context_.sink();
   if (!sink || transport.chordSounding()) return;
   context_.fretboard().ClearFretboard();
-  if (sequencer_.stepPlay(direction >= 0 ? StepDirection::Forward : StepDirection::Backward, *sink))
+  if (sequencer_.stepPlay(direction >= 0 ? StepDirection::Forward : StepDirection::Backward, *sink)) {
     transport.setChordSounding(true);
+    canvas_.moveStepCursor(SlotPos::of(sequencer_.seqSlot()));
+    image_.refresh();
+  }
 }
 
 void PlayPagePlayback::moveBeatCursor(int index) {
@@ -93,6 +100,7 @@ void PlayPagePlayback::moveBeatCursor(int index) {
 }
 
 void PlayPagePlayback::cleanUp() {
+  canvas_.moveStepCursor(std::nullopt);
   if (shownBeat_ >= 0) canvas_.drawBeatCursor(shownBeat_, false);
   shownBeat_ = -1;
   image_.refresh();
