@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/common/WriteThroughTemporary.h"
+
 namespace strumly {
 
 namespace {
@@ -68,25 +70,12 @@ std::string writeMidiFile(const std::filesystem::path& path, std::span<const Tic
   } catch (const std::length_error& e) {
     return e.what();
   }
-  const std::filesystem::path temp = path.string() + ".tmp";
-  std::error_code ec;
-  {
+  return writeThroughTemporary(path, [&bytes](const std::filesystem::path& temp) {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return "cannot create " + temp.string();
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) {
-      std::filesystem::remove(temp, ec);
-      return "cannot write " + temp.string();
-    }
-  }
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    const std::string why = "cannot write " + path.string() + ": " + ec.message();
-    std::filesystem::remove(temp, ec);
-    return why;
-  }
-  return {};
+    return static_cast<bool>(out);
+  });
 }
 
 }  // namespace strumly

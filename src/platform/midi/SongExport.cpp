@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "core/common/WriteThroughTemporary.h"
 #include "platform/midi/OfflineRenderer.h"
 
 namespace strumly {
@@ -33,19 +34,8 @@ std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMi
   options.tempoMicros = tempoMicros;
   const RenderedAudio audio = renderer.render(toQueuedEvents(events), options);
 
-  const std::filesystem::path temp = outPath.string() + ".tmp";
-  std::error_code ec;
-  if (!writeWav(temp.string(), audio)) {
-    std::filesystem::remove(temp, ec);
-    return "cannot write " + temp.string();
-  }
-  std::filesystem::rename(temp, outPath, ec);
-  if (ec) {
-    const std::string why = "cannot write " + outPath.string() + ": " + ec.message();
-    std::filesystem::remove(temp, ec);
-    return why;
-  }
-  return {};
+  return writeThroughTemporary(
+      outPath, [&audio](const std::filesystem::path& temp) { return writeWav(temp.string(), audio); });
 }
 
 std::string exportMidi(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
