@@ -10,61 +10,20 @@
 #include <mutex>
 #include <vector>
 
+#include "LatenessProbe.h"
 #include "gui/playback/MidiBridge.h"
 #include "platform/midi/MidiLibrary.h"
 
 using namespace strumly;
+using bench::burn;
+using bench::LatenessProbe;
+using bench::ProbeDevices;
 
 namespace {
 
 constexpr int kEvents = 3000;
 constexpr std::uint32_t kTempo = 240000;     // 250 bpm
 constexpr std::uint32_t kSpacingTicks = 12;  // a strum's string spacing: 6 ms apart
-
-// Notes when each event reaches it, on the clock's own time line.
-class LatenessProbe final : public MidiOutput {
- public:
-  explicit LatenessProbe(const MidiClock& clock) : clock_(clock) { lateness_.reserve(kEvents); }
-  void play(const MidiDispatch& d) override {
-    const std::int64_t now = clock_.now();
-    std::lock_guard lock(mutex_);
-    lateness_.push_back(now - d.dueMicros);
-  }
-  void playNow(const ShortMessage&) override {}
-  void silence(std::uint16_t) override {}
-  std::vector<std::int64_t> lateness() {
-    std::lock_guard lock(mutex_);
-    return lateness_;
-  }
-
- private:
-  const MidiClock& clock_;
-  std::mutex mutex_;
-  std::vector<std::int64_t> lateness_;
-};
-
-class ProbeDevices final : public MidiDevices {
- public:
-  explicit ProbeDevices(LatenessProbe*& probe, const MidiClock& clock) : probe_(probe), clock_(clock) {}
-  std::vector<std::string> outputNames() override { return {"probe"}; }
-  std::vector<std::string> inputNames() override { return {}; }
-  std::unique_ptr<MidiOutput> openOutput(std::size_t) override {
-    auto probe = std::make_unique<LatenessProbe>(clock_);
-    probe_ = probe.get();
-    return probe;
-  }
-  std::unique_ptr<MidiInputPort> openInput(std::size_t) override { return nullptr; }
-
- private:
-  LatenessProbe*& probe_;
-  const MidiClock& clock_;
-};
-
-void burn(std::chrono::milliseconds span) {
-  const auto until = std::chrono::steady_clock::now() + span;
-  volatile double x = 1.0;
-  while (std::chrono::steady_clock::now() < until) x = x * 1.0000001 + 1e-9;
-}
 
 }  // namespace
 
@@ -109,15 +68,9 @@ int main(int argc, char** argv) {
   app.exec();
   library.StopSync(sync);
 
-  std::vector<std::int64_t> lateness = probe->lateness();
-  std::sort(lateness.begin(), lateness.end());
-  auto at = [&](double q) { return lateness[static_cast<std::size_t>(q * (lateness.size() - 1))]; };
+  const std::vector<std::int64_t> lateness = probe->lateness();
   std::printf("MIDI clock dispatch lateness at 250 bpm, interface thread busy (%zu events, %d refills)\n",
               lateness.size(), refills);
-  std::printf("  p50 %lld us   p99 %lld us   max %lld us   (targets: p99 <= 1000 us, max <= 5000 us)\n",
-              static_cast<long long>(at(0.5)), static_cast<long long>(at(0.99)),
-              static_cast<long long>(lateness.back()));
-  const bool ok = at(0.99) <= 1000 && lateness.back() <= 5000;
-  std::printf("  %s\n", ok ? "within targets" : "OUTSIDE TARGETS");
+  bench::reportLateness(lateness);
   return 0;
 }
