@@ -6,7 +6,6 @@
 #include "core/playback/SongRecording.h"
 #include "gui/app/ProgramFolder.h"
 #include "platform/midi/SongExport.h"
-#include "platform/midi/SoundFontLocator.h"
 #include "platform/settings/AppSettingsStore.h"
 
 namespace strumly::gui {
@@ -42,14 +41,7 @@ int runExport(const QStringList& arguments) {
   options.click = arguments.contains("--click");
   const RecordedSong song = recordSong(*read.song, settings, options);
 
-  std::string error;
-  if (wav) {
-    const std::optional<std::string> soundFont = findSoundFont();
-    if (!soundFont) return fail("no General MIDI sound font was found to render the song with");
-    error = exportWav(song.events, song.tempoMicros, *soundFont, output);
-  } else {
-    error = exportMidi(song.events, song.tempoMicros, output);
-  }
+  const std::string error = exportRecordedSong(song, wav, output);
   if (!error.empty()) return fail(error);
   return 0;
 }

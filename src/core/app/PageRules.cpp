@@ -68,8 +68,8 @@ KeyDecision decideKey(PreviewKey key, const KeyState& state) {
 }
 
 int stepPlayPosition(int position, int direction) {
-  int next = (position + (direction >= 0 ? 1 : -1)) % kPlaySlots;
-  return next < 0 ? next + kPlaySlots : next;
+  int next = (position + (direction >= 0 ? 1 : -1)) % kPlaySlotCount;
+  return next < 0 ? next + kPlaySlotCount : next;
 }
 
 }  // namespace strumly

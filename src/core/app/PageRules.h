@@ -3,6 +3,8 @@
 // takes for itself, and how wheel turns become scroll steps. Pure decisions: the main window asks and acts.
 #include <optional>
 
+#include "core/playpage/PlayPageData.h"
+
 namespace strumly {
 
 // The pages of the page control, in tab order. A page's identity is this value and nothing else.
@@ -53,7 +55,6 @@ struct KeyDecision {
 KeyDecision decideKey(PreviewKey key, const KeyState& state);
 
 // Step play moves through the 288 half-beat slots of the play page and wraps at both ends.
-constexpr int kPlaySlots = 288;
 int stepPlayPosition(int position, int direction);
 
 }  // namespace strumly

@@ -9,6 +9,19 @@ namespace strumly {
 constexpr std::uint32_t kTicksPerBeat = 480;
 constexpr std::uint32_t kDefaultTempoMicros = 500000;  // 120 beats per minute until SetTempo
 
+// Tempo as the controls show it (beats per minute) and as the clock takes it (microseconds per
+// beat); both directions truncate, as the tempo edit and the files always have.
+constexpr std::uint32_t kMicrosPerMinute = 60000000;
+// The play page tempo the controls, the dialog and the files allow.
+constexpr int kMinTempoBpm = 10;
+constexpr int kMaxTempoBpm = 250;
+constexpr std::uint32_t tempoMicrosForBpm(int beatsPerMinute) {
+  return kMicrosPerMinute / static_cast<std::uint32_t>(beatsPerMinute);
+}
+constexpr int bpmForTempoMicros(std::uint32_t micros) {
+  return static_cast<int>(kMicrosPerMinute / micros);
+}
+
 // One queued event, 8 bytes as the players lay it out. `time` counts ticks after the previously
 // queued event. Status 0x80..0xEF is a channel message for the device; status 1..4 is a marker
 // that never reaches the device and comes back as a message when due.

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/app/PageRules.h"
 #include "core/playback/ChordPlayer.h"
 
 namespace strumly {
@@ -214,8 +215,7 @@ void PlayPageSequencer::fill(SequenceSink& sink) {
 
 bool PlayPageSequencer::stepPlay(StepDirection direction, SequenceSink& sink) {
   if (!active_) return false;
-  seqSlot_ = direction == StepDirection::Forward ? (seqSlot_ + 1) % kPlaySlotCount
-                                                 : (seqSlot_ + kPlaySlotCount - 1) % kPlaySlotCount;
+  seqSlot_ = stepPlayPosition(seqSlot_, direction == StepDirection::Forward ? +1 : -1);
   return stepFrom(direction, sink);
 }
 
@@ -231,7 +231,7 @@ bool PlayPageSequencer::stepFrom(StepDirection direction, SequenceSink& sink) {
       chordSettings.singleChordMode = false;
       return PlayChord(song_[static_cast<std::size_t>(slot)], chordSettings, sink);
     }
-    slot = (slot + step + kPlaySlotCount) % kPlaySlotCount;
+    slot = stepPlayPosition(slot, step);
   }
   return false;
 }

@@ -1,5 +1,6 @@
 #include "core/playback/SongRecording.h"
 
+#include "core/midi/MidiEvent.h"
 #include "core/playback/CollectingSequenceSink.h"
 #include "core/playback/PlayPageSequencer.h"
 
@@ -22,7 +23,7 @@ RecordedSong recordSong(const PlayPageSong& song, const AppSettings& settings, R
   play.click = options.click;
   play.loop = false;
   play.playPageActive = true;
-  play.tempoMicros = 60000000u / static_cast<std::uint32_t>(song.tempoBpm);
+  play.tempoMicros = tempoMicrosForBpm(song.tempoBpm);
 
   CollectingSequenceSink sink;
   PlayPageSequencer sequencer;

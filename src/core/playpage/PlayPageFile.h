@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "core/midi/MidiEvent.h"
 #include "core/playpage/PlayPageData.h"
 
 namespace strumly {
@@ -19,8 +20,6 @@ inline constexpr const char* kNotAPlayPageText = "This is not a Strumly PlayPage
 inline constexpr const char* kPlayPageMark = "kv6PlayPage";
 inline constexpr const char* kOlderPlayPageMark = "kvPlayPage";
 
-inline constexpr int kMinTempoBpm = 10;
-inline constexpr int kMaxTempoBpm = 250;
 inline constexpr int kOlderSlotCount = kPlayColumns * kRowsPerPlayPage;  // one play page
 inline constexpr int kOlderMarkerMeasures = 12;
 

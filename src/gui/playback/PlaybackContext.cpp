@@ -51,6 +51,15 @@ PlaybackSettings PlaybackContext::settings(bool playPageActive) const {
   return s;
 }
 
+bool PlaybackContext::playSingleChord(const ChordDiagram& chord, bool playPageActive) {
+  SequenceSink* out = sink();
+  if (!out || chord.isEmpty()) return false;
+  out->setTempo(kDefaultTempoMicros);
+  if (!PlayChord(chord, settings(playPageActive), *out)) return false;
+  transport_.setChordSounding(true);
+  return true;
+}
+
 void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
   const int string = markerData1(param);
   const int fret = markerData2(param);

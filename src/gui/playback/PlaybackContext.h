@@ -49,6 +49,9 @@ class PlaybackContext {
   Transport& transport() { return transport_; }
   Fretboard& fretboard() { return fretboard_; }
 
+  // Strums one chord at 120 beats per minute, whatever the play page's tempo; false, with
+  // nothing queued, without an output or for an empty chord.
+  bool playSingleChord(const ChordDiagram& chord, bool playPageActive);
   // A status-1 marker: a finger marker is drawn or removed on the fretboard; a starting note is
   // spoken when speech is on (never while the play page plays: it would talk over the song).
   void noteMarker(std::uint32_t param, bool playPageActive);

@@ -17,10 +17,7 @@
 namespace strumly::gui {
 namespace {
 
-constexpr int kMinTempo = 10;
-constexpr int kMaxTempo = 250;
 constexpr int kEmptyTempo = 100;
-constexpr std::uint32_t kMicrosPerMinute = 60000000;
 
 void show(QAbstractButton* button, bool down) {
   if (!button || button->isChecked() == down) return;
@@ -31,7 +28,7 @@ void show(QAbstractButton* button, bool down) {
 }  // namespace
 
 Transport::Transport(PageList& pages, QObject* parent)
-    : QObject(parent), pages_(pages), tempoMicros_(kMicrosPerMinute / kEmptyTempo) {}
+    : QObject(parent), pages_(pages), tempoMicros_(tempoMicrosForBpm(kEmptyTempo)) {}
 
 void Transport::bindButtons(const Buttons& buttons) {
   buttons_ = buttons;
@@ -68,7 +65,7 @@ void Transport::bindTempo(QLineEdit* edit, UpDown* upDown, QWidget* focusHome) {
 }
 
 int Transport::beatsPerMinute(std::uint32_t micros) {
-  return micros == 0 ? kEmptyTempo : static_cast<int>(kMicrosPerMinute / micros);
+  return micros == 0 ? kEmptyTempo : bpmForTempoMicros(micros);
 }
 
 void Transport::setTempoMicros(std::uint32_t micros) {
@@ -100,11 +97,11 @@ int Transport::clampedTempoText(const QString& text) {
   if (text.trimmed().isEmpty()) return kEmptyTempo;
   bool ok = false;
   const int value = text.trimmed().toInt(&ok);
-  return ok ? std::clamp(value, kMinTempo, kMaxTempo) : kEmptyTempo;
+  return ok ? std::clamp(value, kMinTempoBpm, kMaxTempoBpm) : kEmptyTempo;
 }
 
 void Transport::tempoSet(int beatsPerMinute) {
-  tempoMicros_ = kMicrosPerMinute / static_cast<std::uint32_t>(beatsPerMinute);
+  tempoMicros_ = tempoMicrosForBpm(beatsPerMinute);
   markTempoEdited();
 }
 

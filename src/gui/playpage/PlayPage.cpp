@@ -13,8 +13,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <type_traits>
 
 #include "core/app/AppSettings.h"
+#include "core/midi/MidiEvent.h"
 #include "core/pages/PageHolders.h"
 #include "core/pages/RecordConversions.h"
 #include "core/playback/SongRecording.h"
@@ -35,13 +37,11 @@
 #include "gui/views/ChordDisplay.h"
 #include "gui/views/DiagramPainter.h"
 #include "platform/midi/SongExport.h"
-#include "platform/midi/SoundFontLocator.h"
 
 namespace strumly::gui {
 namespace {
 
 constexpr const char* kFilter = "Play Page Files (*.ppf)";
-constexpr std::uint32_t kMicrosPerMinute = 60000000;
 
 QString withSlash(const QString& folder) {
   return folder.endsWith('/') ? folder : folder + '/';
@@ -113,10 +113,15 @@ PlayPage::~PlayPage() = default;
 
 void PlayPage::buildPopup() {
   popmenuPlayPage_->setObjectName("popmenuPlayPage");
-  const auto add = [this](const char* name, const char* caption, void (PlayPage::*command)()) {
+  const auto add = [this](const char* name, const char* caption, auto command) {
     QAction* action = popmenuPlayPage_->addAction(caption);
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, command] { runPopupCommand(command); });
+    connect(action, &QAction::triggered, this, [this, command] {
+      if constexpr (std::is_member_function_pointer_v<decltype(command)>)
+        runPopupCommand([this, command] { (this->*command)(); });
+      else
+        runPopupCommand(command);
+    });
   };
   add("pmenu4PlayChord", "Play Chord", &PlayPage::pmenu4PlayChordClick);
   add("pmenu4SendtoDesign", "Send To Chord Design", &PlayPage::pmenu4SendtoDesignClick);
@@ -129,16 +134,8 @@ void PlayPage::buildPopup() {
   popmenuPlayPage_->addSeparator();
   add("pmenu4InsertMeasure", "Insert Measure", &PlayPage::pmenu4InsertMeasureClick);
   add("pmenu4DeleteMeasure", "Delete Measure", &PlayPage::pmenu4DeleteMeasureClick);
-  QAction* cut = popmenuPlayPage_->addAction("Cut and Move Measure");
-  cut->setObjectName("pmenu4CutMoveMeas");
-  connect(cut, &QAction::triggered, this, [this] {
-    if (!transport_.IsPlayingOrBusy()) pmenu4CutMoveMeasClick(true);
-  });
-  QAction* copy = popmenuPlayPage_->addAction("Copy and Move Measure");
-  copy->setObjectName("pmenu4CopyMoveMeas");
-  connect(copy, &QAction::triggered, this, [this] {
-    if (!transport_.IsPlayingOrBusy()) pmenu4CutMoveMeasClick(false);
-  });
+  add("pmenu4CutMoveMeas", "Cut and Move Measure", [this] { pmenu4CutMoveMeasClick(true); });
+  add("pmenu4CopyMoveMeas", "Copy and Move Measure", [this] { pmenu4CutMoveMeasClick(false); });
   popmenuPlayPage_->addSeparator();
   add("pmenu4Repeat", "Repeat Markers", &PlayPage::pmenu4RepeatClick);
 }
@@ -267,10 +264,9 @@ void PlayPage::sbtnTimeClick() {
   DrawRepeatMarkers();
 }
 
-void PlayPage::sbtnUndoClick() {
-  if (transport_.IsPlayingOrBusy()) return;
+void PlayPage::undo() {
+  // The shell refuses Undo while playing and disables the button afterwards.
   if (model_.undo()) RedrawPlayPage();
-  if (controls_.undo) controls_.undo->setEnabled(false);
 }
 
 void PlayPage::imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
@@ -330,9 +326,9 @@ void PlayPage::imgPlayPageDragDrop(SlotPos source, QPoint at) {
   edited();
 }
 
-void PlayPage::runPopupCommand(void (PlayPage::*command)()) {
+void PlayPage::runPopupCommand(const std::function<void()>& command) {
   if (transport_.IsPlayingOrBusy()) return;
-  (this->*command)();
+  command();
   edited();
 }
 
@@ -401,7 +397,6 @@ void PlayPage::pmenu4CutMoveMeasClick(bool cut) {
   } else {
     model_.copyMoveMeasure();
   }
-  edited();
 }
 
 void PlayPage::pmenu4RepeatClick() {
@@ -477,7 +472,7 @@ void PlayPage::applySong(const PlayPageSong& song) {
     const QSignalBlocker block(controls_.time);
     controls_.time->setChecked(song.signature == TimeSignature::ThreeFour);
   }
-  transport_.setTempoMicros(kMicrosPerMinute / static_cast<std::uint32_t>(song.tempoBpm));
+  transport_.setTempoMicros(tempoMicrosForBpm(song.tempoBpm));
   if (controls_.strumSpeed) controls_.strumSpeed->setValue(song.strumSpeed);
   if (controls_.bassNote) controls_.bassNote->setChecked(song.bass);
   model_.erase();
@@ -548,14 +543,7 @@ bool PlayPage::exportSound(bool wav) {
   options.countOff = transport_.countOff();
   options.click = transport_.click();
   const RecordedSong recorded = recordSong(song, settings_, options);
-  std::string error;
-  if (wav) {
-    const std::optional<std::string> soundFont = findSoundFont();
-    error = soundFont ? exportWav(recorded.events, recorded.tempoMicros, *soundFont, path.toStdString())
-                      : "No General MIDI sound font was found to render the song with.";
-  } else {
-    error = exportMidi(recorded.events, recorded.tempoMicros, path.toStdString());
-  }
+  const std::string error = exportRecordedSong(recorded, wav, path.toStdString());
   if (!error.empty()) dialogs_.notice(this, QString::fromStdString(error));
   return true;
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "core/playpage/PlayPageModel.h"
 #include "gui/common/Page.h"
@@ -68,7 +69,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   void dropPlacement() override;
   PageDocument* document() override { return this; }
   PagePlayer* player() override;
-  void undo() override { sbtnUndoClick(); }
+  void undo() override;
 
   // The document.
   QStringList handedOverExtensions() const override { return {".ppf"}; }
@@ -93,7 +94,6 @@ class PlayPage : public QWidget, public Page, public PageDocument {
 
   void sbtnPageClick(int page);  // 1..4
   void sbtnTimeClick();
-  void sbtnUndoClick();
   void imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void imgPlayPageDblClick();
   void imgPlayPageDragDrop(SlotPos source, QPoint at);
@@ -108,7 +108,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   void redrawAll();
   void edited();
   void showPlacementCursor();
-  void runPopupCommand(void (PlayPage::*command)());
+  void runPopupCommand(const std::function<void()>& command);
   bool confirm(std::optional<PlayQuestion> question);
   bool busyRefuses(QAbstractButton* toggle, bool restoreTo);
   void pmenu4PlayChordClick();

@@ -4,7 +4,6 @@
 #include <QScrollBar>
 
 #include "core/midi/MidiEvent.h"
-#include "core/playback/ChordPlayer.h"
 #include "core/playpage/PlayPageModel.h"
 #include "gui/common/PageImage.h"
 #include "gui/playback/PlaybackContext.h"
@@ -23,18 +22,15 @@ PlayPagePlayback::PlayPagePlayback(PlayPageModel& model, PlayPageCanvas& canvas,
 }
 
 bool PlayPagePlayback::play() {
-  SequenceSink* sink = context_.sink();
   std::optional<ChordDiagram> single = std::move(singleChord_);
   singleChord_.reset();
+  SequenceSink* sink = context_.sink();
   if (!sink) return false;
   timerDelayAfterStop_.stop();
   Transport& transport = context_.transport();
   if (single) {
     transport.setSingleChordMode(true);
-    sink->setTempo(kDefaultTempoMicros);
-    if (!PlayChord(*single, context_.settings(true), *sink)) return false;
-    transport.setChordSounding(true);
-    return true;
+    return context_.playSingleChord(*single, true);
   }
   model_.loadWorkingMarkers();
   beatsCounted_ = 0;

@@ -7,13 +7,9 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "core/midi/MidiEvent.h"
+
 namespace strumly::gui {
-namespace {
-
-constexpr std::uint32_t kMicrosPerMinute = 60000000;
-
-}  // namespace
-
 TdlgTempo::TdlgTempo(std::uint32_t tempoMicros, QWidget* parent)
     : SmallDialog("Change PlayPage Tempo", parent),
       tempoMicros_(tempoMicros),
@@ -29,7 +25,7 @@ TdlgTempo::TdlgTempo(std::uint32_t tempoMicros, QWidget* parent)
   meditTempo_->setGeometry(136, 64, 41, 21);
 
   scrollTempo_->setObjectName("scrollTempo");
-  scrollTempo_->setRange(kMinBpm, kMaxBpm);
+  scrollTempo_->setRange(kMinTempoBpm, kMaxTempoBpm);
   scrollTempo_->setSingleStep(1);
   scrollTempo_->setPageStep(10);
   scrollTempo_->setGeometry(40, 112, 233, 17);
@@ -39,7 +35,7 @@ TdlgTempo::TdlgTempo(std::uint32_t tempoMicros, QWidget* parent)
 
 void TdlgTempo::showEvent(QShowEvent* event) {
   chosen_.reset();
-  const int bpm = tempoMicros_ == 0 ? kMaxBpm : static_cast<int>(kMicrosPerMinute / tempoMicros_);
+  const int bpm = tempoMicros_ == 0 ? kMaxTempoBpm : bpmForTempoMicros(tempoMicros_);
   {
     // Only the user's scrolling writes the edit; the edit keeps the exact number.
     const QSignalBlocker quiet(scrollTempo_);
@@ -54,9 +50,9 @@ void TdlgTempo::showEvent(QShowEvent* event) {
 void TdlgTempo::accept() {
   const QString text = meditTempo_->text().trimmed();
   if (!text.isEmpty()) {
-    const int bpm = std::clamp(text.toInt(), kMinBpm, kMaxBpm);
+    const int bpm = std::clamp(text.toInt(), kMinTempoBpm, kMaxTempoBpm);
     meditTempo_->setText(QString::number(bpm));
-    chosen_ = kMicrosPerMinute / static_cast<std::uint32_t>(bpm);
+    chosen_ = tempoMicrosForBpm(bpm);
     tempoMicros_ = *chosen_;
   }
   QDialog::accept();

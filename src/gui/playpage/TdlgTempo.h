@@ -14,9 +14,6 @@ namespace strumly::gui {
 class TdlgTempo : public SmallDialog {
   Q_OBJECT
  public:
-  static constexpr int kMinBpm = 10;
-  static constexpr int kMaxBpm = 250;
-
   explicit TdlgTempo(std::uint32_t tempoMicros, QWidget* parent = nullptr);
 
   // The tempo (microseconds per beat) chosen by the last OK; empty after Cancel or an OK with an

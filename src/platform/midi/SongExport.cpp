@@ -5,6 +5,7 @@
 
 #include "core/common/WriteThroughTemporary.h"
 #include "platform/midi/OfflineRenderer.h"
+#include "platform/midi/SoundFontLocator.h"
 
 namespace strumly {
 
@@ -41,6 +42,13 @@ std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMi
 std::string exportMidi(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
                        const std::filesystem::path& outPath) {
   return writeMidiFile(outPath, events, tempoMicros);
+}
+
+std::string exportRecordedSong(const RecordedSong& song, bool wav, const std::filesystem::path& outPath) {
+  if (!wav) return exportMidi(song.events, song.tempoMicros, outPath);
+  const std::optional<std::string> soundFont = findSoundFont();
+  if (!soundFont) return "no General MIDI sound font was found to render the song with";
+  return exportWav(song.events, song.tempoMicros, *soundFont, outPath);
 }
 
 }  // namespace strumly

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/midi/MidiFileWriter.h"
+#include "core/playback/SongRecording.h"
 
 namespace strumly {
 
@@ -26,5 +27,10 @@ std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMi
 // Format 0, kTicksPerBeat to the beat (see midiFileBytes).
 std::string exportMidi(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
                        const std::filesystem::path& outPath);
+
+// A recorded song as a MIDI file, or as sound rendered with the General MIDI sound font this
+// machine has (a missing one is an error: the file would be silent). Both exports of the program,
+// the command line's and the File menu's, go through here.
+std::string exportRecordedSong(const RecordedSong& song, bool wav, const std::filesystem::path& outPath);
 
 }  // namespace strumly
