@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "core/app/AppSettings.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/DialogService.h"
@@ -44,6 +45,7 @@ void BM_ShowChords(benchmark::State& state) {
   NoteSpelling spelling;
   SilentDialogs dialogs;
   PageHolders holders;
+  AppSettings settings;
   ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {&root, &name, &show, &label}, spelling);
   QTabWidget tabs(&window);
   PageList pages(&tabs);
@@ -59,8 +61,8 @@ void BM_ShowChords(benchmark::State& state) {
   for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
   FakeFretboardHost host;
   Fretboard fretboard(widgets, host);
-  auto* page =
-      new ChordsPage(holders, menus, pages, dialogs, spelling, transport, fretboard, STRUMLY_PROGRAM_DIR);
+  auto* page = new ChordsPage(holders, menus, pages, dialogs, spelling, transport, fretboard,
+                              STRUMLY_PROGRAM_DIR, settings);
   pages.add(*page);
   window.resize(1000, 900);
   window.show();

@@ -6,11 +6,12 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libfluidsynth-dev fluid-soundfont-gm libasound2-dev libhidapi-dev
+  libfluidsynth-dev fluid-soundfont-gm libasound2-dev libhidapi-dev libudev-dev
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
-  espeak-ng sox xvfb x11-apps imagemagick
+  espeak-ng sox xvfb x11-apps imagemagick poppler-utils
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QIcon>
 #include <QTextStream>
 
+#include "app/CommandLine.h"
 #include "app/ExportCommand.h"
+#include "app/PrintCommand.h"
 #include "gui/app/AppStyle.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Program.h"
@@ -43,9 +46,19 @@ int main(int argc, char** argv) {
     QCoreApplication core(argc, argv);
     return runExport(QCoreApplication::arguments());
   }
+  if (wantsPrintPdf(raw)) {
+    // The sheets are drawn as the pages draw them, but never shown: no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication painter(argc, argv);
+    return runPrintPdf(QApplication::arguments());
+  }
+  // --help, --version and unknown options answer on the terminal and never open the window.
+  if (const std::optional<int> answered = answerInfoOptions(raw)) return *answered;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Strumly");
   QApplication::setApplicationDisplayName("Strumly!");
+  QGuiApplication::setDesktopFileName("strumly");
+  QApplication::setWindowIcon(QIcon(":/images/STRUMLY.png"));
   const QStringList files = fileArguments(QApplication::arguments());
 
   SingleInstance instance(SingleInstance::defaultServerName() +

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/app/AppSettings.h"
 #include "core/chords/ChordTypes.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/PageSwitcher.h"
@@ -111,6 +112,7 @@ class TestChordsPage : public QObject {
     NoteSpelling spelling;
     ScriptedDialogService dialogs;
     PageHolders holders;
+    AppSettings settings;
     RecordingDisplay display;
     PageList pages{&tabs};
     Transport transport{pages};
@@ -130,7 +132,7 @@ class TestChordsPage : public QObject {
       menus = std::make_unique<ChordMenus>(ChordMenus::Menus{keys, &major, &minor, &dominant, &scale},
                                            ChordMenus::Readouts{&root, &name, &show, &nameLabel}, spelling);
       page = std::make_unique<ChordsPage>(holders, *menus, pages, dialogs, spelling, transport, display,
-                                          std::filesystem::path(dir.path().toStdString()));
+                                          std::filesystem::path(dir.path().toStdString()), settings);
       QObject::connect(&show, &QPushButton::clicked, page.get(), &ChordsPage::btnShowChordsClick);
       pages.add(*page);
       pages.add(design);

@@ -163,7 +163,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!w->mainMenu().menuWindow()->menuAction()->isVisible());
     QCOMPARE(titles(w->mainMenu().menuFile()->actions()),
              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "Export MIDI...", "Export WAV...",
-                          "-", "E&xit"}));
+                          "-", "&Print...", "Print Pre&view...", "Export PDF...", "-", "E&xit"}));
     QCOMPARE(titles(w->mainMenu().menuOptions()->actions()),
              (QStringList{"Tempo...", "Flats", "Flip", "Preferences...", "Interval Calculator..."}));
     QCOMPARE(titles(w->mainMenu().menuKey()->actions()),

@@ -140,20 +140,48 @@ TEST_F(AppSettingsStoreTest, EveryKeyIsReadIntoItsOwnValue) {
   EXPECT_EQ(a.tabInsertFile, "/home/me/insert.tab");
 }
 
-TEST_F(AppSettingsStoreTest, UserChordTypesAreReadWholeFromTheNumberedSectionsInOrder) {
+TEST_F(AppSettingsStoreTest, UserChordTypesAreReadFromTheNumberedSectionsAndDamagedOnesSkipped) {
   const AppSettings a = store(
-                            "[UserChords]\nNumber=3\n[62]\nName=add9no3\nFormula=1 5 9\nI0=0\nI1=7\nI2=14\n"
-                            "[64]\nName=quartal\nI0=0\nI1=5\nI2=10\nI3=abc\n")
+                            "[UserChords]\nNumber=6\n[62]\nName=add9no3\nFormula=1 5 9\nI0=0\nI1=7\nI2=14\n"
+                            "[64]\nName=quartal\nI0=0\nI1=5\nI2=10\nI3=abc\n[65]\nName=wide\nI0=0\nI1=22\n"
+                            "[66]\nName=rootless\nI1=4\nI2=7\n[67]\nI0=0\nI1=3\n")
                             .load();
   const int u = 255;
-  ASSERT_EQ(a.userChords.size(), 3u);
-  EXPECT_EQ(a.userChords[0], (UserChordType{"add9no3", "1 5 9", {0, 7, 14, u, u, u, u}}));
-  EXPECT_EQ(a.userChords[1], (UserChordType{"NONAME", "", {u, u, u, u, u, u, u}}));
-  EXPECT_EQ(a.userChords[2], (UserChordType{"quartal", "", {0, 5, 10, u, u, u, u}}));
+  // 63 is missing, 64 holds no number, 65 an interval past 13 (21), 66 no root.
+  ASSERT_EQ(a.userChords.size(), 2u);
+  EXPECT_EQ(a.userChords[0], (UserChordType{"add9no3", "1 5 9", {0, 7, 14, u, u, u, u}, 62}));
+  EXPECT_EQ(a.userChords[1], (UserChordType{"NONAME", "", {0, 3, u, u, u, u, u}, 67}));
+  EXPECT_EQ(a.damagedUserChordSections, (std::vector<int>{63, 64, 65, 66}));
   // A negative or huge count must neither loop nor flood the list.
   EXPECT_TRUE(store("[UserChords]\nNumber=-4\n").load().userChords.empty());
   const AppSettings huge = store("[UserChords]\nNumber=2000000000\n").load();
-  EXPECT_EQ(huge.userChords.size(), 1000u);
+  EXPECT_EQ(huge.damagedUserChordSections.size(), 1000u);
+}
+
+TEST_F(AppSettingsStoreTest, AUserTypeAddedAndAnotherDeletedLeaveTheSectionsInOrder) {
+  AppSettingsStore s = store(
+      "[Main]\nBass=1\n[UserChords]\nNumber=2\n[62]\nName=sus2\nFormula=1 2 5\nI0=0\nI1=2\n"
+      "I2=7\nI3=255\nI4=255\nI5=255\nI6=255\n[63]\nName=odd\nI0=0\nI1=99\n");
+  const UserChordType m7{"m7b9", "1 b3 5 b7 b9", {0, 3, 7, 10, 13, 255, 255}};
+  EXPECT_EQ(s.addUserChord(m7), 64);
+  EXPECT_EQ(s.load().userChords.back(), (UserChordType{m7.name, m7.formula, m7.intervals, 64}));
+  // Deleting 62 moves the damaged 63 and the new 64 down whole.
+  EXPECT_TRUE(s.deleteUserChord(62));
+  EXPECT_FALSE(s.deleteUserChord(64));
+  EXPECT_EQ(fileText(),
+            "[Main]\nBass=1\n[UserChords]\nNumber=2\n[62]\nName=odd\nI0=0\nI1=99\n\n[63]\nName=m7b9\n"
+            "Formula=1 b3 5 b7 b9\nI0=0\nI1=3\nI2=7\nI3=10\nI4=13\nI5=255\nI6=255\n");
+}
+
+TEST_F(AppSettingsStoreTest, ADeleteThatCannotBeWrittenLeavesEveryTypeAsItWas) {
+  AppSettingsStore s = store("[UserChords]\nNumber=2\n[62]\nName=a\nI0=0\nI1=7\n[63]\nName=b\nI0=0\nI1=5\n");
+  const std::string before = fileText();
+  // The copy the edits are made on cannot be created (a folder with something in it is in the way).
+  fs::create_directories(path_ + ".edit/x");
+  EXPECT_THROW(s.deleteUserChord(62), IniWriteError);
+  EXPECT_THROW(s.addUserChord(UserChordType{"c", "", {0, 4, 255, 255, 255, 255, 255}}), IniWriteError);
+  EXPECT_EQ(fileText(), before);
+  EXPECT_EQ(s.load().userChords.size(), 2u);
 }
 
 TEST_F(AppSettingsStoreTest, ShutdownWritesOnlyItsOwnKeysInItsOrder) {

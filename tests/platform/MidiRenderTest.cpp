@@ -35,7 +35,7 @@ class MidiRenderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto soundFont = findSoundFont();
-    if (!soundFont) GTEST_SKIP() << "no General MIDI soundfont installed";
+    ASSERT_TRUE(soundFont) << "no General MIDI soundfont installed (scripts/setup-deps.sh installs one)";
     renderer = std::make_unique<OfflineRenderer>(*soundFont);
     ASSERT_TRUE(renderer->hasSoundFont());
   }

@@ -138,9 +138,9 @@ TEST(PcmPlayerTest, WithoutASoundCardEveryCallIsASilentNoOp) {
 TEST(PcmPlayerTest, PlaysAClipToTheEndOnTheNullDevice) {
   PcmPlayer player("null");
   player.play(silence(200));
-  EXPECT_TRUE(player.isPlaying());
   ASSERT_TRUE(player.waitIdle(5000));
-  if (player.deviceFailed()) GTEST_SKIP() << "ALSA has no null device here";
+  // alsa-lib always defines "null"; a failure here is the player's, not the machine's.
+  ASSERT_FALSE(player.deviceFailed());
   EXPECT_EQ(player.clipsFinished(), 1);
   EXPECT_EQ(player.clipsInterrupted(), 0);
 }

@@ -9,6 +9,7 @@
 //   play-page-34.png           the same song in 3/4
 //   play-page-playing.png      the song playing: the beat cursor on the third beat and the
 //                              chord's notes marked on the neck as they sound
+// Walks of other areas register themselves (ShotKit.h) and run after this one.
 // The parts are the program's own, built by its composition root; only the dialogs are scripted
 // and the sound is off. Settings come from the shipped Kv.ini, copied into a scratch folder, so the user's
 // own settings never show and are never written.
@@ -28,6 +29,7 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "ShotKit.h"
 #include "core/playback/CollectingSequenceSink.h"
 #include "core/views/FretboardGeometry.h"
 #include "gui/app/AppStyle.h"
@@ -50,62 +52,7 @@
 
 using namespace strumly;
 using namespace strumly::gui;
-
-namespace {
-
-void settle() {
-  for (int i = 0; i < 5; ++i) {
-    QApplication::processEvents();
-    QThread::msleep(20);
-  }
-}
-
-QAction* itemNamed(QMenu* menu, const QString& caption) {
-  for (QAction* a : menu->actions()) {
-    if (a->menu()) {
-      if (QAction* inner = itemNamed(a->menu(), caption)) return inner;
-    } else if (a->text() == caption) {
-      return a;
-    }
-  }
-  return nullptr;
-}
-
-void trigger(QMenu* menu, const QString& caption) {
-  QAction* item = itemNamed(menu, caption);
-  if (!item) {
-    std::fprintf(stderr, "no menu item %s\n", qPrintable(caption));
-    std::exit(1);
-  }
-  item->trigger();
-}
-
-void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button) {
-  const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-  QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
-                    buttons, Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
-void press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-  mouse(widget, QEvent::MouseMove, at, Qt::NoButton);
-  mouse(widget, QEvent::MouseButtonPress, at, button);
-  mouse(widget, QEvent::MouseButtonRelease, at, button);
-}
-
-// The middle of the marker at a neck position, in neck pixels.
-QPoint neckPoint(int string, int fret) {
-  return {*fretX(Hand::Right, fret) + 6, *stringY(fret, string) + 6};
-}
-
-bool save(QWidget& window, const QString& path) {
-  settle();
-  const bool ok = window.grab().save(path);
-  std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
-  return ok;
-}
-
-}  // namespace
+using namespace strumly::shots;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -244,5 +191,10 @@ int main(int argc, char** argv) {
     if (isMarkerStatus(e.event.status))
       transport.midiMessage(markerMessage(e.event.status), packMarkerParam(e.event));
   }
-  return save(window, out + "play-page-playing.png") ? 0 : 1;
+  bool ok = save(window, out + "play-page-playing.png");
+  parts.toolPanel().buttons().sbtnStop->click();
+  // The walks of the other pages, each in its own file.
+  ShotContext context{parts, dialogs, out};
+  runRegisteredShots(context, ok);
+  return ok ? 0 : 1;
 }

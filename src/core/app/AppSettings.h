@@ -52,6 +52,7 @@ struct UserChordType {
   std::string name = "NONAME";
   std::string formula;
   std::array<int, 7> intervals{255, 255, 255, 255, 255, 255, 255};  // semitones above the root, 255 unused
+  int section = 0;  // the settings section it was read from; 0 for one not stored yet
 
   bool operator==(const UserChordType&) const = default;
 };
@@ -68,6 +69,9 @@ struct AppSettings {
   bool speechOn = false;
   DocumentFolders folders;
   std::vector<UserChordType> userChords;  // sections "62", "63", ... in list order
+  // Sections counted as user chord types that could not be read as one (no root interval, an
+  // interval that is no number or lies outside 0..21): they are left out of the list.
+  std::vector<int> damagedUserChordSections;
   int scaleFrets = 5;
   int countOffMeasures = 1;
   FretlightSettings fretlight;

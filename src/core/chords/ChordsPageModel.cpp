@@ -75,6 +75,16 @@ void ChordsPageModel::recount() {
   if (target_ && target_->row >= count) target_.reset();
 }
 
+void ChordsPageModel::opened() {
+  selection_.reset();
+  target_.reset();
+  recount();
+  holders_.chordPageChord = ChordDiagram{};
+  if (setCount() == 0) return;
+  select(GridCell{0, 0});
+  target_ = GridCell{0, 0};
+}
+
 std::string ChordsPageModel::redrawHeading(int set, const NoteNames& names) const {
   const ChordDiagram& first = holders_.chordAt(0, set);
   return chordSetHeading(names.name(first.root), trimRight(first.name.view()), first.intervals, first.root,

@@ -61,6 +61,10 @@ class ChordsPageModel {
   // Erase / New: every diagram and chordPageChord empty, no sets, no selection or target.
   void erase();
 
+  // A chord page file was read into the holder: the sets recounted, and set 0 diagram 0 selected,
+  // targeted and made chordPageChord when a set exists (nothing selected otherwise).
+  void opened();
+
   // After the holder was replaced (page file opened) or the page is redrawn: the sets counted row
   // by row up to the first set with an empty diagram; a selection or target beyond them is dropped.
   void recount();

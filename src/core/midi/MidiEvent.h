@@ -39,6 +39,7 @@ enum MidiMessage : std::uint32_t {
   kMsgBeat = 0x5452,        // once per completed beat while the clock runs
   kMsgQueueReady = 0x5453,  // the output queue can take more events again
   kMsgAllPlayed = 0x5457,   // every queued event has been played
+  kMsgOutputLost = 0x5458,  // the output whose handle is the parameter went away
   kMsgMarker1 = 0x546E,     // marker of status 1 came due; 0x546D + status in general
   kMsgMarker2 = 0x546F,
   kMsgMarker3 = 0x5470,

@@ -29,6 +29,9 @@ class MidiOutput {
   // Silences every sounding note on the channels in `channelMask` (bit n = channel n) and forgets
   // anything the device itself still holds for later.
   virtual void silence(std::uint16_t channelMask) = 0;
+
+  // The device went away (its port closed, or a send failed): nothing sent to it sounds any more.
+  virtual bool lost() { return false; }
 };
 
 }  // namespace strumly

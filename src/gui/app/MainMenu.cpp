@@ -27,6 +27,10 @@ MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling) : QObject(bar), bar_(b
   addItem(menuFile_, "Export MIDI...", "mnuExportMidi");
   addItem(menuFile_, "Export WAV...", "mnuExportWav");
   menuFile_->addSeparator();
+  addItem(menuFile_, "&Print...", "mnuPrint")->setShortcut(QKeySequence::Print);
+  addItem(menuFile_, "Print Pre&view...", "mnuPrintPreview");
+  addItem(menuFile_, "Export PDF...", "mnuExportPdf");
+  menuFile_->addSeparator();
   addItem(menuFile_, "E&xit", "mnuExit")->setShortcut(QKeySequence::Quit);
 
   menuKey_ = addMenu("&Key", "menuKey");
@@ -57,7 +61,8 @@ MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling) : QObject(bar), bar_(b
   menuWindow_->menuAction()->setVisible(false);
 
   menuHelp_ = addMenu("&Help", "menuHelp");
-  addItem(menuHelp_, "&Help Topics", "mnuHelpTopics")->setShortcut(QKeySequence::HelpContents);
+  // F1 opens the active page's topic (the shell's help shortcut); this item the contents.
+  addItem(menuHelp_, "&Help Topics", "mnuHelpTopics");
   showTips_ = addItem(menuHelp_, "Show Tips...", "mnuTips");
   aboutSeparator_ = menuHelp_->addSeparator();
   addItem(menuHelp_, "&About...", "mnuAbout");
@@ -74,6 +79,16 @@ QAction* MainMenu::addItem(QMenu* menu, const QString& caption, const QString& n
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   return action;
+}
+
+void MainMenu::renameNewItem(PageId active) {
+  if (active == PageId::Tablature) return;
+  const char* caption = active == PageId::Chords        ? "&New Chord Page"
+                        : active == PageId::PlayPage    ? "&New Play Page"
+                        : active == PageId::Scales      ? "&New Scale Page"
+                        : active == PageId::ChordDesign ? "&New Design Page"
+                                                        : "&New Print Page";
+  if (QAction* item = action("mnuNew")) item->setText(caption);
 }
 
 QAction* MainMenu::action(const QString& objectName) const {

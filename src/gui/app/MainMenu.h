@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/app/AppSettings.h"
+#include "core/app/PageRules.h"
 
 class QAction;
 class QMenu;
@@ -48,6 +49,9 @@ class MainMenu : public QObject {
   void addTutorials(const QList<TutorialEntry>& tutorials);
   // The tutorial pages of a folder, as the Help menu lists them.
   static QList<TutorialEntry> findTutorials(const QString& folder);
+
+  // Opening "&File" names "&New" after the active page; the Tablature page keeps the caption.
+  void renameNewItem(PageId active);
 
   // Enables or disables every top-level menu (while playing, nothing else may start).
   void setAllEnabled(bool enabled);

@@ -185,6 +185,10 @@ void TfrmMain::handOverReceived(const QString& fileName) {
   parkFocus();
 }
 
+bool TfrmMain::FormKeyDown(int key) {
+  return keys_->FormKeyDown(key);
+}
+
 bool TfrmMain::IsPlayingOrBusy() const {
   return transport_.IsPlayingOrBusy();
 }

@@ -58,6 +58,8 @@ class TfrmMain : public QMainWindow {
   // A later start asked for this window: bring it to the front and open its file.
   void handOverReceived(const QString& fileName);
   bool IsPlayingOrBusy() const;
+  // A key as the window's key handler takes it (the guitar's Play switch presses Space).
+  bool FormKeyDown(int key);
   // The Flats/Sharps item: its caption names the spelling now in use.
   void mnuFlatSharpClick(QAction* item);
   // New / Erase Page, Open, Save and Save As on the active page's document.

@@ -3,7 +3,9 @@
 namespace strumly::gui {
 
 Program::Program(const ProgramFolder& folder, const QStringList& files)
-    : midiSession_(midiLibrary_, midiBridge_), parts_({dialogs_, speechPlayer_, &midiSession_}, folder) {
+    : dialogs_(folder.dataFolder + "help"),
+      midiSession_(midiLibrary_, midiBridge_),
+      parts_({dialogs_, speechPlayer_, &midiSession_, nullptr, &fretlightPort_}, folder) {
   QObject::connect(&midiBridge_, &MidiBridge::midiMessage, &parts_.transport(), &Transport::midiMessage);
   parts_.start(files);
 }

@@ -7,10 +7,11 @@
 
 #include "gui/app/ProgramFolder.h"
 #include "gui/app/ProgramParts.h"
-#include "gui/common/DialogService.h"
+#include "gui/help/HelpDialogService.h"
 #include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
 #include "platform/audio/PcmPlayer.h"
+#include "platform/hid/HidapiDevice.h"
 #include "platform/midi/MidiLibrary.h"
 
 namespace strumly::gui {
@@ -27,11 +28,12 @@ class Program {
   ProgramParts& parts() { return parts_; }
 
  private:
-  QtDialogService dialogs_;
+  HelpDialogService dialogs_;
   PcmPlayer speechPlayer_;
   MidiLibrary midiLibrary_;
   MidiBridge midiBridge_;
   LibraryMidiSession midiSession_;
+  HidapiFretlightPort fretlightPort_;
   ProgramParts parts_;
 };
 

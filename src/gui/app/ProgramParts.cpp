@@ -6,27 +6,40 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 
 #include "core/fretlight/LedSink.h"
 #include "gui/app/BottomPanel.h"
+#include "gui/app/HelpCommands.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/OptionsWiring.h"
+#include "gui/app/PrintCommands.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/chorddesign/ChordSearchPanel.h"
+#include "gui/chorddesign/DesignGroupView.h"
 #include "gui/chorddesign/FretControls.h"
 #include "gui/chorddesign/ShowIntervals.h"
+#include "gui/chorddesign/UserChordTypes.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/controls/THemisphereButton.h"
 #include "gui/controls/TuningControls.h"
+#include "gui/fretlight/FretlightLink.h"
+#include "gui/intervals/TfrmIntCalc.h"
 #include "gui/playback/ChordPlayback.h"
+#include "gui/playback/MidiSession.h"
 #include "gui/playback/PlaybackContext.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/playpage/TdlgTempo.h"
+#include "gui/print/PrintCellPlayback.h"
 #include "gui/print/PrintPage.h"
 #include "gui/scales/ScalesPage.h"
 #include "gui/tab/TabPage.h"
@@ -57,6 +70,7 @@ ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
   transport_.bindButtons(
       {b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
   transport_.bindTempo(tools_->tempoEdit(), tools_->tempoUpDown(), tools_->strumSpeed());
+  transport_.bindOutput(devices.midi, &devices.dialogs, window_.get());
   composeFretboard();
   composePages();
   composeChordDesign();
@@ -86,6 +100,7 @@ void ProgramParts::composeFretboard() {
   widgets.chordName = bottom_->chordNameEdit();
   widgets.notes = bottom_->notesEdit();
   for (int n = 0; n < 8; ++n) widgets.intervals[static_cast<std::size_t>(n)] = bottom_->intervalLabel(n);
+  widgets.nameCaption = bottom_->findChild<QLabel*>("Label2");
   fretboard_ = new Fretboard(widgets, fretboardHost_, window_.get());
   const ToolPanel::Buttons& b = tools_->buttons();
   fretboard_->bindButtons({b.sbtnBassNote, b.sbtnLeftHanded, b.sbtnFlip, b.sbShowArp, b.sbtnShowFullScale});
@@ -95,10 +110,11 @@ void ProgramParts::composeFretboard() {
   QObject::connect(fretboard_, &Fretboard::tuningNameCleared, tuning,
                    [tuning] { tuning->setTuningName({}); });
   QObject::connect(fretboard_, &Fretboard::flipChanged, window_.get(), &TfrmMain::placePanels);
+  fretlight_ = std::make_unique<FretlightLink>(devices_.fretlight);
   playback_ = std::make_unique<PlaybackContext>(
       devices_.midi, transport_, settings_,
       PlaybackControls{tools_->strumSpeed(), b.sbtnBassNote, b.sbtnRootPlay, b.sbShowArp, b.sbtnFLAnimate},
-      *fretboard_, speech_, *tuning, devices_.leds);
+      *fretboard_, speech_, *tuning, devices_.leds ? devices_.leds : fretlight_.get());
   chordsPlayer_ = std::make_unique<ChordPlayback>(holders_.chordPageChord, *playback_);
   designPlayer_ = std::make_unique<ChordPlayback>(holders_.designChord, *playback_);
   chordDesign_->setPlayer(designPlayer_.get());
@@ -107,6 +123,10 @@ void ProgramParts::composeFretboard() {
       leds->send(frame, fretboard_->leftHanded() ? Hand::Left : Hand::Right);
     });
     QObject::connect(fretboard_, &Fretboard::ledsCleared, window_.get(), [leds] { leds->clear(); });
+  } else {
+    FretlightLink* guitar = fretlight_.get();
+    QObject::connect(fretboard_, &Fretboard::ledsChanged, guitar, &FretlightLink::showBoard);
+    QObject::connect(fretboard_, &Fretboard::ledsCleared, guitar, &FretlightLink::clearBoard);
   }
 }
 
@@ -118,7 +138,7 @@ void ProgramParts::composePages() {
   chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_.get());
   chordsPage_ =
       new ChordsPage(holders_, *chordMenus_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
-                     folder_.dataFolder.toStdString(), chordsPlayer_.get(), tools_->strumSpeed());
+                     folder_.dataFolder.toStdString(), settings_, chordsPlayer_.get(), tools_->strumSpeed());
   const ToolPanel::Buttons& b = tools_->buttons();
   PlayPageControls playControls;
   playControls.pages = {b.sbtnPage[0], b.sbtnPage[1], b.sbtnPage[2], b.sbtnPage[3]};
@@ -129,9 +149,19 @@ void ProgramParts::composePages() {
   playControls.strumSpeed = tools_->strumSpeed();
   playPage_ = new PlayPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
                            *bottom_->tuningControls(), settings_, playControls, *playback_);
-  printPage_ = new PrintPage(holders_, *fretboard_);
-  scalesPage_ = new ScalesPage;
-  tabPage_ = new TabPage(*bottom_->tuningControls());
+  printPlayer_ = std::make_unique<PrintCellPlayback>(holders_.printPageCell, *playback_);
+  printPage_ = new PrintPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_, settings_,
+                             printPlayer_.get());
+  QObject::connect(printPage_, &PrintPage::scaleShown, fretboard_, [this](const ScaleDiagram& scale) {
+    fretboard_->ShowScale(scale, scale.beginFrets[0], settings_.scaleFrets);
+  });
+  scalesPage_ = new ScalesPage(holders_, pages_, devices_.dialogs, spelling_, transport_,
+                               ScalesPageDisplay{*fretboard_, *fretboard_}, settings_,
+                               folder_.dataFolder.toStdString(), playback_.get(), tools_->strumSpeed());
+  tabPage_ = new TabPage(TabPageServices{holders_, pages_, devices_.dialogs, spelling_, transport_,
+                                         *bottom_->tuningControls(), settings_, *playback_, *fretboard_,
+                                         qobject_cast<FretboardView*>(bottom_->fretboard()), b.sbtnUndo,
+                                         b.sbShowArp, tools_->strumSpeed(), folder_.userFolder});
   window_->addPage(*chordsPage_);
   window_->addPage(*chordDesign_);
   window_->addPage(*playPage_);
@@ -157,6 +187,16 @@ void ProgramParts::composeChordDesign() {
       pages_, folder_.dataFolder.toStdString(), settings_, tools_->strumSpeed(), window_.get());
   QObject::connect(chordDesign_, &ChordDesignPage::designChanged, showIntervals_,
                    &ShowIntervals::redrawDesign);
+  // The window's round Show Intervals button stays hidden; its release runs the same command.
+  auto* hemi = new THemisphereButton(window_.get());
+  hemi->setObjectName("hemiDisplayIntervals");
+  hemi->setCaption("Show Intervals");
+  hemi->resize(90, 30);
+  hemi->setGroupIndex(18);
+  hemi->setAllowAllUp(true);
+  hemi->hide();
+  QObject::connect(hemi, &THemisphereButton::mouseReleased, chordDesign_,
+                   [this] { chordDesign_->displayIntervalsButton()->click(); });
   QObject::connect(chordDesign_, &ChordDesignPage::tuningNameKept, tuning, &TuningControls::setTuningName);
   // Show Arpeggio released on this page gives the neck back to the interval display.
   QObject::connect(fretboard_, &Fretboard::intervalDisplayRefreshRequested, showIntervals_,
@@ -173,6 +213,12 @@ void ProgramParts::composeChordDesign() {
   QObject::connect(&spelling_, &NoteSpelling::changed, chordDesign_,
                    [this] { chordDesign_->fretControls()->setNoteNames(spelling_.names()); });
   QObject::connect(window_.get(), &TfrmMain::fingerKeyPressed, chordDesign_, &ChordDesignPage::pressFinger);
+  auto* search = new ChordSearchPanel(holders_.designChord, settings_, folder_.dataFolder.toStdString(), spelling_,
+                                      transport_, devices_.dialogs);
+  auto* group = new DesignGroupView(*chordDesign_, *search, holders_, pages_, devices_.dialogs, spelling_, transport_,
+                                    *fretboard_, *tuning, settings_, folder_.dataFolder.toStdString());
+  chordDesign_->attachGroup(search, group);
+  QObject::connect(group, &DesignGroupView::playRequested, &transport_, &Transport::sbtnPlayClick);
 }
 
 void ProgramParts::connectCommands() {
@@ -182,6 +228,9 @@ void ProgramParts::connectCommands() {
                    [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
   QObject::connect(menu_->action("mnuExit"), &QAction::triggered, window, &QWidget::close);
   QObject::connect(menu_->action("mnuNew"), &QAction::triggered, window, &TfrmMain::sbtnEraseClick);
+  QObject::connect(menu_->menuFile(), &QMenu::aboutToShow, menu_, [this] {
+    if (std::optional<PageId> active = pages_.currentId()) menu_->renameNewItem(*active);
+  });
   QObject::connect(menu_->action("mnuOpen"), &QAction::triggered, window, &TfrmMain::sbtnOpenClick);
   QObject::connect(menu_->action("mnuSave"), &QAction::triggered, window, &TfrmMain::sbtnSaveClick);
   QObject::connect(menu_->action("mnuSaveAs"), &QAction::triggered, window, &TfrmMain::mnuSaveAsClick);
@@ -200,6 +249,30 @@ void ProgramParts::connectCommands() {
   QObject::connect(tools_->showChordsButton(), &QPushButton::clicked, chordsPage_,
                    &ChordsPage::btnShowChordsClick);
   QObject::connect(chordsPage_, &ChordsPage::playRequested, &transport_, &Transport::sbtnPlayClick);
+  QObject::connect(chordsPage_, &ChordsPage::showScaleRequested, scalesPage_, [this] {
+    scalesPage_->addScaleSet(chordMenus_->choice().number, chordMenus_->key().value_or(0),
+                             chordMenus_->readouts().editChordName->text());
+  });
+  QObject::connect(scalesPage_, &ScalesPage::playRequested, &transport_, &Transport::sbtnPlayClick);
+  // Display Full Fretboard shows the active page's item again; while playing it springs back.
+  QAbstractButton* fullScale = tools_->buttons().sbtnShowFullScale;
+  QObject::connect(fullScale, &QAbstractButton::clicked, window, [this, fullScale](bool down) {
+    if (transport_.IsPlayingOrBusy()) {
+      const QSignalBlocker quiet(fullScale);
+      fullScale->setChecked(!down);
+    } else if (Page* page = pages_.current()) {
+      page->entered();
+    }
+  });
+  // The calculator plays the device directly: the main output is closed while it shows.
+  auto* calculator = new TfrmIntCalc(devices_.midi ? devices_.midi->direct() : nullptr, settings_.midi,
+                                     folder_.dataFolder.toStdString(), devices_.dialogs, window);
+  QObject::connect(menu_->action("menuIntervalCalc"), &QAction::triggered, window, [this, calculator] {
+    if (transport_.IsPlayingOrBusy()) return;
+    if (devices_.midi) devices_.midi->closeOutput();
+    calculator->exec();
+    if (devices_.midi) devices_.midi->reopenOutput();
+  });
   QObject::connect(menu_->action("mnuTempo"), &QAction::triggered, window, [this, window] {
     if (transport_.IsPlayingOrBusy()) return;
     auto* dialog = new TdlgTempo(transport_.tempoMicros(), window);
@@ -210,13 +283,28 @@ void ProgramParts::connectCommands() {
     });
     dialog->open();
   });
+  printCommands_ = new PrintCommands(pages_, transport_, devices_.dialogs, settings_, window);
+  QObject::connect(tools_->buttons().sbtnPrintPage, &QToolButton::clicked, printCommands_,
+                   &PrintCommands::sbtnPrintPageClick);
+  QObject::connect(menu_->action("mnuPrint"), &QAction::triggered, printCommands_,
+                   &PrintCommands::sbtnPrintPageClick);
+  QObject::connect(menu_->action("mnuPrintPreview"), &QAction::triggered, printCommands_,
+                   &PrintCommands::mnuPrintPreviewClick);
+  QObject::connect(menu_->action("mnuExportPdf"), &QAction::triggered, printCommands_,
+                   &PrintCommands::mnuExportPdfClick);
   // A change of hand redraws the diagrams in the new layout, then the active page's item.
   QObject::connect(fretboard_, &Fretboard::handednessChanged, chordsPage_, [this] {
     chordsPage_->redrawPage();
+    chordDesign_->groupView()->redrawGroup();
+    printPage_->redrawPage();
+    scalesPage_->redrawPage();
     window_->reenterPage();
   });
+  connectHelpCommands(*menu_, *window, pages_, devices_.dialogs, folder_);
   window->addTypingWidget(tools_->tempoEdit());
   window->addTypingWidget(bottom_->chordNameEdit());
+  options_ = std::make_unique<OptionsWiring>(
+      *this, OptionsWiring::Devices{*fretlight_, devices_.dialogs, folder_, devices_.midi, speech_});
 }
 
 void ProgramParts::start(const QStringList& files) {
@@ -233,10 +321,14 @@ void ProgramParts::start(const QStringList& files) {
   spelling_.setSpelling(Spelling::Flats);
   bottom_->tuningControls()->setStandardTuning();
   tabPage_->takeOverTuning(Tuning{}, "Standard");
-  chordDesign_->setUserChordTypes(settings_.userChords);
+  auto* userTypes = new UserChordTypes(*chordDesign_, *store_, settings_, devices_.dialogs,
+                                       [this] { showIntervals_->sbDisplayIntervalsClick(); }, window_.get());
+  userTypes->showLoaded();
   fretboard_->setLeftHanded(settings_.leftHanded);
   chordDesign_->fretControls()->setNoteNames(spelling_.names());
   window_->FormCreate(folder_, files, *store_, settings_);
+  options_->start(*store_);
+  showTipsAtStart(*window_, devices_.dialogs, folder_);
 }
 
 }  // namespace strumly::gui

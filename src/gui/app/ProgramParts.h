@@ -20,6 +20,7 @@ class QTabWidget;
 
 namespace strumly {
 class AppSettingsStore;
+class FretlightPort;
 class LedSink;
 class SoundPlayer;
 }  // namespace strumly
@@ -28,6 +29,8 @@ namespace strumly::gui {
 
 class BottomPanel;
 class ChordDesignPage;
+class FretlightLink;
+class OptionsWiring;
 class ChordPlayback;
 class ChordMenus;
 class ChordsPage;
@@ -37,6 +40,8 @@ class MainMenu;
 class MidiSession;
 class PlaybackContext;
 class PlayPage;
+class PrintCellPlayback;
+class PrintCommands;
 class PrintPage;
 class ScalesPage;
 class ShowIntervals;
@@ -48,7 +53,8 @@ struct ProgramDevices {
   DialogService& dialogs;
   SoundPlayer& speechPlayer;
   MidiSession* midi = nullptr;  // none: the program runs silent
-  LedSink* leds = nullptr;      // the LED guitar; none when no guitar is attached
+  LedSink* leds = nullptr;      // frames straight to a recorder (tests); none: they go to the guitar
+  FretlightPort* fretlight = nullptr;  // where the LED guitar is looked for; none: never found
 };
 
 class ProgramParts {
@@ -69,6 +75,8 @@ class ProgramParts {
   MainMenu& mainMenu() { return *menu_; }
   PageList& pages() { return pages_; }
   Transport& transport() { return transport_; }
+  FretlightLink& fretlight() { return *fretlight_; }
+  OptionsWiring& options() { return *options_; }
   Fretboard& fretboard() { return *fretboard_; }
   ChordMenus& chordMenus() { return *chordMenus_; }
   ChordsPage& chordsPage() { return *chordsPage_; }
@@ -111,9 +119,13 @@ class ProgramParts {
   ScalesPage* scalesPage_ = nullptr;
   TabPage* tabPage_ = nullptr;
   ShowIntervals* showIntervals_ = nullptr;
+  std::unique_ptr<FretlightLink> fretlight_;
   std::unique_ptr<PlaybackContext> playback_;
   std::unique_ptr<ChordPlayback> chordsPlayer_;
   std::unique_ptr<ChordPlayback> designPlayer_;
+  std::unique_ptr<PrintCellPlayback> printPlayer_;
+  PrintCommands* printCommands_ = nullptr;
+  std::unique_ptr<OptionsWiring> options_;
 };
 
 }  // namespace strumly::gui

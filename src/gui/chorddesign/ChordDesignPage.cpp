@@ -4,13 +4,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/chords/ChordTypeList.h"
+#include "gui/chorddesign/ChordSearchPanel.h"
+#include "gui/chorddesign/DesignGroupView.h"
 #include "gui/chorddesign/FretControls.h"
-#include "gui/common/PageCanvas.h"
+#include "gui/common/PageImage.h"
 #include "gui/views/TNvStaffBox.h"
 
 namespace strumly::gui {
@@ -21,8 +24,7 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
       fretControls_(new FretControls(this)),
       StaffBox_(new TNvStaffBox(this)),
       ComboBox1_(new QComboBox(this)),
-      sbDisplayIntervals_(new QToolButton(this)),
-      listChordDesign_(addPageCanvas(this, "listChordDesign", QString())) {
+      sbDisplayIntervals_(new QToolButton(this)) {
   setObjectName("pageChordDesign");
   ComboBox1_->setObjectName("ComboBox1");
   ComboBox1_->setToolTip("Chord type to show across the neck");
@@ -54,7 +56,9 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
   controls->addWidget(StaffBox_, 0, Qt::AlignTop);
   controls->addLayout(chordType);
   controls->addStretch(1);
-  static_cast<QVBoxLayout*>(layout())->insertLayout(0, controls);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(controls);
 
   connect(fretControls_, &FretControls::rootChanged, this, [this](int root, int bass) {
     designChord_.root = static_cast<PitchClass>(root);
@@ -141,7 +145,65 @@ void ChordDesignPage::bassChanged(int bass) {
 }
 
 QAbstractScrollArea* ChordDesignPage::scrollArea() const {
-  return listChordDesign_;
+  return search_ ? search_->list() : nullptr;
+}
+
+void ChordDesignPage::attachGroup(ChordSearchPanel* search, DesignGroupView* group) {
+  search_ = search;
+  group_ = group;
+  auto* below = new QHBoxLayout;
+  below->setContentsMargins(8, 0, 8, 6);
+  below->setSpacing(16);
+  below->addWidget(group_, 0, Qt::AlignTop);
+  below->addWidget(search_, 1);
+  static_cast<QVBoxLayout*>(layout())->addLayout(below, 1);
+}
+
+void ChordDesignPage::designSelected() {
+  fretControls_->showRootAndBass(designChord_.root % 12, designChord_.bass % 12);
+  fretControls_->showFrets(designChord_);
+  Q_EMIT designChanged();
+}
+
+void ChordDesignPage::releaseIntervalDisplay() {
+  sbDisplayIntervals_->setChecked(false);
+}
+
+QWidget* ChordDesignPage::placementImage() const {
+  return group_ ? static_cast<QWidget*>(group_->image()) : nullptr;
+}
+
+void ChordDesignPage::startPlacement() {
+  if (group_) group_->startCarried();
+}
+
+void ChordDesignPage::dropPlacement() {
+  if (group_) group_->cancelPlacement();
+}
+
+void ChordDesignPage::SelectNextDiagram() {
+  if (group_) group_->selectNextDiagram();
+}
+
+void ChordDesignPage::erase() {
+  if (group_) group_->erase();
+}
+
+bool ChordDesignPage::openWithPrompt() {
+  return group_ && group_->openWithPrompt();
+}
+
+bool ChordDesignPage::save(bool alwaysAsk) {
+  return group_ && group_->save(alwaysAsk);
+}
+
+QString ChordDesignPage::fileName() const {
+  return group_ ? group_->fileName() : QString();
+}
+
+QList<ClosingDocument> ChordDesignPage::closingDocuments() {
+  if (!group_) return {};
+  return {group_->closingDocument()};
 }
 
 std::optional<ChordDiagram> ChordDesignPage::arpeggioChord() const {

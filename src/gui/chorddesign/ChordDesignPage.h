@@ -3,6 +3,8 @@
 // being designed (`designChord`) lives in the page holders of the main window; this page edits it
 // through its fret controls, moves it with a new tuning and keeps its intervals, formula and
 // staff in step. Whoever shows chords (the fretboard) redraws it when `designChanged` arrives.
+// Below the controls stand the design group (six collected designs, the page's document, .cds)
+// and the chord search.
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -19,10 +21,12 @@ class QToolButton;
 
 namespace strumly::gui {
 
+class ChordSearchPanel;
+class DesignGroupView;
 class FretControls;
 class TNvStaffBox;
 
-class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
+class ChordDesignPage : public QWidget, public Page, public PageDocument, public TuningTakeOver {
   Q_OBJECT
  public:
   explicit ChordDesignPage(ChordDiagram& designChord, QWidget* parent = nullptr);
@@ -33,6 +37,11 @@ class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   QWidget* pageWidget() override { return this; }
   void entered() override { Q_EMIT designChanged(); }
   QAbstractScrollArea* scrollArea() const override;
+  QWidget* placementImage() const override;
+  void startPlacement() override;
+  void dropPlacement() override;
+  void SelectNextDiagram() override;
+  PageDocument* document() override { return group_ ? this : nullptr; }
   TuningTakeOver* tuningTakeOver() override { return this; }
   PagePlayer* player() override { return player_; }
   // Play plays the design. The player comes after the page: it sounds through the fretboard,
@@ -43,6 +52,24 @@ class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   QList<QWidget*> typingWidgets() const override;
   // 1..4 and P typed on this page press the finger buttons.
   void pressFinger(FingerButton finger);
+
+  // The search and the design group come with the parts they need once those exist; they stand
+  // under the fret controls.
+  void attachGroup(ChordSearchPanel* search, DesignGroupView* group);
+  ChordSearchPanel* searchPanel() const { return search_; }
+  DesignGroupView* groupView() const { return group_; }
+  // A slot of the group became the design: root and bass steppers, fret edits and the fretboard
+  // follow it.
+  void designSelected();
+  // An opened group shows its design without the interval display.
+  void releaseIntervalDisplay();
+
+  // The design group's document (.cds).
+  void erase() override;
+  bool openWithPrompt() override;
+  bool save(bool alwaysAsk) override;
+  QString fileName() const override;
+  QList<ClosingDocument> closingDocuments() override;
 
   const ChordDiagram& designChord() const { return designChord_; }
   ChordDiagram& designChord() { return designChord_; }
@@ -95,7 +122,8 @@ class ChordDesignPage : public QWidget, public Page, public TuningTakeOver {
   TNvStaffBox* StaffBox_;
   QComboBox* ComboBox1_;
   QToolButton* sbDisplayIntervals_;
-  QAbstractScrollArea* listChordDesign_;
+  ChordSearchPanel* search_ = nullptr;
+  DesignGroupView* group_ = nullptr;
   PagePlayer* player_ = nullptr;
   CompoundFlags compoundFlags_;
 };

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -9,14 +10,17 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "core/app/AppSettings.h"
 #include "core/chords/ChordDictionary.h"
 #include "core/chords/ChordName.h"
+#include "core/pages/PageFiles.h"
 #include "core/pages/RecordConversions.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
+#include "gui/common/PagePrinter.h"
 #include "gui/common/RecordText.h"
 #include "gui/playback/Transport.h"
 #include "gui/views/ChordDisplay.h"
@@ -28,13 +32,18 @@ namespace {
 constexpr int kSetPitch = 150;
 constexpr int kHeadingX = 20;
 constexpr int kHeadingY = 16;
+constexpr const char* kChordPageFilter = "Chord Page Files (*.cpf)";
+
+QString withSlash(const QString& folder) {
+  return folder.endsWith('/') ? folder : folder + '/';
+}
 
 }  // namespace
 
 ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
                        NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
-                       std::filesystem::path dataFolder, PagePlayer* player, QWidget* focusHome,
-                       QWidget* parent)
+                       std::filesystem::path dataFolder, AppSettings& settings, PagePlayer* player,
+                       QWidget* focusHome, QWidget* parent)
     : QWidget(parent),
       holders_(holders),
       model_(holders),
@@ -45,6 +54,7 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages,
       transport_(transport),
       display_(display),
       dataFolder_(std::move(dataFolder)),
+      settings_(settings),
       player_(player),
       focusHome_(focusHome),
       scrollChordPage_(new QScrollArea(this)),
@@ -194,6 +204,61 @@ void ChordsPage::erase() {
   window()->setWindowTitle("Strumly!");
 }
 
+bool ChordsPage::openWithPrompt() {
+  const QString path = dialogs_.openFileName(
+      this, "Open Chord Page File", QString::fromStdString(settings_.folders.chord), kChordPageFilter);
+  if (path.isEmpty()) return false;
+  return openHandedFile(path);
+}
+
+bool ChordsPage::openHandedFile(const QString& path) {
+  std::string error;
+  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
+  // The file is checked whole before the page changes: a refused file leaves it as it was.
+  const std::optional<std::string> refused = bytes ? readChordPageFile(*bytes, holders_) : error;
+  if (refused) {
+    dialogs_.notice(this, QString::fromStdString(*refused));
+    return false;
+  }
+  model_.opened();
+  display_.ClearFretboard();
+  redrawPage();
+  scrollChordPage_->verticalScrollBar()->setValue(0);
+  const QFileInfo info(path);
+  fileName_ = info.fileName();
+  settings_.folders.chord = withSlash(info.absolutePath()).toStdString();
+  // Entering the page shows the selected diagram on the fretboard.
+  if (pages_.isActive(PageId::Chords))
+    showOnFretboard();
+  else
+    pages_.activate(PageId::Chords);
+  window()->setWindowTitle("Strumly!   " + fileName_);
+  return true;
+}
+
+bool ChordsPage::save(bool alwaysAsk) {
+  QString name = fileName_;
+  QString folder = withSlash(QString::fromStdString(settings_.folders.chord));
+  if (alwaysAsk || name.isEmpty()) {
+    const QString chosen =
+        dialogs_.saveFileName(this, "Save Chord Page File", folder + name, kChordPageFilter, "cpf");
+    if (chosen.isEmpty()) return false;
+    const QFileInfo info(chosen);
+    name = info.fileName();
+    folder = withSlash(info.absolutePath());
+  }
+  std::string error;
+  if (!savePageFile((folder + name).toStdString(), writeChordPageFile(holders_), error)) {
+    dialogs_.notice(this, "The Chord Page was not saved: " + QString::fromStdString(error));
+    return false;
+  }
+  // Only a written file becomes the page's document.
+  fileName_ = name;
+  settings_.folders.chord = folder.toStdString();
+  if (pages_.isActive(PageId::Chords)) window()->setWindowTitle("Strumly!   " + fileName_);
+  return true;
+}
+
 void ChordsPage::redrawPage() {
   clearPageImage(*imgChordPage_);
   if (!model_.chordPageChord().isEmpty()) {
@@ -231,6 +296,14 @@ void ChordsPage::returnFocus() {
 
 bool ChordsPage::busy() const {
   return transport_.IsPlayingOrBusy();
+}
+
+PagePrintout ChordsPage::printout() const {
+  if (model_.setCount() == 0) return {};
+  PagePrintout out;
+  out.pictures << withoutSelectionFrame(imgChordPage_->image(), imgChordPage_->selectionFrame());
+  out.titles << "Strumly! Chord Page: " + fileName_;
+  return out;
 }
 
 QAbstractScrollArea* ChordsPage::scrollArea() const {

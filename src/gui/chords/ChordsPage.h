@@ -3,7 +3,8 @@
 // type as a row of small diagrams under a heading; up to five sets stand on the page. A left
 // press selects a diagram and shows it on the fretboard; the popup "popmenuChords" plays it,
 // shows its arpeggio or sends it to the Chord Design, Play or Print page. The composition root
-// connects btnShowChords to btnShowChordsClick.
+// connects btnShowChords to btnShowChordsClick. The page is saved to and opened from chord page
+// files (.cpf).
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -15,6 +16,10 @@
 class QAction;
 class QMenu;
 class QScrollArea;
+
+namespace strumly {
+struct AppSettings;
+}
 
 namespace strumly::gui {
 
@@ -29,12 +34,13 @@ class Transport;
 class ChordsPage : public QWidget, public Page, public PageDocument {
   Q_OBJECT
  public:
-  // `dataFolder` holds the chord dictionary; `focusHome` (sbStrumSpeed) takes the focus back
+  // `dataFolder` holds the chord dictionary; `settings` keeps the folder of the last chord page
+  // file; `focusHome` (sbStrumSpeed) takes the focus back
   // after each action so that Space reaches the window keys.
   ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
              NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
-             std::filesystem::path dataFolder, PagePlayer* player = nullptr, QWidget* focusHome = nullptr,
-             QWidget* parent = nullptr);
+             std::filesystem::path dataFolder, AppSettings& settings, PagePlayer* player = nullptr,
+             QWidget* focusHome = nullptr, QWidget* parent = nullptr);
 
   // The page contract.
   PageId pageId() const override { return PageId::Chords; }
@@ -47,6 +53,11 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   PagePlayer* player() override { return player_; }
   std::optional<ChordDiagram> arpeggioChord() const override { return holders_.chordPageChord; }
   QString fileName() const override { return fileName_; }
+  PagePrintout printout() const override;
+  QStringList handedOverExtensions() const override { return {".cpf"}; }
+  bool openHandedFile(const QString& path) override;
+  bool openWithPrompt() override;
+  bool save(bool alwaysAsk) override;
 
   PageImage* imgChordPage() const { return imgChordPage_; }
   QScrollArea* scrollChordPage() const { return scrollChordPage_; }
@@ -71,6 +82,7 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   void redrawPage();
   // Foot switch: the next diagram becomes the selection, as a left press on it would.
   void selectNextDiagram();
+  void SelectNextDiagram() override { selectNextDiagram(); }
   // What the fretboard shows when the page is entered.
   void showOnFretboard();
 
@@ -99,6 +111,7 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   const Transport& transport_;
   ChordDisplay& display_;
   std::filesystem::path dataFolder_;
+  AppSettings& settings_;
   PagePlayer* player_;
   QPointer<QWidget> focusHome_;
   QScrollArea* scrollChordPage_;

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace strumly::gui {
@@ -41,9 +42,18 @@ QString QtDialogService::saveFileName(QWidget* parent, const QString& title, con
   return dialog.selectedFiles().first();
 }
 
-bool QtDialogService::choosePrinter(QWidget* parent, QPrinter& printer) {
+bool QtDialogService::choosePrinter(QWidget* parent, QPrinter& printer, int minPage, int maxPage) {
   QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  dialog.setMinMax(minPage, maxPage);
   return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogService::previewPrint(QWidget* parent, QPrinter& printer,
+                                   const std::function<void(QPrinter*)>& paint) {
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+  dialog.exec();
 }
 
 }  // namespace strumly::gui

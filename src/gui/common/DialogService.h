@@ -3,9 +3,14 @@
 // interface, so tests can answer them without a screen. Notices are titled "Strumly!", questions
 // "Strumly".
 #include <QString>
+#include <functional>
 
 class QPrinter;
 class QWidget;
+
+namespace strumly {
+class TipFile;
+}
 
 namespace strumly::gui {
 
@@ -25,8 +30,16 @@ class DialogService {
                                const QString& filter) = 0;
   virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                const QString& filter, const QString& defaultSuffix) = 0;
-  // True when the user accepts the print dialog; the printer then holds the chosen settings.
-  virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+  // True when the user accepts the print dialog; the printer then holds the chosen settings,
+  // the page range among minPage..maxPage included.
+  virtual bool choosePrinter(QWidget* parent, QPrinter& printer, int minPage, int maxPage) = 0;
+  // The print preview; `paint` draws the sheets onto the printer it is given.
+  virtual void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
+  // Opens the help at the topic of a help context (F1, the Help buttons); a context with no
+  // topic opens the contents. The help window does not block.
+  virtual void help(QWidget* /*parent*/, int /*context*/) {}
+  // The "Tip of the Day" window on this tip file, modal.
+  virtual void tipOfTheDay(QWidget* /*parent*/, const TipFile& /*tips*/) {}
 
   static constexpr const char* kNoticeTitle = "Strumly!";
   static constexpr const char* kQuestionTitle = "Strumly";
@@ -42,7 +55,8 @@ class QtDialogService : public DialogService {
                        const QString& filter) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
                        const QString& defaultSuffix) override;
-  bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+  bool choosePrinter(QWidget* parent, QPrinter& printer, int minPage, int maxPage) override;
+  void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
 };
 
 }  // namespace strumly::gui

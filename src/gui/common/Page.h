@@ -10,6 +10,7 @@
 
 #include "core/app/PageRules.h"
 #include "core/pages/DiagramRecords.h"
+#include "gui/common/PagePrintout.h"
 #include "gui/common/SaveBeforeClose.h"
 
 class QAbstractScrollArea;
@@ -80,8 +81,13 @@ class Page {
   virtual void undo() {}
   // The chord Show Arpeggio acts on; nothing where the page offers none.
   virtual std::optional<ChordDiagram> arpeggioChord() const { return std::nullopt; }
+  // The guitar's "Next Diagram" switch: the next item of the page becomes the selection, as a
+  // left press on it would make it; nothing where the page has no diagrams to step through.
+  virtual void SelectNextDiagram() {}
   // Edits that take typed text: the window keys leave them alone while they have the focus.
   virtual QList<QWidget*> typingWidgets() const { return {}; }
+  // What "Print Page" prints of this page now; empty where it prints nothing.
+  virtual PagePrintout printout() const { return {}; }
 };
 
 }  // namespace strumly::gui

@@ -2,6 +2,7 @@
 // A DialogService for tests: answers come from queues the test fills, and every text shown is
 // recorded. An empty answer queue answers Cancel / No / no file / no printer.
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ class ScriptedDialogService : public DialogService {
   QStringList questions;
   QList<Answer> confirmDefaults;  // the default button of each Yes/No question
   QStringList fileDialogTitles;
+  QList<QPair<int, int>> printerRanges;  // the page range each print dialog offered
+  int previews = 0;
 
   void notice(QWidget*, const QString& text) override { notices << text; }
   Answer question(QWidget*, const QString& text) override {
@@ -39,9 +42,15 @@ class ScriptedDialogService : public DialogService {
     fileDialogTitles << title;
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
   }
-  bool choosePrinter(QWidget*, QPrinter&) override {
+  bool choosePrinter(QWidget*, QPrinter&, int minPage, int maxPage) override {
+    printerRanges << qMakePair(minPage, maxPage);
     return !printerChoices.isEmpty() && printerChoices.takeFirst();
   }
+  void previewPrint(QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) override { ++previews; }
+  QList<int> helpContexts;  // every help request, in order
+  int tipWindows = 0;       // how often the tip of the day was shown
+  void help(QWidget*, int context) override { helpContexts << context; }
+  void tipOfTheDay(QWidget*, const TipFile&) override { ++tipWindows; }
 };
 
 }  // namespace strumly::gui

@@ -70,6 +70,8 @@ void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
     return;
   }
   fretboard_.showPlayingNote(string, fret, code);
+  lastFret_ = fret;
+  lastString_ = string;
   if (fret < kLedFrets)
     playLeds_.light(fret, string, false);
   else
@@ -83,6 +85,10 @@ void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
 }
 
 void PlaybackContext::slotReached(const ChordDiagram& chord) {
+  // Without the note-by-note animation the guitar shows each slot's whole chord as it comes.
+  if (leds_ && !chord.isEmpty() && controls_.animateLeds && !controls_.animateLeds->isChecked())
+    leds_->send(drawChord(chord, Hand::Right, NoteNames{}).leds,
+                fretboard_.leftHanded() ? Hand::Left : Hand::Right);
   if (chord.isEmpty() || !controls_.showArpeggio || !controls_.showArpeggio->isChecked()) return;
   fretboard_.RedrawFretboard(chord);
 }

@@ -61,6 +61,11 @@ class PlaybackContext {
   // A status-3 marker on the play page: with Show Arpeggio down the slot's chord is drawn as the
   // song reaches it.
   void slotReached(const ChordDiagram& chord);
+  // The notes sounding now (`playLeds`) and the last one started (fret, string; -1 before any),
+  // for the guitar's flashing note.
+  const LedFrame& playLeds() const { return playLeds_; }
+  int lastFret() const { return lastFret_; }
+  int lastString() const { return lastString_; }
 
  private:
   MidiSession* midi_;
@@ -72,6 +77,8 @@ class PlaybackContext {
   const TuningControls& tuning_;
   LedSink* leds_;
   LedFrame playLeds_;  // the notes sounding now, for the guitar's animation
+  int lastFret_ = -1;
+  int lastString_ = -1;
 };
 
 }  // namespace strumly::gui

@@ -9,9 +9,11 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/common/DialogService.h"
 #include "gui/common/Page.h"
 #include "gui/common/PageList.h"
 #include "gui/controls/UpDown.h"
+#include "gui/playback/MidiSession.h"
 #include "gui/playback/PagePlayer.h"
 
 namespace strumly::gui {
@@ -62,6 +64,12 @@ void Transport::bindTempo(QLineEdit* edit, UpDown* upDown, QWidget* focusHome) {
     connect(upDown, &UpDown::mouseReleased, this, &Transport::UpDownTempoMouseUp);
   }
   setTempoMicros(tempoMicros_);
+}
+
+void Transport::bindOutput(MidiSession* midi, DialogService* dialogs, QWidget* dialogParent) {
+  midi_ = midi;
+  dialogs_ = dialogs;
+  dialogParent_ = dialogParent;
 }
 
 int Transport::beatsPerMinute(std::uint32_t micros) {
@@ -251,9 +259,37 @@ void Transport::playbackEnded() {
 }
 
 void Transport::midiMessage(quint32 message, quint32 param) {
+  if (message == kMsgOutputLost) {
+    outputLost(param);
+    return;
+  }
   // Late messages after a stop find no player and are dropped; the player's delayed clean-up
   // deals with what they would have shown.
   if (running_) running_->midiMessage(message, param);
+}
+
+void Transport::outputLost(std::uint32_t handle) {
+  // A report about an output already replaced is old news.
+  if (!midi_ || !midi_->isOutput(handle)) return;
+  const QString lost = QString::fromStdString(midi_->outputName());
+  const bool wasPlaying = playing_;
+  if (wasPlaying) {
+    {
+      const BusyCursor busy(*this);
+      paused_ = false;
+      // A sounding step chord only lets go at the first Stop; nothing can sound now, so all ends.
+      if (running_ && !running_->stop()) running_->stop();
+    }
+    chordSounding_ = false;
+    release();
+  }
+  const QString now = QString::fromStdString(midi_->replaceLostOutput());
+  if (!dialogs_) return;
+  QString text = QString("The MIDI output device \"%1\" was lost.").arg(lost);
+  if (wasPlaying) text += " Playback stopped.";
+  text += now.isEmpty() ? QString("\nNo other MIDI output device is available.")
+                        : QString("\nPlay now sounds through \"%1\".").arg(now);
+  dialogs_->notice(dialogParent_, text);
 }
 
 Transport::BusyCursor::BusyCursor(Transport& transport) : transport_(transport) {

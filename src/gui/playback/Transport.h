@@ -16,6 +16,8 @@ class QLineEdit;
 
 namespace strumly::gui {
 
+class DialogService;
+class MidiSession;
 class PageList;
 class PagePlayer;
 class UpDown;
@@ -39,6 +41,8 @@ class Transport : public QObject {
   void bindButtons(const Buttons& buttons);
   // meditTempoMain and UpDownTempo; `focusHome` (sbStrumSpeed) takes the focus after Enter.
   void bindTempo(QLineEdit* edit, UpDown* upDown, QWidget* focusHome);
+  // The session whose output may go away, and where the user is told when it does.
+  void bindOutput(MidiSession* midi, DialogService* dialogs, QWidget* dialogParent);
 
   // Play or Pause down, or the busy cursor showing: pages do not change, nothing new starts and
   // the program does not close.
@@ -75,6 +79,9 @@ class Transport : public QObject {
   void playbackEnded();
   // A message of the MIDI library, on the interface thread.
   void midiMessage(quint32 message, quint32 param);
+  // The output device went away: playback stops, Play comes up, the session falls back to a
+  // device that plays and the user is told which was lost.
+  void outputLost(std::uint32_t handle);
 
   // The tempo edit was left: empty is 100, the value is clamped to 10..250.
   void meditTempoMainExit();
@@ -119,6 +126,9 @@ class Transport : public QObject {
   const QObject* tempoEditObject_ = nullptr;  // compared only, never used: see eventFilter
   QPointer<UpDown> tempoUpDown_;
   QPointer<QWidget> focusHome_;
+  MidiSession* midi_ = nullptr;
+  DialogService* dialogs_ = nullptr;
+  QPointer<QWidget> dialogParent_;
   PagePlayer* running_ = nullptr;
   bool playing_ = false;
   bool paused_ = false;

@@ -26,6 +26,7 @@
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
+#include "gui/common/PagePrinter.h"
 #include "gui/common/RecordText.h"
 #include "gui/common/Resources.h"
 #include "gui/controls/TuningControls.h"
@@ -423,6 +424,10 @@ void PlayPage::erase() {
   if (controls_.undo) controls_.undo->setEnabled(false);
   showPlacementCursor();
   window()->setWindowTitle("Strumly!");
+}
+
+PagePrintout PlayPage::printout() const {
+  return playPagePrintout(imgPlayPage_->image(), documentName_, currentPage_);
 }
 
 QList<ClosingDocument> PlayPage::closingDocuments() {

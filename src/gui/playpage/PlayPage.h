@@ -79,6 +79,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   bool save(bool alwaysAsk) override { return SavePlayPage(alwaysAsk); }
   QString fileName() const override { return documentName_ + versionSuffix_; }
   bool exportSound(bool wav) override;
+  PagePrintout printout() const override;
   QList<ClosingDocument> closingDocuments() override;
 
   bool OpenPlayPageWithPrompt();

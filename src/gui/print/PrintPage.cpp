@@ -1,28 +1,371 @@
 #include "gui/print/PrintPage.h"
 
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
-#include "core/pages/PageHolders.h"
+#include "core/app/AppSettings.h"
+#include "core/pages/PageFiles.h"
 #include "core/pages/RecordConversions.h"
-#include "gui/common/PageCanvas.h"
+#include "gui/common/DialogService.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageList.h"
+#include "gui/common/PagePrinter.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/Resources.h"
+#include "gui/playback/Transport.h"
 #include "gui/views/ChordDisplay.h"
+#include "gui/views/DiagramPainter.h"
 
 namespace strumly::gui {
+namespace {
 
-PrintPage::PrintPage(const PageHolders& holders, ChordDisplay& display, QWidget* parent)
-    : QWidget(parent),
-      holders_(holders),
-      display_(display),
-      scrollPrintPage_(addPageCanvas(this, "scrollPrintPage", QString())) {
-  setObjectName("pagePrint");
+constexpr int kColumnPitch = 120;
+constexpr int kRowPitch = 160;
+constexpr int kCellLeft = 20;
+constexpr int kCellWidth = 120;
+inline constexpr int kLineTops[4] = {1, 11, 20, 29};
+
+QString withSlash(const QString& folder) {
+  return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
 }
 
+void blankPrintCell(PageImage& image, GridCell at) {
+  QPainter p(&image.image());
+  // From the cell's first text line down to the foot of its frame.
+  p.fillRect(QRect(kCellLeft + kColumnPitch * at.column, kRowPitch * at.row, kCellWidth, kRowPitch),
+             Qt::white);
+}
+
+}  // namespace
+
+void drawPrintCell(PageImage& image, const PrintCell& cell, GridCell at, const NoteNames& names, int span,
+                   bool leftHanded) {
+  blankPrintCell(image, at);
+  if (cell.isEmpty()) return;
+  if (cell.isChord) {
+    ChordDiagram chord = cellToChord(cell);
+    drawSmallChord(chord, image, DiagramPage::Print, at.row, at.column, ChordMarkers::Numbered, leftHanded);
+  } else {
+    drawScalePosition(cellToScale(cell), 0, image, DiagramPage::Print, at.row, at.column, span, leftHanded);
+  }
+  const std::array<std::string, 4> lines = printCellLines(cell, names);
+  const int x = kCellLeft + kColumnPitch * at.column;
+  const QRect clip(x, kRowPitch * at.row, kCellWidth, 38);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    drawTextAt(image.image(), image.canvasFont(), x, kRowPitch * at.row + kLineTops[i],
+               fromRecordText(lines[i]), clip);
+  }
+}
+
+PrintPage::PrintPage(PageHolders& holders, PageList& pages, DialogService& dialogs,
+                     const NoteSpelling& spelling, Transport& transport, ChordDisplay& display,
+                     AppSettings& settings, PagePlayer* player, QWidget* parent)
+    : QWidget(parent),
+      holders_(holders),
+      model_(holders),
+      pages_(pages),
+      dialogs_(dialogs),
+      spelling_(spelling),
+      transport_(transport),
+      display_(display),
+      settings_(settings),
+      player_(player),
+      scrollPrintPage_(new QScrollArea(this)),
+      imgPrintPage_(new PageImage(QSize(kPrintPageWidth, kDiagramPageHeight))),
+      popmenuPrint_(new QMenu(this)) {
+  setObjectName("pagePrint");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  scrollPrintPage_->setObjectName("scrollPrintPage");
+  imgPrintPage_->setObjectName("imgPrintPage");
+  imgPrintPage_->setCanvasFont(pageFont(7));
+  scrollPrintPage_->setWidget(imgPrintPage_);
+  scrollPrintPage_->setBackgroundRole(QPalette::Base);
+  layout->addWidget(scrollPrintPage_);
+
+  popmenuPrint_->setObjectName("popmenuPrint");
+  const auto addItem = [this](const char* name, const char* caption, void (PrintPage::*handler)()) {
+    QAction* action = popmenuPrint_->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, handler] {
+      if (!busy()) (this->*handler)();
+    });
+  };
+  addItem("pmenu3PlayDiagram", "Play Diagram", &PrintPage::pmenu3PlayDiagramClick);
+  addItem("pmenu3SendtoPlay", "Send To PlayPage", &PrintPage::pmenu3SendtoPlayClick);
+  addItem("pmenu3SendtoDesign", "Send To Chord Design", &PrintPage::pmenu3SendtoDesignClick);
+  addItem("pmenu3SendtoScale", "Send To Scale Page", &PrintPage::pmenu3SendtoScaleClick);
+  addItem("pmenu3Delete", "Delete", &PrintPage::pmenu3DeleteClick);
+  addItem("pmenu3Move", "Move", &PrintPage::pmenu3MoveClick);
+
+  connect(imgPrintPage_, &PageImage::mousePressed, this,
+          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+            imgPrintPageMouseDown(button, x, y);
+          });
+  connect(imgPrintPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  connect(&spelling_, &NoteSpelling::changed, this, &PrintPage::redrawPage);
+}
+
+// ---- The page contract ----
+
 void PrintPage::entered() {
-  const PrintCell& cell = holders_.printPageCell;
-  if (cell.isEmpty())
+  showCell(holders_.printPageCell);
+}
+
+QAbstractScrollArea* PrintPage::scrollArea() const {
+  return scrollPrintPage_;
+}
+
+QWidget* PrintPage::placementImage() const {
+  return imgPrintPage_;
+}
+
+void PrintPage::startPlacement() {
+  model_.startPlacement();
+  updateCursor();
+}
+
+void PrintPage::dropPlacement() {
+  const bool wasMoving = model_.carry() == PrintCarry::Moving;
+  model_.cancelPlacement();
+  if (wasMoving) redrawPage();
+  updateCursor();
+}
+
+PagePrintout PrintPage::printout() const {
+  if (!model_.anyUsed()) return {};
+  PagePrintout out;
+  out.pictures << withoutSelectionFrame(imgPrintPage_->image(), imgPrintPage_->selectionFrame());
+  out.titles << "Strumly! Print Page: " + fileName_;
+  return out;
+}
+
+// ---- Drawing ----
+
+void PrintPage::blankCell(GridCell at) {
+  blankPrintCell(*imgPrintPage_, at);
+}
+
+void PrintPage::drawCell(GridCell at) {
+  drawPrintCell(*imgPrintPage_, model_.cell(at), at, spelling_.names(), settings_.scaleFrets,
+                display_.leftHanded());
+}
+
+void PrintPage::redrawPage() {
+  clearPageImage(*imgPrintPage_);
+  for (int row = 0; row < kGridRows; ++row)
+    for (int column = 0; column < kGridColumns; ++column)
+      if (model_.isUsed({column, row})) drawCell({column, row});
+  if (const std::optional<GridCell> selected = model_.selection())
+    moveSelection(*imgPrintPage_, DiagramPage::Print, *selected);
+  imgPrintPage_->refresh();
+}
+
+void PrintPage::showCell(const PrintCell& cell) {
+  if (cell.isEmpty()) {
     display_.ClearFretboard();
-  else if (cell.isChord)
+  } else if (cell.isChord) {
     display_.RedrawFretboard(cellToChord(cell));
+  } else {
+    display_.ClearFretboard();
+    Q_EMIT scaleShown(cellToScale(cell));
+  }
+}
+
+void PrintPage::showSelection() {
+  if (const std::optional<GridCell> selected = model_.selection()) {
+    moveSelection(*imgPrintPage_, DiagramPage::Print, *selected);
+    showCell(holders_.printPageCell);
+  }
+  imgPrintPage_->refresh();
+}
+
+void PrintPage::updateCursor() {
+  switch (model_.carry()) {
+    case PrintCarry::None:
+      imgPrintPage_->unsetCursor();
+      break;
+    case PrintCarry::Sent:
+      imgPrintPage_->setCursor(gui::cursor("CURFRET"));
+      break;
+    case PrintCarry::Moving:
+      imgPrintPage_->setCursor(gui::cursor("CURMOVE"));
+      break;
+  }
+}
+
+bool PrintPage::busy() const {
+  return transport_.IsPlayingOrBusy();
+}
+
+// ---- Presses and the popup ----
+
+void PrintPage::imgPrintPageMouseDown(Qt::MouseButton button, int x, int y) {
+  if (busy()) return;
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  const bool wasMoving = model_.carry() == PrintCarry::Moving;
+  const PrintPress press = model_.press(x, y, button == Qt::RightButton);
+  switch (press.outcome) {
+    case PrintPress::Outcome::Ignored:
+    case PrintPress::Outcome::AlreadySelected:
+      return;
+    case PrintPress::Outcome::PlacementEnded:
+      if (wasMoving) redrawPage();  // the moved diagram is back in its cell
+      updateCursor();
+      return;
+    case PrintPress::Outcome::AskReplace:
+      if (!dialogs_.confirm(this, "Do you want to replace this diagram?", DialogService::Answer::No)) return;
+      model_.drop();
+      drawCell(*press.target);
+      showSelection();
+      updateCursor();
+      return;
+    case PrintPress::Outcome::Selected:
+      drawCell(*press.target);  // unchanged for a plain selection, the dropped cell after a drop
+      showSelection();
+      updateCursor();
+      return;
+    case PrintPress::Outcome::ArmPopup: {
+      const PrintPopupItems items = model_.popupItems();
+      popmenuPrint_->findChild<QAction*>("pmenu3SendtoScale")->setEnabled(items.sendToScale);
+      popmenuPrint_->findChild<QAction*>("pmenu3SendtoDesign")->setEnabled(items.sendToDesign);
+      popmenuPrint_->findChild<QAction*>("pmenu3SendtoPlay")->setEnabled(items.sendToPlay);
+      popmenuPrint_->popup(QCursor::pos());
+      return;
+    }
+  }
+}
+
+void PrintPage::pmenu3PlayDiagramClick() {
+  const std::optional<GridCell> target = model_.target();
+  if (!target || !model_.isUsed(*target)) return;
+  if (model_.selection() != target) model_.select(*target);
+  showSelection();
+  transport_.sbtnPlayClick();
+}
+
+void PrintPage::pmenu3SendtoPlayClick() {
+  const std::optional<GridCell> target = model_.target();
+  if (!target || !model_.isUsed(*target) || !model_.cell(*target).isChord) return;
+  holders_.heldChord = cellToChord(model_.cell(*target));
+  pages_.carryTo(PageId::PlayPage);
+}
+
+void PrintPage::pmenu3SendtoDesignClick() {
+  const std::optional<GridCell> target = model_.target();
+  if (!target || !model_.isUsed(*target) || !model_.cell(*target).isChord) return;
+  holders_.heldChord = cellToChord(model_.cell(*target));
+  pages_.carryTo(PageId::ChordDesign);
+}
+
+void PrintPage::pmenu3SendtoScaleClick() {
+  const std::optional<GridCell> target = model_.target();
+  if (!target || !model_.isUsed(*target) || model_.cell(*target).isChord) return;
+  holders_.heldCell = model_.cell(*target);
+  pages_.carryTo(PageId::Scales);
+}
+
+void PrintPage::pmenu3DeleteClick() {
+  const std::optional<GridCell> target = model_.target();
+  if (!target) return;
+  if (model_.deleteNeedsQuestion() &&
+      !dialogs_.confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No))
+    return;
+  const PrintPageModel::Deleted deleted = model_.deleteTarget();
+  if (deleted.pageCleared) {
+    erase();
+    return;
+  }
+  blankCell(*target);
+  if (deleted.selectionMoved) {
+    imgPrintPage_->setSelectionFrame({});
+    showSelection();
+    updateCursor();
+  }
+  imgPrintPage_->refresh();
+}
+
+void PrintPage::pmenu3MoveClick() {
+  const std::optional<GridCell> target = model_.target();
+  if (!target || !model_.moveTarget()) return;
+  blankCell(*target);
+  imgPrintPage_->refresh();
+  updateCursor();
+}
+
+// ---- The document ----
+
+void PrintPage::erase() {
+  model_.erase();
+  clearPageImage(*imgPrintPage_);
+  imgPrintPage_->refresh();
+  display_.ClearFretboard();
+  scrollPrintPage_->verticalScrollBar()->setValue(0);
+  fileName_.clear();
+  updateCursor();
+  window()->setWindowTitle("Strumly!");
+}
+
+bool PrintPage::openWithPrompt() {
+  const QString path =
+      dialogs_.openFileName(this, "Open Print Page File", QString::fromStdString(settings_.folders.print),
+                            "Print Page Files (*.gpr *.prf)");
+  if (path.isEmpty()) return true;
+  return OpenPrintPageFile(path);
+}
+
+bool PrintPage::OpenPrintPageFile(const QString& path) {
+  std::string error;
+  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
+  // The file is read whole into a copy first: a refused file leaves the page as it was.
+  PageHolders read = holders_;
+  std::optional<std::string> refused = bytes ? readPrintPageFile(*bytes, read) : std::optional(error);
+  if (refused) {
+    dialogs_.notice(this, QString::fromStdString(*refused));
+    return false;
+  }
+  model_.erase();
+  holders_.printPage = read.printPage;
+  model_.selectFirstUsed();
+  const QFileInfo info(path);
+  fileName_ = info.fileName();
+  settings_.folders.print = withSlash(info.absolutePath()).toStdString();
+  window()->setWindowTitle("Strumly!   " + fileName_);
+  scrollPrintPage_->verticalScrollBar()->setValue(0);
+  updateCursor();
+  redrawPage();
+  showCell(holders_.printPageCell);
+  return true;
+}
+
+bool PrintPage::SavePrintPage(bool alwaysAsk) {
+  QString folder = withSlash(QString::fromStdString(settings_.folders.print));
+  QString path;
+  if (alwaysAsk || fileName_.isEmpty()) {
+    path = dialogs_.saveFileName(this, "Save Print Page File", folder + fileName_, "Print Page Files (*.gpr)",
+                                 "gpr");
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    fileName_ = info.fileName();
+    settings_.folders.print = withSlash(info.absolutePath()).toStdString();
+  } else {
+    path = folder + fileName_;
+  }
+  if (pages_.isActive(PageId::Print)) window()->setWindowTitle("Strumly!   " + fileName_);
+  std::string error;
+  if (!savePageFile(path.toStdString(), writePrintPageFile(holders_), error)) {
+    dialogs_.notice(this, QString::fromStdString(error));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace strumly::gui

@@ -1,30 +1,103 @@
 #pragma once
-// The Print page: chord and scale diagrams arranged for printing. Entering it shows its last
-// cell on the fretboard; a cell holding a scale waits for the scale display.
+// The Print page: up to 30 chord and scale diagrams on a 6 x 5 grid, each under four text lines,
+// composed to be printed as one sheet. Diagrams arrive by the other pages' "Send To Print Page";
+// a press selects, the popup plays, moves, deletes or sends a cell on. Its document is the
+// print page file (.gpr; older .prf files open the same way).
+#include <QString>
 #include <QWidget>
 
-#include "core/pages/PageHolders.h"
+#include "core/pages/PrintPageModel.h"
 #include "gui/common/Page.h"
+
+class QMenu;
+class QScrollArea;
+
+namespace strumly {
+struct AppSettings;
+}
 
 namespace strumly::gui {
 
 class ChordDisplay;
+class DialogService;
+class NoteSpelling;
+class PageImage;
+class PageList;
+class Transport;
 
-class PrintPage : public QWidget, public Page {
+// Draws one cell of a print page picture: blanked, then the diagram and its four text lines
+// when the cell is used. `span` is the "Scale Diagrams" preference.
+void drawPrintCell(PageImage& image, const PrintCell& cell, GridCell at, const NoteNames& names, int span,
+                   bool leftHanded);
+
+class PrintPage : public QWidget, public Page, public PageDocument {
   Q_OBJECT
  public:
-  PrintPage(const PageHolders& holders, ChordDisplay& display, QWidget* parent = nullptr);
+  PrintPage(PageHolders& holders, PageList& pages, DialogService& dialogs, const NoteSpelling& spelling,
+            Transport& transport, ChordDisplay& display, AppSettings& settings, PagePlayer* player = nullptr,
+            QWidget* parent = nullptr);
 
+  // The page contract.
   PageId pageId() const override { return PageId::Print; }
   QString title() const override { return "Print"; }
   QWidget* pageWidget() override { return this; }
   void entered() override;
-  QAbstractScrollArea* scrollArea() const override { return scrollPrintPage_; }
+  QAbstractScrollArea* scrollArea() const override;
+  QWidget* placementImage() const override;
+  void startPlacement() override;
+  void dropPlacement() override;
+  PageDocument* document() override { return this; }
+  PagePlayer* player() override { return player_; }
+  PagePrintout printout() const override;
+
+  // The document.
+  void erase() override;
+  bool openWithPrompt() override;
+  bool save(bool alwaysAsk) override { return SavePrintPage(alwaysAsk); }
+  QString fileName() const override { return fileName_; }
+  // False, with the reason told, when the file is not a print page; the page is then untouched.
+  bool OpenPrintPageFile(const QString& path);
+  bool SavePrintPage(bool alwaysAsk);
+
+  PrintPageModel& model() { return model_; }
+  PageImage* imgPrintPage() const { return imgPrintPage_; }
+  QMenu* popmenuPrint() const { return popmenuPrint_; }
+
+  void imgPrintPageMouseDown(Qt::MouseButton button, int x, int y);
+  void pmenu3PlayDiagramClick();
+  void pmenu3SendtoPlayClick();
+  void pmenu3SendtoDesignClick();
+  void pmenu3SendtoScaleClick();
+  void pmenu3DeleteClick();
+  void pmenu3MoveClick();
+  // Every used cell again (a file opened, the hand or the note names switched).
+  void redrawPage();
+
+ Q_SIGNALS:
+  // A scale cell is to be shown on the fretboard (chords go to the display directly).
+  void scaleShown(const ScaleDiagram& scale);
 
  private:
-  const PageHolders& holders_;
+  void drawCell(GridCell at);
+  void blankCell(GridCell at);
+  void showCell(const PrintCell& cell);
+  void showSelection();
+  void updateCursor();
+  bool busy() const;
+
+  PageHolders& holders_;
+  PrintPageModel model_;
+  PageList& pages_;
+  DialogService& dialogs_;
+  const NoteSpelling& spelling_;
+  Transport& transport_;
   ChordDisplay& display_;
-  QAbstractScrollArea* scrollPrintPage_;
+  AppSettings& settings_;
+  PagePlayer* player_;
+  QScrollArea* scrollPrintPage_;
+  PageImage* imgPrintPage_;
+  QMenu* popmenuPrint_;
+  QString fileName_;
 };
 
 }  // namespace strumly::gui

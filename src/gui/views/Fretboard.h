@@ -14,6 +14,7 @@
 #include "core/views/ChordPicture.h"
 #include "core/views/FretboardGeometry.h"
 #include "gui/views/ChordDisplay.h"
+#include "gui/views/ScaleDisplay.h"
 
 class QAbstractButton;
 class QLabel;
@@ -48,6 +49,7 @@ struct FretboardWidgets {
   QLineEdit* chordName = nullptr;      // editChordNameUser
   QLineEdit* notes = nullptr;          // editNotes
   std::array<QLabel*, 8> intervals{};  // editIntervals0..7; each carries its interval in "tag"
+  QLabel* nameCaption = nullptr;       // Label2: "Chord Name:" or "Scale Name:"
 };
 
 // The toggles of the tool panel the fretboard answers for. Any may be null.
@@ -59,7 +61,7 @@ struct FretboardButtons {
   QAbstractButton* fullScale = nullptr;     // sbtnShowFullScale
 };
 
-class Fretboard : public QObject, public ChordDisplay {
+class Fretboard : public QObject, public ChordDisplay, public ScaleDisplay {
   Q_OBJECT
 
  public:
@@ -71,6 +73,8 @@ class Fretboard : public QObject, public ChordDisplay {
   void RedrawFretboard(const ChordDiagram& chord) override;
   void ShowNotesAcrossNeck(const ChordDiagram& chord, const QColor& textColour);
   void ClearFretboard() override;
+  // ShowScale (FretboardScale.cpp).
+  void ShowScale(const ScaleDiagram& scale, int beginFret, int span) override;
   void showArpeggio() override;
   void clearPointerReadOuts() override;
 

@@ -15,21 +15,30 @@ class AlsaSequencer::Output final : public MidiOutput {
     snd_seq_delete_simple_port(sequencer_->handle_, ourPort_);
   }
   // A sequencer port has no sample clock of its own to schedule on: the message goes when due.
-  void play(const MidiDispatch& dispatch) override { sequencer_->send(ourPort_, dispatch.message); }
-  void playNow(const ShortMessage& message) override { sequencer_->send(ourPort_, message); }
+  void play(const MidiDispatch& dispatch) override { send(dispatch.message); }
+  void playNow(const ShortMessage& message) override { send(message); }
+  bool lost() override {
+    if (!failed_ && !sequencer_->connected(ourPort_, target_)) failed_ = true;
+    return failed_;
+  }
   void silence(std::uint16_t channelMask) override {
     for (int channel = 0; channel < 16; ++channel) {
       if ((channelMask & (1u << channel)) == 0) continue;
       const auto status = static_cast<std::uint8_t>(0xB0 | channel);
-      sequencer_->send(ourPort_, {status, 64, 0});   // sustain off, or notes off would wait for it
-      sequencer_->send(ourPort_, {status, 123, 0});  // all notes off
+      send({status, 64, 0});   // sustain off, or notes off would wait for it
+      send({status, 123, 0});  // all notes off
     }
   }
 
  private:
+  void send(const ShortMessage& message) {
+    if (!failed_ && !sequencer_->send(ourPort_, message)) failed_ = true;
+  }
+
   std::shared_ptr<AlsaSequencer> sequencer_;
   int ourPort_;
   AlsaPort target_;
+  bool failed_ = false;  // once gone, a port stays gone for this output
 };
 
 class AlsaSequencer::Input final : public MidiInputPort {
@@ -119,7 +128,18 @@ std::unique_ptr<MidiInputPort> AlsaSequencer::connectInput(const AlsaPort& sourc
   return std::make_unique<Input>(shared_from_this(), ours, source);
 }
 
-void AlsaSequencer::send(int ourPort, const ShortMessage& m) {
+bool AlsaSequencer::connected(int ourPort, const AlsaPort& target) {
+  snd_seq_port_subscribe_t* subscription = nullptr;
+  snd_seq_port_subscribe_alloca(&subscription);
+  snd_seq_addr_t sender{static_cast<unsigned char>(ownClient_), static_cast<unsigned char>(ourPort)};
+  snd_seq_addr_t dest{static_cast<unsigned char>(target.client), static_cast<unsigned char>(target.port)};
+  snd_seq_port_subscribe_set_sender(subscription, &sender);
+  snd_seq_port_subscribe_set_dest(subscription, &dest);
+  std::lock_guard lock(mutex_);
+  return snd_seq_get_port_subscription(handle_, subscription) >= 0;
+}
+
+bool AlsaSequencer::send(int ourPort, const ShortMessage& m) {
   snd_seq_event_t ev;
   snd_seq_ev_clear(&ev);
   const int channel = m.channel();
@@ -146,13 +166,13 @@ void AlsaSequencer::send(int ourPort, const ShortMessage& m) {
       snd_seq_ev_set_pitchbend(&ev, channel, ((m.data1 & 0x7F) | ((m.data2 & 0x7F) << 7)) - 8192);
       break;
     default:
-      return;
+      return true;
   }
   snd_seq_ev_set_source(&ev, ourPort);
   snd_seq_ev_set_subs(&ev);
   snd_seq_ev_set_direct(&ev);
   std::lock_guard lock(mutex_);
-  snd_seq_event_output_direct(handle_, &ev);
+  return snd_seq_event_output_direct(handle_, &ev) >= 0;
 }
 
 }  // namespace strumly

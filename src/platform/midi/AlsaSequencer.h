@@ -43,7 +43,11 @@ class AlsaSequencer : public std::enable_shared_from_this<AlsaSequencer> {
   class Input;
   explicit AlsaSequencer(_snd_seq* handle);
   std::vector<AlsaPort> ports(unsigned capabilities);
-  void send(int ourPort, const ShortMessage& message);
+  // False when the sequencer refused the event (the connection is broken).
+  bool send(int ourPort, const ShortMessage& message);
+  // Whether our port still feeds `target`: the sequencer drops the connection when the target's
+  // port or client goes away, and it never comes back by itself.
+  bool connected(int ourPort, const AlsaPort& target);
 
   _snd_seq* handle_;
   int ownClient_ = -1;

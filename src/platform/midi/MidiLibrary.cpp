@@ -68,9 +68,18 @@ std::optional<std::int64_t> MidiLibrary::step(std::int64_t nowMicros) {
       sync.scheduler.advance(nowMicros, dispatcher);
       if (auto deadline = sync.scheduler.nextDeadline()) next = next ? std::min(*next, *deadline) : *deadline;
     }
+    collectLosses(pending);
   }
   for (const Pending& p : pending) (*p.poster)(p.message, p.param);
   return next;
+}
+
+void MidiLibrary::collectLosses(std::vector<Pending>& pending) {
+  for (auto& [handle, output] : outputs_) {
+    if (output.lossPosted || !output.device->lost()) continue;
+    output.lossPosted = true;
+    if (output.poster && *output.poster) pending.push_back({output.poster, kMsgOutputLost, handle});
+  }
 }
 
 MidiLibrary::Sync* MidiLibrary::findSync(std::uint32_t handle) {
@@ -147,7 +156,7 @@ std::uint32_t MidiLibrary::OpenMidiIn(const MidiPoster&, std::uint32_t device, s
 }
 
 std::uint32_t MidiLibrary::PutMidiOut(std::uint32_t outHandle, const MidiEvent& event) {
-  SharedPoster immediatePoster;
+  std::vector<Pending> pending;
   {
     std::lock_guard lock(mutex_);
     Output* output = findOutput(outHandle);
@@ -158,10 +167,12 @@ std::uint32_t MidiLibrary::PutMidiOut(std::uint32_t outHandle, const MidiEvent& 
       return 0;
     }
     if (isChannelStatus(event.status)) output->device->playNow({event.status, event.data1, event.data2});
-    if (isMarkerStatus(event.status)) immediatePoster = output->poster;
+    if (isMarkerStatus(event.status) && output->poster)
+      pending.push_back({output->poster, markerMessage(event.status), packMarkerParam(event)});
+    collectLosses(pending);
   }
-  if (immediatePoster && *immediatePoster)
-    (*immediatePoster)(markerMessage(event.status), packMarkerParam(event));
+  for (const Pending& p : pending)
+    if (*p.poster) (*p.poster)(p.message, p.param);
   return 0;
 }
 

@@ -46,7 +46,8 @@ class MidiLibrary {
                            std::uint32_t flags);
 
   // 0 = queued (the record may be reused at once); non-zero = queue full, nothing queued.
-  // An output without a clock plays the event at once.
+  // An output without a clock plays the event at once. An output whose device goes away (found
+  // when something is sent to it) posts kMsgOutputLost with its handle, once.
   std::uint32_t PutMidiOut(std::uint32_t outHandle, const MidiEvent& event);
   bool SetTempo(std::uint32_t syncHandle, std::uint32_t tempoMicros);
   bool StartSync(std::uint32_t syncHandle);
@@ -76,6 +77,7 @@ class MidiLibrary {
     std::unique_ptr<MidiOutput> device;
     std::uint32_t sync = 0;
     SharedPoster poster;
+    bool lossPosted = false;  // a lost device is reported once
   };
   struct Pending {
     SharedPoster poster;
@@ -85,6 +87,7 @@ class MidiLibrary {
   class Dispatcher;
 
   std::optional<std::int64_t> step(std::int64_t nowMicros);
+  void collectLosses(std::vector<Pending>& pending);
   void waitForPosts() { std::lock_guard lock(postMutex_); }
   Sync* findSync(std::uint32_t handle);
   Output* findOutput(std::uint32_t handle);

@@ -24,9 +24,13 @@ class MidiRecording {
   std::vector<RecordedMessage> messages() const;
   std::vector<std::uint16_t> silences() const;
   void clear();
+  // The device went away: its open outputs report it lost and hear nothing more.
+  void unplug(std::size_t device);
+  bool unplugged(std::size_t device) const;
 
  private:
   mutable std::mutex mutex_;
+  std::vector<std::size_t> unplugged_;
   std::vector<RecordedMessage> messages_;
   std::vector<std::uint16_t> silences_;
 };
@@ -40,6 +44,8 @@ class RecordingDevices final : public MidiDevices {
 
   std::vector<std::string> outputNames() override { return outputs_; }
   std::vector<std::string> inputNames() override { return inputs_; }
+  // An unplugged device stays listed (as a port does until the list is read again) but no longer
+  // opens.
   std::unique_ptr<MidiOutput> openOutput(std::size_t index) override;
   std::unique_ptr<MidiInputPort> openInput(std::size_t index) override;
 

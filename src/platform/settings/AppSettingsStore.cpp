@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <variant>
 
 #include "core/chords/ChordTypeList.h"
+#include "core/pages/DiagramRecords.h"
 
 namespace strumly {
 namespace {
@@ -113,19 +117,79 @@ struct Overloaded : Ts... {
 // A negative or absurd count must not make start-up read thousands of sections.
 constexpr int kMaxUserChords = 1000;
 
-std::vector<UserChordType> readUserChords(const IniFile& f) {
+constexpr int kIntervalKeys = 7;
+
+std::string intervalKey(int k) {
+  return "I" + std::to_string(k);
+}
+
+// A section that is counted but cannot be a chord type: it is missing, has no root interval,
+// holds an interval that is no number or lies outside the names 0..21, or nothing but the root.
+std::optional<UserChordType> readUserChord(const IniFile& f, int sectionNumber) {
+  const std::string section = userChordSection(sectionNumber);
+  if (!f.sectionExists(section)) return std::nullopt;
+  UserChordType t;
+  t.section = sectionNumber;
+  t.name = f.readString(section, "Name", t.name);
+  t.formula = f.readString(section, "Formula", t.formula);
+  const std::string absent = "\x01";
+  int used = 0;
+  for (int k = 0; k < kIntervalKeys; ++k) {
+    const std::string text = f.readString(section, intervalKey(k), absent);
+    int value = kUnusedInterval;
+    if (text != absent && !IniFile::parseInteger(text, value)) return std::nullopt;
+    if (value != kUnusedInterval && (value < 0 || value > 21)) return std::nullopt;
+    if (k == 0 && value != 0) return std::nullopt;
+    if (k > 0 && value != kUnusedInterval) ++used;
+    t.intervals[static_cast<std::size_t>(k)] = value;
+  }
+  if (used == 0) return std::nullopt;
+  return t;
+}
+
+std::vector<UserChordType> readUserChords(const IniFile& f, std::vector<int>* damaged) {
   std::vector<UserChordType> types;
   const int count = f.readInteger("UserChords", "Number", 0);
   for (int i = 0; i < count && i < kMaxUserChords; ++i) {
-    const std::string section = userChordSection(kFirstUserChordIndex + i);
-    UserChordType t;
-    t.name = f.readString(section, "Name", t.name);
-    t.formula = f.readString(section, "Formula", t.formula);
-    for (std::size_t k = 0; k < t.intervals.size(); ++k)
-      t.intervals[k] = f.readInteger(section, "I" + std::to_string(k), t.intervals[k]);
-    types.push_back(std::move(t));
+    const int section = kFirstUserChordIndex + i;
+    if (std::optional<UserChordType> t = readUserChord(f, section))
+      types.push_back(std::move(*t));
+    else if (damaged)
+      damaged->push_back(section);
   }
   return types;
+}
+
+// The edits of one user command are made on a copy beside the file, which then replaces the
+// file in one rename: a failure part way leaves the file, and so every chord type, as it was.
+void rewriteAtomically(const IniFile& file, const std::function<void(IniFile&)>& edit) {
+  namespace fs = std::filesystem;
+  const std::string& name = file.fileName();
+  const std::string work = name + ".edit";
+  std::error_code ec;
+  fs::remove(work, ec);
+  if (fs::exists(name, ec)) {
+    if (!fs::copy_file(name, work, fs::copy_options::overwrite_existing, ec)) throw IniWriteError(name);
+  }
+  try {
+    IniFile copy(work);
+    edit(copy);
+  } catch (const IniWriteError&) {
+    fs::remove(work, ec);
+    throw IniWriteError(name);
+  }
+  fs::rename(work, name, ec);
+  if (ec) {
+    fs::remove(work, ec);
+    throw IniWriteError(name);
+  }
+}
+
+void writeUserChord(IniFile& f, const std::string& section, const UserChordType& type) {
+  f.writeString(section, "Name", type.name);
+  f.writeString(section, "Formula", type.formula);
+  for (int k = 0; k < kIntervalKeys; ++k)
+    f.writeInteger(section, intervalKey(k), type.intervals[static_cast<std::size_t>(k)]);
 }
 
 void writeOwnedValues(IniFile& file, const AppSettings& settings, Owner owner) {
@@ -151,11 +215,12 @@ AppSettings AppSettingsStore::load() const {
   AppSettings s = defaults;
   const IniFile& f = file_;
   for (const Entry& e : kEntries) {
-    std::visit(Overloaded{[&](IntField v) { v(s) = f.readInteger(e.section, e.key, v(defaults)); },
-                          [&](BoolField v) { v(s) = f.readBool(e.section, e.key, v(defaults)); },
-                          [&](TextField v) { v(s) = f.readString(e.section, e.key, v(defaults)); },
-                          [&](UserChordList) { s.userChords = readUserChords(f); }},
-               e.field);
+    std::visit(
+        Overloaded{[&](IntField v) { v(s) = f.readInteger(e.section, e.key, v(defaults)); },
+                   [&](BoolField v) { v(s) = f.readBool(e.section, e.key, v(defaults)); },
+                   [&](TextField v) { v(s) = f.readString(e.section, e.key, v(defaults)); },
+                   [&](UserChordList) { s.userChords = readUserChords(f, &s.damagedUserChordSections); }},
+        e.field);
   }
   return s;
 }
@@ -166,6 +231,39 @@ void AppSettingsStore::saveShutdownValues(const AppSettings& settings) {
 
 void AppSettingsStore::savePreferenceValues(const AppSettings& settings) {
   writeOwnedValues(file_, settings, Owner::Preferences);
+}
+
+std::vector<UserChordType> AppSettingsStore::userChords(std::vector<int>* damaged) const {
+  return readUserChords(file_, damaged);
+}
+
+int AppSettingsStore::addUserChord(const UserChordType& type) {
+  const int number = std::max(0, file_.readInteger("UserChords", "Number", 0));
+  const int section = kFirstUserChordIndex + number;
+  rewriteAtomically(file_, [&](IniFile& f) {
+    f.eraseSection(userChordSection(section));  // a stale section past the count is no part of the new type
+    f.writeInteger("UserChords", "Number", number + 1);
+    writeUserChord(f, userChordSection(section), type);
+  });
+  return section;
+}
+
+bool AppSettingsStore::deleteUserChord(int section) {
+  const int number = file_.readInteger("UserChords", "Number", 0);
+  const int last = kFirstUserChordIndex + std::min(number, kMaxUserChords) - 1;
+  if (number <= 0 || section < kFirstUserChordIndex || section > last) return false;
+  rewriteAtomically(file_, [&](IniFile& f) {
+    // Each later section moves down whole, keys as written, so a damaged one stays damaged.
+    for (int c = section; c < last; ++c) {
+      const std::string to = userChordSection(c);
+      const std::string from = userChordSection(c + 1);
+      f.eraseSection(to);
+      for (const std::string& key : f.readSection(from)) f.writeString(to, key, f.readString(from, key, ""));
+    }
+    f.eraseSection(userChordSection(last));
+    f.writeInteger("UserChords", "Number", number - 1);
+  });
+  return true;
 }
 
 std::vector<WebSite> AppSettingsStore::webSites() const {

@@ -29,6 +29,16 @@ class AppSettingsStore {
   // and InsertFile. Throws IniWriteError when the file cannot be written.
   void savePreferenceValues(const AppSettings& settings);
 
+  // The user chord types as the file holds them now, damaged sections left out and named in
+  // `damaged` when it is given.
+  std::vector<UserChordType> userChords(std::vector<int>* damaged = nullptr) const;
+  // Appends a type after the last user section ([UserChords] Number + 1 and its section) and
+  // returns that section. Deletes move the later sections down one ([UserChords] Number - 1);
+  // false when `section` is no user type of the file. Each is one rewrite of the file: when it
+  // cannot be written (IniWriteError) every type stays as it was.
+  int addUserChord(const UserChordType& type);
+  bool deleteUserChord(int section);
+
   std::vector<WebSite> webSites() const;
   // Instrument names for the patch lists, in file order; empty when the section is missing.
   std::vector<std::string> generalMidiNames() const;

@@ -1,0 +1,51 @@
+#include "core/fretlight/HidDescriptor.h"
+
+#include <algorithm>
+#include <map>
+
+namespace strumly {
+
+InputReportShape inputReportShape(const std::vector<std::uint8_t>& descriptor) {
+  InputReportShape shape;
+  std::uint32_t reportSize = 0;   // bits per field (global item)
+  std::uint32_t reportCount = 0;  // fields (global item)
+  std::uint32_t reportId = 0;
+  std::map<std::uint32_t, std::uint32_t> inputBits;  // per report number
+  std::size_t i = 0;
+  while (i < descriptor.size()) {
+    const std::uint8_t prefix = descriptor[i];
+    if (prefix == 0xFE) {  // long item: its data length follows, nothing we need
+      if (i + 1 >= descriptor.size()) break;
+      i += 3u + descriptor[i + 1];
+      continue;
+    }
+    const std::size_t size = (prefix & 0x03) == 3 ? 4 : (prefix & 0x03);
+    if (i + size >= descriptor.size()) break;  // a cut-off item
+    std::uint32_t value = 0;
+    for (std::size_t b = 0; b < size; ++b)
+      value |= static_cast<std::uint32_t>(descriptor[i + 1 + b]) << (8 * b);
+    switch (prefix & 0xFC) {
+      case 0x74:
+        reportSize = value;
+        break;
+      case 0x94:
+        reportCount = value;
+        break;
+      case 0x84:
+        reportId = value;
+        shape.numbered = true;
+        break;
+      case 0x80:
+        inputBits[reportId] += reportSize * reportCount;
+        break;
+      default:
+        break;
+    }
+    i += 1 + size;
+  }
+  for (const auto& [id, bits] : inputBits)
+    shape.length = std::max(shape.length, static_cast<int>((bits + 7) / 8) + 1);
+  return shape;
+}
+
+}  // namespace strumly

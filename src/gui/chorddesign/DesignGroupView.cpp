@@ -1,0 +1,431 @@
+#include "gui/chorddesign/DesignGroupView.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/app/AppSettings.h"
+#include "core/chords/ChordDictionary.h"
+#include "core/pages/PageFiles.h"
+#include "core/pages/RecordConversions.h"
+#include "gui/chorddesign/ChordDesignPage.h"
+#include "gui/chorddesign/ChordSearchPanel.h"
+#include "gui/common/DialogService.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageImage.h"
+#include "gui/common/PageList.h"
+#include "gui/common/Resources.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/playback/Transport.h"
+#include "gui/views/ChordDisplay.h"
+#include "gui/views/DiagramPainter.h"
+
+namespace strumly::gui {
+namespace {
+
+constexpr const char* kFilter = "Chord Design Files (*.cds)";
+constexpr const char* kReplace = "Do you want to replace this diagram?";
+
+QString withSlash(const QString& folder) {
+  return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
+}
+
+}  // namespace
+
+DesignGroupView::DesignGroupView(ChordDesignPage& page, ChordSearchPanel& search, PageHolders& holders,
+                                 PageList& pages, DialogService& dialogs, const NoteSpelling& spelling,
+                                 const Transport& transport, ChordDisplay& display,
+                                 const TuningControls& tuning, AppSettings& settings,
+                                 std::filesystem::path dataFolder, QWidget* parent)
+    : QWidget(parent),
+      page_(page),
+      search_(search),
+      holders_(holders),
+      pages_(pages),
+      dialogs_(dialogs),
+      spelling_(spelling),
+      transport_(transport),
+      display_(display),
+      tuning_(tuning),
+      settings_(settings),
+      dataFolder_(std::move(dataFolder)),
+      group_(holders),
+      imgChordDesign_(new PageImage(QSize(kDesignImageWidth, kDesignImageHeight), this)),
+      bitbtnDrag_(new QToolButton(this)),
+      lblCDFilePath_(new QLabel("File: ", this)),
+      popmenuDesign_(new QMenu(this)) {
+  imgChordDesign_->setObjectName("imgChordDesign");
+  imgChordDesign_->setAcceptDrops(true);
+  imgChordDesign_->installEventFilter(this);
+  imgChordDesign_->setMouseTracking(true);
+  bitbtnDrag_->setObjectName("bitbtnDrag");
+  bitbtnDrag_->setText("Drag");
+  bitbtnDrag_->setToolTip("Drag to add chord to set");
+  bitbtnDrag_->setFocusPolicy(Qt::NoFocus);
+  bitbtnDrag_->installEventFilter(this);
+  lblCDFilePath_->setObjectName("lblCDFilePath");
+
+  popmenuDesign_->setObjectName("popmenuDesign");
+  const auto addItem = [this](const char* name, const char* caption, void (DesignGroupView::*handler)()) {
+    QAction* action = popmenuDesign_->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  addItem("pmenu2PlayChord", "Play Chord", &DesignGroupView::pmenu2PlayChordClick);
+  addItem("pmenu2SendtoPlay", "Send To PlayPage", &DesignGroupView::pmenu2SendtoPlayClick);
+  addItem("pmenu2SendtoPrint", "Send To Print Page", &DesignGroupView::pmenu2SendtoPrintClick);
+  addItem("pmenu2Delete", "Delete", &DesignGroupView::pmenu2DeleteClick);
+  addItem("pmenu2Move", "Move", &DesignGroupView::pmenu2MoveClick);
+
+  connect(imgChordDesign_, &PageImage::mousePressed, this,
+          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int) {
+            imgChordDesignMouseDown(button, x);
+          });
+  // The note and interval read-outs name only what lies under the pointer on the neck.
+  connect(imgChordDesign_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  connect(&search_, &ChordSearchPanel::pointerMoved, this, [this] { display_.clearPointerReadOuts(); });
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(bitbtnDrag_, 0, Qt::AlignTop);
+  row->addWidget(imgChordDesign_, 0, Qt::AlignTop);
+  row->addStretch(1);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(row);
+  column->addWidget(lblCDFilePath_);
+}
+
+bool DesignGroupView::busy() const {
+  return transport_.IsPlayingOrBusy();
+}
+
+void DesignGroupView::drawSlot(int k) {
+  const TinyChordStyle style{spelling_.names(), display_.leftHanded(), settings_.chordDesignTinyFont};
+  drawTinyChord(group_.slot(k), k, *imgChordDesign_, style);
+  imgChordDesign_->refresh();
+}
+
+void DesignGroupView::selectSlot(int k) {
+  group_.select(k);
+  moveSelection(*imgChordDesign_, designSelectionFrame(k, imgChordDesign_->image().height()));
+  imgChordDesign_->refresh();
+  page_.designSelected();
+}
+
+void DesignGroupView::showCursor() {
+  switch (group_.placement()) {
+    case DesignPlacement::None:
+      imgChordDesign_->unsetCursor();
+      break;
+    case DesignPlacement::Carried:
+      imgChordDesign_->setCursor(gui::cursor("CURFRET"));
+      break;
+    case DesignPlacement::Moving:
+      imgChordDesign_->setCursor(gui::cursor("CURMOVE"));
+      break;
+  }
+}
+
+void DesignGroupView::imgChordDesignMouseDown(Qt::MouseButton button, int x) {
+  popupArmed_ = false;
+  if (busy()) return;
+  const std::optional<int> hit = designSlotHitTest(x);
+  if (!hit) return;
+  const int a = *hit;
+  group_.setTarget(a);
+  switch (group_.placement()) {
+    case DesignPlacement::Carried:
+      if (button == Qt::RightButton || holders_.heldChord.isEmpty()) {
+        group_.cancelPlacement();
+        showCursor();
+        return;
+      }
+      if (group_.isUsed(a) && !dialogs_.confirm(this, kReplace, DialogService::Answer::No)) return;
+      group_.store(a, holders_.heldChord);
+      group_.cancelPlacement();
+      showCursor();
+      drawSlot(a);
+      selectSlot(a);
+      return;
+    case DesignPlacement::Moving:
+      for (int k : group_.placeMoved(a)) drawSlot(k);
+      showCursor();
+      selectSlot(a);
+      return;
+    case DesignPlacement::None:
+      break;
+  }
+  if (!group_.isUsed(a)) return;
+  popupArmed_ = true;
+  if (button == Qt::RightButton) {
+    popmenuDesign_->popup(QCursor::pos());
+    return;
+  }
+  if (group_.selected() != a) selectSlot(a);
+}
+
+void DesignGroupView::imgChordDesignDragDrop(DragSource source, int x) {
+  if (busy()) return;
+  cancelPlacement();  // a chord taken up by Move is back in its slot before anything shifts
+  if (source == DragSource::SearchList) {
+    const std::optional<ChordSearchMatch> match = search_.selectedMatch();
+    if (!match) return;  // "No Chords Found" names no chord type
+    if (group_.isModified() &&
+        !saveBefore("Do you want to save changes to this Design Group before modifying?"))
+      return;
+    storeVoicings(*match);
+    return;
+  }
+  const std::optional<int> k = designSlotHitTest(x);
+  if (!k || holders_.designChord.isEmpty()) return;
+  if (group_.isUsed(*k) && !dialogs_.confirm(this, kReplace, DialogService::Answer::No)) return;
+  storeDragged(*k);
+}
+
+void DesignGroupView::storeDragged(int k) {
+  ChordDiagram& design = holders_.designChord;
+  QString tuningName = tuning_.tuningNameEdit()->text();
+  if (tuningName.isEmpty())
+    for (int s = kStringCount - 1; s >= 0; --s) tuningName += tuning_.readOut(s)->text() + ' ';
+  design.tuningName = tuningName.toLatin1().toStdString();
+  design.formula = ChordDesignPage::formulaOf(design);
+  group_.store(k, design);
+  drawSlot(k);
+  group_.select(k);
+  page_.designSelected();
+}
+
+void DesignGroupView::storeVoicings(const ChordSearchMatch& match) {
+  if (match.typeIndex < 0 || match.typeIndex >= kChordTypeCount) {
+    dialogs_.notice(this, QString::fromLatin1(kChordFilesMissingText));
+    return;
+  }
+  const FamilyType type = familyTypeOf(match.typeIndex);
+  DesignGroup::Voicings voicings;
+  try {
+    voicings = LoadChordVoicings(dataFolder_, type.family, type.type, match.root);
+  } catch (const DictionaryError& error) {
+    dialogs_.notice(this, QString::fromStdString(error.what()));
+    return;
+  }
+  group_.storeVoicings(voicings);
+  for (int k = DesignGroup::kSlots - 1; k >= 0; --k) drawSlot(k);
+  fileName_.clear();
+  page_.designSelected();
+  window()->setWindowTitle("Strumly!");
+}
+
+void DesignGroupView::pmenu2PlayChordClick() {
+  const std::optional<int> target = group_.target();
+  if (!target || !group_.isUsed(*target)) return;
+  if (group_.selected() != target) selectSlot(*target);
+  Q_EMIT playRequested();
+}
+
+void DesignGroupView::pmenu2SendtoPlayClick() {
+  const std::optional<int> target = group_.target();
+  if (!target || !group_.isUsed(*target)) return;
+  holders_.heldChord = group_.slot(*target);
+  pages_.carryTo(PageId::PlayPage);
+}
+
+void DesignGroupView::pmenu2SendtoPrintClick() {
+  const std::optional<int> target = group_.target();
+  if (!target || !group_.isUsed(*target)) return;
+  holders_.heldCell = chordToCell(group_.slot(*target));
+  pages_.carryTo(PageId::Print);
+}
+
+void DesignGroupView::pmenu2DeleteClick() {
+  const std::optional<int> target = group_.target();
+  if (!target || !group_.isUsed(*target)) return;
+  if (!dialogs_.confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No)) return;
+  const std::optional<int> before = group_.selected();
+  group_.erase(*target);
+  drawSlot(*target);
+  if (group_.selected() != before) selectSlot(*group_.selected());
+}
+
+void DesignGroupView::pmenu2MoveClick() {
+  const std::optional<int> target = group_.target();
+  if (!target || !group_.beginMove(*target)) return;
+  drawSlot(*target);
+  showCursor();
+}
+
+void DesignGroupView::startCarried() {
+  group_.startCarried();
+  showCursor();
+}
+
+void DesignGroupView::cancelPlacement() {
+  if (const std::optional<int> back = group_.cancelPlacement()) {
+    drawSlot(*back);
+    if (const std::optional<int> selected = group_.selected())
+      moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->image().height()));
+  }
+  showCursor();
+}
+
+void DesignGroupView::selectNextDiagram() {
+  cancelPlacement();
+  std::array<bool, DesignGroup::kSlots> used{};
+  for (int k = 0; k < DesignGroup::kSlots; ++k) used[static_cast<std::size_t>(k)] = group_.isUsed(k);
+  const std::optional<int> next = nextDesignSlot(group_.selected().value_or(-1), used);
+  if (next) selectSlot(*next);
+}
+
+void DesignGroupView::redrawGroup() {
+  clearPageImage(*imgChordDesign_);
+  for (int k = 0; k < DesignGroup::kSlots; ++k)
+    if (group_.isUsed(k)) drawSlot(k);
+  if (const std::optional<int> selected = group_.selected())
+    moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->image().height()));
+  imgChordDesign_->refresh();
+}
+
+// ---- The group's document ----
+
+bool DesignGroupView::saveBefore(const QString& question) {
+  switch (dialogs_.question(this, question)) {
+    case DialogService::Answer::Cancel:
+      return false;
+    case DialogService::Answer::Yes:
+      return save(false);
+    case DialogService::Answer::No:
+      return true;
+  }
+  return false;
+}
+
+void DesignGroupView::erase() {
+  if (group_.isModified() && !saveBefore("Do you want to save changes to this Design Group before erasing?"))
+    return;
+  group_.clear();
+  clearPageImage(*imgChordDesign_);
+  imgChordDesign_->refresh();
+  showCursor();
+  lblCDFilePath_->setText("File:");
+  fileName_.clear();
+  window()->setWindowTitle("Strumly!");
+}
+
+bool DesignGroupView::openWithPrompt() {
+  if (group_.isModified() &&
+      !saveBefore("Do you want to save changes to this Design Group before opening another file?"))
+    return false;
+  const QString path = dialogs_.openFileName(this, "Open Chord Design File",
+                                             QString::fromStdString(settings_.folders.design), kFilter);
+  if (path.isEmpty()) return false;
+  return openFile(path);
+}
+
+bool DesignGroupView::openFile(const QString& path) {
+  std::string error;
+  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
+  if (!bytes) {
+    dialogs_.notice(this, QString::fromStdString(error));
+    return false;
+  }
+  if (const std::optional<std::string> refused = readDesignFile(*bytes, holders_)) {
+    dialogs_.notice(this, QString::fromStdString(*refused));
+    return false;
+  }
+  const QFileInfo info(path);
+  fileName_ = info.fileName();
+  settings_.folders.design = withSlash(info.absolutePath()).toStdString();
+  window()->setWindowTitle("Strumly!   " + fileName_);
+  group_.opened();
+  redrawGroup();
+  search_.clearResults();
+  showCursor();
+  if (const std::optional<int> first = group_.selected(); first && group_.isUsed(*first)) {
+    page_.releaseIntervalDisplay();
+    selectSlot(*first);
+  }
+  lblCDFilePath_->setText("File: " + path);
+  return true;
+}
+
+bool DesignGroupView::save(bool alwaysAsk) {
+  QString folder = QString::fromStdString(settings_.folders.design);
+  QString path;
+  if (alwaysAsk || fileName_.isEmpty()) {
+    path =
+        dialogs_.saveFileName(this, "Save Chord Design File", withSlash(folder) + fileName_, kFilter, "cds");
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    fileName_ = info.fileName();
+    folder = withSlash(info.absolutePath());
+    settings_.folders.design = folder.toStdString();
+  } else {
+    path = withSlash(folder) + fileName_;
+  }
+  if (pages_.isActive(PageId::ChordDesign)) window()->setWindowTitle("Strumly!   " + fileName_);
+  std::string error;
+  if (!savePageFile(path.toStdString(), writeDesignFile(holders_), error)) {
+    dialogs_.notice(this, QString::fromStdString(error));
+    return false;
+  }
+  lblCDFilePath_->setText("File: " + path);
+  group_.setModified(false);
+  return true;
+}
+
+ClosingDocument DesignGroupView::closingDocument() {
+  return {"Save Chord Design Page changes ", [this] { return group_.isModified(); },
+          [this] { return fileName_; }, [this] { return save(false); }};
+}
+
+// ---- Dragging onto the group ----
+
+void DesignGroupView::startDrag() {
+  auto* drag = new QDrag(bitbtnDrag_);
+  auto* data = new QMimeData;
+  data->setData(ChordSearchPanel::kMimeType, "drag");
+  drag->setMimeData(data);
+  drag->exec(Qt::CopyAction);
+}
+
+bool DesignGroupView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == bitbtnDrag_ && event->type() == QEvent::MouseButtonPress) {
+    startDrag();
+    return true;
+  }
+  if (watched != imgChordDesign_) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      // Only the drag button and the search list are accepted.
+      auto* over = static_cast<QDragMoveEvent*>(event);
+      if (over->mimeData()->hasFormat(ChordSearchPanel::kMimeType))
+        over->acceptProposedAction();
+      else
+        over->ignore();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (!drop->mimeData()->hasFormat(ChordSearchPanel::kMimeType)) return true;
+      const bool fromList = drop->mimeData()->data(ChordSearchPanel::kMimeType) == "list";
+      drop->acceptProposedAction();
+      imgChordDesignDragDrop(fromList ? DragSource::SearchList : DragSource::DragButton,
+                             drop->position().toPoint().x());
+      return true;
+    }
+    default:
+      return QWidget::eventFilter(watched, event);
+  }
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,213 @@
+#include "gui/common/PagePrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QThread>
+#include <QWidget>
+#include <algorithm>
+
+#include "core/pages/PrintPageModel.h"
+#include "core/playpage/PlayPageLayout.h"
+#include "gui/common/DialogService.h"
+
+namespace strumly::gui {
+namespace {
+
+constexpr int kPlaySheetHeight = 833;
+
+QFont tabFont() {
+  QFont font("Courier New", 10);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+// One picture: the title line above, the picture stretched into the target rectangle.
+void paintPicture(QPainter& p, const QImage& picture, const QString& title, int px, int py) {
+  const double aspect = static_cast<double>(picture.height()) / picture.width();
+  const int bottom = py + static_cast<int>(8.0 * px * aspect * py / px);
+  const QRect target(QPoint(px / 2, py), QPoint(8 * px - 1, bottom - 1));
+  const QFontMetrics fm(p.font(), p.device());
+  const int titleTop = static_cast<int>(0.7 * py) - fm.height();
+  p.setPen(Qt::black);
+  p.drawText(px, titleTop + fm.ascent(), title);
+  p.drawImage(target, picture);
+}
+
+void paintText(QPainter& p, const QStringList& lines, const TextSheet& sheet) {
+  p.setFont(tabFont());
+  p.setPen(Qt::black);
+  const QFontMetrics fm(p.font(), p.device());
+  int y = 0;
+  p.drawText(0, y + fm.ascent(), QString::fromStdString(sheet.heading));
+  y += fm.height();
+  for (std::size_t i = 0; i < sheet.lineCount; ++i) {
+    p.drawText(0, y + fm.ascent(), lines[static_cast<int>(sheet.firstLine + i)]);
+    y += fm.height();
+  }
+}
+
+}  // namespace
+
+int PagePrintout::sheetCount() const {
+  if (!pictures.isEmpty()) return static_cast<int>(pictures.size());
+  return static_cast<int>(textSheetCount(static_cast<std::size_t>(lines.size())));
+}
+
+QImage withoutSelectionFrame(const QImage& page, PixelRect frame) {
+  QImage copy = page.copy();
+  if (frame.isNull()) return copy;
+  QPainter p(&copy);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::white, 1));
+  p.drawRect(QRect(frame.left, frame.top, frame.right - frame.left - 1, frame.bottom - frame.top - 1));
+  return copy;
+}
+
+PagePrintout playPagePrintout(const QImage& whole, const QString& fileName, int currentPage) {
+  PagePrintout out;
+  for (int page = 1; page <= kPlayPageCount; ++page) {
+    QImage sheet(whole.width(), kPlaySheetHeight, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    const QRect band(0, playPageTop(page), whole.width(), kPlayPageHeight);
+    p.drawImage(QPoint(0, page == 1 ? 10 : 21), whole, band);
+    p.end();
+    out.pictures << sheet;
+    out.titles << QString("Strumly! Play Page (Page %1):%2").arg(page).arg(fileName);
+  }
+  out.firstSheet = out.lastSheet = std::clamp(currentPage, 1, kPlayPageCount);
+  return out;
+}
+
+bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, int to, QString& error) {
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setDocName("Strumly!");
+  // Pictures are placed from the paper's corner; text from the printable area's corner.
+  printer.setFullPage(!printout.isText());
+  from = std::max(from, 1);
+  to = std::min(to, printout.sheetCount());
+  QPainter p;
+  if (!p.begin(&printer)) {
+    error = printer.outputFileName().isEmpty()
+                ? QString("The printer could not be started.")
+                : QString("Could not write %1.").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    return false;
+  }
+  const int px = printer.logicalDpiX();
+  const int py = printer.logicalDpiY();
+  if (printout.isText()) {
+    const std::vector<TextSheet> sheets = textSheets(static_cast<std::size_t>(printout.lines.size()),
+                                                     printout.textTitle.toStdString(), from, to);
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+      if (i > 0) printer.newPage();
+      paintText(p, printout.lines, sheets[i]);
+    }
+  } else {
+    for (int sheet = from; sheet <= to; ++sheet) {
+      if (sheet > from) printer.newPage();
+      const auto index = static_cast<qsizetype>(sheet - 1);
+      paintPicture(p, printout.pictures[index], printout.titles.value(index), px, py);
+    }
+  }
+  if (!p.end()) {
+    error = "The printer stopped before the last page.";
+    return false;
+  }
+  return true;
+}
+
+bool writePrintoutPdf(const PagePrintout& printout, const QString& path, QString& error) {
+  const QString temporary = path + ".tmp";
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temporary);
+    if (!paintPrintout(printer, printout, 1, printout.sheetCount(), error)) {
+      QFile::remove(temporary);
+      error = QString("Could not write %1.").arg(QDir::toNativeSeparators(path));
+      return false;
+    }
+  }
+  if (QFile::exists(path)) QFile::remove(path);
+  if (!QFile::rename(temporary, path)) {
+    QFile::remove(temporary);
+    error = QString("Could not write %1.").arg(QDir::toNativeSeparators(path));
+    return false;
+  }
+  return true;
+}
+
+PagePrinter::PagePrinter(DialogService& dialogs, QWidget* window)
+    : QObject(window), dialogs_(dialogs), window_(window) {}
+
+PagePrinter::~PagePrinter() {
+  for (QThread* job : jobs_) {
+    job->wait();
+    delete job;
+  }
+}
+
+void PagePrinter::print(const PagePrintout& printout) {
+  if (printout.isEmpty()) return;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  // Without any printer the dialog still offers printing to a PDF file.
+  if (QPrinterInfo::availablePrinters().isEmpty()) printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setPrintRange(QPrinter::PageRange);
+  printer->setFromTo(printout.firstSheet, printout.lastSheet);
+  if (!dialogs_.choosePrinter(window_, *printer, 1, printout.sheetCount())) return;
+  const bool toFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
+  if (!printer->isValid() && !toFile) {
+    dialogs_.notice(window_, "Printer could not be found");
+    return;
+  }
+  int from = 1;
+  int to = printout.sheetCount();
+  if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+    from = printer->fromPage();
+    to = printer->toPage() > 0 ? printer->toPage() : from;
+  }
+  spool(std::move(printer), printout, from, to);
+}
+
+void PagePrinter::preview(const PagePrintout& printout) {
+  if (printout.isEmpty()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  dialogs_.previewPrint(window_, printer, [printout](QPrinter* target) {
+    QString error;
+    paintPrintout(*target, printout, 1, printout.sheetCount(), error);
+  });
+}
+
+void PagePrinter::exportPdf(const PagePrintout& printout, const QString& folder, const QString& baseName) {
+  if (printout.isEmpty()) return;
+  const QString path = dialogs_.saveFileName(window_, "Export PDF", QDir(folder).filePath(baseName + ".pdf"),
+                                             "PDF Files (*.pdf)", "pdf");
+  if (path.isEmpty()) return;
+  QString error;
+  if (!writePrintoutPdf(printout, path, error)) dialogs_.notice(window_, error);
+}
+
+void PagePrinter::spool(std::unique_ptr<QPrinter> printer, const PagePrintout& printout, int from, int to) {
+  auto error = std::make_shared<QString>();
+  QPrinter* raw = printer.release();
+  QThread* job = QThread::create([raw, printout, from, to, error] {
+    paintPrintout(*raw, printout, from, to, *error);
+    delete raw;
+  });
+  jobs_.push_back(job);
+  connect(job, &QThread::finished, this, [this, job, error] {
+    jobs_.erase(std::remove(jobs_.begin(), jobs_.end(), job), jobs_.end());
+    job->deleteLater();
+    if (!error->isEmpty()) dialogs_.notice(window_, *error);
+    Q_EMIT jobFinished(*error);
+  });
+  job->start();
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,205 @@
+#include "gui/tab/TabFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/app/AppSettings.h"
+#include "core/tab/TabConversion.h"
+#include "core/tab/TabFile.h"
+#include "gui/common/DialogService.h"
+#include "gui/tab/TabPage.h"
+#include "gui/tab/TabPageView.h"
+#include "gui/tab/TabRawView.h"
+
+namespace strumly::gui {
+
+namespace {
+
+constexpr const char* kCaptionPrefix = "Strumly!   ";
+constexpr const char* kTabPageFilter = "Tab Page Files (*.vxt)";
+constexpr const char* kRawTabFilter = "Tab files (*.tab);;Text files (*.txt);;All files (*)";
+
+QString joined(const std::string& folder, const QString& name) {
+  QString path = QString::fromStdString(folder);
+  if (!path.isEmpty() && !path.endsWith('/')) path += '/';
+  return path + name;
+}
+
+std::filesystem::path fsPath(const QString& path) {
+  return std::filesystem::path(path.toStdU32String());
+}
+
+}  // namespace
+
+bool TabFiles::isReadOnly(const QString& path) {
+  const QFileInfo info(path);
+  // Checked by the permission bits as well: the administrator may write anything.
+  return info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
+}
+
+bool TabFiles::active() const {
+  return page_.isActivePage();
+}
+
+bool TabFiles::SaveTabPageFile(bool askName) {
+  if (!active() || !page_.convertedViewShown() || !page_.state().hasPage) return false;
+  TabPageState& state = page_.state();
+  AppSettings& settings = page_.settings();
+  const TabPageSettings header = page_.currentSettings();
+  QString target = joined(settings.folders.tab, state.tabPageFileName);
+  if (askName || state.tabPageFileName.isEmpty()) {
+    target = page_.dialogs().saveFileName(&page_, "Save Strumly Tab File", target, kTabPageFilter, "vxt");
+    if (target.isEmpty()) return false;
+  }
+  const std::string error = writeTabPageFile(fsPath(target), header, state.converted);
+  if (!error.empty()) {
+    page_.dialogs().notice(&page_, QString::fromStdString(error));
+    return false;
+  }
+  const QFileInfo info(target);
+  state.tabPageFileName = info.fileName();
+  settings.folders.tab = info.absolutePath().toStdString();
+  state.tabPageModified = false;
+  page_.setCaption(kCaptionPrefix + state.tabPageFileName);
+  return true;
+}
+
+bool TabFiles::OpenTabPageDialog() {
+  if (!active() || !page_.convertedViewShown()) return false;
+  if (page_.state().tabPageModified) {
+    const DialogService::Answer answer = page_.dialogs().question(
+        &page_, "Do you want to save changes to this Strumly Tab file before opening another file?");
+    if (answer == DialogService::Answer::Cancel) return false;
+    if (answer == DialogService::Answer::Yes && !SaveTabPageFile(false)) return false;
+  }
+  const QString path = page_.dialogs().openFileName(
+      &page_, "Open Strumly Tab File", QString::fromStdString(page_.settings().folders.tab), kTabPageFilter);
+  if (path.isEmpty()) return false;
+  QString error;
+  if (OpenTabPageFile(path, &error)) return true;
+  page_.dialogs().notice(&page_, error);
+  return false;
+}
+
+bool TabFiles::OpenTabPageFile(const QString& path, QString* error) {
+  // The whole file is read and checked before anything of it is taken over.
+  const TabPageReadResult read = readTabPageFile(fsPath(path));
+  if (!read.ok()) {
+    if (error) *error = QString::fromStdString(read.error);
+    return false;
+  }
+  TabPageState& state = page_.state();
+  const TabPageFile& file = *read.file;
+  state.working = file.lines;
+  (void)writeCheckedTabFile(fsPath(page_.workingFolder()), state.working);
+  const QFileInfo info(path);
+  page_.settings().folders.tab = info.absolutePath().toStdString();
+  page_.applySettings(file.settings);
+  state.tabPageModified = false;
+  if (!page_.ConvertTab()) {
+    if (error)
+      *error = QString::fromUtf8(kNotATabPageFile.data(), static_cast<qsizetype>(kNotATabPageFile.size()));
+    return false;
+  }
+  const TabMarkers markers = clampTabMarkers(file.settings.markers, state.converted);
+  page_.PlaceStartMarker(markers.start);
+  page_.PlaceEndMarker(markers.end);
+  page_.pageView()->scrollToBlock(markers.start.block);
+  state.tabPageFileName = info.fileName();
+  page_.setCaption(kCaptionPrefix + state.tabPageFileName);
+  state.tabPageModified = false;
+  return true;
+}
+
+bool TabFiles::SaveRawTab(bool askName) {
+  if (!active() || page_.convertedViewShown()) return false;
+  TabPageState& state = page_.state();
+  AppSettings& settings = page_.settings();
+  state.lastEditSource = TabEditSource::SavingRaw;
+  const QString known = joined(settings.folders.tabRaw, state.rawTabFileName);
+  const bool template_ = !state.rawTabFileName.isEmpty() && isReadOnly(known);
+  QString target;
+  for (;;) {
+    target = known;
+    if (askName || state.rawTabFileName.isEmpty()) {
+      target = page_.dialogs().saveFileName(&page_, "Save Raw Tab File", known, kRawTabFilter, "tab");
+      if (target.isEmpty()) {
+        page_.focusHome();
+        return false;
+      }
+    }
+    if (!template_) break;
+    if (QFileInfo(target).absoluteFilePath() != QFileInfo(known).absoluteFilePath()) {
+      // Another file: it is written with ordinary permissions, whatever it had.
+      if (QFileInfo::exists(target))
+        QFile::setPermissions(target,
+                              QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+      break;
+    }
+    const bool again = page_.dialogs().confirm(
+        &page_,
+        "This file is Read-Only (probably a template). To Save it, you will have to use a different name. "
+        "Would you like to save it under a different name?",
+        DialogService::Answer::Yes);
+    if (!again) {
+      page_.focusHome();
+      return false;
+    }
+    askName = true;
+  }
+  const std::string error = writeTabTextFile(fsPath(target), page_.rawView()->lines());
+  if (!error.empty()) {
+    page_.dialogs().notice(&page_, QString::fromStdString(error));
+    return false;
+  }
+  const QFileInfo info(target);
+  state.rawTabFileName = info.fileName();
+  settings.folders.tabRaw = info.absolutePath().toStdString();
+  state.rawTabSaved = true;
+  page_.focusHome();
+  page_.setCaption(kCaptionPrefix + state.rawTabFileName);
+  return true;
+}
+
+bool TabFiles::OpenRawTabDialog() {
+  if (!active() || page_.convertedViewShown()) return false;
+  if (!page_.state().rawTabSaved) {
+    const DialogService::Answer answer =
+        page_.dialogs().question(&page_,
+                                 "This raw tab file has been modified. Do you want to save changes to it "
+                                 "before opening another file?");
+    if (answer == DialogService::Answer::Cancel) return false;
+    if (answer == DialogService::Answer::Yes && !SaveRawTab(false)) return false;
+  }
+  page_.state().lastEditSource = TabEditSource::OpeningRaw;
+  const QString path = page_.dialogs().openFileName(
+      &page_, "Open Raw Tab File", QString::fromStdString(page_.settings().folders.tabRaw), kRawTabFilter);
+  if (path.isEmpty()) return false;
+  return loadRaw(path);
+}
+
+bool TabFiles::LoadRawTabFile(const QString& path) {
+  page_.showRawView();
+  page_.state().lastEditSource = TabEditSource::OpeningRaw;
+  return loadRaw(path);
+}
+
+bool TabFiles::loadRaw(const QString& path) {
+  const TabTextReadResult read = readTabTextFile(fsPath(path));
+  if (!read.ok) {
+    page_.dialogs().notice(&page_, QString::fromStdString(read.error));
+    return false;
+  }
+  // An empty file changes nothing: the text on show, and the file a later Save writes, stay.
+  if (read.lines.empty()) return false;
+  TabPageState& state = page_.state();
+  page_.rawView()->setLines(read.lines);
+  const QFileInfo info(path);
+  state.rawTabFileName = info.fileName();
+  page_.settings().folders.tabRaw = info.absolutePath().toStdString();
+  page_.setCaption(kCaptionPrefix + state.rawTabFileName);
+  page_.AfterRawTabLoaded();
+  return true;
+}
+
+}  // namespace strumly::gui

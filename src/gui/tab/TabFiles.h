@@ -1,0 +1,36 @@
+#pragma once
+// The Tablature page's files: tab page files (.vxt: the converted lines with the player's
+// settings and the markers) while the converted view shows, raw tab text (.tab, .txt, any text)
+// while the raw view shows. Every save goes through a temporary file renamed over the target.
+#include <QString>
+
+namespace strumly::gui {
+
+class TabPage;
+
+class TabFiles {
+ public:
+  explicit TabFiles(TabPage& page) : page_(page) {}
+
+  // True when written.
+  bool SaveTabPageFile(bool askName);
+  // True when a file was opened.
+  bool OpenTabPageDialog();
+  // True when the file was accepted; a refused file changes nothing and `error` says why.
+  bool OpenTabPageFile(const QString& path, QString* error = nullptr);
+  bool SaveRawTab(bool askName);
+  bool OpenRawTabDialog();
+  // A handed-over raw file: the page and its raw view come forward; true when it had lines.
+  bool LoadRawTabFile(const QString& path);
+
+  // A file the user cannot write counts as read-only (a template).
+  static bool isReadOnly(const QString& path);
+
+ private:
+  bool loadRaw(const QString& path);
+  bool active() const;
+
+  TabPage& page_;
+};
+
+}  // namespace strumly::gui

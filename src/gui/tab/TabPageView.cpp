@@ -1,0 +1,172 @@
+#include "gui/tab/TabPageView.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "gui/common/Resources.h"
+
+namespace strumly::gui {
+
+namespace {
+
+const QColor kPageColour(233, 224, 207);
+// Columns that fit on the 1000-pixel page; the rest of a longer line lies beyond its edge.
+constexpr int kVisibleColumns = (kTabPageWidth - kTabTextX) / kTabColumnPitch + 1;
+
+QRect toQRect(const TabRect& r) {
+  return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+}  // namespace
+
+TabPageView::TabPageView(QWidget* parent)
+    : QAbstractScrollArea(parent),
+      start_(picture("TABSTART").convertToFormat(QImage::Format_RGB32)),
+      end_(picture("TABEND").convertToFormat(QImage::Format_RGB32)),
+      playCursor_(picture("TABCURSR").convertToFormat(QImage::Format_RGB32)) {
+  setObjectName("scrollTabPage");
+  viewport()->setObjectName("imgTabPage");
+  viewport()->setMouseTracking(true);
+  // "Courier" 12: every character keeps the page's 9-pixel column, whatever font stands in.
+  font_ = QFont("Courier");
+  font_.setStyleHint(QFont::TypeWriter);
+  font_.setFixedPitch(true);
+  font_.setPixelSize(15);
+  const qreal advance = QFontMetricsF(font_).horizontalAdvance(QLatin1Char('0'));
+  font_.setLetterSpacing(QFont::AbsoluteSpacing, kTabColumnPitch - advance);
+  ascent_ = qRound(QFontMetricsF(font_).ascent());
+  verticalScrollBar()->setSingleStep(kTabLinePitch);
+  horizontalScrollBar()->setSingleStep(kTabColumnPitch);
+  updateScrollRange();
+}
+
+void TabPageView::setPage(const TabLines* lines) {
+  lines_ = lines;
+  cursor_.reset();
+  if (!lines_) markers_ = {};
+  updateScrollRange();
+  viewport()->update();
+}
+
+int TabPageView::pageHeight() const {
+  return lines_ ? tabPageHeight(static_cast<int>(std::min<std::size_t>(lines_->size(), 100'000'000)))
+                : kTabMinPageHeight;
+}
+
+void TabPageView::setMarkers(const TabMarkers& markers) {
+  markers_ = markers;
+  viewport()->update();
+}
+
+void TabPageView::setPlayCursor(std::optional<std::pair<int, int>> columnAndBlock) {
+  if (cursor_ == columnAndBlock) return;
+  cursor_ = columnAndBlock;
+  viewport()->update();
+}
+
+void TabPageView::scrollToBlock(int block) {
+  verticalScrollBar()->setValue(kTabBlockPitch * block);
+}
+
+QRect TabPageView::visiblePageRect() const {
+  return QRect(horizontalScrollBar()->value(), verticalScrollBar()->value(), viewport()->width(),
+               viewport()->height());
+}
+
+void TabPageView::updateScrollRange() {
+  const QSize view = viewport()->size();
+  verticalScrollBar()->setPageStep(view.height());
+  verticalScrollBar()->setRange(0, std::max(0, pageHeight() - view.height()));
+  horizontalScrollBar()->setPageStep(view.width());
+  horizontalScrollBar()->setRange(0, std::max(0, kTabPageWidth - view.width()));
+}
+
+int TabPageView::labelRight() const {
+  // The labels stand at the scroll box's right edge, and never off the picture.
+  return std::min(viewport()->width(), kTabPageWidth);
+}
+
+void TabPageView::renderPage(QPainter& painter, const QRect& area) const {
+  painter.save();
+  painter.translate(-area.topLeft());
+  const QRect page(0, 0, kTabPageWidth, pageHeight());
+  painter.fillRect(area, palette().color(QPalette::Window));
+  painter.fillRect(area.intersected(page), kPageColour);
+  if (lines_) {
+    painter.setFont(font_);
+    const QFontMetrics metrics(font_);
+    const long count = static_cast<long>(lines_->size());
+    // Only the lines that reach into the area: one above for the white copy's pixel.
+    const long first =
+        std::max(0L, static_cast<long>((area.top() - kTabTextY - metrics.height()) / kTabLinePitch));
+    const long last = std::min(count - 1, static_cast<long>((area.bottom() - kTabTextY + 1) / kTabLinePitch));
+    for (long e = first; e <= last; ++e) {
+      const TabLine& line = (*lines_)[static_cast<std::size_t>(e)];
+      const int y = kTabLinePitch * static_cast<int>(e) + kTabTextY + ascent_;
+      if (!line.empty()) {
+        const std::size_t shown = std::min<std::size_t>(line.size(), kVisibleColumns);
+        const QString text = QString::fromUcs4(line.data(), static_cast<qsizetype>(shown));
+        painter.setPen(Qt::white);
+        painter.drawText(kTabTextX - 1, y - 1, text);
+        painter.setPen(Qt::black);
+        painter.drawText(kTabTextX, y, text);
+      }
+      if (tabLineHasPageLabel(static_cast<int>(e))) {
+        const QString label = QStringLiteral("Page %1").arg(e / kTabLinesPerPageLabel + 1);
+        const int x = labelRight() - metrics.horizontalAdvance(label) - 24;
+        painter.setPen(Qt::white);
+        painter.drawText(x - 1, y - 1, label);
+        painter.setPen(Qt::black);
+        painter.drawText(x, y, label);
+      }
+    }
+    drawOver(painter, area, start_, startMarkerRect(markers_.start));
+    drawOver(painter, area, end_, endMarkerRect(markers_.end));
+    if (cursor_) drawOver(painter, area, playCursor_, tabCursorRect(cursor_->first, cursor_->second));
+  }
+  painter.restore();
+}
+
+void TabPageView::drawOver(QPainter& painter, const QRect& area, const QImage& bitmap,
+                           const TabRect& at) const {
+  const QRect target = toQRect(at);
+  if (bitmap.isNull() || !target.intersects(area)) return;
+  // AND-combined: the page shows through the bitmap's white.
+  painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+  painter.drawImage(target.topLeft(), bitmap);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void TabPageView::paintEvent(QPaintEvent* event) {
+  const QRect dirty = event->rect();
+  if (dirty.isEmpty()) return;
+  // Painted through an image of the dirty part: the markers' AND needs a raster target.
+  QImage buffer(dirty.size(), QImage::Format_RGB32);
+  {
+    QPainter painter(&buffer);
+    renderPage(painter, dirty.translated(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+  }
+  QPainter(viewport()).drawImage(dirty.topLeft(), buffer);
+}
+
+void TabPageView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  updateScrollRange();
+}
+
+void TabPageView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  Q_EMIT pagePressed(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value(),
+                     event->button(), event->globalPosition().toPoint());
+}
+
+void TabPageView::mouseMoveEvent(QMouseEvent* event) {
+  QAbstractScrollArea::mouseMoveEvent(event);
+  Q_EMIT pageHovered();
+}
+
+}  // namespace strumly::gui

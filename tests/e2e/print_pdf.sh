@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Printing to PDF from the command line, without a display: a play page file prints its four
+# play pages under their title lines, a 120-line tab three sheets of 56 lines, and a bad input
+# exits non-zero with its reason and writes nothing.
+# Usage: print_pdf.sh <path to strumly>
+set -euo pipefail
+STRUMLY=${1:?path to the strumly executable}
+unset DISPLAY WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+pages() { pdfinfo "$1" | awk '/^Pages:/ { print $2 }'; }
+
+if "$STRUMLY" --print-pdf "$work/missing.gpr" "$work/out.pdf" 2> "$work/err"; then fail "a missing file printed"; fi
+grep -q "missing.gpr" "$work/err" || fail "the reason does not name the file"
+echo "not a song" > "$work/bad.ppf"
+if "$STRUMLY" --print-pdf "$work/bad.ppf" "$work/out.pdf" 2> "$work/err"; then fail "a bad file printed"; fi
+grep -q "This is not a Strumly PlayPage file" "$work/err" || fail "the reason is not given"
+if "$STRUMLY" --print-pdf "$work/bad.xyz" "$work/out.pdf" 2> /dev/null; then fail "an unknown kind printed"; fi
+[ ! -e "$work/out.pdf" ] || fail "a failed print left a file"
+
+# An empty 4/4 song: four sheets, the second titled after play page 2 and the file.
+{
+  printf '\x00\x0bkv6PlayPage'; head -c 4 /dev/zero
+  printf '\x04-300'; head -c 11 /dev/zero
+  head -c 52 /dev/zero; printf '\x64\x00\x00'
+  for _ in $(seq 288); do printf '\x01'; head -c 87 /dev/zero; done
+} > "$work/song.ppf"
+"$STRUMLY" --print-pdf "$work/song.ppf" "$work/song.pdf" || fail "the play page did not print"
+[ "$(pages "$work/song.pdf")" = 4 ] || fail "a play page file is not four sheets"
+pdftotext -f 2 -l 2 "$work/song.pdf" - | grep -qF "Strumly! Play Page (Page 2):song.ppf" ||
+  fail "sheet 2 is not titled after play page 2"
+
+# 120 lines of tab: sheets of 56, 56 and 8 lines, each under its numbered heading.
+for i in $(seq 120); do echo "e|--$i--|"; done > "$work/riff.tab"
+"$STRUMLY" --print-pdf "$work/riff.tab" "$work/riff.pdf" || fail "the tab did not print"
+[ "$(pages "$work/riff.pdf")" = 3 ] || fail "120 lines are not three sheets"
+pdftotext -f 3 -l 3 "$work/riff.pdf" - | grep -qF "Strumly!: riff.tab Page: 3" || fail "sheet 3 has no heading"
+pdftotext -f 3 -l 3 "$work/riff.pdf" - | grep -qF -- "--113--" || fail "sheet 3 does not start at line 113"
+echo "PASS"

@@ -1,0 +1,123 @@
+// The preferences dialog: OK clamps what it takes over and writes Kv.ini, Cancel and a number
+// that is not one change nothing, and the foot-switch picture opens the Fretlight tab.
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "gui/app/MainWindow.h"
+#include "gui/app/OptionsWiring.h"
+#include "gui/app/ProgramParts.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/common/ScriptedDialogService.h"
+#include "gui/fretlight/FretlightLink.h"
+#include "gui/preferences/TfrmPreferences.h"
+#include "platform/audio/PcmPlayer.h"
+#include "support/FakeFretlight.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+struct Program {
+  QTemporaryDir user;
+  ScriptedDialogService dialogs;
+  PcmPlayer player{"strumly-no-such-device"};
+  FakeFretlightPort port;
+  std::unique_ptr<ProgramParts> parts;
+
+  Program() {
+    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
+    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, nullptr, nullptr, &port}, folder);
+    parts->start();
+  }
+  TfrmPreferences& prefs() { return *parts->options().preferences(); }
+  QByteArray kvIni() {
+    QFile file(user.filePath("Kv.ini"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+};
+
+}  // namespace
+
+class PreferencesTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void okClampsTheNumbersAndWritesThem() {
+    Program p;
+    p.prefs().FormShow();
+    p.prefs().midiTab().editNote->setText("200");
+    p.prefs().generalTab().editCountMeasure->setText("7");
+    p.prefs().fretlightTab().trkbarRootFlash->setValue(800);
+    QVERIFY(p.prefs().btnApplyClick());
+    const AppSettings& s = p.parts->settings();
+    QCOMPARE(s.midi.clickNote, 127);
+    QCOMPARE(s.countOffMeasures, 4);
+    QCOMPARE(s.fretlight.rootSpeed, 250);
+    const QByteArray ini = p.kvIni();
+    QVERIFY(ini.contains("Note=127"));
+    QVERIFY(ini.contains("CountOff=4"));
+    QVERIFY(ini.contains("RootSpeed=250"));
+
+    p.prefs().FormShow();
+    p.prefs().generalTab().editCountMeasure->setText("0");
+    p.prefs().fretlightTab().trkbarRootFlash->setValue(250);
+    QVERIFY(p.prefs().btnApplyClick());
+    QCOMPARE(s.countOffMeasures, 1);
+    QCOMPARE(s.fretlight.rootSpeed, 800);
+  }
+
+  void cancelAndANonNumberChangeNothing() {
+    Program p;
+    const AppSettings before = p.parts->settings();
+    const QByteArray ini = p.kvIni();
+    p.prefs().FormShow();
+    p.prefs().generalTab().editCountMeasure->setText("3");
+    p.prefs().generalTab().cbSpeechOn->setChecked(!before.speechOn);
+    p.prefs().btnCloseClick();
+    QCOMPARE(p.parts->settings().countOffMeasures, before.countOffMeasures);
+    QCOMPARE(p.kvIni(), ini);
+
+    p.prefs().FormShow();
+    p.prefs().generalTab().cbSpeechOn->setChecked(!before.speechOn);
+    p.prefs().midiTab().editNote->setText("");
+    QVERIFY(!p.prefs().btnApplyClick());
+    QCOMPARE(p.dialogs.notices, QStringList{"'' is not a valid integer value"});
+    p.prefs().midiTab().editNote->setText("40");
+    p.prefs().generalTab().editCountMeasure->setText("two");
+    QVERIFY(!p.prefs().btnApplyClick());
+    QCOMPARE(p.dialogs.notices.last(), QString("'two' is not a valid integer value"));
+    QCOMPARE(p.parts->settings().speechOn, before.speechOn);
+    QCOMPARE(p.parts->settings().midi.clickNote, before.midi.clickNote);
+    QCOMPARE(p.kvIni(), ini);
+  }
+
+  void theFootSwitchPictureOpensTheFretlightTab() {
+    Program p;
+    p.parts->mainWindow().show();
+    p.parts->fretlight().DetectFretlight();
+    QTest::mouseClick(p.parts->toolPanel().footSwitchPicture(), Qt::LeftButton);
+    QVERIFY(p.prefs().isVisible());
+    QCOMPARE(p.prefs().pageControl()->currentIndex(), int(TfrmPreferences::FretlightPage));
+    QCOMPARE(p.prefs().fretlightTab().lblFretlightIn->text(), QString("Fretlight Plugged In"));
+    QVERIFY(!p.parts->fretlight().footSwitchTimer().enabled());
+    p.prefs().btnCloseClick();
+    QVERIFY(p.parts->fretlight().footSwitchTimer().enabled());
+
+    // Attached but not ours to open: the tab names the rule that grants access.
+    p.port.state->permitted = false;
+    p.parts->fretlight().DetectFretlight();
+    p.prefs().FormShow(TfrmPreferences::FretlightPage);
+    QCOMPARE(p.prefs().fretlightTab().lblFretlightIn->text(), QString("Fretlight Unplugged"));
+    QVERIFY(p.prefs().fretlightTab().lblAccess->text().contains("70-strumly-fretlight.rules"));
+  }
+};
+
+QTEST_MAIN(PreferencesTest)
+#include "tst_preferences.moc"

@@ -1,0 +1,227 @@
+// The Tablature page as the user meets it: a raw tab file opens with its block in red, converts
+// into a tab page, the markers go where the mouse puts them and Play sounds the columns between
+// them on a clock that the test drives; tab page files keep the markers and a broken one is
+// refused whole; a raw file the user cannot write is not saved over.
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QToolButton>
+#include <QtTest>
+#include <QElapsedTimer>
+
+#include "core/midi/MidiEvent.h"
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ProgramParts.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/common/PageList.h"
+#include "gui/common/ScriptedDialogService.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/playback/MidiSession.h"
+#include "gui/playback/Transport.h"
+#include "gui/tab/TabControls.h"
+#include "gui/tab/TabPage.h"
+#include "gui/tab/TabPageView.h"
+#include "gui/tab/TabRawView.h"
+#include "gui/views/FretboardView.h"
+#include "platform/audio/PcmPlayer.h"
+#include "support/RecordingSequenceSink.h"
+
+using namespace strumly;
+using namespace strumly::gui;
+
+namespace {
+
+struct RecordingSession : MidiSession {
+  RecordingSequenceSink sink;
+  void open(const MidiSettings&) override {}
+  void close() override {}
+  SequenceSink* sequence() override { return &sink; }
+};
+
+// A line of prose, then one block: open e in column 4, D fret 2 in column 5.
+const char* const kRawTab =
+    "The opening of the song, played slowly\r\n"
+    "e|-0---|\r\n"
+    "B|-----|\r\n"
+    "G|-----|\r\n"
+    "D|--2--|\r\n"
+    "A|-----|\r\n"
+    "E|-----|\r\n";
+
+struct Program {
+  QTemporaryDir user;
+  ScriptedDialogService dialogs;
+  PcmPlayer player{"strumly-no-such-device"};
+  RecordingSession session;
+  std::unique_ptr<ProgramParts> parts;
+
+  Program() {
+    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
+    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session}, folder);
+    parts->start();
+    parts->mainWindow().show();
+    parts->pages().activate(PageId::Tablature);
+  }
+  TabPage& tab() { return parts->tabPage(); }
+  QString write(const QString& name, const QByteArray& bytes) {
+    const QString path = user.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+  }
+  void openConverted() {
+    dialogs.fileNames << write("riff.tab", kRawTab);
+    QVERIFY(tab().openWithPrompt());
+    QVERIFY(tab().controls()->btnConvertTab->isEnabled());
+    QVERIFY(!tab().controls()->btnCheckTabEdits->isEnabled());
+    tab().controls()->btnConvertTab->click();
+    QVERIFY(tab().convertedViewShown());
+  }
+  void press(int x, int y, Qt::MouseButton button) {
+    QWidget* viewport = tab().pageView()->viewport();
+    QTest::mouseClick(viewport, button, {}, QPoint(x, y) - tab().pageView()->visiblePageRect().topLeft());
+  }
+};
+
+bool lineIsRed(const TabRawView& view, int line) {
+  const QTextBlock block = view.document()->findBlockByNumber(line);
+  for (const QTextLayout::FormatRange& range : block.layout()->formats())
+    if (range.format.foreground().color() == QColor(255, 0, 0) && range.length == block.length() - 1)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+class TabPageTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void rawFileConvertsAndPlaysBetweenTheMarkers() {
+    Program p;
+    p.openConverted();
+    TabPage& tab = p.tab();
+    QCOMPARE(tab.state().rawTabFileName, QString("riff.tab"));
+    // The raw view showed the block red and the prose black.
+    QVERIFY(!lineIsRed(*tab.rawView(), 0));
+    for (int line = 1; line <= 6; ++line) QVERIFY(lineIsRed(*tab.rawView(), line));
+    // Auto Tune read e B G D A E.
+    QCOMPARE(p.parts->bottomPanel().tuningControls()->tuning(), Tuning{});
+    QCOMPARE(p.parts->mainWindow().windowTitle(), QString("Strumly!"));
+    QVERIFY(!tab.controls()->btnConvertTab->isEnabled());
+
+    // Start marker before column 3 (x 18..26), end marker at column 6 of block 0.
+    p.press(22, 40, Qt::LeftButton);
+    p.press(58, 40, Qt::RightButton);
+    QCOMPARE(tab.state().markers, (TabMarkers{{2, 0}, {6, 0}}));
+    // A left press at or after the end marker is refused.
+    p.press(58, 40, Qt::LeftButton);
+    QCOMPARE(tab.state().markers.start, (TabMarker{2, 0}));
+
+    p.parts->toolPanel().buttons().sbtnPlay->click();
+    QVERIFY(p.parts->transport().playing());
+    QVERIFY(!tab.controls()->isEnabled());
+    std::vector<SinkCall> notes;
+    for (const SinkCall& c : p.session.sink.events())
+      if ((c.event.status & 0xF0) == 0x90) notes.push_back(c);
+    // Columns 3, 4, 5 at 60 ticks each: the open e (64) at tick 60, D fret 2 (52) at 120.
+    QCOMPARE(notes.size(), std::size_t{2});
+    QCOMPARE(int(notes[0].event.data1), 64);
+    QCOMPARE(notes[0].tick, std::uint64_t{60});
+    QCOMPARE(int(notes[1].event.data1), 52);
+    QCOMPARE(notes[1].tick, std::uint64_t{120});
+
+    // The clock: every marker as it comes due, then the end.
+    const FretboardView* neck = qobject_cast<FretboardView*>(p.parts->bottomPanel().fretboard());
+    for (const SinkCall& c : p.session.sink.events())
+      if (isMarkerStatus(c.event.status))
+        p.parts->transport().midiMessage(markerMessage(c.event.status), packMarkerParam(c.event));
+    QCOMPARE(tab.pageView()->playCursor(), std::make_optional(std::make_pair(5, 0)));
+    QVERIFY(neck->image() != neck->cleanImage());
+    p.parts->transport().midiMessage(kMsgAllPlayed, 0);
+    QVERIFY(!p.parts->transport().playing());
+    QVERIFY(!tab.pageView()->playCursor());
+    QVERIFY(tab.controls()->isEnabled());
+  }
+
+  void tabPageFilesKeepMarkersAndBrokenOnesChangeNothing() {
+    Program p;
+    p.openConverted();
+    TabPage& tab = p.tab();
+    p.press(22, 40, Qt::LeftButton);
+    tab.controls()->trkbarTabSustain->setValue(7);
+    const QString saved = p.user.filePath("riff.vxt");
+    p.dialogs.fileNames << saved;
+    QVERIFY(tab.save(false));
+    QVERIFY(!tab.state().tabPageModified);
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("kv6.50TabPage\r"));
+    QCOMPARE(lines[1], QByteArray("100\r"));  // 600000 microseconds a beat
+    QCOMPARE(lines[2], QByteArray("7\r"));
+    // Start (2, 0); end after the last of 8 columns: (9, 0).
+    QCOMPARE(lines.mid(5, 4), (QList<QByteArray>{"2\r", "0\r", "9\r", "0\r"}));
+
+    // The same file with a sustain that is no number: refused, nothing taken over.
+    QByteArray broken =
+        QByteArray(lines.join('\n')).replace("\n7\r\n", "\n7x\r\n").replace("\n100\r", "\n60\r");
+    tab.controls()->trkbarTabSustain->setValue(9);
+    QVERIFY(!tab.openHandedFile(p.write("broken.vxt", broken)));
+    QCOMPARE(p.dialogs.notices.size(), 1);
+    QCOMPARE(tab.controls()->trkbarTabSustain->value(), 9);
+    QCOMPARE(p.parts->transport().tempoMicros(), std::uint32_t{600000});
+    QCOMPARE(tab.state().tabPageFileName, QString("riff.vxt"));
+
+    // The good one opens with its markers and sustain.
+    tab.pmenuTab1Click();
+    QVERIFY(tab.openHandedFile(saved));
+    QCOMPARE(tab.state().markers, (TabMarkers{{2, 0}, {9, 0}}));
+    QCOMPARE(tab.controls()->trkbarTabSustain->value(), 7);
+    QVERIFY(!tab.state().tabPageModified);
+  }
+
+  void bigFile() {
+    Program p;
+    QByteArray big;
+    for (int n = 0; big.size() < (10 << 20); ++n) {
+      big += "Verse " + QByteArray::number(n) + " and some words here\r\n";
+      for (int s = 0; s < 6; ++s) big += "e|--0--2--3--|--5--7--8--|--10--12--|-----------|-----------|-----------|-----------|-----------|--|\r\n";
+    }
+    const QString path = p.write("big.tab", big);
+    QElapsedTimer t; t.start();
+    QVERIFY(p.tab().openHandedFile(path));
+    qWarning() << "open+check ms" << t.elapsed(); t.restart();
+    p.tab().controls()->btnConvertTab->click();
+    qWarning() << "convert ms" << t.elapsed(); t.restart();
+    p.tab().pageView()->repaint();
+    qWarning() << "paint ms" << t.elapsed();
+    QFile st("/proc/self/status"); st.open(QIODevice::ReadOnly); for (auto l : st.readAll().split('\n')) if (l.startsWith("VmHWM")) qWarning() << l;
+  }
+  void readOnlyRawFileAsksForAnotherName() {
+    Program p;
+    const QString path = p.write("template.tab", kRawTab);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QVERIFY(p.tab().openHandedFile(path));
+    QVERIFY(!p.tab().convertedViewShown());
+    p.dialogs.answers << DialogService::Answer::No;
+    QVERIFY(!p.tab().save(false));
+    QCOMPARE(p.dialogs.questions.size(), 1);
+    QVERIFY(p.dialogs.questions[0].startsWith("This file is Read-Only (probably a template)."));
+    // Another name: written, with ordinary permissions.
+    const QString other = p.user.filePath("mine.tab");
+    p.dialogs.fileNames << other;
+    QVERIFY(p.tab().save(true));
+    QVERIFY(QFileInfo(other).permissions() & QFile::WriteOwner);
+    QCOMPARE(p.tab().state().rawTabFileName, QString("mine.tab"));
+  }
+};
+
+QTEST_MAIN(TabPageTest)
+#include "tst_tabpage.moc"
