@@ -179,6 +179,34 @@ class PlaybackTest : public QObject {
     QVERIFY(parts.mainWindow().close());
   }
 
+  void withoutTheAnimationEachSlotLightsItsWholeChordOnTheGuitar() {
+    Program p;
+    ChordDiagram c;  // x32010: string 5 muted
+    c.empty = 0;
+    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
+    c.pitches = {64, 60, 55, 52, 48, 0};
+    p.parts->playPage().model().slots()[0] = c;
+    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    p.buttons().sbtnFLAnimate->setChecked(false);
+    QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
+    const auto markersDue = [&p](bool slotsOnly) {
+      p.leds.reset();
+      for (const SinkCall& call : p.session.sink.events())
+        if (isMarkerStatus(call.event.status) && (!slotsOnly || call.event.status == 3))
+          p.parts->transport().midiMessage(markerMessage(call.event.status), packMarkerParam(call.event));
+    };
+    markersDue(false);
+    // The guitar goes dark, then shows the chord; the notes starting and ending send nothing.
+    LedFrame chord;
+    for (const auto& [fret, string] : {std::pair{0, 0}, {1, 1}, {0, 2}, {2, 3}, {3, 4}})
+      chord.light(fret, string, false);
+    QCOMPARE(p.leds.frames(), (std::vector<LedFrame>{LedFrame{}, chord}));
+    // With the animation on the notes light as they start; the slot itself sends nothing.
+    p.buttons().sbtnFLAnimate->setChecked(true);
+    markersDue(true);
+    QVERIFY(p.leds.calls().empty());
+  }
+
   void thePlayPagePlaysItsSongUntilStop() {
     Program p;
     ChordDiagram c;

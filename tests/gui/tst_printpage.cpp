@@ -169,6 +169,26 @@ class TestPrintPage : public QObject {
     QVERIFY(rig.item("pmenu3SendtoDesign")->isEnabled() && rig.item("pmenu3SendtoPlay")->isEnabled());
   }
 
+  void theFootSwitchStepsThroughTheUsedCellsInRowOrder() {
+    Rig rig;
+    rig.holders.cellAt(5, 0) = chordCell(1);
+    rig.holders.cellAt(0, 1) = chordCell(2);
+    rig.page->redrawPage();
+    rig.press(Qt::LeftButton, 5, 0);
+    rig.page->SelectNextDiagram();  // past column 5: the next row
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 1}));
+    QCOMPARE(rig.display.shown.last().strings[0].fret, std::uint8_t{2});
+    QCOMPARE(rig.page->imgPrintPage()->selectionFrame(), selectionFrame(DiagramPage::Print, {0, 1}));
+    rig.page->SelectNextDiagram();  // past the last used cell: back to the first
+    QCOMPARE(rig.page->model().selection(), (GridCell{5, 0}));
+    // A cell picked up by Move goes back to its place before the step, and is stepped to.
+    rig.press(Qt::RightButton, 0, 1);
+    rig.item("pmenu3Move")->trigger();
+    rig.page->SelectNextDiagram();
+    QCOMPARE(rig.holders.cellAt(0, 1), chordCell(2));
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 1}));
+  }
+
   void printsThePageWithoutItsSelectionFrameUnderItsTitle() {
     Rig rig;
     rig.carry(chordCell(2));

@@ -13,6 +13,7 @@
 #include "core/app/AppSettings.h"
 #include "core/pages/RecordConversions.h"
 #include "core/scales/ScaleDictionary.h"
+#include "gui/app/PageFilePrintout.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
@@ -159,6 +160,15 @@ class TestScalesPage : public QObject {
     QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
     QCOMPARE(rig.display.scales.last(), rig.holders.scalePage[0]);
     QCOMPARE(rig.page->fileName(), QString("two.spf"));
+
+    // "Print Page" prints the page without its frame, just as printing the file from the command line.
+    const PagePrintout printout = rig.page->printout();
+    QCOMPARE(printout.titles, QStringList{"Strumly! Scale Page: two.spf"});
+    QCOMPARE(printoutOfPageFile(path, rig.settings).pictures, printout.pictures);
+    const PixelRect frame = selectionFrame(DiagramPage::Scales, {0, 0});
+    QCOMPARE(QColor(printout.pictures[0].pixel(frame.left, frame.bottom - 1)), QColor(Qt::white));
+    rig.page->erase();
+    QVERIFY(rig.page->printout().isEmpty());
   }
 
   void missingOrShortScaleFileAddsNoSet() {

@@ -57,6 +57,14 @@ void PrintPageModel::select(GridCell at) {
   holders_.printPageCell = cell(at);
 }
 
+std::optional<GridCell> PrintPageModel::nextUsedCell() const {
+  PrintUsage used{};
+  for (int column = 0; column < kGridColumns; ++column)
+    for (int row = 0; row < kGridRows; ++row)
+      used[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = isUsed({column, row});
+  return nextPrintCell(selection_.value_or(GridCell{-1, -1}), used);
+}
+
 PrintPopupItems PrintPageModel::popupItems() const {
   if (!target_ || !isUsed(*target_)) return {};
   const bool chord = cell(*target_).isChord != 0;

@@ -63,6 +63,9 @@ class PrintPageModel {
 
   // Makes a cell the selection and printPageCell.
   void select(GridCell at);
+  // The used cell the foot switch steps to from the selection, in row order and wrapping;
+  // nothing with fewer than two used cells.
+  std::optional<GridCell> nextUsedCell() const;
   PrintPopupItems popupItems() const;
 
   // Delete on the target. `needsQuestion` tells whether to ask first (a used target).

@@ -17,6 +17,10 @@ void applyAppStyle(QApplication& app) {
   p.setColor(QPalette::WindowText, QColor(33, 37, 41));
   p.setColor(QPalette::ButtonText, QColor(33, 37, 41));
   p.setColor(QPalette::Text, QColor(33, 37, 41));
+  // The roles above were set for every state; a disabled control must still look disabled.
+  const QColor disabledText(150, 156, 163);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    p.setColor(QPalette::Disabled, role, disabledText);
   app.setPalette(p);
   app.setStyleSheet(R"(
     #pnlTop { background: #fbfbfc; border-bottom: 1px solid #d6d9de; }

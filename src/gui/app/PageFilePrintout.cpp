@@ -4,22 +4,20 @@
 #include <functional>
 
 #include "core/app/AppSettings.h"
-#include "core/chords/ChordsPageModel.h"
 #include "core/pages/PageFiles.h"
 #include "core/playpage/PlayPageFile.h"
 #include "core/playpage/PlayPageLayout.h"
-#include "core/scales/ScalePositions.h"
 #include "core/tab/TabFile.h"
+#include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PagePrinter.h"
 #include "gui/playpage/PlayPageCanvas.h"
 #include "gui/print/PrintPage.h"
+#include "gui/scales/ScalesPage.h"
 #include "gui/views/DiagramPainter.h"
 
 namespace strumly::gui {
 namespace {
-
-constexpr int kSetPitch = 150;
 
 QString fromTab(const TabLine& line) {
   return QString::fromUcs4(line.data(), static_cast<qsizetype>(line.size()));
@@ -54,17 +52,10 @@ PagePrintout onePicture(const QImage& picture, const QString& title) {
 PagePrintout chordPagePrintout(const std::string& path, const QString& name, const AppSettings& settings) {
   PageHolders holders = readDiagramPage(path, readChordPageFile);
   if (holders.chordSetCount == 0) return {};
-  const ChordsPageModel model(holders);
   PageImage image(QSize(kChordPageWidth, kDiagramPageHeight));
+  image.setCanvasFont(pageFont(8));
   clearPageImage(image);
-  const NoteNames names;
-  for (int set = 0; set < holders.chordSetCount; ++set) {
-    for (int column = 0; column < ChordsPageModel::kDiagrams; ++column)
-      drawSmallChord(holders.chordAt(column, set), image, DiagramPage::Chords, set, column,
-                     ChordMarkers::Plain, settings.leftHanded);
-    drawTextAt(image.image(), pageFont(8), 20, kSetPitch * set + 16,
-               QString::fromStdString(model.redrawHeading(set, names)));
-  }
+  drawChordPageSets(image, holders, NoteNames{}, settings.leftHanded);
   return onePicture(image.image(), "Strumly! Chord Page: " + name);
 }
 
@@ -85,15 +76,9 @@ PagePrintout scalePagePrintout(const std::string& path, const QString& name, con
   const PageHolders holders = readDiagramPage(path, readScalePageFile);
   if (holders.scaleSetCount == 0) return {};
   PageImage image(QSize(kScalePageWidth, kDiagramPageHeight));
+  image.setCanvasFont(pageFont(8));
   clearPageImage(image);
-  for (int set = 0; set < holders.scaleSetCount; ++set) {
-    const ScaleDiagram& scale = holders.scalePage[static_cast<std::size_t>(set)];
-    for (int position = 0; position < 6; ++position)
-      drawScalePosition(scale, position, image, DiagramPage::Scales, set, position, settings.scaleFrets,
-                        settings.leftHanded);
-    drawTextAt(image.image(), pageFont(8), 20, kSetPitch * set + 16,
-               QString::fromStdString(scaleSetHeading(scale, NoteNames{})));
-  }
+  drawScalePageSets(image, holders, NoteNames{}, settings.scaleFrets, settings.leftHanded);
   return onePicture(image.image(), "Strumly! Scale Page: " + name);
 }
 

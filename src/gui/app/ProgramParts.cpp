@@ -311,6 +311,11 @@ void ProgramParts::start(const QStringList& files) {
   store_ = std::make_unique<AppSettingsStore>(IniFile(folder_.settingsFile().toStdString()),
                                               folder_.userFolder.toStdString());
   settings_ = store_->load();
+  // The insert section ships with the data; while the user has not chosen a file of their own
+  // and kept none in their folder, Insert Tab reads the shipped one.
+  const std::string ownInsert = folder_.userFolder.toStdString() + "insertsection.tab";
+  if (settings_.tabInsertFile == ownInsert && !QFileInfo::exists(QString::fromStdString(ownInsert)))
+    settings_.tabInsertFile = folder_.dataFolder.toStdString() + "insertsection.tab";
   speech_.load();
   speech_.setVolume(settings_.speechVolume);
   speech_.setEnabled(settings_.speechOn);

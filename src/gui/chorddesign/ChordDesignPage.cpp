@@ -193,6 +193,10 @@ bool ChordDesignPage::openWithPrompt() {
   return group_ && group_->openWithPrompt();
 }
 
+bool ChordDesignPage::openHandedFile(const QString& path) {
+  return group_ && group_->openFile(path);
+}
+
 bool ChordDesignPage::save(bool alwaysAsk) {
   return group_ && group_->save(alwaysAsk);
 }

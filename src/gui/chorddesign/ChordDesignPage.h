@@ -67,6 +67,8 @@ class ChordDesignPage : public QWidget, public Page, public PageDocument, public
   // The design group's document (.cds).
   void erase() override;
   bool openWithPrompt() override;
+  QStringList handedOverExtensions() const override { return {".cds"}; }
+  bool openHandedFile(const QString& path) override;
   bool save(bool alwaysAsk) override;
   QString fileName() const override;
   QList<ClosingDocument> closingDocuments() override;

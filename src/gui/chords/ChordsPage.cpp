@@ -40,6 +40,21 @@ QString withSlash(const QString& folder) {
 
 }  // namespace
 
+void drawChordSet(PageImage& image, PageHolders& holders, int set, ChordMarkers markers,
+                  const QString& heading, bool leftHanded) {
+  for (int column = 0; column < ChordsPageModel::kDiagrams; ++column)
+    drawSmallChord(holders.chordAt(column, set), image, DiagramPage::Chords, set, column, markers,
+                   leftHanded);
+  drawTextAt(image.image(), image.canvasFont(), kHeadingX, kSetPitch * set + kHeadingY, heading);
+}
+
+void drawChordPageSets(PageImage& image, PageHolders& holders, const NoteNames& names, bool leftHanded) {
+  const ChordsPageModel sets(holders);
+  for (int set = 0; set < sets.setCount(); ++set)
+    drawChordSet(image, holders, set, ChordMarkers::Plain,
+                 QString::fromStdString(sets.redrawHeading(set, names)), leftHanded);
+}
+
 ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages, DialogService& dialogs,
                        NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
                        std::filesystem::path dataFolder, AppSettings& settings, PagePlayer* player,
@@ -120,21 +135,12 @@ void ChordsPage::btnShowChordsClick() {
   const QString heading = QString::fromStdString(chordSetHeading(
       readouts.editChordRoot->text().toStdString(), readouts.editChordName->text().toStdString(),
       first.intervals, key, first.formula.view(), spelling_.names()));
-  drawSet(*set, static_cast<int>(ChordMarkers::Shapes), heading);
+  drawChordSet(*imgChordPage_, holders_, *set, ChordMarkers::Shapes, heading, display_.leftHanded());
   scrollChordPage_->verticalScrollBar()->setValue(kSetPitch * *set);
   moveSelection(*imgChordPage_, DiagramPage::Chords, GridCell{0, *set});
   imgChordPage_->refresh();
   redrawFretboard(model_.chordPageChord());
   returnFocus();
-}
-
-void ChordsPage::drawSet(int set, int markers, const QString& heading) {
-  for (int column = 0; column < ChordsPageModel::kDiagrams; ++column) {
-    drawSmallChord(holders_.chordAt(column, set), *imgChordPage_, DiagramPage::Chords, set, column,
-                   static_cast<ChordMarkers>(markers), display_.leftHanded());
-  }
-  drawTextAt(imgChordPage_->image(), imgChordPage_->canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
-             heading);
 }
 
 void ChordsPage::imgChordPageMouseDown(Qt::MouseButton button, int x, int y) {
@@ -263,10 +269,7 @@ void ChordsPage::redrawPage() {
   clearPageImage(*imgChordPage_);
   if (!model_.chordPageChord().isEmpty()) {
     model_.recount();
-    for (int set = 0; set < model_.setCount(); ++set) {
-      drawSet(set, static_cast<int>(ChordMarkers::Plain),
-              QString::fromStdString(model_.redrawHeading(set, spelling_.names())));
-    }
+    drawChordPageSets(*imgChordPage_, holders_, spelling_.names(), display_.leftHanded());
     if (std::optional<GridCell> selected = model_.selection()) {
       moveSelection(*imgChordPage_, DiagramPage::Chords, *selected);
     }

@@ -12,6 +12,7 @@
 
 #include "core/chords/ChordsPageModel.h"
 #include "gui/common/Page.h"
+#include "gui/views/DiagramPainter.h"
 
 class QAction;
 class QMenu;
@@ -30,6 +31,14 @@ class PageImage;
 class PageList;
 class ChordDisplay;
 class Transport;
+
+// One set of a chord page: its six diagrams in row `set` under `heading`. Drawing brings the
+// records' pitches up to date, hence the holders are written.
+void drawChordSet(PageImage& image, PageHolders& holders, int set, ChordMarkers markers,
+                  const QString& heading, bool leftHanded);
+// The holders' chordSetCount sets as a full redraw draws them, each headed from its first record;
+// the selection frame is the caller's. The page and the printout of a chord page file share it.
+void drawChordPageSets(PageImage& image, PageHolders& holders, const NoteNames& names, bool leftHanded);
 
 class ChordsPage : public QWidget, public Page, public PageDocument {
   Q_OBJECT
@@ -97,7 +106,6 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
 
  private:
   void applySelection(const ChordsPagePress& moved);
-  void drawSet(int set, int markers, const QString& heading);
   bool busy() const;
   void redrawFretboard(const ChordDiagram& chord);
   void returnFocus();

@@ -85,12 +85,27 @@ void PlaybackContext::noteMarker(std::uint32_t param, bool playPageActive) {
 }
 
 void PlaybackContext::slotReached(const ChordDiagram& chord) {
-  // Without the note-by-note animation the guitar shows each slot's whole chord as it comes.
-  if (leds_ && !chord.isEmpty() && controls_.animateLeds && !controls_.animateLeds->isChecked())
-    leds_->send(drawChord(chord, Hand::Right, NoteNames{}).leds,
-                fretboard_.leftHanded() ? Hand::Left : Hand::Right);
-  if (chord.isEmpty() || !controls_.showArpeggio || !controls_.showArpeggio->isChecked()) return;
-  fretboard_.RedrawFretboard(chord);
+  if (chord.isEmpty()) return;
+  if (controls_.showArpeggio && controls_.showArpeggio->isChecked()) {
+    // The fretboard redraw shows the chord on the guitar too.
+    fretboard_.RedrawFretboard(chord);
+    return;
+  }
+  // Without the note-by-note animation the guitar shows each slot's whole chord as it comes; the
+  // dark frame first makes a chord struck again blink.
+  if (!leds_ || !controls_.animateLeds || controls_.animateLeds->isChecked()) return;
+  const Hand hand = fretboard_.leftHanded() ? Hand::Left : Hand::Right;
+  playLeds_.clear();
+  leds_->send(playLeds_, hand);
+  for (int string = 0; string < kStringCount; ++string) {
+    const StringFret& played = chord.strings[static_cast<std::size_t>(string)];
+    if (played.finger != kFingerMuted && played.fret < kLedFrets) playLeds_.light(played.fret, string, false);
+  }
+  leds_->send(playLeds_, hand);
+}
+
+void PlaybackContext::sendLeds(const LedFrame& frame) {
+  if (leds_) leds_->send(frame, fretboard_.leftHanded() ? Hand::Left : Hand::Right);
 }
 
 void PlaybackContext::phraseEnded() {

@@ -58,9 +58,12 @@ class PlaybackContext {
   // The end of a single chord or scale: the clock halts, what is left in the queue goes, Play
   // comes back up.
   void phraseEnded();
-  // A status-3 marker on the play page: with Show Arpeggio down the slot's chord is drawn as the
-  // song reaches it.
+  // A status-3 marker on the play page: with Show Arpeggio down the slot's chord is drawn on the
+  // fretboard as the song reaches it; otherwise, with the guitar's animation off, the guitar goes
+  // dark and then lights the slot's chord (its strings that are not muted).
   void slotReached(const ChordDiagram& chord);
+  // A frame of a player to the guitar, mirrored while Left Handed is down; nothing without one.
+  void sendLeds(const LedFrame& frame);
   // The notes sounding now (`playLeds`) and the last one started (fret, string; -1 before any),
   // for the guitar's flashing note.
   const LedFrame& playLeds() const { return playLeds_; }

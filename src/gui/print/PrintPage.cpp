@@ -31,6 +31,9 @@ constexpr int kColumnPitch = 120;
 constexpr int kRowPitch = 160;
 constexpr int kCellLeft = 20;
 constexpr int kCellWidth = 120;
+// The foot switch scrolls a stepped-to row to 150 per row, as on the other diagram pages; with
+// the rows 160 apart its cell still shows whole.
+constexpr int kStepScrollPitch = 150;
 inline constexpr int kLineTops[4] = {1, 11, 20, 29};
 
 QString withSlash(const QString& folder) {
@@ -146,6 +149,15 @@ PagePrintout PrintPage::printout() const {
   out.pictures << withoutSelectionFrame(imgPrintPage_->image(), imgPrintPage_->selectionFrame());
   out.titles << "Strumly! Print Page: " + fileName_;
   return out;
+}
+
+void PrintPage::SelectNextDiagram() {
+  dropPlacement();
+  const std::optional<GridCell> next = model_.nextUsedCell();
+  if (!next) return;
+  model_.select(*next);
+  scrollPrintPage_->verticalScrollBar()->setValue(kStepScrollPitch * next->row);
+  showSelection();
 }
 
 // ---- Drawing ----

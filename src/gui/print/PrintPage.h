@@ -49,10 +49,15 @@ class PrintPage : public QWidget, public Page, public PageDocument {
   PageDocument* document() override { return this; }
   PagePlayer* player() override { return player_; }
   PagePrintout printout() const override;
+  // The guitar's "Next Diagram": the next used cell becomes the selection, as a left press on it
+  // would make it; a carried or moved cell is let go first.
+  void SelectNextDiagram() override;
 
   // The document.
   void erase() override;
   bool openWithPrompt() override;
+  QStringList handedOverExtensions() const override { return {".gpr", ".prf"}; }
+  bool openHandedFile(const QString& path) override { return OpenPrintPageFile(path); }
   bool save(bool alwaysAsk) override { return SavePrintPage(alwaysAsk); }
   QString fileName() const override { return fileName_; }
   // False, with the reason told, when the file is not a print page; the page is then untouched.

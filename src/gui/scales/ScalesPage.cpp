@@ -15,6 +15,7 @@
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
+#include "gui/common/PagePrinter.h"
 #include "gui/common/Resources.h"
 #include "gui/controls/TdlgBeginFret.h"
 #include "gui/playback/ScalePlayback.h"
@@ -31,6 +32,21 @@ constexpr int kHeadingX = 20;
 constexpr int kHeadingY = 16;
 
 }  // namespace
+
+void drawScaleSet(PageImage& image, const PageHolders& holders, int set, const NoteNames& names, int span,
+                  bool leftHanded) {
+  const ScaleDiagram& scale = holders.scalePage[static_cast<std::size_t>(set)];
+  for (int position = 0; position < ScalesPageModel::kPositions; ++position)
+    drawScalePosition(scale, position, image, DiagramPage::Scales, set, position, span, leftHanded);
+  drawTextAt(image.image(), image.canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
+             QString::fromLatin1(scaleSetHeading(scale, names)));
+}
+
+void drawScalePageSets(PageImage& image, const PageHolders& holders, const NoteNames& names, int span,
+                       bool leftHanded) {
+  for (int set = 0; set < holders.scaleSetCount; ++set)
+    drawScaleSet(image, holders, set, names, span, leftHanded);
+}
 
 ScalesPage::ScalesPage(PageHolders& holders, PageList& pages, DialogService& dialogs,
                        const NoteSpelling& spelling, const Transport& transport, ScalesPageDisplay display,
@@ -115,17 +131,8 @@ void ScalesPage::addScaleSet(int scaleNumber, PitchClass root, const QString& na
   returnFocus();
 }
 
-void ScalesPage::drawSet(int set) {
-  const ScaleDiagram& scale = model_.set(set);
-  for (int position = 0; position < ScalesPageModel::kPositions; ++position)
-    drawScalePosition(scale, position, *imgScales_, DiagramPage::Scales, set, position, span(),
-                      display_.chords.leftHanded());
-  drawTextAt(imgScales_->image(), imgScales_->canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
-             QString::fromLatin1(scaleSetHeading(scale, spelling_.names())));
-}
-
 void ScalesPage::showNewSet(int set) {
-  drawSet(set);
+  drawScaleSet(*imgScales_, holders_, set, spelling_.names(), span(), display_.chords.leftHanded());
   scrollScales_->verticalScrollBar()->setValue(kSetPitch * set);
   moveSelection(*imgScales_, DiagramPage::Scales, GridCell{0, set});
   imgScales_->refresh();
@@ -230,7 +237,7 @@ void ScalesPage::beginFretChosen() {
 
 void ScalesPage::redrawPage() {
   clearPageImage(*imgScales_);
-  for (int set = 0; set < model_.setCount(); ++set) drawSet(set);
+  drawScalePageSets(*imgScales_, holders_, spelling_.names(), span(), display_.chords.leftHanded());
   if (const std::optional<GridCell> selected = model_.selection())
     moveSelection(*imgScales_, DiagramPage::Scales, *selected);
   imgScales_->refresh();
@@ -252,6 +259,14 @@ void ScalesPage::startPlacement() {
 void ScalesPage::dropPlacement() {
   placing_ = false;
   imgScales_->unsetCursor();
+}
+
+PagePrintout ScalesPage::printout() const {
+  if (model_.setCount() == 0) return {};
+  PagePrintout out;
+  out.pictures << withoutSelectionFrame(imgScales_->image(), imgScales_->selectionFrame());
+  out.titles << "Strumly! Scale Page: " + fileName_;
+  return out;
 }
 
 PagePlayer* ScalesPage::player() {

@@ -41,6 +41,15 @@ struct ScalesPageDisplay {
   ScaleDisplay& scales;  // ShowScale
 };
 
+// One set of a scale page: its six positions in row `set` under the set's heading. `span` is
+// the "Scale Diagrams" preference.
+void drawScaleSet(PageImage& image, const PageHolders& holders, int set, const NoteNames& names, int span,
+                  bool leftHanded);
+// The holders' scaleSetCount sets; the selection frame is the caller's. The page and the
+// printout of a scale page file share it.
+void drawScalePageSets(PageImage& image, const PageHolders& holders, const NoteNames& names, int span,
+                       bool leftHanded);
+
 class ScalesPage : public QWidget, public Page, public PageDocument, public PageTuning {
   Q_OBJECT
  public:
@@ -64,6 +73,8 @@ class ScalesPage : public QWidget, public Page, public PageDocument, public Page
   PageDocument* document() override { return this; }
   PagePlayer* player() override;
   TuningTakeOver* tuningTakeOver() override { return this; }
+  void SelectNextDiagram() override { selectNextDiagram(); }
+  PagePrintout printout() const override;
 
   // The document.
   QStringList handedOverExtensions() const override { return {".spf"}; }
@@ -104,7 +115,6 @@ class ScalesPage : public QWidget, public Page, public PageDocument, public Page
  private:
   int span() const;
   bool busy() const;
-  void drawSet(int set);
   void showNewSet(int set);
   void selectAndShow(GridCell cell);
   void dropHeldCell(GridCell cell);

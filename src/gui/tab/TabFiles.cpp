@@ -64,14 +64,25 @@ bool TabFiles::SaveTabPageFile(bool askName) {
   return true;
 }
 
+bool TabFiles::mayReplaceTabPage() {
+  if (!page_.state().tabPageModified) return true;
+  const DialogService::Answer answer = page_.dialogs().question(
+      &page_, "Do you want to save changes to this Strumly Tab file before opening another file?");
+  if (answer == DialogService::Answer::Cancel) return false;
+  return answer == DialogService::Answer::No || SaveTabPageFile(false);
+}
+
+bool TabFiles::mayReplaceRaw() {
+  if (page_.state().rawTabSaved) return true;
+  const DialogService::Answer answer = page_.dialogs().question(
+      &page_,
+      "This raw tab file has been modified. Do you want to save changes to it before opening another file?");
+  if (answer == DialogService::Answer::Cancel) return false;
+  return answer == DialogService::Answer::No || SaveRawTab(false);
+}
+
 bool TabFiles::OpenTabPageDialog() {
-  if (!active() || !page_.convertedViewShown()) return false;
-  if (page_.state().tabPageModified) {
-    const DialogService::Answer answer = page_.dialogs().question(
-        &page_, "Do you want to save changes to this Strumly Tab file before opening another file?");
-    if (answer == DialogService::Answer::Cancel) return false;
-    if (answer == DialogService::Answer::Yes && !SaveTabPageFile(false)) return false;
-  }
+  if (!active() || !page_.convertedViewShown() || !mayReplaceTabPage()) return false;
   const QString path = page_.dialogs().openFileName(
       &page_, "Open Strumly Tab File", QString::fromStdString(page_.settings().folders.tab), kTabPageFilter);
   if (path.isEmpty()) return false;
@@ -162,15 +173,7 @@ bool TabFiles::SaveRawTab(bool askName) {
 }
 
 bool TabFiles::OpenRawTabDialog() {
-  if (!active() || page_.convertedViewShown()) return false;
-  if (!page_.state().rawTabSaved) {
-    const DialogService::Answer answer =
-        page_.dialogs().question(&page_,
-                                 "This raw tab file has been modified. Do you want to save changes to it "
-                                 "before opening another file?");
-    if (answer == DialogService::Answer::Cancel) return false;
-    if (answer == DialogService::Answer::Yes && !SaveRawTab(false)) return false;
-  }
+  if (!active() || page_.convertedViewShown() || !mayReplaceRaw()) return false;
   page_.state().lastEditSource = TabEditSource::OpeningRaw;
   const QString path = page_.dialogs().openFileName(
       &page_, "Open Raw Tab File", QString::fromStdString(page_.settings().folders.tabRaw), kRawTabFilter);

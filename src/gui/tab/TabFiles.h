@@ -23,6 +23,11 @@ class TabFiles {
   // A handed-over raw file: the page and its raw view come forward; true when it had lines.
   bool LoadRawTabFile(const QString& path);
 
+  // Before the tab page or the raw text is replaced: asks to save unsaved changes first; false
+  // when the user cancels or the save does not complete.
+  bool mayReplaceTabPage();
+  bool mayReplaceRaw();
+
   // A file the user cannot write counts as read-only (a template).
   static bool isReadOnly(const QString& path);
 

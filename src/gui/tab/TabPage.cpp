@@ -153,10 +153,15 @@ PagePrintout TabPage::printout() const {
 }
 
 bool TabPage::openHandedFile(const QString& path) {
-  services_.pages.activate(PageId::Tablature);
+  if (!services_.pages.activate(PageId::Tablature) && !isActivePage()) return false;
   const QString extension = "." + QFileInfo(path).suffix().toLower();
-  if (extension != ".vxt") return files_->LoadRawTabFile(path);
+  // A file handed over replaces the page's document like Open does: unsaved work is asked for.
+  if (extension != ".vxt") {
+    showViewOf(false);
+    return files_->mayReplaceRaw() && files_->LoadRawTabFile(path);
+  }
   showViewOf(true);
+  if (!files_->mayReplaceTabPage()) return false;
   setCaption(kCaptionPrefix + state_.tabPageFileName);
   QString error;
   if (files_->OpenTabPageFile(path, &error)) return true;

@@ -17,11 +17,18 @@
 
 namespace strumly::gui {
 
+namespace {
+constexpr int kTabNoteFlashMs = 50;
+}  // namespace
+
 TabPlayback::TabPlayback(const TabPlaybackParts& parts, std::function<bool()> convertedShown)
     : parts_(parts), convertedShown_(std::move(convertedShown)) {
   timerDelayAfterStop_.setSingleShot(true);
   timerDelayAfterStop_.setInterval(500);
   QObject::connect(&timerDelayAfterStop_, &QTimer::timeout, &parts_.view, [this] { cleanUp(); });
+  timerUserFlashingNote_.setInterval(kTabNoteFlashMs);
+  QObject::connect(&timerUserFlashingNote_, &QTimer::timeout, &parts_.view,
+                   [this] { timerUserFlashingNoteTimer(); });
 }
 
 TabPlayerOptions TabPlayback::options() const {
@@ -53,7 +60,9 @@ bool TabPlayback::play() {
     parts_.controls.setEnabled(true);
     return false;
   }
+  leds_.reset();
   if (arpeggioDown()) showTabArpeggio();
+  startStepFlashing();
   return true;
 }
 
@@ -62,20 +71,24 @@ bool TabPlayback::arpeggioDown() const {
 }
 
 void TabPlayback::showTabArpeggio() {
-  if (!parts_.neck || !player_.active()) return;
-  Fretboard& fretboard = parts_.context.fretboard();
-  fretboard.ClearFretboard();
-  const Hand hand = fretboard.leftHanded() ? Hand::Left : Hand::Right;
+  if (!player_.active()) return;
   const TabArpeggio notes = player_.arpeggio();
-  for (int fret = 0; fret <= kHighestPlayedFret; ++fret) {
-    for (int string = 0; string < kTabStrings; ++string) {
-      if (!notes[static_cast<std::size_t>(fret)][static_cast<std::size_t>(string)]) continue;
-      const std::optional<int> x = fretX(hand, fret);
-      const std::optional<int> y = stringY(fret, string);
-      if (x && y) parts_.neck->drawOutline(*x, *y, QColor(0, 255, 0));
+  if (parts_.neck) {
+    Fretboard& fretboard = parts_.context.fretboard();
+    fretboard.ClearFretboard();
+    const Hand hand = fretboard.leftHanded() ? Hand::Left : Hand::Right;
+    for (int fret = 0; fret <= kHighestPlayedFret; ++fret) {
+      for (int string = 0; string < kTabStrings; ++string) {
+        if (!notes[static_cast<std::size_t>(fret)][static_cast<std::size_t>(string)]) continue;
+        const std::optional<int> x = fretX(hand, fret);
+        const std::optional<int> y = stringY(fret, string);
+        if (x && y) parts_.neck->drawOutline(*x, *y, QColor(0, 255, 0));
+      }
     }
+    arpeggioShown_ = true;
   }
-  arpeggioShown_ = true;
+  // After the fretboard was cleared, which darkened the guitar too.
+  parts_.context.sendLeds(leds_.showArpeggio(notes));
 }
 
 void TabPlayback::pause(bool down) {
@@ -99,16 +112,47 @@ bool TabPlayback::stop() {
 void TabPlayback::step(int direction) {
   SequenceSink* sink = parts_.context.sink();
   if (!sink || !player_.active()) return;
+  startStepFlashing();
   player_.step(direction >= 0 ? StepDirection::Forward : StepDirection::Backward, *sink);
+}
+
+void TabPlayback::startStepFlashing() {
+  if (!parts_.context.transport().stepMode() || !arpeggioDown()) return;
+  // The column about to be stepped to blinks over the range; the last one no longer does.
+  leds_.forgetFlashing();
+  timerUserFlashingNote_.start();
+}
+
+void TabPlayback::timerUserFlashingNoteTimer() {
+  if (player_.active()) parts_.context.sendLeds(leds_.flash());
 }
 
 void TabPlayback::cursorEvent(std::uint32_t param) {
   const TabCursor cursor = player_.cursorForMarker(param);
   parts_.view.setPlayCursor(std::make_pair(cursor.column, cursor.block));
   parts_.view.scrollToBlock(cursor.block);
+  // A cursor arriving after Stop must not light the guitar that the clean-up darkens.
+  if (!player_.active()) return;
+  const std::optional<LedFrame> frame =
+      leds_.cursorReached(cursor.clearFretlight, arpeggioDown(), parts_.context.transport().stepMode());
+  if (frame) parts_.context.sendLeds(*frame);
+}
+
+void TabPlayback::fretMarker(std::uint32_t param) {
+  Fretboard& fretboard = parts_.context.fretboard();
+  const int string = markerData1(param);
+  if (markerData3(param) == kTabMarkerRemove) {
+    // Over the arpeggio a removed marker gives back what lay under it, outline included. The
+    // guitar keeps the note until the play cursor moves on.
+    fretboard.endPlayingNote(string, !arpeggioShown_);
+    return;
+  }
+  fretboard.showPlayingNote(string, markerData2(param), markerData3(param));
+  if (player_.active()) leds_.noteStarted(string, markerData2(param));
 }
 
 void TabPlayback::cleanUp() {
+  timerUserFlashingNote_.stop();
   parts_.view.setPlayCursor(std::nullopt);
   parts_.context.fretboard().ClearFretboard();
   arpeggioShown_ = false;
@@ -144,11 +188,7 @@ void TabPlayback::midiMessage(std::uint32_t message, std::uint32_t param) {
       break;
   }
   if (message == markerMessage(kTabFretMarker)) {
-    // Over the arpeggio a removed marker gives back what lay under it, outline included.
-    if (arpeggioShown_ && markerData3(param) == kTabMarkerRemove)
-      parts_.context.fretboard().endPlayingNote(markerData1(param), false);
-    else
-      parts_.context.noteMarker(param, true);
+    fretMarker(param);
   } else if (message == markerMessage(kTabCursorMarker)) {
     cursorEvent(param);
   }

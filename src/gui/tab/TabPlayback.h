@@ -2,12 +2,14 @@
 // Play on the Tablature page: the converted page column by column between the markers, refilled
 // as the queue empties, or one column with a note per step key in step play. The play cursor
 // follows the columns as they sound and the fretboard shows each note; with Show Arpeggio down
-// every note of the range is outlined on the neck first. Stop halts at once and cleans up again
-// half a second later for events that arrive late.
+// every note of the range is outlined on the neck first. The LED guitar follows the play cursor
+// (see TabLeds). Stop halts at once and cleans up again half a second later for events that
+// arrive late.
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
+#include "core/tab/TabLeds.h"
 #include "core/tab/TabPlayer.h"
 #include "gui/playback/PagePlayer.h"
 
@@ -50,6 +52,9 @@ class TabPlayback : public PagePlayer {
   void showTabArpeggio();
   bool arpeggioDown() const;
   void cursorEvent(std::uint32_t param);
+  void fretMarker(std::uint32_t param);
+  void startStepFlashing();
+  void timerUserFlashingNoteTimer();
   void cleanUp();
   void ended();
 
@@ -57,6 +62,8 @@ class TabPlayback : public PagePlayer {
   std::function<bool()> convertedShown_;
   TabPlayer player_;
   QTimer timerDelayAfterStop_;
+  QTimer timerUserFlashingNote_;
+  TabLeds leds_;
   bool arpeggioShown_ = false;
 };
 
