@@ -27,9 +27,11 @@ bool wantsExport(const QStringList& arguments) {
 
 int runExport(const QStringList& arguments) {
   if (const qsizetype at = arguments.indexOf("--convert-tab"); at >= 0) {
-    if (at + 2 >= arguments.size() || arguments[at + 1].startsWith("--") || arguments[at + 2].startsWith("--"))
+    if (at + 2 >= arguments.size() || arguments[at + 1].startsWith("--") ||
+        arguments[at + 2].startsWith("--"))
       return fail("usage: strumly --convert-tab SONG.tab OUT.vxt");
-    const std::string error = convertRawTabFile(arguments[at + 1].toStdString(), arguments[at + 2].toStdString());
+    const std::string error =
+        convertRawTabFile(arguments[at + 1].toStdString(), arguments[at + 2].toStdString());
     return error.empty() ? 0 : fail(arguments[at + 1].toStdString() + ": " + error);
   }
   const bool wav = arguments.contains("--export-wav");

@@ -9,8 +9,8 @@ namespace {
 TEST(HidDescriptorTest, InputReportLengthCountsTheReportNumberByte) {
   // Usage Page (vendor 0xFF00), Usage 1, Collection; Report Size 8, Report Count 1, Input;
   // Report Count 7, Output; End Collection: one switch byte in, seven LED bytes out.
-  const std::vector<std::uint8_t> guitarLike{0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x01,
-                                             0x81, 0x02, 0x95, 0x07, 0x91, 0x02, 0xC0};
+  const std::vector<std::uint8_t> guitarLike{0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08,
+                                             0x95, 0x01, 0x81, 0x02, 0x95, 0x07, 0x91, 0x02, 0xC0};
   const InputReportShape plain = inputReportShape(guitarLike);
   EXPECT_EQ(plain.length, 2);
   EXPECT_FALSE(plain.numbered);

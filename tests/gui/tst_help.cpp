@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "core/app/HelpRouting.h"
 #include "gui/app/MainMenu.h"

@@ -150,8 +150,8 @@ void ProgramParts::composePages() {
   playPage_ = new PlayPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
                            *bottom_->tuningControls(), settings_, playControls, *playback_);
   printPlayer_ = std::make_unique<PrintCellPlayback>(holders_.printPageCell, *playback_);
-  printPage_ = new PrintPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_, settings_,
-                             printPlayer_.get());
+  printPage_ = new PrintPage(holders_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
+                             settings_, printPlayer_.get());
   QObject::connect(printPage_, &PrintPage::scaleShown, fretboard_, [this](const ScaleDiagram& scale) {
     fretboard_->ShowScale(scale, scale.beginFrets[0], settings_.scaleFrets);
   });
@@ -213,10 +213,11 @@ void ProgramParts::composeChordDesign() {
   QObject::connect(&spelling_, &NoteSpelling::changed, chordDesign_,
                    [this] { chordDesign_->fretControls()->setNoteNames(spelling_.names()); });
   QObject::connect(window_.get(), &TfrmMain::fingerKeyPressed, chordDesign_, &ChordDesignPage::pressFinger);
-  auto* search = new ChordSearchPanel(holders_.designChord, settings_, folder_.dataFolder.toStdString(), spelling_,
-                                      transport_, devices_.dialogs);
-  auto* group = new DesignGroupView(*chordDesign_, *search, holders_, pages_, devices_.dialogs, spelling_, transport_,
-                                    *fretboard_, *tuning, settings_, folder_.dataFolder.toStdString());
+  auto* search = new ChordSearchPanel(holders_.designChord, settings_, folder_.dataFolder.toStdString(),
+                                      spelling_, transport_, devices_.dialogs);
+  auto* group =
+      new DesignGroupView(*chordDesign_, *search, holders_, pages_, devices_.dialogs, spelling_, transport_,
+                          *fretboard_, *tuning, settings_, folder_.dataFolder.toStdString());
   chordDesign_->attachGroup(search, group);
   QObject::connect(group, &DesignGroupView::playRequested, &transport_, &Transport::sbtnPlayClick);
 }
@@ -326,8 +327,9 @@ void ProgramParts::start(const QStringList& files) {
   spelling_.setSpelling(Spelling::Flats);
   bottom_->tuningControls()->setStandardTuning();
   tabPage_->takeOverTuning(Tuning{}, "Standard");
-  auto* userTypes = new UserChordTypes(*chordDesign_, *store_, settings_, devices_.dialogs,
-                                       [this] { showIntervals_->sbDisplayIntervalsClick(); }, window_.get());
+  auto* userTypes = new UserChordTypes(
+      *chordDesign_, *store_, settings_, devices_.dialogs,
+      [this] { showIntervals_->sbDisplayIntervalsClick(); }, window_.get());
   userTypes->showLoaded();
   fretboard_->setLeftHanded(settings_.leftHanded);
   chordDesign_->fretControls()->setNoteNames(spelling_.names());

@@ -52,8 +52,8 @@ class ToolPanel;
 struct ProgramDevices {
   DialogService& dialogs;
   SoundPlayer& speechPlayer;
-  MidiSession* midi = nullptr;  // none: the program runs silent
-  LedSink* leds = nullptr;      // frames straight to a recorder (tests); none: they go to the guitar
+  MidiSession* midi = nullptr;         // none: the program runs silent
+  LedSink* leds = nullptr;             // frames straight to a recorder (tests); none: they go to the guitar
   FretlightPort* fretlight = nullptr;  // where the LED guitar is looked for; none: never found
 };
 

@@ -34,7 +34,8 @@ class DialogService {
   // the page range among minPage..maxPage included.
   virtual bool choosePrinter(QWidget* parent, QPrinter& printer, int minPage, int maxPage) = 0;
   // The print preview; `paint` draws the sheets onto the printer it is given.
-  virtual void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
+  virtual void previewPrint(QWidget* parent, QPrinter& printer,
+                            const std::function<void(QPrinter*)>& paint) = 0;
   // Opens the help at the topic of a help context (F1, the Help buttons); a context with no
   // topic opens the contents. The help window does not block.
   virtual void help(QWidget* /*parent*/, int /*context*/) {}
