@@ -3,11 +3,11 @@
 // step of playback, so it should stay under 1 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "QtBench.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
 #include "gui/views/KeyboardView.h"
@@ -71,10 +71,5 @@ BENCHMARK(BM_RedrawFretboard)->Arg(0)->Arg(1)->ArgName("arpeggio")->Unit(benchma
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return runQtBenchmarks(argc, argv);
 }

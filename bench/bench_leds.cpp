@@ -4,12 +4,12 @@
 // under 50 us; no stall of 20 ms or more.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 
+#include "QtBench.h"
 #include "gui/fretlight/FretlightLink.h"
 #include "support/FakeFretlight.h"
 
@@ -103,10 +103,5 @@ BENCHMARK(BM_StallWhileTheGuitarStopsAnswering)->Iterations(1)->Unit(benchmark::
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return runQtBenchmarks(argc, argv);
 }

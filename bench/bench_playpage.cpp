@@ -3,8 +3,7 @@
 // under 5 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
+#include "QtBench.h"
 #include "core/playpage/PlayPageData.h"
 #include "gui/common/PageImage.h"
 #include "gui/playpage/PlayPageCanvas.h"
@@ -47,9 +46,5 @@ BENCHMARK(BM_RedrawFullPlayPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawEmptyPlayPage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
+  return runQtBenchmarks(argc, argv);
 }

@@ -2,11 +2,11 @@
 // diagrams) and a 1,000-line tab (18 sheets). Each should take well under a second.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "QtBench.h"
 #include "core/app/AppSettings.h"
 #include "core/pages/PageFiles.h"
 #include "gui/app/PageFilePrintout.h"
@@ -69,9 +69,5 @@ BENCHMARK(BM_PrintThousandLineTab)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);  // the pictures are drawn as the pages draw them
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
+  return runQtBenchmarks(argc, argv);
 }

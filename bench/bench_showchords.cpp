@@ -3,35 +3,23 @@
 // first shown on the neck with its read-outs. The goal is well under 20 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "QtBench.h"
 #include "core/app/AppSettings.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
-#include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
 #include "gui/playback/Transport.h"
-#include "gui/views/Fretboard.h"
-#include "gui/views/FretboardView.h"
-#include "support/FakeFretboardHost.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
-
-class SilentDialogs : public QtDialogService {
- public:
-  int notices = 0;
-  void notice(QWidget*, const QString&) override { ++notices; }
-};
 
 void BM_ShowChords(benchmark::State& state) {
   QWidget window;
@@ -51,17 +39,8 @@ void BM_ShowChords(benchmark::State& state) {
   PageList pages(&tabs);
   Transport transport(pages);
 
-  auto* neck = new FretboardView(&window);
-  QLineEdit chordName(&window), notes(&window);
-  FretboardWidgets widgets;
-  widgets.neck = neck;
-  widgets.chordName = &chordName;
-  widgets.notes = &notes;
-  std::array<QLabel, 8> intervals;
-  for (std::size_t n = 0; n < 8; ++n) widgets.intervals[n] = &intervals[n];
-  FakeFretboardHost host;
-  Fretboard fretboard(widgets, host);
-  auto* page = new ChordsPage(holders, menus, pages, dialogs, spelling, transport, fretboard,
+  DrawnFretboard board(window, false);
+  auto* page = new ChordsPage(holders, menus, pages, dialogs, spelling, transport, board.fretboard,
                               STRUMLY_PROGRAM_DIR, settings);
   pages.add(*page);
   window.resize(1000, 900);
@@ -75,7 +54,7 @@ void BM_ShowChords(benchmark::State& state) {
     state.ResumeTiming();
     page->btnShowChordsClick();
     page->imgChordPage()->repaint();
-    neck->repaint();
+    board.neck->repaint();
   }
   if (dialogs.notices > 0 || holders.chordSetCount != 1) state.SkipWithError("Show Chords did not add a set");
 }
@@ -84,10 +63,5 @@ BENCHMARK(BM_ShowChords)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return runQtBenchmarks(argc, argv);
 }

@@ -4,13 +4,13 @@
 // is printed at the end.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QScrollBar>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "QtBench.h"
 #include "core/tab/TabConversion.h"
 #include "gui/tab/TabPageView.h"
 
@@ -103,10 +103,7 @@ long peakKilobytes() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  const int status = runQtBenchmarks(argc, argv);
   std::printf("peak resident memory: %ld kB\n", peakKilobytes());
-  return 0;
+  return status;
 }

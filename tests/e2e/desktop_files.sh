@@ -3,13 +3,9 @@
 # types parse, and the options that answer on the terminal do so without a window.
 # Usage: desktop_files.sh <path to strumly>
 set -euo pipefail
-STRUMLY=${1:?path to the strumly executable}
+# shellcheck source=lib/headless.sh
+source "$(dirname "$0")/lib/headless.sh" "$@"
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-unset DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=
-fail() { echo "FAIL: $*"; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 desktop-file-validate "$ROOT/resources/desktop/strumly.desktop" || fail "the launcher does not validate"
 appstreamcli validate --no-net "$ROOT/resources/desktop/io.github.strumly.Strumly.metainfo.xml" ||

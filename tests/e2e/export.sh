@@ -3,12 +3,8 @@
 # with its reason and writes nothing; a play page file becomes a MIDI file and a WAV file.
 # Usage: export.sh <path to strumly>
 set -euo pipefail
-STRUMLY=${1:?path to the strumly executable}
-unset DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+# shellcheck source=lib/headless.sh
+source "$(dirname "$0")/lib/headless.sh" "$@"
 
 if "$STRUMLY" --export-midi "$work/missing.ppf" "$work/out.mid" 2> "$work/err"; then fail "a missing file exported"; fi
 grep -q "missing.ppf" "$work/err" || fail "the reason does not name the file"
@@ -19,12 +15,7 @@ grep -q "This is not a Strumly PlayPage file" "$work/err" || fail "the reason is
 [ ! -e "$work/out.wav" ] || fail "a failed export left a file"
 
 # An empty 4/4 song at 100 bpm: a MIDI file with its tempo, and a WAV file of sound.
-{
-  printf '\x00\x0bkv6PlayPage'; head -c 4 /dev/zero
-  printf '\x04-300'; head -c 11 /dev/zero
-  head -c 52 /dev/zero; printf '\x64\x00\x00'
-  for _ in $(seq 288); do printf '\x01'; head -c 87 /dev/zero; done
-} > "$work/song.ppf"
+play_page_file "$work/song.ppf"
 "$STRUMLY" --export-midi "$work/song.ppf" "$work/out.mid" || fail "the MIDI export failed"
 [ "$(head -c 4 "$work/out.mid")" = "MThd" ] || fail "not a MIDI file"
 # 100 beats per minute: 600000 microseconds a beat, 09 27 C0 in the tempo event.

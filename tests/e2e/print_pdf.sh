@@ -4,12 +4,8 @@
 # exits non-zero with its reason and writes nothing.
 # Usage: print_pdf.sh <path to strumly>
 set -euo pipefail
-STRUMLY=${1:?path to the strumly executable}
-unset DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+# shellcheck source=lib/headless.sh
+source "$(dirname "$0")/lib/headless.sh" "$@"
 pages() { pdfinfo "$1" | awk '/^Pages:/ { print $2 }'; }
 
 if "$STRUMLY" --print-pdf "$work/missing.gpr" "$work/out.pdf" 2> "$work/err"; then fail "a missing file printed"; fi
@@ -21,12 +17,7 @@ if "$STRUMLY" --print-pdf "$work/bad.xyz" "$work/out.pdf" 2> /dev/null; then fai
 [ ! -e "$work/out.pdf" ] || fail "a failed print left a file"
 
 # An empty 4/4 song: four sheets, the second titled after play page 2 and the file.
-{
-  printf '\x00\x0bkv6PlayPage'; head -c 4 /dev/zero
-  printf '\x04-300'; head -c 11 /dev/zero
-  head -c 52 /dev/zero; printf '\x64\x00\x00'
-  for _ in $(seq 288); do printf '\x01'; head -c 87 /dev/zero; done
-} > "$work/song.ppf"
+play_page_file "$work/song.ppf"
 "$STRUMLY" --print-pdf "$work/song.ppf" "$work/song.pdf" || fail "the play page did not print"
 [ "$(pages "$work/song.pdf")" = 4 ] || fail "a play page file is not four sheets"
 pdftotext -f 2 -l 2 "$work/song.pdf" - | grep -qF "Strumly! Play Page (Page 2):song.ppf" ||

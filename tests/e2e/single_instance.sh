@@ -3,6 +3,8 @@
 # window; the first receives it. Also: a socket left by a killed copy does not lock the next out.
 # Usage: single_instance.sh <path to strumly>
 set -euo pipefail
+# shellcheck source=lib/files.sh
+source "$(dirname "$0")/lib/files.sh"
 STRUMLY=${1:?path to the strumly executable}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export STRUMLY_NO_SPLASH=1
@@ -31,12 +33,7 @@ wait_for "main window shown" 20 || fail "the first copy did not show its window"
 
 # A real play page file (4/4, strum -300, 100 bpm, 288 free slots), so the first copy opens it
 # without a message box standing in the way.
-{
-  printf '\x00\x0bkv6PlayPage'; head -c 4 /dev/zero
-  printf '\x04-300'; head -c 11 /dev/zero
-  head -c 52 /dev/zero; printf '\x64\x00\x00'
-  for _ in $(seq 288); do printf '\x01'; head -c 87 /dev/zero; done
-} > "$work/Song.ppf"
+play_page_file "$work/Song.ppf"
 [ "$(stat -c %s "$work/Song.ppf")" -eq 25432 ] || fail "the test file is not a play page file"
 start=$(date +%s)
 timeout 20 "$STRUMLY" --no-splash "$work/Song.ppf" || fail "the second copy did not end cleanly"

@@ -4,12 +4,8 @@
 # note-ons all find their note-offs.
 # Usage: tab_cli.sh <path to strumly>
 set -euo pipefail
-STRUMLY=${1:?path to the strumly executable}
-unset DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+# shellcheck source=lib/headless.sh
+source "$(dirname "$0")/lib/headless.sh" "$@"
 
 printf 'Intro\r\ne|-0---3-|\r\nB|---1---|\r\nG|-------|\r\nD|-12----|\r\nA|-------|\r\nD|-0-----|\r\n' > "$work/song.tab"
 "$STRUMLY" --convert-tab "$work/song.tab" "$work/song.vxt" || fail "the conversion failed"

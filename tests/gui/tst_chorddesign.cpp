@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/app/MainWindow.h"
@@ -21,28 +20,17 @@
 #include "gui/chorddesign/TdlgAddChord.h"
 #include "gui/chorddesign/UserChordTypes.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
-#include "platform/audio/PcmPlayer.h"
 #include "platform/settings/IniFile.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
 
-struct DesignWindow {
-  QTemporaryDir folder;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  std::unique_ptr<ProgramParts> parts;
-
-  DesignWindow() {
-    QFile::copy(QString(STRUMLY_PROGRAM_DIR) + "/kvcd3.dat", folder.filePath("kvcd3.dat"));
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, nullptr},
-                                           ProgramFolder{folder.path() + "/", folder.path() + "/"});
-    parts->start();
-    parts->pages().activate(PageId::ChordDesign);
-  }
+// Only the chord-type file of the shipped data, in the scratch folder.
+struct DesignWindow : ProgramFixture {
+  DesignWindow() : ProgramFixture({.dataFiles = {"kvcd3.dat"}, .show = false, .page = PageId::ChordDesign}) {}
   DesignGroupView& view() const { return *parts->chordDesignPage().groupView(); }
   const DesignGroup& group() const { return view().group(); }
   QComboBox* types() const { return parts->chordDesignPage().chordTypeBox(); }
@@ -107,7 +95,7 @@ class ChordDesignTest : public QObject {
   void aSearchResultDroppedLoadsSixVoicingsAfterTheSaveQuestion() {
     DesignWindow d;
     for (const char* file : {"kvma1.dat", "kvma2.dat"})
-      QFile::copy(QString(STRUMLY_PROGRAM_DIR) + "/" + file, d.folder.filePath(file));
+      QFile::copy(QString(STRUMLY_PROGRAM_DIR) + "/" + file, d.user.filePath(file));
     d.fillGroup();
     // C E G with C sounding on string 4.
     ChordDiagram& design = d.parts->holders().designChord;
@@ -127,7 +115,7 @@ class ChordDesignTest : public QObject {
     QCOMPARE(d.dialogs.questions.last(),
              QString("Do you want to save changes to this Design Group before modifying?"));
     QCOMPARE(d.roots(), before);
-    const QString path = d.folder.filePath("group.cds");
+    const QString path = d.user.filePath("group.cds");
     d.dialogs.answers = {DialogService::Answer::Yes};
     d.dialogs.fileNames = {path};
     d.view().imgChordDesignDragDrop(DesignGroupView::DragSource::SearchList, 0);
@@ -165,7 +153,7 @@ class ChordDesignTest : public QObject {
     dialog->findChild<QPushButton*>("OKBtn")->click();
     QCOMPARE(d.types()->count(), 63);
     QCOMPARE(d.types()->itemText(62), QString("NONAME"));
-    IniFile ini(d.folder.filePath("Kv.ini").toStdString());
+    IniFile ini(d.user.filePath("Kv.ini").toStdString());
     QCOMPARE(ini.readInteger("UserChords", "Number", 0), 1);
     QCOMPARE(ini.readString("62", "Formula", ""), std::string("1 b3 5 b7 11 13"));
     const int expected[7] = {0, 3, 7, 10, 17, 21, 255};

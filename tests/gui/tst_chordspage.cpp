@@ -9,25 +9,17 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/AppSettings.h"
 #include "core/chords/ChordTypes.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/PageSwitcher.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
-#include "gui/common/NoteSpelling.h"
-#include "gui/common/Page.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
-#include "gui/playback/Transport.h"
-#include "gui/views/ChordDisplay.h"
 #include "support/MenuLookup.h"
+#include "support/PageRig.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -71,51 +63,13 @@ int recordOf(const ChordDiagram& d) {
 class TestChordsPage : public QObject {
   Q_OBJECT
 
-  // What the page asked the fretboard to show, in order; a cleared fretboard is an empty diagram.
-  class RecordingDisplay : public ChordDisplay {
-   public:
-    QList<ChordDiagram> shown;
-    int arpeggios = 0;
-    void RedrawFretboard(const ChordDiagram& chord) override { shown << chord; }
-    void ClearFretboard() override { shown << ChordDiagram{}; }
-    bool leftHanded() const override { return false; }
-    void showArpeggio() override { ++arpeggios; }
-    void clearPointerReadOuts() override {}
-  };
-
-  // A page a diagram is sent to: only its picture, which takes the placement cursor.
-  class TargetPage : public Page {
-   public:
-    TargetPage(PageId id, QString title) : id_(id), title_(std::move(title)) {}
-    QWidget tab;
-    QWidget* image = new QWidget(&tab);
-    PageId pageId() const override { return id_; }
-    QString title() const override { return title_; }
-    QWidget* pageWidget() override { return &tab; }
-    QAbstractScrollArea* scrollArea() const override { return nullptr; }
-    QWidget* placementImage() const override { return image; }
-
-   private:
-    PageId id_;
-    QString title_;
-  };
-
-  struct Rig {
-    QTemporaryDir dir;
-    QWidget window;
+  struct Rig : PageRig {
     QMenu major, minor, dominant, scale;
     QList<QAction*> keys;
     QLineEdit root, name;
     QPushButton show{"Show Chords"};
     QLabel nameLabel{"Chord Name"};
-    QTabWidget tabs{&window};
-    NoteSpelling spelling;
-    ScriptedDialogService dialogs;
-    PageHolders holders;
-    AppSettings settings;
-    RecordingDisplay display;
-    PageList pages{&tabs};
-    Transport transport{pages};
+    RecordingChordDisplay display;
     BottomPanel bottom{spelling};
     TargetPage design{PageId::ChordDesign, "Chord Design"};
     TargetPage play{PageId::PlayPage, "PlayPage"};
@@ -156,9 +110,8 @@ class TestChordsPage : public QObject {
       if (menu) itemNamed(menu, caption)->trigger();
     }
     void press(Qt::MouseButton button, int column, int row) {
-      QTest::mousePress(page->imgChordPage(), button, {},
-                        QPoint(20 + 120 * column + 40, 30 + 150 * row + 50));
-      if (button == Qt::RightButton) page->popmenuChords()->hide();
+      pressImage(page->imgChordPage(), button, QPoint(20 + 120 * column + 40, 30 + 150 * row + 50),
+                 page->popmenuChords());
     }
     void choose(const QString& caption) { itemNamed(page->popmenuChords(), caption)->trigger(); }
   };

@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,7 +34,6 @@
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
 #include "gui/playback/Transport.h"
@@ -43,10 +41,9 @@
 #include "gui/views/FretboardView.h"
 #include "gui/views/KeyboardView.h"
 #include "gui/views/TNvStaffBox.h"
-#include "platform/audio/PcmPlayer.h"
 #include "support/FakeFretboardHost.h"
 #include "support/MenuLookup.h"
-#include "support/RecordingLedSink.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -54,32 +51,12 @@ using namespace strumly::gui;
 namespace {
 
 // The program's data (the chord dictionary) with a scratch folder for Kv.ini.
-struct RealWindow {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  RecordingLedSink leds;
-  std::unique_ptr<ProgramParts> parts;
-
-  explicit RealWindow(const QByteArray& kvIni = {}) {
-    QFile ini(user.filePath("Kv.ini"));
-    if (ini.open(QIODevice::WriteOnly)) ini.write(kvIni);
-    ini.close();
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, nullptr, &leds}, folder);
-    parts->start();
-    parts->mainWindow().show();
-  }
+struct RealWindow : ProgramFixture {
+  explicit RealWindow(const QByteArray& kvIni = {}) : ProgramFixture({.leds = true, .kvIni = kvIni}) {}
   KeyboardView* keyboard() const { return parts->mainWindow().findChild<KeyboardView*>("imgKeyboard"); }
   FretboardView* neck() const { return qobject_cast<FretboardView*>(parts->bottomPanel().fretboard()); }
   ChordsPage* chords() const { return &parts->chordsPage(); }
   QString notes() const { return parts->bottomPanel().notesEdit()->text(); }
-
-  void showChords(int key, QMenu* family, const QString& type) {
-    parts->mainMenu().keyItems()[key]->trigger();
-    itemNamed(family, type)->trigger();
-    parts->toolPanel().showChordsButton()->click();
-  }
 };
 
 void moveOver(QWidget* widget, QPoint at) {

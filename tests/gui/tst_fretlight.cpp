@@ -1,7 +1,6 @@
 // The LED guitar through a fake USB port: it comes and goes while the program runs, a guitar that
 // stops answering counts as unplugged within a second, and the switches act on the program.
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -9,40 +8,20 @@
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/fretlight/FretlightLink.h"
-#include "gui/playback/MidiSession.h"
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPage.h"
-#include "platform/audio/PcmPlayer.h"
-#include "support/FakeFretlight.h"
-#include "support/RecordingSequenceSink.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
 
-struct RecordingSession : MidiSession {
-  RecordingSequenceSink sink;
-  void open(const MidiSettings&) override {}
-  void close() override {}
-  SequenceSink* sequence() override { return &sink; }
-};
-
-struct Program {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  RecordingSession session;
-  FakeFretlightPort port;
+struct Program : ProgramFixture {
   std::int64_t now = 0;
-  std::unique_ptr<ProgramParts> parts;
 
-  Program() {
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session, nullptr, &port}, folder);
-    parts->start();
+  Program() : ProgramFixture({.midi = true, .guitar = true, .show = false}) {
     link().setClock([this] { return now; });
     link().DetectFretlight();
     // The test polls by hand.

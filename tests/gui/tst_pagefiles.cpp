@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "gui/app/MainMenu.h"
@@ -12,32 +11,18 @@
 #include "gui/app/ToolPanel.h"
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
-#include "platform/audio/PcmPlayer.h"
 #include "support/MenuLookup.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
 
-struct Program {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  std::unique_ptr<ProgramParts> parts;
-
-  Program() {
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player}, folder);
-    parts->start();
-    parts->mainWindow().show();
-  }
+struct Program : ProgramFixture {
   ChordsPage& chords() { return parts->chordsPage(); }
   void showChords(int key, const char* type) {
-    parts->mainMenu().keyItems()[key]->trigger();
-    itemNamed(parts->mainMenu().menuMinor(), type)->trigger();
-    parts->toolPanel().showChordsButton()->click();
+    ProgramFixture::showChords(key, parts->mainMenu().menuMinor(), type);
   }
   QString newItemCaption() {
     Q_EMIT parts->mainMenu().menuFile()->aboutToShow();

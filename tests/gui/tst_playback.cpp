@@ -3,7 +3,6 @@
 // is refused there; the play page plays its song and Stop halts it.
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -16,47 +15,21 @@
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
-#include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
-#include "gui/playback/MidiSession.h"
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/views/FretboardView.h"
-#include "platform/audio/PcmPlayer.h"
-#include "platform/midi/MidiClock.h"
-#include "platform/midi/MidiLibrary.h"
-#include "platform/midi/RecordingDevices.h"
 #include "support/MenuLookup.h"
-#include "support/RecordingLedSink.h"
-#include "support/RecordingSequenceSink.h"
+#include "support/ProgramFixture.h"
+#include "support/SteppedMidiLibrary.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
 
-struct RecordingSession : MidiSession {
-  RecordingSequenceSink sink;
-  void open(const MidiSettings&) override {}
-  void close() override {}
-  SequenceSink* sequence() override { return &sink; }
-};
-
-struct Program {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  RecordingSession session;
-  RecordingLedSink leds;
-  std::unique_ptr<ProgramParts> parts;
-
-  Program() {
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session, &leds}, folder);
-    parts->start();
-    parts->mainWindow().show();
-  }
+struct Program : ProgramFixture {
+  Program() : ProgramFixture({.midi = true, .leds = true}) {}
   const ToolPanel::Buttons& buttons() { return parts->toolPanel().buttons(); }
   std::vector<SinkCall> noteOns() {
     std::vector<SinkCall> out;
@@ -82,9 +55,7 @@ class PlaybackTest : public QObject {
   void aChosenChordStrumsShowsItsNotesAndTheEndReleasesPlay() {
     Program p;
     // C major from the Major menu: voicing 1 is the open x32010, C3 E3 G3 C4 E4 from the low string.
-    p.parts->mainMenu().keyItems()[0]->trigger();
-    itemNamed(p.parts->mainMenu().menuMajor(), "major")->trigger();
-    p.parts->toolPanel().showChordsButton()->click();
+    p.showChords(0, p.parts->mainMenu().menuMajor(), "major");
     const QImage before = qobject_cast<FretboardView*>(p.parts->bottomPanel().fretboard())->image().copy();
 
     QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
@@ -150,30 +121,19 @@ class PlaybackTest : public QObject {
   void fromTheClockToTheScreen() {
     // The real library on a clock stepped by hand: its messages cross the bridge to the transport
     // and the player, and the chord's end releases Play.
-    auto devices = std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth"});
-    const std::shared_ptr<MidiRecording> heard = devices->recording();
-    auto clock = std::make_unique<VirtualMidiClock>();
-    VirtualMidiClock& time = *clock;
-    MidiLibrary library(std::move(devices), std::move(clock));
-    MidiBridge bridge;
-    LibraryMidiSession session(library, bridge);
-    QTemporaryDir user;
-    ScriptedDialogService dialogs;
-    PcmPlayer player{"strumly-no-such-device"};
-    ProgramParts parts({dialogs, player, &session}, {QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"});
-    QObject::connect(&bridge, &MidiBridge::midiMessage, &parts.transport(), &Transport::midiMessage);
-    parts.start();
-    parts.mainMenu().keyItems()[0]->trigger();
-    itemNamed(parts.mainMenu().menuMajor(), "major")->trigger();
-    parts.toolPanel().showChordsButton()->click();
+    SteppedMidiLibrary midi({"Synth"});
+    ProgramFixture p({.midiSession = &midi.session, .show = false});
+    ProgramParts& parts = *p.parts;
+    QObject::connect(&midi.bridge, &MidiBridge::midiMessage, &parts.transport(), &Transport::midiMessage);
+    p.showChords(0, parts.mainMenu().menuMajor(), "major");
     QToolButton* play = parts.toolPanel().buttons().sbtnPlay;
     QTest::mouseClick(play, Qt::LeftButton);
     QVERIFY(play->isChecked());
     // Five strings 300 ticks apart and an 800-tick hold at 120 bpm: well within five seconds.
-    time.advanceBy(5'000'000);
+    midi.time.advanceBy(5'000'000);
     QTRY_VERIFY(!play->isChecked());
     int noteOns = 0;
-    for (const RecordedMessage& m : heard->messages())
+    for (const RecordedMessage& m : midi.heard->messages())
       noteOns += (m.dispatch.message.status & 0xF0) == 0x90 && m.dispatch.message.data2 > 0;
     QCOMPARE(noteOns, 5);
     QVERIFY(parts.mainWindow().close());

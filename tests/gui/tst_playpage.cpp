@@ -8,7 +8,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -20,12 +19,11 @@
 #include "gui/chords/ChordsPage.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/playpage/PlayPageDrag.h"
-#include "platform/audio/PcmPlayer.h"
 #include "support/MenuLookup.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -37,30 +35,15 @@ QPoint slotPoint(int column, int row) {
   return {63 * column + 50, 132 * row + 43};
 }
 
-struct Program {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  std::unique_ptr<ProgramParts> parts;
-
-  Program() {
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player}, folder);
-    parts->start();
-    parts->mainWindow().show();
-  }
+struct Program : ProgramFixture {
   PlayPage& page() { return parts->playPage(); }
   PageImage* image() { return page().imgPlayPage(); }
   const ChordDiagram& slot(int column, int row) { return page().model().slot({column, row}); }
   // E m7 on the Chords page, then its first diagram sent to the Play page.
   ChordDiagram sendFirstEm7() {
-    parts->mainMenu().keyItems()[4]->trigger();
-    itemNamed(parts->mainMenu().menuMinor(), "m7")->trigger();
-    parts->toolPanel().showChordsButton()->click();
+    showChords(4, parts->mainMenu().menuMinor(), "m7");
     ChordsPage& chords = parts->chordsPage();
-    QTest::mouseClick(chords.imgChordPage(), Qt::RightButton, {}, QPoint(70, 90));
-    chords.popmenuChords()->hide();
-    itemNamed(chords.popmenuChords(), "Send to PlayPage")->trigger();
+    popupItem(chords.imgChordPage(), QPoint(70, 90), chords.popmenuChords(), "Send to PlayPage");
     return parts->holders().chordAt(0, 0);
   }
 };

@@ -6,36 +6,23 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/app/MainWindow.h"
 #include "gui/app/OptionsWiring.h"
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/fretlight/FretlightLink.h"
 #include "gui/preferences/TfrmPreferences.h"
-#include "platform/audio/PcmPlayer.h"
-#include "support/FakeFretlight.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
 
-struct Program {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  FakeFretlightPort port;
-  std::unique_ptr<ProgramParts> parts;
-
-  Program() {
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, nullptr, nullptr, &port}, folder);
-    parts->start();
-  }
+struct Program : ProgramFixture {
+  Program() : ProgramFixture({.guitar = true, .show = false}) {}
   TfrmPreferences& prefs() { return *parts->options().preferences(); }
   QByteArray kvIni() {
     QFile file(user.filePath("Kv.ini"));

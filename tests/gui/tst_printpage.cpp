@@ -2,20 +2,13 @@
 // the page image, the popup, the page file and what "Print Page" would print.
 #include <QAction>
 #include <QMenu>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/AppSettings.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/PageSwitcher.h"
-#include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
-#include "gui/playback/Transport.h"
 #include "gui/print/PrintPage.h"
-#include "gui/views/ChordDisplay.h"
+#include "support/PageRig.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -54,42 +47,8 @@ bool drawn(const QImage& image, int column, int row) {
 class TestPrintPage : public QObject {
   Q_OBJECT
 
-  class RecordingDisplay : public ChordDisplay {
-   public:
-    QList<ChordDiagram> shown;
-    void RedrawFretboard(const ChordDiagram& chord) override { shown << chord; }
-    void ClearFretboard() override { shown << ChordDiagram{}; }
-    bool leftHanded() const override { return false; }
-    void showArpeggio() override {}
-    void clearPointerReadOuts() override {}
-  };
-
-  class TargetPage : public Page {
-   public:
-    TargetPage(PageId id, QString title) : id_(id), title_(std::move(title)) {}
-    QWidget tab;
-    QWidget* image = new QWidget(&tab);
-    PageId pageId() const override { return id_; }
-    QString title() const override { return title_; }
-    QWidget* pageWidget() override { return &tab; }
-    QAbstractScrollArea* scrollArea() const override { return nullptr; }
-    QWidget* placementImage() const override { return image; }
-
-   private:
-    PageId id_;
-    QString title_;
-  };
-
-  struct Rig {
-    QWidget window;
-    QTabWidget tabs{&window};
-    NoteSpelling spelling;
-    ScriptedDialogService dialogs;
-    PageHolders holders;
-    RecordingDisplay display;
-    AppSettings settings;
-    PageList pages{&tabs};
-    Transport transport{pages};
+  struct Rig : PageRig {
+    RecordingChordDisplay display;
     BottomPanel bottom{spelling};
     TargetPage scales{PageId::Scales, "Scales"};
     std::unique_ptr<PrintPage> page;
@@ -106,8 +65,8 @@ class TestPrintPage : public QObject {
       pages.carryTo(PageId::Print);
     }
     void press(Qt::MouseButton button, int column, int row) {
-      QTest::mousePress(page->imgPrintPage(), button, {}, QPoint(20 + 120 * column + 50, 160 * row + 90));
-      if (button == Qt::RightButton) page->popmenuPrint()->hide();
+      pressImage(page->imgPrintPage(), button, QPoint(20 + 120 * column + 50, 160 * row + 90),
+                 page->popmenuPrint());
     }
     QAction* item(const char* name) { return page->popmenuPrint()->findChild<QAction*>(name); }
     const QImage& image() { return page->imgPrintPage()->image(); }

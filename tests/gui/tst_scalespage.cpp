@@ -6,24 +6,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/AppSettings.h"
 #include "core/pages/RecordConversions.h"
 #include "core/scales/ScaleDictionary.h"
 #include "gui/app/PageFilePrintout.h"
-#include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
-#include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TdlgBeginFret.h"
-#include "gui/playback/Transport.h"
 #include "gui/scales/ScalesPage.h"
-#include "gui/views/ChordDisplay.h"
 #include "gui/views/ScaleDisplay.h"
 #include "support/MenuLookup.h"
+#include "support/PageRig.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -32,7 +25,7 @@ class TestScalesPage : public QObject {
   Q_OBJECT
 
   // What the page asked the fretboard to show, in order.
-  class RecordingDisplay : public ChordDisplay, public ScaleDisplay {
+  class RecordingDisplay : public RecordingChordDisplay, public ScaleDisplay {
    public:
     QList<ScaleDiagram> scales;
     QList<int> beginFrets;
@@ -40,24 +33,10 @@ class TestScalesPage : public QObject {
       scales << scale;
       beginFrets << beginFret;
     }
-    void RedrawFretboard(const ChordDiagram&) override {}
-    void ClearFretboard() override {}
-    bool leftHanded() const override { return false; }
-    void showArpeggio() override {}
-    void clearPointerReadOuts() override {}
   };
 
-  struct Rig {
-    QTemporaryDir dir;
-    QWidget window;
-    QTabWidget tabs{&window};
-    NoteSpelling spelling;
-    ScriptedDialogService dialogs;
-    PageHolders holders;
+  struct Rig : PageRig {
     RecordingDisplay display;
-    PageList pages{&tabs};
-    Transport transport{pages};
-    AppSettings settings;
     std::unique_ptr<ScalesPage> page;
 
     explicit Rig(qsizetype scaleFileBytes = -1) {
@@ -73,8 +52,8 @@ class TestScalesPage : public QObject {
       pages.add(*page);
     }
     void press(Qt::MouseButton button, int position, int set) {
-      QTest::mousePress(page->imgScales(), button, {}, QPoint(20 + 120 * position + 40, 30 + 150 * set + 50));
-      if (button == Qt::RightButton) page->popmenuScales()->hide();
+      pressImage(page->imgScales(), button, QPoint(20 + 120 * position + 40, 30 + 150 * set + 50),
+                 page->popmenuScales());
     }
   };
 

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <array>
@@ -28,13 +27,12 @@
 #include "gui/chorddesign/FretControls.h"
 #include "gui/chorddesign/ShowIntervals.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
 #include "gui/playback/Transport.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
-#include "platform/audio/PcmPlayer.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -50,23 +48,11 @@ constexpr int kLastFret = 22;
 
 // A scratch program folder holding only the chord-type file, so a test can take it away. The
 // settings file is read at start-up, so whatever it holds must be written before the start.
-struct DesignWindow {
-  QTemporaryDir folder;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  std::unique_ptr<ProgramParts> parts;
+struct DesignWindow : ProgramFixture {
   std::optional<Transport::BusyCursor> busyCursor;
 
-  explicit DesignWindow(const QByteArray& kvIni = {}) {
-    QFile::copy(QString(STRUMLY_PROGRAM_DIR) + "/kvcd3.dat", folder.filePath("kvcd3.dat"));
-    QFile ini(folder.filePath("Kv.ini"));
-    if (ini.open(QIODevice::WriteOnly)) ini.write(kvIni);
-    ini.close();
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, nullptr},
-                                           ProgramFolder{folder.path() + "/", folder.path() + "/"});
-    parts->start();
-    window().show();
-    parts->pages().activate(PageId::ChordDesign);
+  explicit DesignWindow(const QByteArray& kvIni = {})
+      : ProgramFixture({.kvIni = kvIni, .dataFiles = {"kvcd3.dat"}, .page = PageId::ChordDesign}) {
     window().activateWindow();
     // The tests that need the active window check it themselves.
     [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window());
@@ -212,7 +198,7 @@ class ShowIntervalsTest : public QObject {
     verifyNeck(*d.neck(), {{0, kRed}, {4, kAqua}, {7, kLime}});
 
     // The type is not read again for a new root: without its file the display still moves.
-    QVERIFY(QFile::remove(d.folder.filePath("kvcd3.dat")));
+    QVERIFY(QFile::remove(d.user.filePath("kvcd3.dat")));
     d.stepRoot(2);  // D
     verifyNeck(*d.neck(), {{2, kRed}, {6, kAqua}, {9, kLime}});
     QVERIFY(d.dialogs.notices.isEmpty());
@@ -292,7 +278,7 @@ class ShowIntervalsTest : public QObject {
              QStringList{"Damaged user chord types in Kv.ini were skipped (sections 63)."});
     QCOMPARE(d.types()->count(), 63);
     d.dialogs.notices.clear();
-    QVERIFY(QFile::remove(d.folder.filePath("kvcd3.dat")));
+    QVERIFY(QFile::remove(d.user.filePath("kvcd3.dat")));
     d.stepRoot(7);
     d.showIntervals()->click();
     // Nothing chosen: no intervals, no notice.
@@ -325,7 +311,7 @@ class ShowIntervalsTest : public QObject {
     d.showIntervals()->click();
     verifyNeck(*d.neck(), {{0, kRed}, {7, kAqua}});
     // The types were read at start: settings written since change nothing.
-    QFile ini(d.folder.filePath("Kv.ini"));
+    QFile ini(d.user.filePath("Kv.ini"));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("[UserChords]\nNumber=0\n");
     ini.close();

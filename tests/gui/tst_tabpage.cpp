@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QToolButton>
@@ -18,30 +17,19 @@
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/PageList.h"
-#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
-#include "gui/playback/MidiSession.h"
 #include "gui/playback/Transport.h"
 #include "gui/tab/TabControls.h"
 #include "gui/tab/TabPage.h"
 #include "gui/tab/TabPageView.h"
 #include "gui/tab/TabRawView.h"
 #include "gui/views/FretboardView.h"
-#include "platform/audio/PcmPlayer.h"
-#include "support/RecordingLedSink.h"
-#include "support/RecordingSequenceSink.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
 namespace {
-
-struct RecordingSession : MidiSession {
-  RecordingSequenceSink sink;
-  void open(const MidiSettings&) override {}
-  void close() override {}
-  SequenceSink* sequence() override { return &sink; }
-};
 
 // A line of prose, then one block: open e in column 4, D fret 2 in column 5.
 const char* const kRawTab =
@@ -53,21 +41,8 @@ const char* const kRawTab =
     "A|-----|\r\n"
     "E|-----|\r\n";
 
-struct Program {
-  QTemporaryDir user;
-  ScriptedDialogService dialogs;
-  PcmPlayer player{"strumly-no-such-device"};
-  RecordingSession session;
-  RecordingLedSink leds;
-  std::unique_ptr<ProgramParts> parts;
-
-  Program() {
-    ProgramFolder folder{QString(STRUMLY_PROGRAM_DIR) + "/", user.path() + "/"};
-    parts = std::make_unique<ProgramParts>(ProgramDevices{dialogs, player, &session, &leds}, folder);
-    parts->start();
-    parts->mainWindow().show();
-    parts->pages().activate(PageId::Tablature);
-  }
+struct Program : ProgramFixture {
+  Program() : ProgramFixture({.midi = true, .leds = true, .page = PageId::Tablature}) {}
   TabPage& tab() { return parts->tabPage(); }
   QString write(const QString& name, const QByteArray& bytes) {
     const QString path = user.filePath(name);

@@ -11,12 +11,9 @@
 #include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/UpDown.h"
-#include "gui/playback/LibraryMidiSession.h"
-#include "gui/playback/MidiBridge.h"
 #include "gui/playback/PagePlayer.h"
 #include "gui/playback/Transport.h"
-#include "platform/midi/MidiLibrary.h"
-#include "platform/midi/RecordingDevices.h"
+#include "support/SteppedMidiLibrary.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -184,20 +181,15 @@ class TransportTest : public QObject {
   }
 
   void anOutputLostWhilePlayingStopsAndTheNextPlaySoundsOnTheSynth() {
-    auto devices = std::make_unique<RecordingDevices>(std::vector<std::string>{"Synth", "Ext: port 0"});
-    const std::shared_ptr<MidiRecording> heard = devices->recording();
-    auto clock = std::make_unique<VirtualMidiClock>();
-    VirtualMidiClock& time = *clock;
-    MidiLibrary library(std::move(devices), std::move(clock));
-    MidiBridge bridge;
-    LibraryMidiSession session(library, bridge);
+    SteppedMidiLibrary midi({"Synth", "Ext: port 0"});
+    LibraryMidiSession& session = midi.session;
     MidiSettings settings;
     settings.outDevice = 1;
     session.open(settings);
     Rig r;
     ScriptedDialogService dialogs;
     r.transport.bindOutput(&session, &dialogs, nullptr);
-    connect(&bridge, &MidiBridge::midiMessage, &r.transport, &Transport::midiMessage);
+    connect(&midi.bridge, &MidiBridge::midiMessage, &r.transport, &Transport::midiMessage);
     const auto playANote = [&] {
       session.sequence()->queue({0, 0x90, 60, 100});
       session.sequence()->queue({480, 0x80, 60, 0});
@@ -206,22 +198,22 @@ class TransportTest : public QObject {
     r.pages.activate(PageId::PlayPage);
     r.click(r.play);
     playANote();
-    heard->unplug(1);  // the external synth's port closes mid-play
-    time.advanceBy(100'000);
+    midi.heard->unplug(1);  // the external synth's port closes mid-play
+    midi.time.advanceBy(100'000);
     QTRY_VERIFY(!r.play->isChecked());
     QCOMPARE(r.playPage->stops, 1);
     QVERIFY(!r.transport.IsPlayingOrBusy());
     QCOMPARE(dialogs.notices.size(), 1);
     QVERIFY(dialogs.notices[0].contains("\"Ext: port 0\" was lost"));
     QVERIFY(dialogs.notices[0].contains("\"Synth\""));
-    heard->clear();
+    midi.heard->clear();
     r.click(r.play);
     QVERIFY(r.play->isChecked());
     playANote();
-    time.advanceBy(100'000);
-    QVERIFY(!heard->messages().empty());
-    QCOMPARE(heard->messages().front().device, std::size_t{0});
-    QCOMPARE(int(heard->messages().front().dispatch.message.data1), 60);
+    midi.time.advanceBy(100'000);
+    QVERIFY(!midi.heard->messages().empty());
+    QCOMPARE(midi.heard->messages().front().device, std::size_t{0});
+    QCOMPARE(int(midi.heard->messages().front().dispatch.message.data1), 60);
   }
 };
 

@@ -4,13 +4,20 @@
 #include <map>
 
 namespace strumly {
+namespace {
+
+// The kernel refuses reports longer than its 16384-byte hidraw buffer, report number included. A
+// descriptor that claims more, even one whose sizes would wrap 32 bits, says that much and no more.
+constexpr std::uint64_t kLongestReportBits = (16384 - 1) * 8;
+
+}  // namespace
 
 InputReportShape inputReportShape(const std::vector<std::uint8_t>& descriptor) {
   InputReportShape shape;
   std::uint32_t reportSize = 0;   // bits per field (global item)
   std::uint32_t reportCount = 0;  // fields (global item)
   std::uint32_t reportId = 0;
-  std::map<std::uint32_t, std::uint32_t> inputBits;  // per report number
+  std::map<std::uint32_t, std::uint64_t> inputBits;  // per report number
   std::size_t i = 0;
   while (i < descriptor.size()) {
     const std::uint8_t prefix = descriptor[i];
@@ -35,9 +42,11 @@ InputReportShape inputReportShape(const std::vector<std::uint8_t>& descriptor) {
         reportId = value;
         shape.numbered = true;
         break;
-      case 0x80:
-        inputBits[reportId] += reportSize * reportCount;
+      case 0x80: {
+        std::uint64_t& bits = inputBits[reportId];
+        bits = std::min(kLongestReportBits, bits + std::uint64_t{reportSize} * reportCount);
         break;
+      }
       default:
         break;
     }

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "gui/app/BottomPanel.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/Page.h"
 #include "gui/common/PageList.h"
 #include "gui/controls/TuningControls.h"
@@ -51,7 +52,7 @@ void PageSwitcher::refreshCaption() {
   Page* page = pages_.current();
   PageDocument* document = page ? page->document() : nullptr;
   const QString name = document ? document->fileName() : QString();
-  if (window_) window_->setWindowTitle("Strumly!   " + name);
+  if (window_) window_->setWindowTitle(documentCaption(name));
 }
 
 void PageSwitcher::wheel(int angleDelta) {

@@ -26,7 +26,8 @@ namespace {
 
 constexpr int kTypeRole = Qt::UserRole;
 constexpr int kRootRole = Qt::UserRole + 1;
-constexpr int kTabStop = 90;
+// Wide enough for the longest root and type name ("Db sus(add3/add9)"), so no formula jumps a column.
+constexpr int kTabStop = 135;
 
 // Draws a row's text with the list's tab stop, so the formulas line up in a column.
 class TabStopDelegate : public QStyledItemDelegate {
@@ -99,7 +100,7 @@ ChordSearchPanel::ChordSearchPanel(const ChordDiagram& designChord, const AppSet
   listChordDesign_->setObjectName("listChordDesign");
   // The rows put the formula after a tab; a delegate-free list takes its tab stop from the font.
   listChordDesign_->setItemDelegate(new TabStopDelegate(kTabStop, listChordDesign_));
-  listChordDesign_->setMinimumWidth(240);
+  listChordDesign_->setMinimumWidth(260);
   listChordDesign_->viewport()->installEventFilter(this);
   listChordDesign_->viewport()->setMouseTracking(true);
 

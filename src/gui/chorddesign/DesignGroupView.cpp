@@ -5,7 +5,6 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +20,7 @@
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/ChordSearchPanel.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
@@ -35,10 +35,6 @@ namespace {
 
 constexpr const char* kFilter = "Chord Design Files (*.cds)";
 constexpr const char* kReplace = "Do you want to replace this diagram?";
-
-QString withSlash(const QString& folder) {
-  return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
-}
 
 }  // namespace
 
@@ -324,27 +320,21 @@ bool DesignGroupView::openWithPrompt() {
   if (group_.isModified() &&
       !saveBefore("Do you want to save changes to this Design Group before opening another file?"))
     return false;
-  const QString path = dialogs_.openFileName(this, "Open Chord Design File",
-                                             QString::fromStdString(settings_.folders.design), kFilter);
+  const QString path =
+      chooseOpenPath(dialogs_, this, "Open Chord Design File", kFilter, settings_.folders.design);
   if (path.isEmpty()) return false;
   return openFile(path);
 }
 
 bool DesignGroupView::openFile(const QString& path) {
-  std::string error;
-  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
-  if (!bytes) {
-    dialogs_.notice(this, QString::fromStdString(error));
-    return false;
-  }
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  if (!bytes) return false;
   if (const std::optional<std::string> refused = readDesignFile(*bytes, holders_)) {
     dialogs_.notice(this, QString::fromStdString(*refused));
     return false;
   }
-  const QFileInfo info(path);
-  fileName_ = info.fileName();
-  settings_.folders.design = withSlash(info.absolutePath()).toStdString();
-  window()->setWindowTitle("Strumly!   " + fileName_);
+  DocumentLocation{fileName_, settings_.folders.design}.remember(path);
+  window()->setWindowTitle(documentCaption(fileName_));
   group_.opened();
   redrawGroup();
   search_.clearResults();
@@ -358,26 +348,12 @@ bool DesignGroupView::openFile(const QString& path) {
 }
 
 bool DesignGroupView::save(bool alwaysAsk) {
-  QString folder = QString::fromStdString(settings_.folders.design);
-  QString path;
-  if (alwaysAsk || fileName_.isEmpty()) {
-    path =
-        dialogs_.saveFileName(this, "Save Chord Design File", withSlash(folder) + fileName_, kFilter, "cds");
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    fileName_ = info.fileName();
-    folder = withSlash(info.absolutePath());
-    settings_.folders.design = folder.toStdString();
-  } else {
-    path = withSlash(folder) + fileName_;
-  }
-  if (pages_.isActive(PageId::ChordDesign)) window()->setWindowTitle("Strumly!   " + fileName_);
-  std::string error;
-  if (!savePageFile(path.toStdString(), writeDesignFile(holders_), error)) {
-    dialogs_.notice(this, QString::fromStdString(error));
-    return false;
-  }
-  lblCDFilePath_->setText("File: " + path);
+  const std::optional<QString> path = chooseSavePath(dialogs_, this, "Save Chord Design File", kFilter, "cds",
+                                                     {fileName_, settings_.folders.design}, alwaysAsk);
+  if (!path) return false;
+  if (pages_.isActive(PageId::ChordDesign)) window()->setWindowTitle(documentCaption(fileName_));
+  if (!writeDocumentBytes(dialogs_, this, *path, writeDesignFile(holders_))) return false;
+  lblCDFilePath_->setText("File: " + *path);
   group_.setModified(false);
   return true;
 }

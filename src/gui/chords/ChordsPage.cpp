@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 #include "core/pages/RecordConversions.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
@@ -33,10 +33,6 @@ constexpr int kSetPitch = 150;
 constexpr int kHeadingX = 20;
 constexpr int kHeadingY = 16;
 constexpr const char* kChordPageFilter = "Chord Page Files (*.cpf)";
-
-QString withSlash(const QString& folder) {
-  return folder.endsWith('/') ? folder : folder + '/';
-}
 
 }  // namespace
 
@@ -211,18 +207,17 @@ void ChordsPage::erase() {
 }
 
 bool ChordsPage::openWithPrompt() {
-  const QString path = dialogs_.openFileName(
-      this, "Open Chord Page File", QString::fromStdString(settings_.folders.chord), kChordPageFilter);
+  const QString path =
+      chooseOpenPath(dialogs_, this, "Open Chord Page File", kChordPageFilter, settings_.folders.chord);
   if (path.isEmpty()) return false;
   return openHandedFile(path);
 }
 
 bool ChordsPage::openHandedFile(const QString& path) {
-  std::string error;
-  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  if (!bytes) return false;
   // The file is checked whole before the page changes: a refused file leaves it as it was.
-  const std::optional<std::string> refused = bytes ? readChordPageFile(*bytes, holders_) : error;
-  if (refused) {
+  if (const std::optional<std::string> refused = readChordPageFile(*bytes, holders_)) {
     dialogs_.notice(this, QString::fromStdString(*refused));
     return false;
   }
@@ -230,38 +225,31 @@ bool ChordsPage::openHandedFile(const QString& path) {
   display_.ClearFretboard();
   redrawPage();
   scrollChordPage_->verticalScrollBar()->setValue(0);
-  const QFileInfo info(path);
-  fileName_ = info.fileName();
-  settings_.folders.chord = withSlash(info.absolutePath()).toStdString();
+  DocumentLocation{fileName_, settings_.folders.chord}.remember(path);
   // Entering the page shows the selected diagram on the fretboard.
   if (pages_.isActive(PageId::Chords))
     showOnFretboard();
   else
     pages_.activate(PageId::Chords);
-  window()->setWindowTitle("Strumly!   " + fileName_);
+  window()->setWindowTitle(documentCaption(fileName_));
   return true;
 }
 
 bool ChordsPage::save(bool alwaysAsk) {
+  // The choice is kept aside: only a written file becomes the page's document.
   QString name = fileName_;
-  QString folder = withSlash(QString::fromStdString(settings_.folders.chord));
-  if (alwaysAsk || name.isEmpty()) {
-    const QString chosen =
-        dialogs_.saveFileName(this, "Save Chord Page File", folder + name, kChordPageFilter, "cpf");
-    if (chosen.isEmpty()) return false;
-    const QFileInfo info(chosen);
-    name = info.fileName();
-    folder = withSlash(info.absolutePath());
-  }
+  std::string folder = settings_.folders.chord;
+  const DocumentLocation chosen{name, folder};
+  if (!chooseSavePath(dialogs_, this, "Save Chord Page File", kChordPageFilter, "cpf", chosen, alwaysAsk))
+    return false;
   std::string error;
-  if (!savePageFile((folder + name).toStdString(), writeChordPageFile(holders_), error)) {
+  if (!savePageFile(chosen.path().toStdString(), writeChordPageFile(holders_), error)) {
     dialogs_.notice(this, "The Chord Page was not saved: " + QString::fromStdString(error));
     return false;
   }
-  // Only a written file becomes the page's document.
   fileName_ = name;
-  settings_.folders.chord = folder.toStdString();
-  if (pages_.isActive(PageId::Chords)) window()->setWindowTitle("Strumly!   " + fileName_);
+  settings_.folders.chord = withSlash(QString::fromStdString(folder)).toStdString();
+  if (pages_.isActive(PageId::Chords)) window()->setWindowTitle(documentCaption(fileName_));
   return true;
 }
 

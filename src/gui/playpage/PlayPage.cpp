@@ -23,6 +23,7 @@
 #include "core/playpage/PlayPageFile.h"
 #include "core/playpage/PlayPageLayout.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
@@ -43,10 +44,6 @@ namespace strumly::gui {
 namespace {
 
 constexpr const char* kFilter = "Play Page Files (*.ppf)";
-
-QString withSlash(const QString& folder) {
-  return folder.endsWith('/') ? folder : folder + '/';
-}
 
 }  // namespace
 
@@ -448,8 +445,7 @@ bool PlayPage::OpenPlayPageWithPrompt() {
         break;
     }
   }
-  const QString path = dialogs_.openFileName(this, "Open PlayPage File",
-                                             QString::fromStdString(settings_.folders.play), kFilter);
+  const QString path = chooseOpenPath(dialogs_, this, "Open PlayPage File", kFilter, settings_.folders.play);
   if (path.isEmpty()) return true;
   return OpenPlayPageFile(path);
 }
@@ -463,11 +459,9 @@ bool PlayPage::OpenPlayPageFile(const QString& path) {
   }
   pages_.activate(PageId::PlayPage);
   applySong(*read.song);
-  const QFileInfo info(path);
-  documentName_ = info.fileName();
-  settings_.folders.play = withSlash(info.absolutePath()).toStdString();
+  DocumentLocation{documentName_, settings_.folders.play}.remember(path);
   versionSuffix_ = read.song->olderFormat ? " (RU5 Version)" : "";
-  window()->setWindowTitle("Strumly!   " + documentName_ + versionSuffix_);
+  window()->setWindowTitle(documentCaption(documentName_) + versionSuffix_);
   SetTuningFromPlayPage();
   return true;
 }
@@ -507,22 +501,12 @@ PlayPageSong PlayPage::currentSong() const {
 }
 
 bool PlayPage::SavePlayPage(bool alwaysAsk) {
-  QString folder = QString::fromStdString(settings_.folders.play);
-  QString path;
-  if (alwaysAsk || documentName_.isEmpty()) {
-    path =
-        dialogs_.saveFileName(this, "Save PlayPage File", withSlash(folder) + documentName_, kFilter, "ppf");
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    documentName_ = info.fileName();
-    folder = withSlash(info.absolutePath());
-    settings_.folders.play = folder.toStdString();
-  } else {
-    path = withSlash(folder) + documentName_;
-  }
-  if (pages_.isActive(PageId::PlayPage)) window()->setWindowTitle("Strumly!   " + documentName_);
+  const std::optional<QString> path = chooseSavePath(dialogs_, this, "Save PlayPage File", kFilter, "ppf",
+                                                     {documentName_, settings_.folders.play}, alwaysAsk);
+  if (!path) return false;
+  if (pages_.isActive(PageId::PlayPage)) window()->setWindowTitle(documentCaption(documentName_));
   const PlayPageWriteResult written =
-      writePlayPage(path.toStdString(), currentSong(), model_.workingMarkers());
+      writePlayPage(path->toStdString(), currentSong(), model_.workingMarkers());
   if (!written.ok()) {
     dialogs_.notice(this, QString::fromStdString(written.error));
     return false;

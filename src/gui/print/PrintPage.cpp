@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCursor>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
@@ -14,6 +13,7 @@
 #include "core/pages/PageFiles.h"
 #include "core/pages/RecordConversions.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
@@ -35,10 +35,6 @@ constexpr int kCellWidth = 120;
 // the rows 160 apart its cell still shows whole.
 constexpr int kStepScrollPitch = 150;
 inline constexpr int kLineTops[4] = {1, 11, 20, 29};
-
-QString withSlash(const QString& folder) {
-  return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
-}
 
 void blankPrintCell(PageImage& image, GridCell at) {
   QPainter p(&image.image());
@@ -327,30 +323,26 @@ void PrintPage::erase() {
 }
 
 bool PrintPage::openWithPrompt() {
-  const QString path =
-      dialogs_.openFileName(this, "Open Print Page File", QString::fromStdString(settings_.folders.print),
-                            "Print Page Files (*.gpr *.prf)");
+  const QString path = chooseOpenPath(dialogs_, this, "Open Print Page File",
+                                      "Print Page Files (*.gpr *.prf)", settings_.folders.print);
   if (path.isEmpty()) return true;
   return OpenPrintPageFile(path);
 }
 
 bool PrintPage::OpenPrintPageFile(const QString& path) {
-  std::string error;
-  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  if (!bytes) return false;
   // The file is read whole into a copy first: a refused file leaves the page as it was.
   PageHolders read = holders_;
-  std::optional<std::string> refused = bytes ? readPrintPageFile(*bytes, read) : std::optional(error);
-  if (refused) {
+  if (const std::optional<std::string> refused = readPrintPageFile(*bytes, read)) {
     dialogs_.notice(this, QString::fromStdString(*refused));
     return false;
   }
   model_.erase();
   holders_.printPage = read.printPage;
   model_.selectFirstUsed();
-  const QFileInfo info(path);
-  fileName_ = info.fileName();
-  settings_.folders.print = withSlash(info.absolutePath()).toStdString();
-  window()->setWindowTitle("Strumly!   " + fileName_);
+  DocumentLocation{fileName_, settings_.folders.print}.remember(path);
+  window()->setWindowTitle(documentCaption(fileName_));
   scrollPrintPage_->verticalScrollBar()->setValue(0);
   updateCursor();
   redrawPage();
@@ -359,25 +351,12 @@ bool PrintPage::OpenPrintPageFile(const QString& path) {
 }
 
 bool PrintPage::SavePrintPage(bool alwaysAsk) {
-  QString folder = withSlash(QString::fromStdString(settings_.folders.print));
-  QString path;
-  if (alwaysAsk || fileName_.isEmpty()) {
-    path = dialogs_.saveFileName(this, "Save Print Page File", folder + fileName_, "Print Page Files (*.gpr)",
-                                 "gpr");
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    fileName_ = info.fileName();
-    settings_.folders.print = withSlash(info.absolutePath()).toStdString();
-  } else {
-    path = folder + fileName_;
-  }
-  if (pages_.isActive(PageId::Print)) window()->setWindowTitle("Strumly!   " + fileName_);
-  std::string error;
-  if (!savePageFile(path.toStdString(), writePrintPageFile(holders_), error)) {
-    dialogs_.notice(this, QString::fromStdString(error));
-    return false;
-  }
-  return true;
+  const std::optional<QString> path =
+      chooseSavePath(dialogs_, this, "Save Print Page File", "Print Page Files (*.gpr)", "gpr",
+                     {fileName_, settings_.folders.print}, alwaysAsk);
+  if (!path) return false;
+  if (pages_.isActive(PageId::Print)) window()->setWindowTitle(documentCaption(fileName_));
+  return writeDocumentBytes(dialogs_, this, *path, writePrintPageFile(holders_));
 }
 
 }  // namespace strumly::gui

@@ -1,11 +1,11 @@
 // The Scales page's document: Erase / New, and Open, Save and Save As of Scale Page files (.spf).
-#include <QFileInfo>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "core/app/AppSettings.h"
 #include "core/pages/PageFiles.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
 #include "gui/scales/ScalesPage.h"
@@ -16,10 +16,6 @@ namespace strumly::gui {
 namespace {
 
 constexpr const char* kFilter = "Scale Page Files (*.spf)";
-
-QString withSlash(const QString& folder) {
-  return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
-}
 
 }  // namespace
 
@@ -35,19 +31,15 @@ void ScalesPage::erase() {
 
 bool ScalesPage::openWithPrompt() {
   if (busy()) return false;
-  const QString path = dialogs_.openFileName(this, "Open Scale Page File",
-                                             QString::fromStdString(settings_.folders.scale), kFilter);
+  const QString path =
+      chooseOpenPath(dialogs_, this, "Open Scale Page File", kFilter, settings_.folders.scale);
   if (path.isEmpty()) return true;  // cancelled: nothing to tell
   return OpenScalePageFile(path);
 }
 
 bool ScalesPage::OpenScalePageFile(const QString& path) {
-  std::string error;
-  const std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
-  if (!bytes) {
-    dialogs_.notice(this, QString::fromStdString(error));
-    return false;
-  }
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  if (!bytes) return false;
   // The reader checks the whole file before it touches the page, so a refused file leaves the
   // page as it was; the holder is only written on success.
   PageHolders read = holders_;
@@ -63,34 +55,19 @@ bool ScalesPage::OpenScalePageFile(const QString& path) {
   model_.reloaded(scalePageOpensWithSelection(holders_));
   redrawPage();
   scrollScales_->verticalScrollBar()->setValue(0);
-  const QFileInfo info(path);
-  fileName_ = info.fileName();
-  settings_.folders.scale = withSlash(info.absolutePath()).toStdString();
-  window()->setWindowTitle("Strumly!   " + fileName_);
+  DocumentLocation{fileName_, settings_.folders.scale}.remember(path);
+  window()->setWindowTitle(documentCaption(fileName_));
   ShowScale();
   return true;
 }
 
 bool ScalesPage::save(bool alwaysAsk) {
   if (busy()) return false;
-  QString folder = QString::fromStdString(settings_.folders.scale);
-  QString path;
-  if (alwaysAsk || fileName_.isEmpty()) {
-    path = dialogs_.saveFileName(this, "Save Scale Page File", withSlash(folder) + fileName_, kFilter, "spf");
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    fileName_ = info.fileName();
-    settings_.folders.scale = withSlash(info.absolutePath()).toStdString();
-  } else {
-    path = withSlash(folder) + fileName_;
-  }
-  if (pages_.isActive(PageId::Scales)) window()->setWindowTitle("Strumly!   " + fileName_);
-  std::string error;
-  if (!savePageFile(path.toStdString(), writeScalePageFile(holders_), error)) {
-    dialogs_.notice(this, QString::fromStdString(error));
-    return false;
-  }
-  return true;
+  const std::optional<QString> path = chooseSavePath(dialogs_, this, "Save Scale Page File", kFilter, "spf",
+                                                     {fileName_, settings_.folders.scale}, alwaysAsk);
+  if (!path) return false;
+  if (pages_.isActive(PageId::Scales)) window()->setWindowTitle(documentCaption(fileName_));
+  return writeDocumentBytes(dialogs_, this, *path, writeScalePageFile(holders_));
 }
 
 }  // namespace strumly::gui

@@ -7,6 +7,7 @@
 #include "core/tab/TabConversion.h"
 #include "core/tab/TabFile.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/tab/TabPage.h"
 #include "gui/tab/TabPageView.h"
 #include "gui/tab/TabRawView.h"
@@ -15,15 +16,8 @@ namespace strumly::gui {
 
 namespace {
 
-constexpr const char* kCaptionPrefix = "Strumly!   ";
 constexpr const char* kTabPageFilter = "Tab Page Files (*.vxt)";
 constexpr const char* kRawTabFilter = "Tab files (*.tab);;Text files (*.txt);;All files (*)";
-
-QString joined(const std::string& folder, const QString& name) {
-  QString path = QString::fromStdString(folder);
-  if (!path.isEmpty() && !path.endsWith('/')) path += '/';
-  return path + name;
-}
 
 std::filesystem::path fsPath(const QString& path) {
   return std::filesystem::path(path.toStdU32String());
@@ -46,21 +40,22 @@ bool TabFiles::SaveTabPageFile(bool askName) {
   TabPageState& state = page_.state();
   AppSettings& settings = page_.settings();
   const TabPageSettings header = page_.currentSettings();
-  QString target = joined(settings.folders.tab, state.tabPageFileName);
-  if (askName || state.tabPageFileName.isEmpty()) {
-    target = page_.dialogs().saveFileName(&page_, "Save Strumly Tab File", target, kTabPageFilter, "vxt");
-    if (target.isEmpty()) return false;
-  }
-  const std::string error = writeTabPageFile(fsPath(target), header, state.converted);
+  // The tab folder is remembered without a slash, and only once the file is written.
+  const std::optional<QString> target =
+      askSavePath(page_.dialogs(), &page_, "Save Strumly Tab File", kTabPageFilter, "vxt",
+                  DocumentLocation{state.tabPageFileName, settings.folders.tab}.path(),
+                  askName || state.tabPageFileName.isEmpty());
+  if (!target) return false;
+  const std::string error = writeTabPageFile(fsPath(*target), header, state.converted);
   if (!error.empty()) {
     page_.dialogs().notice(&page_, QString::fromStdString(error));
     return false;
   }
-  const QFileInfo info(target);
+  const QFileInfo info(*target);
   state.tabPageFileName = info.fileName();
   settings.folders.tab = info.absolutePath().toStdString();
   state.tabPageModified = false;
-  page_.setCaption(kCaptionPrefix + state.tabPageFileName);
+  page_.setCaption(documentCaption(state.tabPageFileName));
   return true;
 }
 
@@ -83,8 +78,8 @@ bool TabFiles::mayReplaceRaw() {
 
 bool TabFiles::OpenTabPageDialog() {
   if (!active() || !page_.convertedViewShown() || !mayReplaceTabPage()) return false;
-  const QString path = page_.dialogs().openFileName(
-      &page_, "Open Strumly Tab File", QString::fromStdString(page_.settings().folders.tab), kTabPageFilter);
+  const QString path = chooseOpenPath(page_.dialogs(), &page_, "Open Strumly Tab File", kTabPageFilter,
+                                      page_.settings().folders.tab);
   if (path.isEmpty()) return false;
   QString error;
   if (OpenTabPageFile(path, &error)) return true;
@@ -117,7 +112,7 @@ bool TabFiles::OpenTabPageFile(const QString& path, QString* error) {
   page_.PlaceEndMarker(markers.end);
   page_.pageView()->scrollToBlock(markers.start.block);
   state.tabPageFileName = info.fileName();
-  page_.setCaption(kCaptionPrefix + state.tabPageFileName);
+  page_.setCaption(documentCaption(state.tabPageFileName));
   state.tabPageModified = false;
   return true;
 }
@@ -127,18 +122,18 @@ bool TabFiles::SaveRawTab(bool askName) {
   TabPageState& state = page_.state();
   AppSettings& settings = page_.settings();
   state.lastEditSource = TabEditSource::SavingRaw;
-  const QString known = joined(settings.folders.tabRaw, state.rawTabFileName);
+  const QString known = DocumentLocation{state.rawTabFileName, settings.folders.tabRaw}.path();
   const bool template_ = !state.rawTabFileName.isEmpty() && isReadOnly(known);
   QString target;
   for (;;) {
-    target = known;
-    if (askName || state.rawTabFileName.isEmpty()) {
-      target = page_.dialogs().saveFileName(&page_, "Save Raw Tab File", known, kRawTabFilter, "tab");
-      if (target.isEmpty()) {
-        page_.focusHome();
-        return false;
-      }
+    const std::optional<QString> chosen =
+        askSavePath(page_.dialogs(), &page_, "Save Raw Tab File", kRawTabFilter, "tab", known,
+                    askName || state.rawTabFileName.isEmpty());
+    if (!chosen) {
+      page_.focusHome();
+      return false;
     }
+    target = *chosen;
     if (!template_) break;
     if (QFileInfo(target).absoluteFilePath() != QFileInfo(known).absoluteFilePath()) {
       // Another file: it is written with ordinary permissions, whatever it had.
@@ -168,15 +163,15 @@ bool TabFiles::SaveRawTab(bool askName) {
   settings.folders.tabRaw = info.absolutePath().toStdString();
   state.rawTabSaved = true;
   page_.focusHome();
-  page_.setCaption(kCaptionPrefix + state.rawTabFileName);
+  page_.setCaption(documentCaption(state.rawTabFileName));
   return true;
 }
 
 bool TabFiles::OpenRawTabDialog() {
   if (!active() || page_.convertedViewShown() || !mayReplaceRaw()) return false;
   page_.state().lastEditSource = TabEditSource::OpeningRaw;
-  const QString path = page_.dialogs().openFileName(
-      &page_, "Open Raw Tab File", QString::fromStdString(page_.settings().folders.tabRaw), kRawTabFilter);
+  const QString path = chooseOpenPath(page_.dialogs(), &page_, "Open Raw Tab File", kRawTabFilter,
+                                      page_.settings().folders.tabRaw);
   if (path.isEmpty()) return false;
   return loadRaw(path);
 }
@@ -200,7 +195,7 @@ bool TabFiles::loadRaw(const QString& path) {
   const QFileInfo info(path);
   state.rawTabFileName = info.fileName();
   page_.settings().folders.tabRaw = info.absolutePath().toStdString();
-  page_.setCaption(kCaptionPrefix + state.rawTabFileName);
+  page_.setCaption(documentCaption(state.rawTabFileName));
   page_.AfterRawTabLoaded();
   return true;
 }

@@ -17,6 +17,7 @@
 #include "core/tab/TabChordAtCursor.h"
 #include "core/tab/TabConversion.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageList.h"
 #include "gui/controls/TuningControls.h"
@@ -31,8 +32,6 @@
 namespace strumly::gui {
 
 namespace {
-
-constexpr const char* kCaptionPrefix = "Strumly!   ";
 
 QStringList printableLines(const TabLines& lines) {
   QStringList out;
@@ -162,7 +161,7 @@ bool TabPage::openHandedFile(const QString& path) {
   }
   showViewOf(true);
   if (!files_->mayReplaceTabPage()) return false;
-  setCaption(kCaptionPrefix + state_.tabPageFileName);
+  setCaption(documentCaption(state_.tabPageFileName));
   QString error;
   if (files_->OpenTabPageFile(path, &error)) return true;
   services_.dialogs.notice(this, error);
@@ -173,7 +172,7 @@ void TabPage::erase() {
   ClearTabPage();
   state_.tabPageFileName.clear();
   state_.tabPageModified = false;
-  setCaption(kCaptionPrefix + fileName());
+  setCaption(documentCaption(fileName()));
 }
 
 bool TabPage::openWithPrompt() {
@@ -196,7 +195,7 @@ QList<ClosingDocument> TabPage::closingDocuments() {
   raw.save = [this] {
     services_.pages.activate(PageId::Tablature);
     showViewOf(false);
-    setCaption(kCaptionPrefix + state_.rawTabFileName);
+    setCaption(documentCaption(state_.rawTabFileName));
     return files_->SaveRawTab(false);
   };
   ClosingDocument page;
@@ -206,7 +205,7 @@ QList<ClosingDocument> TabPage::closingDocuments() {
   page.save = [this] {
     services_.pages.activate(PageId::Tablature);
     showViewOf(true);
-    setCaption(kCaptionPrefix + state_.tabPageFileName);
+    setCaption(documentCaption(state_.tabPageFileName));
     return files_->SaveTabPageFile(false);
   };
   return {raw, page};
@@ -243,7 +242,7 @@ void TabPage::showConvertedView() {
 void TabPage::btnViewRawConTabClick() {
   if (services_.transport.IsPlayingOrBusy()) return;
   showViewOf(!convertedViewShown());
-  setCaption(kCaptionPrefix + fileName());
+  setCaption(documentCaption(fileName()));
   focusHome();
 }
 
@@ -288,10 +287,10 @@ void TabPage::CheckTabEdits() {
 
 bool TabPage::ConvertTab() {
   showViewOf(true);
-  setCaption(kCaptionPrefix + state_.tabPageFileName);
+  setCaption(documentCaption(state_.tabPageFileName));
   auto backToRaw = [this] {
     showViewOf(false);
-    setCaption(kCaptionPrefix + state_.rawTabFileName);
+    setCaption(documentCaption(state_.rawTabFileName));
   };
   if (state_.tabPageModified) {
     const DialogService::Answer answer = services_.dialogs.question(

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <variant>
 
 #include "core/chords/ChordTypeList.h"
@@ -113,6 +115,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+// Spelled out for clang before 17, which deduces no aggregate's template arguments.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // A negative or absurd count must not make start-up read thousands of sections.
 constexpr int kMaxUserChords = 1000;
@@ -239,6 +244,12 @@ std::vector<UserChordType> AppSettingsStore::userChords(std::vector<int>* damage
 
 int AppSettingsStore::addUserChord(const UserChordType& type) {
   const int number = std::max(0, file_.readInteger("UserChords", "Number", 0));
+  // A type past the sections start-up reads would vanish on the next start, and a count near the
+  // int limit would overflow the section number.
+  if (number >= kMaxUserChords)
+    throw std::length_error("Kv.ini already counts " + std::to_string(number) +
+                            " user chord types; at most " + std::to_string(kMaxUserChords) +
+                            " can be read. Delete one first.");
   const int section = kFirstUserChordIndex + number;
   rewriteAtomically(file_, [&](IniFile& f) {
     f.eraseSection(userChordSection(section));  // a stale section past the count is no part of the new type

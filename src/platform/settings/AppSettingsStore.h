@@ -35,7 +35,8 @@ class AppSettingsStore {
   // Appends a type after the last user section ([UserChords] Number + 1 and its section) and
   // returns that section. Deletes move the later sections down one ([UserChords] Number - 1);
   // false when `section` is no user type of the file. Each is one rewrite of the file: when it
-  // cannot be written (IniWriteError) every type stays as it was.
+  // cannot be written (IniWriteError) every type stays as it was. An add to a file that already
+  // counts the 1000 types start-up reads throws std::length_error and changes nothing.
   int addUserChord(const UserChordType& type);
   bool deleteUserChord(int section);
 
