@@ -8,7 +8,9 @@
 //    describe nothing the reader needs);
 //  - with "Report Size 8, Report Count k, Input" appended, the current report grows by k bytes:
 //    the longest report is at least k + 1 bytes and no shorter than before, and the numbering
-//    is unchanged (no Report ID item was added).
+//    is unchanged (no Report ID item was added);
+//  - a Push, new Report Size and Count, and a Pop before an Input leave that Input as it was
+//    without them: the Pop restores what the Push saved, however deep the pushes before it.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -68,6 +70,15 @@ inline Finding checkHidDescriptorInput(const std::uint8_t* data, std::size_t siz
   if (grown.numbered != base.numbered) return "an Input item changed the report numbering";
   if (grown.length < std::max(base.length, k + 1))
     return "an Input item of " + std::to_string(k) + " bytes gave " + shape(grown) + " after " + shape(base);
+
+  auto input = d;
+  input.insert(input.end(), {0x81, 0x02});
+  auto pushedAround = d;
+  pushedAround.insert(pushedAround.end(), {0xA4, 0x75, 0x08, 0x95, data[0], 0xB4, 0x81, 0x02});
+  const InputReportShape plain = inputReportShape(input);
+  const InputReportShape restored = inputReportShape(pushedAround);
+  if (restored.length != plain.length || restored.numbered != plain.numbered)
+    return "a Push and Pop around Report Size and Count gave " + shape(restored) + ", not " + shape(plain);
   return {};
 }
 

@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
   if (const std::optional<int> answered = answerInfoOptions(raw)) return *answered;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Strumly");
-  QApplication::setApplicationDisplayName("Strumly!");
+  // No display name: the window captions already begin with "Strumly!", and Qt would append it
+  // to every one of them again.
   QGuiApplication::setDesktopFileName("strumly");
   QApplication::setWindowIcon(QIcon(":/images/STRUMLY.png"));
   const QStringList files = fileArguments(QApplication::arguments());

@@ -26,5 +26,21 @@ TEST(HidDescriptorTest, InputReportLengthCountsTheReportNumberByte) {
   EXPECT_EQ(inputReportShape({0x75, 0x08, 0x95, 0x02, 0x81}).length, 0);
 }
 
+TEST(HidDescriptorTest, PopRestoresTheReportNumberSizeAndCountThatPushSaved) {
+  // Report ID 1, 4 x 8 bits, Input; Push; Report ID 2, 8 x 1 bit, Input; Pop; Input: the last
+  // Input adds 4 more bytes to report 1 (8 bytes + number = 9), not one byte to report 2.
+  const std::vector<std::uint8_t> pushPop{0x85, 0x01, 0x75, 0x08, 0x95, 0x04, 0x81, 0x02, 0xA4, 0x85,
+                                          0x02, 0x75, 0x01, 0x95, 0x08, 0x81, 0x02, 0xB4, 0x81, 0x02};
+  EXPECT_EQ(inputReportShape(pushPop).length, 9);
+
+  // A Pop with nothing pushed keeps 3 x 8 bits; after 40 Pushes the innermost Pop still restores
+  // 1 x 8 bits over a Report Count of 9.
+  EXPECT_EQ(inputReportShape({0x75, 0x08, 0x95, 0x03, 0xB4, 0x81, 0x02}).length, 4);
+  std::vector<std::uint8_t> deep{0x75, 0x08, 0x95, 0x01};
+  deep.insert(deep.end(), 40, 0xA4);
+  deep.insert(deep.end(), {0x95, 0x09, 0xB4, 0x81, 0x02});
+  EXPECT_EQ(inputReportShape(deep).length, 2);
+}
+
 }  // namespace
 }  // namespace strumly

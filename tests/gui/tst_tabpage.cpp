@@ -202,6 +202,9 @@ class TabPageTest : public QObject {
     QCOMPARE(tab.state().markers, (TabMarkers{{2, 0}, {9, 0}}));
     QCOMPARE(tab.controls()->trkbarTabSustain->value(), 7);
     QVERIFY(!tab.state().tabPageModified);
+    // The tempo is part of the file: a new one on this page is an edit to save.
+    p.parts->transport().tempoChosen(500000);
+    QVERIFY(tab.state().tabPageModified);
   }
 
   void readOnlyRawFileAsksForAnotherName() {

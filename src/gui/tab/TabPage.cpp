@@ -79,6 +79,10 @@ TabPage::TabPage(const TabPageServices& services, QWidget* parent)
                        services_.neck, services_.showArpeggio},
       [this] { return convertedViewShown(); });
   connectControls();
+  // The tempo is stored in the tab page file, so changing it here is an edit to save.
+  connect(&services_.transport, &Transport::tempoEdited, this, [this](PageId page) {
+    if (page == PageId::Tablature) state_.tabPageModified = true;
+  });
 }
 
 TabPage::~TabPage() = default;
