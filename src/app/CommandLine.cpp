@@ -55,4 +55,9 @@ std::optional<int> answerInfoOptions(const QStringList& arguments) {
   return std::nullopt;
 }
 
+int failCommand(const std::string& reason) {
+  std::fprintf(stderr, "strumly: %s\n", reason.c_str());
+  return 1;
+}
+
 }  // namespace strumly

@@ -4,10 +4,14 @@
 // program with status 2, rather than opening a window the user did not mean to open.
 #include <QStringList>
 #include <optional>
+#include <string>
 
 namespace strumly {
 
 // The exit status when the arguments were answered here; nullopt when the program goes on.
 std::optional<int> answerInfoOptions(const QStringList& arguments);
+
+// A windowless command that cannot go on: the reason on the error output, exit status 1.
+int failCommand(const std::string& reason);
 
 }  // namespace strumly

@@ -12,21 +12,11 @@
 #include <string>
 
 #include "core/views/FretboardGeometry.h"
+#include "support/MenuLookup.h"
 
 namespace strumly::shots {
 
 namespace {
-
-QAction* itemNamed(QMenu* menu, const QString& caption) {
-  for (QAction* a : menu->actions()) {
-    if (a->menu()) {
-      if (QAction* inner = itemNamed(a->menu(), caption)) return inner;
-    } else if (a->text() == caption) {
-      return a;
-    }
-  }
-  return nullptr;
-}
 
 std::map<std::string, ShotWalk>& registry() {
   static std::map<std::string, ShotWalk> walks;
@@ -43,7 +33,7 @@ void settle() {
 }
 
 void trigger(QMenu* menu, const QString& caption) {
-  QAction* item = itemNamed(menu, caption);
+  QAction* item = gui::itemNamed(menu, caption);
   if (!item) {
     std::fprintf(stderr, "no menu item %s\n", qPrintable(caption));
     std::exit(1);

@@ -141,8 +141,28 @@ void TabPlayer::noteOffs(const std::function<void(MidiEvent)>& put) {
   }
 }
 
+void TabPlayer::unmarkString(int g, const std::function<void(MidiEvent)>& put) {
+  const auto i = static_cast<std::size_t>(g);
+  if (!lit_[i]) return;
+  put(markerEvent(kTabFretMarker, g, litFret_[i], kTabMarkerRemove));
+  lit_[i] = false;
+}
+
+void TabPlayer::soundString(int g, const std::function<void(MidiEvent)>& put) {
+  const auto i = static_cast<std::size_t>(g);
+  const std::uint8_t w = byteAt(cur_.row + g, cur_.col);
+  if (!isPlayNote(w)) return;
+  const int pitch = w + options_.tuning.pitches[i];
+  put(channelEvent(0x90, options_.midi.guitarChannel, pitch, options_.midi.guitarVolume));
+  sounding_[i] = pitch;
+  // A string already marked keeps its marker: it moves only when a column with a note clears it.
+  if (lit_[i]) return;
+  put(markerEvent(kTabFretMarker, g, w, w > 0 ? kTabFingerFretted : kTabFingerOpen));
+  lit_[i] = true;
+  litFret_[i] = w;
+}
+
 void TabPlayer::buildColumn(int s, int p2, int p3) {
-  const MidiSettings& midi = options_.midi;
   columnEvents_.clear();
   columnQueued_ = 0;
   std::uint32_t time = nextTime_;
@@ -154,26 +174,13 @@ void TabPlayer::buildColumn(int s, int p2, int p3) {
 
   bool released = false;
   for (int g = 0; g < kTabStrings; ++g) {
-    const auto i = static_cast<std::size_t>(g);
     if (s > kNoNote || sustainCount_ >= options_.sustain) {
       if (!released) noteOffs(put);
       released = true;
       // A fretboard marker stays until the next column with a note.
-      if (s > kNoNote && lit_[i]) {
-        put(markerEvent(kTabFretMarker, g, litFret_[i], kTabMarkerRemove));
-        lit_[i] = false;
-      }
+      if (s > kNoNote) unmarkString(g, put);
     }
-    const std::uint8_t w = byteAt(cur_.row + g, cur_.col);
-    if (!isPlayNote(w)) continue;
-    const int pitch = w + options_.tuning.pitches[i];
-    put(channelEvent(0x90, midi.guitarChannel, pitch, midi.guitarVolume));
-    sounding_[i] = pitch;
-    if (!lit_[i]) {
-      put(markerEvent(kTabFretMarker, g, w, w > 0 ? kTabFingerFretted : kTabFingerOpen));
-      lit_[i] = true;
-      litFret_[i] = w;
-    }
+    soundString(g, put);
   }
 
   const bool first = options_.playOnFirstDigit;
@@ -343,7 +350,6 @@ bool TabPlayer::step(StepDirection direction, SequenceSink& sink) {
 }
 
 void TabPlayer::playStep(SequenceSink& sink) {
-  const MidiSettings& midi = options_.midi;
   // Every event of a step is due at once; a refusal is ignored (a step is a handful of events).
   auto put = [&](MidiEvent e) {
     e.time = 0;
@@ -351,19 +357,8 @@ void TabPlayer::playStep(SequenceSink& sink) {
   };
   noteOffs(put);
   for (int g = 0; g < kTabStrings; ++g) {
-    const auto i = static_cast<std::size_t>(g);
-    if (lit_[i]) {
-      put(markerEvent(kTabFretMarker, g, litFret_[i], kTabMarkerRemove));
-      lit_[i] = false;
-    }
-    const std::uint8_t w = byteAt(cur_.row + g, cur_.col);
-    if (!isPlayNote(w)) continue;
-    const int pitch = w + options_.tuning.pitches[i];
-    put(channelEvent(0x90, midi.guitarChannel, pitch, midi.guitarVolume));
-    sounding_[i] = pitch;
-    put(markerEvent(kTabFretMarker, g, w, w > 0 ? kTabFingerFretted : kTabFingerOpen));
-    lit_[i] = true;
-    litFret_[i] = w;
+    unmarkString(g, put);
+    soundString(g, put);
   }
   const int block = static_cast<int>(cur_.row / kTabLinesPerBlock);
   MidiEvent cursor = markerEvent(kTabCursorMarker, static_cast<int>(cur_.col & 0xFF), block & 0xFF, 1);

@@ -109,6 +109,10 @@ class TabPlayer {
   void buildColumn(int s, int p2, int p3);
   void buildClosing();
   void noteOffs(const std::function<void(MidiEvent)>& put);
+  // The fretboard marker of string g comes off, when it has one.
+  void unmarkString(int g, const std::function<void(MidiEvent)>& put);
+  // The note of string g in the current column starts, with its marker where none stands.
+  void soundString(int g, const std::function<void(MidiEvent)>& put);
   bool searchForward();
   bool searchBackward();
   void playStep(SequenceSink& sink);
