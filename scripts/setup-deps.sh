@@ -6,7 +6,8 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libfluidsynth-dev fluid-soundfont-gm libasound2-dev libhidapi-dev libudev-dev
+  libfluidsynth-dev fluid-soundfont-gm libasound2-dev libpulse-dev libhidapi-dev libudev-dev
+  libaubio-dev libfftw3-dev
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
