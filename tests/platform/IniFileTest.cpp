@@ -62,8 +62,20 @@ TEST_F(IniFileTest, BooleansAreNonZeroIntegersAndAreWrittenAsZeroOrOne) {
   EXPECT_TRUE(ini.readBool("Main", "Bass", true));  // garbage gives the default
   EXPECT_FALSE(ini.readBool("Main", "Bass", false));
   ini.writeBool("Main", "LeftHand", ini.readBool("Main", "LeftHand", false));
-  EXPECT_NE(contents(path).find("LeftHand=1\r\n"), std::string::npos);
+  EXPECT_NE(contents(path).find("LeftHand=1\n"), std::string::npos);
   EXPECT_EQ(contents(path).find("LeftHand=2"), std::string::npos);
+}
+
+TEST_F(IniFileTest, WritesKeepTheLineBreaksTheFileHad) {
+  const auto lf = write("[Main]\nSspeed=-300\n\n[62]\nName=x\n");
+  IniFile(lf).writeInteger("Main", "Sspeed", -450);
+  IniFile(lf).eraseSection("62");
+  IniFile(lf).writeString("Tab", "TimingChars", ".=");
+  EXPECT_EQ(contents(lf), "[Main]\nSspeed=-450\n\n[Tab]\nTimingChars=.=\n");
+  const auto crlf = (dir_ / "windows.ini").string();
+  std::ofstream(crlf, std::ios::binary) << "[Main]\r\nSspeed=-300\r\n";
+  IniFile(crlf).writeBool("Main", "Bass", true);
+  EXPECT_EQ(contents(crlf), "[Main]\r\nSspeed=-300\r\nBass=1\r\n");
 }
 
 TEST_F(IniFileTest, MissingFileGivesDefaultsAndTheFirstWriteCreatesIt) {
@@ -75,6 +87,7 @@ TEST_F(IniFileTest, MissingFileGivesDefaultsAndTheFirstWriteCreatesIt) {
   ini.writeInteger("Main", "Sspeed", -450);
   EXPECT_TRUE(fs::exists(path));
   EXPECT_EQ(IniFile(path).readInteger("Main", "Sspeed", -300), -450);
+  EXPECT_EQ(contents(path), "[Main]\nSspeed=-450\n");  // a new file breaks its lines as the shipped one
 }
 
 TEST_F(IniFileTest, ReadSectionKeepsFileOrderAndSkipsCommentsAndBlankLines) {

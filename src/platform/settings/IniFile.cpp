@@ -29,12 +29,18 @@ bool equalNoCase(const std::string& a, const std::string& b) {
          });
 }
 
-std::vector<std::string> readLines(const std::string& fileName) {
+// The file's lines, and in `lineEnd` the break its first line ends with, so a rewrite keeps the
+// file as its author wrote it (the shipped file and a new one break with LF, a file written on
+// Windows with CR LF).
+std::vector<std::string> readLines(const std::string& fileName, std::string* lineEnd = nullptr) {
   std::vector<std::string> lines;
   std::ifstream in(fileName, std::ios::binary);
   std::string line;
+  if (lineEnd) *lineEnd = "\n";
   while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const bool crlf = !line.empty() && line.back() == '\r';
+    if (crlf) line.pop_back();
+    if (lineEnd && lines.empty() && crlf) *lineEnd = "\r\n";
     lines.push_back(line);
   }
   return lines;
@@ -99,13 +105,14 @@ std::string storedValue(const std::string& value) {
   return value;
 }
 
-void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
+void writeLines(const std::string& fileName, const std::vector<std::string>& lines,
+                const std::string& lineEnd) {
   // Write beside the file and rename over it, so a full disk never leaves a half-written file.
   std::string temp = fileName + ".tmp";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw IniWriteError(fileName);
-    for (const auto& l : lines) out << l << "\r\n";
+    for (const auto& l : lines) out << l << lineEnd;
     out.flush();
     if (!out) {
       std::error_code ec;
@@ -199,7 +206,8 @@ bool IniFile::sectionExists(const std::string& section) const {
 }
 
 void IniFile::writeString(const std::string& section, const std::string& key, const std::string& value) {
-  auto lines = readLines(fileName_);
+  std::string lineEnd;
+  auto lines = readLines(fileName_, &lineEnd);
   auto span = findSection(lines, section);
   const std::string entry = key + "=" + storedValue(oneLine(value));
   if (!span) {
@@ -220,7 +228,7 @@ void IniFile::writeString(const std::string& section, const std::string& key, co
     }
     if (!done) lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last + 1), entry);
   }
-  writeLines(fileName_, lines);
+  writeLines(fileName_, lines, lineEnd);
 }
 
 void IniFile::writeInteger(const std::string& section, const std::string& key, int value) {
@@ -232,7 +240,8 @@ void IniFile::writeBool(const std::string& section, const std::string& key, bool
 }
 
 void IniFile::eraseSection(const std::string& section) {
-  auto lines = readLines(fileName_);
+  std::string lineEnd;
+  auto lines = readLines(fileName_, &lineEnd);
   // A hand-edited file may repeat a section; all of them go, or the next read would find the
   // later copy's stale entries.
   bool erased = false;
@@ -241,7 +250,7 @@ void IniFile::eraseSection(const std::string& section) {
                 lines.begin() + static_cast<std::ptrdiff_t>(span->end));
     erased = true;
   }
-  if (erased) writeLines(fileName_, lines);
+  if (erased) writeLines(fileName_, lines, lineEnd);
 }
 
 }  // namespace strumly
