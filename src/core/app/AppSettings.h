@@ -48,6 +48,17 @@ struct FretlightSettings {
 
 // One of the user's own chord types as its settings section holds it: values as read, so an
 // interval outside the known range is left for the chord-type list to treat as unused.
+// Listening: where the student's playing comes from and the tuner's pitch standard.
+struct ListenSettings {
+  std::string input;      // the audio source's id; empty: the system default source
+  int referenceA4 = 440;  // Hz, 430..450
+  static constexpr int kLowestA4 = 430;
+  static constexpr int kHighestA4 = 450;
+  int clampedA4() const {
+    return referenceA4 < kLowestA4 ? kLowestA4 : (referenceA4 > kHighestA4 ? kHighestA4 : referenceA4);
+  }
+};
+
 struct UserChordType {
   std::string name = "NONAME";
   std::string formula;
@@ -77,6 +88,7 @@ struct AppSettings {
   FretlightSettings fretlight;
   std::string tabTimingChars = ".=qes";  // characters that mark a timing line in raw tab
   std::string tabInsertFile;             // the file the tab insert command puts in
+  ListenSettings listen;
 
   static AppSettings defaultsFor(const std::string& programFolder);
 };

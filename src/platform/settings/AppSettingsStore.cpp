@@ -19,6 +19,7 @@ namespace {
 enum class Owner {
   Shutdown,
   Preferences,
+  Listen,       // the input chosen in the preferences and the tuner's A4, each written when it changes
   StartUpOnly,  // written elsewhere or never: the user chord types belong to the add and delete commands
 };
 
@@ -51,6 +52,7 @@ using A = AppSettings;
 using M = MidiSettings;
 using D = DocumentFolders;
 using F = FretlightSettings;
+using L = ListenSettings;
 constexpr Owner kShut = Owner::Shutdown;
 constexpr Owner kPref = Owner::Preferences;
 
@@ -96,6 +98,8 @@ constexpr auto kEntries = std::to_array<Entry>({
     // Not needed at start-up, but the preferences dialog shows and writes them with the rest.
     {"Tab", "TimingChars", &at<&A::tabTimingChars>, kPref, 23},
     {"Tab", "InsertFile", &at<&A::tabInsertFile>, kPref, 24},
+    {"Listen", "Input", &in<&A::listen, &L::input>, Owner::Listen, 0},
+    {"Listen", "ReferenceA4", &in<&A::listen, &L::referenceA4>, Owner::Listen, 1},
 });
 
 // Each owner's write places must be 0, 1, 2, ... with none twice, or a value would be skipped.
@@ -109,7 +113,8 @@ constexpr bool writeOrderIsComplete(Owner owner) {
   }
   return true;
 }
-static_assert(writeOrderIsComplete(Owner::Shutdown) && writeOrderIsComplete(Owner::Preferences));
+static_assert(writeOrderIsComplete(Owner::Shutdown) && writeOrderIsComplete(Owner::Preferences) &&
+              writeOrderIsComplete(Owner::Listen));
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -236,6 +241,10 @@ void AppSettingsStore::saveShutdownValues(const AppSettings& settings) {
 
 void AppSettingsStore::savePreferenceValues(const AppSettings& settings) {
   writeOwnedValues(file_, settings, Owner::Preferences);
+}
+
+void AppSettingsStore::saveListenValues(const AppSettings& settings) {
+  writeOwnedValues(file_, settings, Owner::Listen);
 }
 
 std::vector<UserChordType> AppSettingsStore::userChords(std::vector<int>* damaged) const {

@@ -28,6 +28,9 @@ class AppSettingsStore {
   // frets, count-off, fonts, speech, foot switches, root flash and note flashing, [Tab] TimingChars
   // and InsertFile. Throws IniWriteError when the file cannot be written.
   void savePreferenceValues(const AppSettings& settings);
+  // [Listen] Input and ReferenceA4: the audio input (the preferences' OK) and the tuner's A4 (the
+  // tuner, as it changes). Throws IniWriteError when the file cannot be written.
+  void saveListenValues(const AppSettings& settings);
 
   // The user chord types as the file holds them now, damaged sections left out and named in
   // `damaged` when it is given.
