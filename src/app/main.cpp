@@ -70,8 +70,11 @@ int main(int argc, char** argv) {
   }
   applyAppStyle(app);
 
+  // From here on a later start's file is taken and kept, even while the splash waits; the window
+  // opens the kept files once it is up.
   if (TfrmSplashScreen::wanted(QApplication::arguments())) {
     TfrmSplashScreen splash;
+    logLine("splash shown");
     splash.showFor(3000);
   }
 
@@ -83,5 +86,6 @@ int main(int argc, char** argv) {
   });
   frmMain.show();
   logLine("main window shown");
+  instance.startDelivering();
   return app.exec();
 }

@@ -43,6 +43,14 @@ grep -q "handed over: $work/Song.ppf" "$STRUMLY_TEST_LOG" || fail "the second co
 wait_for "received: $work/Song.ppf opened=1" 10 || fail "the first copy did not open the file"
 kill -0 "$first" || fail "the first copy ended"
 
+# A damaged file puts a message up in the first copy; the connection that brought it is done
+# with by then, so the second copy ends, the first lives on and still takes the next start.
+printf 'not a tab page' > "$work/Damaged.vxt"
+timeout 20 "$STRUMLY" --no-splash "$work/Damaged.vxt" || fail "the damaged file's hand-over did not end"
+timeout 20 "$STRUMLY" --no-splash "$work/Song.ppf" || fail "a hand-over behind a message did not end"
+sleep 0.5
+kill -0 "$first" || fail "the first copy ended after a damaged file"
+
 # A copy killed outright leaves its socket behind; the next start must still become the first.
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
@@ -51,4 +59,19 @@ first=""
 "$STRUMLY" --no-splash &
 first=$!
 wait_for "main window shown" 20 || fail "a stale socket kept the program from starting"
+
+# With the splash: a start while it shows hands its file over, and the window opens it once it
+# is up, after the file the first copy was started with.
+kill "$first"
+wait "$first" 2>/dev/null || true
+: > "$STRUMLY_TEST_LOG"
+cp "$work/Song.ppf" "$work/Other.ppf"
+STRUMLY_NO_SPLASH="" "$STRUMLY" "$work/Song.ppf" &
+first=$!
+wait_for "splash shown" 20 || fail "the splash did not show"
+timeout 20 "$STRUMLY" --no-splash "$work/Other.ppf" || fail "the hand-over during the splash did not end"
+grep -q "main window shown" "$STRUMLY_TEST_LOG" && fail "the splash was gone before the hand-over"
+wait_for "received: $work/Other.ppf opened=1" 20 || fail "a file handed over during the splash was dropped"
+grep "received:" "$STRUMLY_TEST_LOG" | head -1 | grep -q "Song.ppf opened=1" ||
+  fail "the start's own file did not come before the handed-over one"
 echo "PASS"

@@ -3,9 +3,11 @@
 // files and the spelling switch.
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,12 +16,17 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <atomic>
+#include <functional>
+#include <thread>
 
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramParts.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/Page.h"
 #include "gui/common/PageList.h"
@@ -67,6 +74,7 @@ class FakePage : public QWidget, public Page, public PageDocument, public PagePl
   PagePlayer* player() override { return this; }
   QStringList handedOverExtensions() const override { return extensions_; }
   bool openHandedFile(const QString& path) override {
+    if (whileOpening) whileOpening();
     opened << path;
     return true;
   }
@@ -75,6 +83,7 @@ class FakePage : public QWidget, public Page, public PageDocument, public PagePl
   bool play() override { return true; }
 
   QStringList opened;
+  std::function<void()> whileOpening;  // e.g. a dialog about the file, with its own event loop
   QList<ClosingDocument> closing;
   int erased = 0;
 
@@ -121,6 +130,14 @@ class MainWindowTest : public QObject {
   ScriptedDialogService dialogs_;
   PcmPlayer player_{"strumly-no-such-device"};
 
+  QString instanceName_;
+
+  // A socket name of this test run's own, so a running Strumly never answers.
+  QString uniqueInstanceName() {
+    static int count = 0;
+    instanceName_ = QString("Strumly.test.%1.%2").arg(QCoreApplication::applicationPid()).arg(++count);
+    return instanceName_;
+  }
   ProgramFolder folderWith(const QByteArray& kvIni) {
     writeFile(dir_.filePath("Kv.ini"), kvIni);
     return ProgramFolder::locate(dir_.path(), dir_.filePath("user"));
@@ -370,7 +387,10 @@ class MainWindowTest : public QObject {
     writeFile(ppf, "x");
     writeFile(dir_.filePath("notes.doc"), "x");
     QVERIFY(!w.OpenHandedFile(dir_.filePath("missing.ppf")));
+    QCOMPARE(shell.pages.currentId(), PageId::ChordDesign);
+    // The page that opens the file comes to the front, whether or not it brings itself there.
     QVERIFY(w.OpenHandedFile(ppf));
+    QCOMPARE(shell.pages.currentId(), PageId::PlayPage);
     QVERIFY(!w.OpenHandedFile(dir_.filePath("notes.doc")));
     QCOMPARE(shell.play.opened, QStringList{ppf});
     QCOMPARE(shell.design.opened, QStringList{});
@@ -399,6 +419,74 @@ class MainWindowTest : public QObject {
     shell.window->FormActivate();
     shell.window->FormActivate();
     QCOMPARE(shell.play.opened.size(), 1);
+  }
+
+  void aDialogAnsweredWhileAHandedOverFileOpensLeavesTheProgramRunning() {
+    const QString ppf = dir_.filePath("b.ppf");
+    writeFile(ppf, "x");
+    BareShell shell(dialogs_);
+    SingleInstance first(uniqueInstanceName());
+    QVERIFY(first.listen());
+    QObject::connect(&first, &SingleInstance::activationRequested, shell.window.get(),
+                     &TfrmMain::handOverReceived);
+    first.startDelivering();
+    std::atomic<bool> secondEnded = false;
+    // A modal box about the file: its event loop runs until the user answers, long after the
+    // second start has taken its acknowledgement and gone.
+    shell.play.whileOpening = [&] {
+      // The connection is closed before the file is looked at; a dialog's event loop inside the
+      // socket's read handler would let the socket be freed under it.
+      for (const QLocalSocket* connection : first.findChildren<QLocalSocket*>())
+        QVERIFY(connection->state() != QLocalSocket::ConnectedState);
+      QEventLoop dialog;
+      QTimer answer;
+      QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (secondEnded) dialog.quit();
+      });
+      answer.start(20);
+      dialog.exec();
+      QTest::qWait(100);
+    };
+    QSignalSpy processed(shell.window.get(), &TfrmMain::handedFileProcessed);
+    std::thread second([&] { secondEnded = SingleInstance(instanceName_).handOver(ppf); });
+    QTRY_COMPARE(processed.size(), 1);
+    second.join();
+    QVERIFY(secondEnded);
+    QCOMPARE(shell.play.opened, QStringList{ppf});
+  }
+
+  void handOversDuringTheSplashWaitForTheWindow() {
+    SingleInstance first(uniqueInstanceName());
+    QVERIFY(first.listen());
+    QSignalSpy requested(&first, &SingleInstance::activationRequested);
+    std::atomic<bool> handedOver = false;
+    std::thread second([&] { handedOver = SingleInstance(instanceName_).handOver("/songs/a.ppf"); });
+    QTRY_VERIFY(handedOver);  // the splash's event loop answers the second start
+    second.join();
+    QTest::qWait(50);
+    QCOMPARE(requested.size(), 0);
+    first.startDelivering();  // the window is up
+    QTRY_COMPARE(requested.size(), 1);
+    QCOMPARE(requested[0][0].toString(), "/songs/a.ppf");
+  }
+
+  void theInstanceNameTellsDisplaysApart() {
+    const QByteArray x11 = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", ":0");
+    const QString onZero = SingleInstance::defaultServerName();
+    qputenv("DISPLAY", ":0.0");
+    const QString onZeroScreenZero = SingleInstance::defaultServerName();
+    qputenv("DISPLAY", ":1");
+    const QString onOne = SingleInstance::defaultServerName();
+    qputenv("WAYLAND_DISPLAY", "wayland-1");
+    const QString onWayland = SingleInstance::defaultServerName();
+    x11.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", x11);
+    wayland.isNull() ? qunsetenv("WAYLAND_DISPLAY") : qputenv("WAYLAND_DISPLAY", wayland);
+    QVERIFY(onZero.startsWith("Tessaly.Strumly."));
+    QCOMPARE(onZeroScreenZero, onZero);
+    QVERIFY(onOne != onZero);
+    QVERIFY(onWayland != onZero && onWayland != onOne);
   }
 
   void flatSharpSwitchRenamesKeysAndReadOutsButKeepsTheCheckMark() {

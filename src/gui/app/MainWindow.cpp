@@ -142,12 +142,18 @@ void TfrmMain::placeWindow() {
 void TfrmMain::FormActivate() {
   if (!activatedOnce_) {
     activatedOnce_ = true;
-    if (arguments_.size() == 1) {
-      const bool opened = OpenHandedFile(arguments_.first());
-      Q_EMIT handedFileProcessed(arguments_.first(), opened);
-    }
+    openCommandLineFile();
   }
   parkFocus();
+}
+
+void TfrmMain::openCommandLineFile() {
+  if (commandLineFileTaken_) return;
+  commandLineFileTaken_ = true;
+  if (arguments_.size() == 1) {
+    const bool opened = OpenHandedFile(arguments_.first());
+    Q_EMIT handedFileProcessed(arguments_.first(), opened);
+  }
 }
 
 bool TfrmMain::event(QEvent* event) {
@@ -166,8 +172,11 @@ bool TfrmMain::OpenHandedFile(const QString& fileName) {
   const QString extension = "." + info.suffix().toLower();
   for (Page* page : pages_.pages()) {
     PageDocument* document = page->document();
-    if (document && document->handedOverExtensions().contains(extension))
-      return document->openHandedFile(info.absoluteFilePath());
+    if (!document || !document->handedOverExtensions().contains(extension)) continue;
+    // The file is opened on its page in front, so the user sees what arrived (and any question
+    // about it on the page it concerns); a page change refused while playing opens nothing.
+    if (!pages_.activate(page->pageId())) return false;
+    return document->openHandedFile(info.absoluteFilePath());
   }
   // No page reads this kind of file.
   return false;
@@ -178,6 +187,8 @@ void TfrmMain::handOverReceived(const QString& fileName) {
   show();
   raise();
   activateWindow();
+  // A file named when this copy started comes before the files handed over after it.
+  openCommandLineFile();
   if (!fileName.isEmpty()) {
     const bool opened = OpenHandedFile(fileName);
     Q_EMIT handedFileProcessed(fileName, opened);
