@@ -95,6 +95,9 @@ class TfrmMain : public QMainWindow {
   bool FormClose();
   void placeWindow();
   PageDocument* activeDocument() const;
+  // The file named on the command line, opened once: at the first activation or before the
+  // first file handed over, whichever comes first.
+  void openCommandLineFile();
 
   DialogService& dialogs_;
   Transport& transport_;
@@ -110,6 +113,7 @@ class TfrmMain : public QMainWindow {
   ProgramFolder folder_;
   QStringList arguments_;
   bool activatedOnce_ = false;
+  bool commandLineFileTaken_ = false;
   QString midiProblem_;
 };
 
