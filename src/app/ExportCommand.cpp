@@ -1,6 +1,7 @@
 #include "app/ExportCommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "app/CommandLine.h"
@@ -17,40 +18,56 @@ bool wantsExport(const QStringList& arguments) {
          arguments.contains("--convert-tab");
 }
 
-int runExport(const QStringList& arguments) {
-  if (const qsizetype at = arguments.indexOf("--convert-tab"); at >= 0) {
-    if (at + 2 >= arguments.size() || arguments[at + 1].startsWith("--") ||
-        arguments[at + 2].startsWith("--"))
-      return failCommand("usage: strumly --convert-tab SONG.tab OUT.vxt");
-    const std::string error =
-        convertRawTabFile(arguments[at + 1].toStdString(), arguments[at + 2].toStdString());
-    return error.empty() ? 0 : failCommand(arguments[at + 1].toStdString() + ": " + error);
-  }
-  const bool wav = arguments.contains("--export-wav");
-  const qsizetype at = arguments.indexOf(wav ? "--export-wav" : "--export-midi");
-  if (at + 2 >= arguments.size() || arguments[at + 1].startsWith("--") || arguments[at + 2].startsWith("--"))
-    return failCommand("usage: strumly --export-midi|--export-wav SONG.ppf OUT [--count-off] [--click]");
-  const std::string input = arguments[at + 1].toStdString();
-  const std::string output = arguments[at + 2].toStdString();
+namespace {
 
-  const bool tabPage = arguments[at + 1].endsWith(".vxt", Qt::CaseInsensitive);
+int convertTab(const QStringList& arguments) {
+  int status = 0;
+  const std::optional<CommandFiles> files = commandFiles(arguments, "--convert-tab", {}, status);
+  if (!files) return status;
+  const std::string error = convertRawTabFile(files->input, files->output);
+  return error.empty() ? 0 : failCommand(error);
+}
+
+int exportSong(const QStringList& arguments, bool wav) {
+  int status = 0;
+  const std::optional<CommandFiles> files =
+      commandFiles(arguments, wav ? "--export-wav" : "--export-midi", {"--count-off", "--click"}, status);
+  if (!files) return status;
+  const std::string& input = files->input;
+  const QString suffix = QFileInfo(QString::fromStdString(input)).suffix().toLower();
+  if (suffix == "tab" || suffix == "txt")
+    return failCommand(input + " is raw tab; convert it into a tab page first (strumly --convert-tab " +
+                       input + " OUT.vxt) and export that.");
+
+  const bool tabPage = suffix == "vxt";
   const TabPageReadResult tab = tabPage ? readTabPageFile(input) : TabPageReadResult{};
-  if (tabPage && !tab.ok()) return failCommand(input + ": " + tab.error);
+  if (tabPage && !tab.ok()) return failCommand(inputFailure(input, tab.error));
   const PlayPageReadResult read = tabPage ? PlayPageReadResult{} : readPlayPage(input);
-  if (!tabPage && !read.ok()) return failCommand(input + ": " + read.error);
+  if (!tabPage && !read.ok()) return failCommand(inputFailure(input, read.error));
 
   const ProgramFolder folder = ProgramFolder::forThisProgram();
   const AppSettings settings =
-      AppSettingsStore(IniFile(folder.settingsFile().toStdString()), folder.userFolder.toStdString()).load();
+      AppSettingsStore(IniFile(folder.settingsFile().toStdString()), folder.documentFolder.toStdString())
+          .load();
   RecordingOptions options;
   options.countOff = arguments.contains("--count-off");
   options.click = arguments.contains("--click");
-  const RecordedSong song =
+  RecordedSong song =
       tabPage ? recordTabPage(*tab.file, settings.midi) : recordSong(*read.song, settings, options);
+  song.name = QFileInfo(QString::fromStdString(input)).fileName().toStdString();
 
-  const std::string error = exportRecordedSong(song, wav, output);
+  const std::string error = exportRecordedSong(song, wav, files->output);
   if (!error.empty()) return failCommand(error);
   return 0;
+}
+
+}  // namespace
+
+int runExport(const QStringList& arguments) {
+  return runGuarded([&arguments] {
+    if (arguments.contains("--convert-tab")) return convertTab(arguments);
+    return exportSong(arguments, arguments.contains("--export-wav"));
+  });
 }
 
 }  // namespace strumly::gui

@@ -14,23 +14,27 @@ bool wantsPrintPdf(const QStringList& arguments) {
 }
 
 int runPrintPdf(const QStringList& arguments) {
-  const qsizetype at = arguments.indexOf("--print-pdf");
-  if (at + 2 >= arguments.size() || arguments[at + 1].startsWith("--") || arguments[at + 2].startsWith("--"))
-    return failCommand("usage: strumly --print-pdf PAGEFILE OUT.pdf");
-  const QString input = arguments[at + 1];
-  const ProgramFolder folder = ProgramFolder::forThisProgram();
-  const AppSettings settings =
-      AppSettingsStore(IniFile(folder.settingsFile().toStdString()), folder.userFolder.toStdString()).load();
-  PagePrintout printout;
-  try {
-    printout = printoutOfPageFile(input, settings);
-  } catch (const PageFileNotPrinted& failure) {
-    return failCommand(input.toStdString() + ": " + failure.reason);
-  }
-  if (printout.isEmpty()) return failCommand(input.toStdString() + ": the page has nothing to print");
-  QString error;
-  if (!writePrintoutPdf(printout, arguments[at + 2], error)) return failCommand(error.toStdString());
-  return 0;
+  return runGuarded([&arguments] {
+    int status = 0;
+    const std::optional<CommandFiles> files = commandFiles(arguments, "--print-pdf", {}, status);
+    if (!files) return status;
+    const QString input = QString::fromStdString(files->input);
+    const ProgramFolder folder = ProgramFolder::forThisProgram();
+    const AppSettings settings =
+        AppSettingsStore(IniFile(folder.settingsFile().toStdString()), folder.documentFolder.toStdString())
+            .load();
+    PagePrintout printout;
+    try {
+      printout = printoutOfPageFile(input, settings);
+    } catch (const PageFileNotPrinted& failure) {
+      return failCommand(inputFailure(files->input, failure.reason));
+    }
+    if (printout.isEmpty()) return failCommand(files->input + ": the page has nothing to print.");
+    QString error;
+    if (!writePrintoutPdf(printout, QString::fromStdString(files->output), error))
+      return failCommand(error.toStdString());
+    return 0;
+  });
 }
 
 }  // namespace strumly::gui

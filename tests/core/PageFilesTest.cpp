@@ -206,10 +206,15 @@ TEST(PageFiles, SavedFilesReadBackAndOlderPrintFilesOpenLikeCurrentOnes) {
   EXPECT_EQ(firstUsedPrintCell(page), (GridCell{4, 0}));  // row 0 comes before row 1
   EXPECT_EQ(page.printPageCell.name.str(), "C");
 
+  // The reason names the file the user chose, never the temporary one beside it.
   EXPECT_FALSE(savePageFile(folder / "missing" / "x.cpf", twoSetChordPage(), error));
-  EXPECT_NE(error.find("x.cpf"), std::string::npos);
+  EXPECT_EQ(error,
+            "Could not write " + (folder / "missing" / "x.cpf").string() + ": No such file or directory.");
+  EXPECT_FALSE(savePageFile(folder, twoSetChordPage(), error));
+  EXPECT_EQ(error, "Could not write " + folder.string() + ": Is a directory.");
   EXPECT_FALSE(readPageFileBytes(folder / "missing.cpf", error));
   EXPECT_FALSE(readPageFileBytes(folder, error));
+  EXPECT_EQ(error, "Cannot open " + folder.string() + ": Is a directory.");
   fs::remove_all(folder);
 }
 

@@ -153,6 +153,23 @@ TEST(TabFile, RoundTripAndRefusals) {
   std::filesystem::remove_all(dir);
 }
 
+TEST(TabText, FoldersAndBinaryDataAreRefusedWithTheirReason) {
+  EXPECT_TRUE(isPlainText("e|-0-|\tx\r\n\f\xE9 \xC3\xA9"));
+  EXPECT_FALSE(isPlainText(std::string("e|-0-|\0", 7)));
+  EXPECT_FALSE(isPlainText("ab\x01\x02\x1b"));  // three of five bytes are control characters
+  EXPECT_TRUE(isPlainText("abc\x01\x02"));
+
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "strumly-tabtext-refusals";
+  std::filesystem::create_directories(dir);
+  const TabTextReadResult folder = readTabTextFile(dir);
+  EXPECT_FALSE(folder.ok);
+  EXPECT_EQ(folder.error, "Cannot open " + dir.string() + ": Is a directory.");
+  EXPECT_EQ(readTabPageFile(dir).error, folder.error);
+  std::ofstream(dir / "song.tab", std::ios::binary) << std::string("\x7f\x45\x4c\x46\x02\x01\x01\0", 8);
+  EXPECT_EQ(readTabTextFile(dir / "song.tab").error, (dir / "song.tab").string() + " is not a text file.");
+  std::filesystem::remove_all(dir);
+}
+
 TEST(TabChordAtCursor, ReadsTheDigitsAroundTheCaret) {
   const TabLines raw{U"Intro:", U"e|-----|", U"B|--1--|", U"G|--2--|", U"D|--12-|", U"A|--3--|", U"E|-----|"};
   const std::optional<ChordDiagram> chord = chordAtCursor(raw, 4, 6);  // on the 2 of fret 12

@@ -22,4 +22,17 @@ play_page_file "$work/song.ppf"
 od -An -tx1 "$work/out.mid" | tr -d '\n' | grep -q "ff 51 03 09 27 c0" || fail "the tempo is not 100 bpm"
 "$STRUMLY" --export-wav "$work/song.ppf" "$work/out.wav" || fail "the WAV export failed"
 [ "$(head -c 4 "$work/out.wav")" = "RIFF" ] || fail "not a WAV file"
+# The output is never the input; a raw tab is named for what it is.
+cp "$work/song.ppf" "$work/kept.ppf"
+if "$STRUMLY" --export-midi "$work/song.ppf" "$work/song.ppf" 2> "$work/err"; then fail "the song was written over"; fi
+grep -q "is the input file" "$work/err" || fail "the reason is not told"
+cmp -s "$work/song.ppf" "$work/kept.ppf" || fail "the input was changed"
+printf 'e|-0-|\nB|-1-|\nG|-0-|\nD|-2-|\nA|-3-|\nE|---|\n' > "$work/riff.tab"
+if "$STRUMLY" --export-midi "$work/riff.tab" "$work/riff.mid" 2> "$work/err"; then fail "a raw tab exported"; fi
+grep -q "riff.tab is raw tab; convert it into a tab page first" "$work/err" || fail "a raw tab is not named"
+
+# A full disk: the system's reason, and no file.
+full_folder
+refused_full out.mid "$STRUMLY" --export-midi "$work/song.ppf" "$work/full/out.mid"
+refused_full out.wav "$STRUMLY" --export-wav "$work/song.ppf" "$work/full/out.wav"
 echo "PASS"

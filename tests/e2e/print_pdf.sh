@@ -29,4 +29,37 @@ for i in $(seq 120); do echo "e|--$i--|"; done > "$work/riff.tab"
 [ "$(pages "$work/riff.pdf")" = 3 ] || fail "120 lines are not three sheets"
 pdftotext -f 3 -l 3 "$work/riff.pdf" - | grep -qF "Strumly!: riff.tab Page: 3" || fail "sheet 3 has no heading"
 pdftotext -f 3 -l 3 "$work/riff.pdf" - | grep -qF -- "--113--" || fail "sheet 3 does not start at line 113"
+# Binary data named .tab, or a folder, is refused with its reason; nothing aborts.
+head -c 4096 /dev/urandom > "$work/garbage.tab"
+if "$STRUMLY" --print-pdf "$work/garbage.tab" "$work/out.pdf" 2> "$work/err"; then fail "binary data printed"; fi
+grep -q "garbage.tab is not a text file" "$work/err" || fail "binary data is not refused as such"
+mkdir "$work/folder.tab"
+set +e
+"$STRUMLY" --print-pdf "$work/folder.tab" "$work/out.pdf" 2> "$work/err"
+status=$?
+set -e
+[ "$status" = 1 ] || fail "a folder as input ended with status $status"
+grep -q "Cannot open $work/folder.tab: Is a directory." "$work/err" || fail "a folder's reason is not told"
+[ ! -e "$work/out.pdf" ] || fail "a refused input left a file"
+
+# The output may not be the input, not even through a link, and nothing extra is ignored.
+cp "$work/song.ppf" "$work/kept.ppf"
+ln -s "$work/song.ppf" "$work/link.pdf"
+for out in "$work/song.ppf" "$work/link.pdf"; do
+  if "$STRUMLY" --print-pdf "$work/song.ppf" "$out" 2> "$work/err"; then fail "$out: the input was written over"; fi
+  grep -q "is the input file" "$work/err" || fail "$out: the reason is not told"
+done
+cmp -s "$work/song.ppf" "$work/kept.ppf" || fail "the input was changed"
+set +e
+"$STRUMLY" --print-pdf "$work/song.ppf" "$work/out.pdf" extra 2> "$work/err"
+status=$?
+set -e
+[ "$status" = 2 ] && grep -q "^Usage:" "$work/err" || fail "an extra argument did not end with the usage"
+[ ! -e "$work/out.pdf" ] || fail "a refused command wrote a file"
+# A folder as output names it and says why.
+if "$STRUMLY" --print-pdf "$work/song.ppf" "$work" 2> "$work/err"; then fail "a folder became a PDF"; fi
+grep -q "Could not write $work: Is a directory." "$work/err" || fail "a folder as output is not told"
+
+full_folder
+refused_full song.pdf "$STRUMLY" --print-pdf "$work/song.ppf" "$work/full/song.pdf"
 echo "PASS"

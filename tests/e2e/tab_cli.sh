@@ -57,4 +57,25 @@ while i < len(track):
 assert ons == 5, ons
 assert all(count == 0 for count in sounding.values()), sounding
 PY
+"$STRUMLY" --export-wav "$work/song.vxt" "$work/song.wav" || fail "the WAV export of a tab page failed"
+[ "$(head -c 4 "$work/song.wav")" = "RIFF" ] || fail "not a WAV file"
+
+# A folder, binary data or the input itself: refused with the reason, never an abort.
+mkdir "$work/folder"
+set +e
+"$STRUMLY" --convert-tab "$work/folder" "$work/out.vxt" 2> "$work/err"
+status=$?
+set -e
+[ "$status" = 1 ] || fail "a folder as input ended with status $status"
+grep -q "Cannot open $work/folder: Is a directory." "$work/err" || fail "a folder's reason is not told"
+printf 'e|-0-\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f\x10\x11\x12\n' > "$work/controls.tab"
+if "$STRUMLY" --convert-tab "$work/controls.tab" "$work/out.vxt" 2> "$work/err"; then fail "control characters converted"; fi
+grep -q "controls.tab is not a text file" "$work/err" || fail "control characters are not refused as such"
+cp "$work/song.tab" "$work/kept.tab"
+if "$STRUMLY" --convert-tab "$work/song.tab" "$work/song.tab" 2> "$work/err"; then fail "the raw tab was written over"; fi
+cmp -s "$work/song.tab" "$work/kept.tab" || fail "the input was changed"
+[ ! -e "$work/out.vxt" ] || fail "a refused conversion wrote a file"
+
+full_folder
+refused_full song.vxt "$STRUMLY" --convert-tab "$work/song.tab" "$work/full/song.vxt"
 echo "PASS"

@@ -1,7 +1,8 @@
 // The Tablature page as the user meets it: a raw tab file opens with its block in red, converts
 // into a tab page, the markers go where the mouse puts them and Play sounds the columns between
 // them on a clock that the test drives; tab page files keep the markers and a broken one is
-// refused whole; a raw file the user cannot write is not saved over.
+// refused whole; a raw file the user cannot write is not saved over, nor one that is no text
+// opened; the File menu's exports write the tab page.
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "core/midi/MidiEvent.h"
 #include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
@@ -24,6 +26,7 @@
 #include "gui/tab/TabPageView.h"
 #include "gui/tab/TabRawView.h"
 #include "gui/views/FretboardView.h"
+#include "support/MenuLookup.h"
 #include "support/ProgramFixture.h"
 
 using namespace strumly;
@@ -205,6 +208,41 @@ class TabPageTest : public QObject {
     // The tempo is part of the file: a new one on this page is an edit to save.
     p.parts->transport().tempoChosen(500000);
     QVERIFY(tab.state().tabPageModified);
+  }
+
+  void binaryDataIsRefusedAsNoText() {
+    Program p;
+    const QString path = p.write("garbage.tab", QByteArray::fromHex("7f454c46020101000000") + "junk");
+    const QString before = p.tab().rawView()->toPlainText();
+    p.dialogs.fileNames << path;
+    QVERIFY(!p.tab().openWithPrompt());
+    QCOMPARE(p.dialogs.notices, QStringList{path + " is not a text file."});
+    QCOMPARE(p.tab().rawView()->toPlainText(), before);
+    QVERIFY(p.tab().state().rawTabFileName.isEmpty());
+  }
+
+  void theFileMenuExportsTheTabPage() {
+    Program p;
+    p.openConverted();
+    QMenu* file = p.parts->mainMenu().menuFile();
+    const QString midi = p.user.filePath("riff.mid");
+    const QString wav = p.user.filePath("riff.wav");
+    p.dialogs.fileNames << midi << wav << p.user.path();
+    itemNamed(file, "Export MIDI...")->trigger();
+    itemNamed(file, "Export WAV...")->trigger();
+    QCOMPARE(p.dialogs.notices, QStringList{});
+    QFile written(midi);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("MThd"));
+    // The page's two notes sound: the open e (64) and D fret 2 (52), at velocity above 0.
+    QVERIFY(bytes.contains(QByteArray("\x40", 1)) && bytes.contains(QByteArray("\x34", 1)));
+    QFile sound(wav);
+    QVERIFY(sound.open(QIODevice::ReadOnly));
+    QVERIFY(sound.read(4) == "RIFF");
+    // A PDF that cannot be written says where and why.
+    itemNamed(file, "Export PDF...")->trigger();
+    QCOMPARE(p.dialogs.notices, QStringList{"Could not write " + p.user.path() + ": Is a directory."});
   }
 
   void readOnlyRawFileAsksForAnotherName() {

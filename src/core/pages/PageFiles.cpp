@@ -1,9 +1,9 @@
 #include "core/pages/PageFiles.h"
 
-#include <cerrno>
 #include <cstring>
 #include <fstream>
 
+#include "core/common/ReadWholeFile.h"
 #include "core/common/WriteThroughTemporary.h"
 
 namespace strumly {
@@ -173,39 +173,20 @@ bool scalePageOpensWithSelection(const PageHolders& holders) {
 
 bool savePageFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                   std::string& error) {
-  std::string why;
   error = writeThroughTemporary(path, [&](const std::filesystem::path& temporary) {
-    errno = 0;
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out && errno != 0) why = std::strerror(errno);
     return static_cast<bool>(out);
   });
-  if (!error.empty() && !why.empty()) error += ": " + why;
   return error.empty();
 }
 
 std::optional<std::vector<std::uint8_t>> readPageFileBytes(const std::filesystem::path& path,
                                                            std::string& error, std::size_t limit) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    error = "Cannot open " + path.string() + ": " + (ec ? ec.message() : std::string("not a file")) + ".";
-    return std::nullopt;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "Cannot open " + path.string() + ".";
-    return std::nullopt;
-  }
-  std::vector<std::uint8_t> bytes(limit);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-  if (in.bad()) {
-    error = "Cannot read " + path.string() + ".";
-    return std::nullopt;
-  }
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return bytes;
+  const std::optional<std::string> bytes = readWholeFile(path, error, limit);
+  if (!bytes) return std::nullopt;
+  return std::vector<std::uint8_t>(bytes->begin(), bytes->end());
 }
 
 }  // namespace strumly

@@ -9,7 +9,7 @@ std::string convertRawTabFile(const std::filesystem::path& rawTab, const std::fi
   const TabTextReadResult raw = readTabTextFile(rawTab);
   if (!raw.ok) return raw.error;
   const std::optional<ConvertedTab> converted = convertTab(checkTabEdits(raw.lines).workingLines, true);
-  if (!converted) return std::string(kNoTabFound);
+  if (!converted) return rawTab.string() + ": " + std::string(kNoTabFound);
   TabPageSettings settings;
   settings.markers = converted->markers;
   return writeTabPageFile(tabPageFile, settings, converted->lines);

@@ -9,7 +9,8 @@ namespace strumly {
 
 inline constexpr std::string_view kNoTabFound = "no tab found";
 
-// Empty on success, else the reason; a text without a block gives kNoTabFound and writes nothing.
+// Empty on success, else the reason as a sentence naming the file it concerns; a text without a
+// block gives "<rawTab>: no tab found" and writes nothing.
 std::string convertRawTabFile(const std::filesystem::path& rawTab, const std::filesystem::path& tabPageFile);
 
 }  // namespace strumly

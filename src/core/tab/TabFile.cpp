@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <iterator>
 
+#include "core/common/ReadWholeFile.h"
 #include "core/midi/MidiEvent.h"
 
 namespace strumly {
@@ -76,11 +76,11 @@ TabPageReadResult parseTabPageFile(std::string_view bytes) {
 }
 
 TabPageReadResult readTabPageFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {std::nullopt, "cannot open " + path.string()};
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {std::nullopt, "cannot read " + path.string()};
-  return parseTabPageFile(bytes);
+  std::string error;
+  const std::optional<std::string> bytes = readWholeFile(path, error, kMaxTabFileBytes + 1);
+  if (!bytes) return {std::nullopt, error};
+  if (bytes->size() > kMaxTabFileBytes) return {std::nullopt, path.string() + " is too large for a tab."};
+  return parseTabPageFile(*bytes);
 }
 
 TabLines tabPageFileLines(const TabPageSettings& s, const TabLines& convertedLines) {

@@ -1,8 +1,8 @@
 #include "core/tab/TabText.h"
 
 #include <fstream>
-#include <iterator>
 
+#include "core/common/ReadWholeFile.h"
 #include "core/common/WriteThroughTemporary.h"
 
 namespace strumly {
@@ -124,12 +124,23 @@ std::string encodeTabText(const TabLines& lines) {
   return out;
 }
 
+bool isPlainText(std::string_view bytes) {
+  std::size_t controls = 0;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0) return false;
+    if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0x7F) ++controls;
+  }
+  return controls * 2 <= bytes.size();
+}
+
 TabTextReadResult readTabTextFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {false, {}, "cannot open " + path.string()};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {false, {}, "cannot read " + path.string()};
-  return {true, decodeTabText(bytes), {}};
+  std::string error;
+  const std::optional<std::string> bytes = readWholeFile(path, error, kMaxTabFileBytes + 1);
+  if (!bytes) return {false, {}, error};
+  if (bytes->size() > kMaxTabFileBytes) return {false, {}, path.string() + " is too large for a tab."};
+  if (!isPlainText(*bytes)) return {false, {}, path.string() + " is not a text file."};
+  return {true, decodeTabText(*bytes), {}};
 }
 
 std::string writeTabTextFile(const std::filesystem::path& path, const TabLines& lines) {

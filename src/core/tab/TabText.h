@@ -27,12 +27,21 @@ std::string encodeTabText(const TabLines& lines);
 std::string toUtf8(std::u32string_view text);
 TabLine fromUtf8(std::string_view text);
 
+// Tab is text of some kilobytes; the readers stop beyond this, so that a device such as /dev/zero
+// named as a tab cannot fill the memory.
+constexpr std::size_t kMaxTabFileBytes = 16 * 1024 * 1024;
+
+// False for bytes no editor would show as text: a NUL byte anywhere, or more control characters
+// (other than tab, line ends and form feed) than anything else. Latin-1 and UTF-8 both pass.
+bool isPlainText(std::string_view bytes);
+
 struct TabTextReadResult {
   bool ok = false;
   TabLines lines;
   std::string error;  // the reason when the file could not be read
 };
-// Reads and decodes a whole file.
+// Reads and decodes a whole file. A folder, an unreadable or too large file, or one that is not
+// plain text (isPlainText; then "<path> is not a text file.") is refused with the reason.
 TabTextReadResult readTabTextFile(const std::filesystem::path& path);
 
 // Writes the lines (encodeTabText) through a temporary file renamed over `path`, so a failed

@@ -292,7 +292,7 @@ void TfrmMain::mnuExportClick(bool wav) {
   if (IsPlayingOrBusy()) return;
   PageDocument* document = activeDocument();
   if (!document || !document->exportSound(wav))
-    dialogs_.notice(this, "Songs are exported from the PlayPage.");
+    dialogs_.notice(this, "Songs are exported from the PlayPage and the Tablature page.");
   parkFocus();
 }
 

@@ -1,16 +1,18 @@
 #include "gui/common/PagePrinter.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QThread>
 #include <QWidget>
 #include <algorithm>
+#include <fstream>
 
+#include "core/common/WriteThroughTemporary.h"
 #include "core/pages/PrintPageModel.h"
 #include "core/playpage/PlayPageLayout.h"
 #include "gui/common/DialogService.h"
@@ -85,11 +87,39 @@ PagePrintout playPagePrintout(const QImage& whole, const QString& fileName, int 
   return out;
 }
 
-bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, int to, QString& error) {
+namespace {
+
+// The sheets from..to onto a device a painter has begun on.
+void paintSheets(QPainter& p, QPagedPaintDevice& device, const PagePrintout& printout, int from, int to) {
+  const int px = device.logicalDpiX();
+  const int py = device.logicalDpiY();
+  if (printout.isText()) {
+    const std::vector<TextSheet> sheets = textSheets(static_cast<std::size_t>(printout.lines.size()),
+                                                     printout.textTitle.toStdString(), from, to);
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+      if (i > 0) device.newPage();
+      paintText(p, printout.lines, sheets[i]);
+    }
+  } else {
+    for (int sheet = from; sheet <= to; ++sheet) {
+      if (sheet > from) device.newPage();
+      const auto index = static_cast<qsizetype>(sheet - 1);
+      paintPicture(p, printout.pictures[index], printout.titles.value(index), px, py);
+    }
+  }
+}
+
+void preparePrinter(QPrinter& printer, const PagePrintout& printout) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName("Strumly!");
   // Pictures are placed from the paper's corner; text from the printable area's corner.
   printer.setFullPage(!printout.isText());
+}
+
+}  // namespace
+
+bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, int to, QString& error) {
+  preparePrinter(printer, printout);
   from = std::max(from, 1);
   to = std::min(to, printout.sheetCount());
   QPainter p;
@@ -99,22 +129,7 @@ bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, in
                 : QString("Could not write %1.").arg(QDir::toNativeSeparators(printer.outputFileName()));
     return false;
   }
-  const int px = printer.logicalDpiX();
-  const int py = printer.logicalDpiY();
-  if (printout.isText()) {
-    const std::vector<TextSheet> sheets = textSheets(static_cast<std::size_t>(printout.lines.size()),
-                                                     printout.textTitle.toStdString(), from, to);
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
-      if (i > 0) printer.newPage();
-      paintText(p, printout.lines, sheets[i]);
-    }
-  } else {
-    for (int sheet = from; sheet <= to; ++sheet) {
-      if (sheet > from) printer.newPage();
-      const auto index = static_cast<qsizetype>(sheet - 1);
-      paintPicture(p, printout.pictures[index], printout.titles.value(index), px, py);
-    }
-  }
+  paintSheets(p, printer, printout, from, to);
   if (!p.end()) {
     error = "The printer stopped before the last page.";
     return false;
@@ -122,25 +137,43 @@ bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, in
   return true;
 }
 
+// The PDF is made in memory and written like a save: Qt's PDF engine does not report a write
+// that failed, so it never writes to the disk itself.
 bool writePrintoutPdf(const PagePrintout& printout, const QString& path, QString& error) {
-  const QString temporary = path + ".tmp";
+  // The paper and margins a PDF printer has, so that the file matches what Print to file gives.
+  QPrinter paper(QPrinter::HighResolution);
+  paper.setOutputFormat(QPrinter::PdfFormat);
+  preparePrinter(paper, printout);
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
   {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary);
-    if (!paintPrintout(printer, printout, 1, printout.sheetCount(), error)) {
-      QFile::remove(temporary);
-      error = QString("Could not write %1.").arg(QDir::toNativeSeparators(path));
+    QPdfWriter writer(&pdf);
+    writer.setResolution(paper.resolution());
+    writer.setPageLayout(paper.pageLayout());
+    writer.setTitle(paper.docName());
+    QPainter p;
+    if (!p.begin(&writer)) {
+      error =
+          QString("Could not write %1: the PDF could not be started.").arg(QDir::toNativeSeparators(path));
+      return false;
+    }
+    paintSheets(p, writer, printout, 1, printout.sheetCount());
+    if (!p.end()) {
+      error =
+          QString("Could not write %1: the PDF could not be finished.").arg(QDir::toNativeSeparators(path));
       return false;
     }
   }
-  if (QFile::exists(path)) QFile::remove(path);
-  if (!QFile::rename(temporary, path)) {
-    QFile::remove(temporary);
-    error = QString("Could not write %1.").arg(QDir::toNativeSeparators(path));
-    return false;
-  }
-  return true;
+  const QByteArray& bytes = pdf.data();
+  const std::string why =
+      writeThroughTemporary(path.toStdString(), [&bytes](const std::filesystem::path& temporary) {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.constData(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        return static_cast<bool>(out);
+      });
+  error = QString::fromStdString(why);
+  return why.empty();
 }
 
 PagePrinter::PagePrinter(DialogService& dialogs, QWidget* window)

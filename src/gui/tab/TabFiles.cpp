@@ -6,11 +6,13 @@
 #include "core/app/AppSettings.h"
 #include "core/tab/TabConversion.h"
 #include "core/tab/TabFile.h"
+#include "core/tab/TabRecording.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/tab/TabPage.h"
 #include "gui/tab/TabPageView.h"
 #include "gui/tab/TabRawView.h"
+#include "platform/midi/SongExport.h"
 
 namespace strumly::gui {
 
@@ -164,6 +166,27 @@ bool TabFiles::SaveRawTab(bool askName) {
   state.rawTabSaved = true;
   page_.focusHome();
   page_.setCaption(documentCaption(state.rawTabFileName));
+  return true;
+}
+
+bool TabFiles::exportSound(bool wav) {
+  const TabPageState& state = page_.state();
+  if (!state.hasPage) {
+    page_.dialogs().notice(&page_, "There is no tab page to export yet: convert the tab first.");
+    return true;
+  }
+  const QString named = !state.tabPageFileName.isEmpty() ? state.tabPageFileName : state.rawTabFileName;
+  const QString base = named.isEmpty() ? QString("Tab") : QFileInfo(named).completeBaseName();
+  const QString folder = withSlash(QString::fromStdString(page_.settings().folders.tab));
+  const QString path = wav ? page_.dialogs().saveFileName(&page_, "Export WAV", folder + base + ".wav",
+                                                          "WAV Files (*.wav)", "wav")
+                           : page_.dialogs().saveFileName(&page_, "Export MIDI", folder + base + ".mid",
+                                                          "MIDI Files (*.mid)", "mid");
+  if (path.isEmpty()) return true;  // cancelled: nothing to tell
+  const RecordedSong song =
+      recordTabPage(TabPageFile{page_.currentSettings(), state.converted}, page_.settings().midi);
+  const std::string error = exportRecordedSong(song, wav, fsPath(path));
+  if (!error.empty()) page_.dialogs().notice(&page_, QString::fromStdString(error));
   return true;
 }
 

@@ -28,6 +28,11 @@ class TabFiles {
   bool mayReplaceTabPage();
   bool mayReplaceRaw();
 
+  // Export MIDI... and Export WAV...: the converted page played once between its markers, into the
+  // file the save dialog names (the command line's export of a tab page file). Without a
+  // converted page it says the tab must be converted first. False never: the page has exports.
+  bool exportSound(bool wav);
+
   // A file the user cannot write counts as read-only (a template).
   static bool isReadOnly(const QString& path);
 

@@ -183,6 +183,10 @@ bool TabPage::openWithPrompt() {
   return convertedViewShown() ? files_->OpenTabPageDialog() : files_->OpenRawTabDialog();
 }
 
+bool TabPage::exportSound(bool wav) {
+  return files_->exportSound(wav);
+}
+
 bool TabPage::save(bool alwaysAsk) {
   return convertedViewShown() ? files_->SaveTabPageFile(alwaysAsk) : files_->SaveRawTab(alwaysAsk);
 }

@@ -80,6 +80,8 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
   void erase() override;
   bool openWithPrompt() override;
   bool save(bool alwaysAsk) override;
+  // The converted page as Play plays it once between its markers, without Loop Play.
+  bool exportSound(bool wav) override;
   QString fileName() const override;
   QList<ClosingDocument> closingDocuments() override;
 
