@@ -56,6 +56,11 @@ status=$?
 set -e
 [ "$status" = 2 ] && grep -q "^Usage:" "$work/err" || fail "an extra argument did not end with the usage"
 [ ! -e "$work/out.pdf" ] || fail "a refused command wrote a file"
+set +e
+"$STRUMLY" --print-pdf "$work/song.ppf" "" 2> "$work/err"
+status=$?
+set -e
+[ "$status" = 2 ] && grep -q "the output file name is empty" "$work/err" || fail "an empty output name is not told"
 # A folder as output names it and says why.
 if "$STRUMLY" --print-pdf "$work/song.ppf" "$work" 2> "$work/err"; then fail "a folder became a PDF"; fi
 grep -q "Could not write $work: Is a directory." "$work/err" || fail "a folder as output is not told"
