@@ -583,6 +583,42 @@ class MainWindowTest : public QObject {
     QCOMPARE(readOnly.userFolder, dir_.filePath("user") + "/");
     QCOMPARE(IniFile(readOnly.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -222);
   }
+
+  void aReinstallNeverTouchesWhatTheUsersRunsWrote() {
+    // A writable install (cmake --install --prefix ~/strumly) whose user ran an earlier version,
+    // which kept Kv.ini and the tips beside the documents.
+    QDir(dir_.path()).mkpath("home/bin");
+    QDir(dir_.path()).mkpath("home/share/strumly");
+    QDir(dir_.path()).mkpath("data/Strumly");
+    const QString shipped = dir_.filePath("home/share/strumly/Kv.ini");
+    writeFile(shipped, "[Main]\nSspeed=-222\n");
+    writeFile(dir_.filePath("data/Strumly/Kv.ini"), "[Main]\nSspeed=-333\n");
+    writeFile(dir_.filePath("data/Strumly/tip.kvt"), "False\nB\nA\n");
+    const UserFolders user{dir_.filePath("config/Strumly"), dir_.filePath("data/Strumly"),
+                           dir_.filePath("cache/Strumly")};
+    const ProgramFolder first = ProgramFolder::locate(dir_.filePath("home/bin"), user);
+    QCOMPARE(first.dataFolder, dir_.filePath("home/share/strumly") + "/");
+    QCOMPARE(first.settingsFile(), dir_.filePath("config/Strumly/Kv.ini"));
+    QCOMPARE(first.documentFolder, dir_.filePath("data/Strumly") + "/");
+    QCOMPARE(first.workFolder, dir_.filePath("cache/Strumly") + "/");
+    QVERIFY(QFileInfo(first.workFolder).isDir());
+    // Moved once, nothing lost, nothing left behind to be read instead.
+    QCOMPARE(IniFile(first.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -333);
+    QVERIFY(QFileInfo::exists(dir_.filePath("config/Strumly/tip.kvt")));
+    QVERIFY(!QFileInfo::exists(dir_.filePath("data/Strumly/Kv.ini")));
+    // The run writes its settings; a reinstall puts the shipped file back; the next start reads
+    // the user's value, and the shipped file was never written.
+    IniFile(first.settingsFile().toStdString()).writeInteger("Main", "Sspeed", -444);
+    writeFile(shipped, "[Main]\nSspeed=-222\n");
+    const ProgramFolder again = ProgramFolder::locate(dir_.filePath("home/bin"), user);
+    QCOMPARE(IniFile(again.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -444);
+    QCOMPARE(IniFile(shipped.toStdString()).readInteger("Main", "Sspeed", 0), -222);
+    // A new user's first start gets the shipped defaults, in a file of their own to write.
+    const ProgramFolder fresh =
+        ProgramFolder::locate(dir_.filePath("home/bin"), UserFolders::allIn(dir_.filePath("new")));
+    QCOMPARE(IniFile(fresh.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -222);
+    QVERIFY(QFileInfo(fresh.settingsFile()).isWritable());
+  }
 };
 
 QTEST_MAIN(MainWindowTest)

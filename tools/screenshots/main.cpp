@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
 
   QTemporaryDir scratch;
   ProgramFolder folder = ProgramFolder::forThisProgram();
-  folder.userFolder = scratch.path() + "/";
+  folder.userFolder = folder.documentFolder = folder.workFolder = scratch.path() + "/";
   QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());
   // The real parts, but silent and with dialogs that never block: a notice about the sound
   // output of a machine without a sound card would otherwise stop the walk.

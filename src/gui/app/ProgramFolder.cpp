@@ -28,36 +28,59 @@ bool isWritableFolder(const QString& folder) {
   return true;
 }
 
+// Earlier versions of an installed copy kept Kv.ini and the tip state with the documents, in the
+// user's data folder; the first start moves them over, so no setting and no tip choice is lost.
+void adoptEarlierSettings(const ProgramFolder& folder) {
+  if (folder.documentFolder == folder.userFolder) return;
+  for (const char* name : {"Kv.ini", "tip.kvt"}) {
+    const QString earlier = folder.documentFolder + name;
+    const QString now = folder.userFolder + name;
+    if (!QFileInfo::exists(now) && QFileInfo::exists(earlier)) QFile::rename(earlier, now);
+  }
+}
+
 }  // namespace
 
-ProgramFolder ProgramFolder::locate(const QString& executableFolder, const QString& userDataFolder) {
+UserFolders UserFolders::standard() {
+  const auto strumlyIn = [](QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location) + "/Strumly/";
+  };
+  return {strumlyIn(QStandardPaths::GenericConfigLocation), strumlyIn(QStandardPaths::GenericDataLocation),
+          strumlyIn(QStandardPaths::GenericCacheLocation)};
+}
+
+UserFolders UserFolders::allIn(const QString& folder) {
+  return {folder, folder, folder};
+}
+
+ProgramFolder ProgramFolder::locate(const QString& executableFolder, const UserFolders& user) {
   ProgramFolder folder;
   const QString besideProgram = withSlash(executableFolder);
   const QString installed = withSlash(executableFolder + "/../share/strumly");
-  if (holdsProgramData(besideProgram))
-    folder.dataFolder = besideProgram;
-  else if (holdsProgramData(installed))
-    folder.dataFolder = installed;
-  else
-    folder.dataFolder = besideProgram;  // no data anywhere: every read falls back to defaults
-
-  if (isWritableFolder(folder.dataFolder)) {
-    folder.userFolder = folder.dataFolder;
+  // Data beside the program (or none anywhere: every read falls back to defaults) makes a
+  // self-contained copy; an installed tree is read-only data, whatever its permissions say.
+  const bool installedCopy = !holdsProgramData(besideProgram) && holdsProgramData(installed);
+  folder.dataFolder = installedCopy ? installed : besideProgram;
+  if (!installedCopy && isWritableFolder(besideProgram)) {
+    folder.userFolder = folder.documentFolder = folder.workFolder = besideProgram;
     return folder;
   }
-  folder.userFolder = withSlash(userDataFolder);
-  QDir().mkpath(folder.userFolder);
-  if (!QFileInfo::exists(folder.settingsFile()) && holdsProgramData(folder.dataFolder))
+  folder.userFolder = withSlash(user.settings);
+  folder.documentFolder = withSlash(user.documents);
+  folder.workFolder = withSlash(user.work);
+  for (const QString& f : {folder.userFolder, folder.documentFolder, folder.workFolder}) QDir().mkpath(f);
+  adoptEarlierSettings(folder);
+  if (!QFileInfo::exists(folder.settingsFile()) && holdsProgramData(folder.dataFolder)) {
     QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());
-  // The copy keeps the read-only permission of the shipped file; the settings must be writable.
-  QFile(folder.settingsFile())
-      .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // The copy keeps the read-only permission of the shipped file; the settings must be writable.
+    QFile(folder.settingsFile())
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  }
   return folder;
 }
 
 ProgramFolder ProgramFolder::forThisProgram() {
-  const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return locate(QCoreApplication::applicationDirPath(), home + "/Strumly");
+  return locate(QCoreApplication::applicationDirPath(), UserFolders::standard());
 }
 
 }  // namespace strumly::gui

@@ -55,7 +55,7 @@ ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
     : devices_(devices),
       folder_(folder),
       speech_(devices.speechPlayer, spelling_),
-      settings_(AppSettings::defaultsFor(folder.userFolder.toStdString())),
+      settings_(AppSettings::defaultsFor(folder.documentFolder.toStdString())),
       tools_(new ToolPanel),
       bottom_(new BottomPanel(spelling_)),
       pageControl_(new QTabWidget),
@@ -161,7 +161,7 @@ void ProgramParts::composePages() {
   tabPage_ = new TabPage(TabPageServices{holders_, pages_, devices_.dialogs, spelling_, transport_,
                                          *bottom_->tuningControls(), settings_, *playback_, *fretboard_,
                                          qobject_cast<FretboardView*>(bottom_->fretboard()), b.sbtnUndo,
-                                         b.sbShowArp, tools_->strumSpeed(), folder_.userFolder});
+                                         b.sbShowArp, tools_->strumSpeed(), folder_.workFolder});
   window_->addPage(*chordsPage_);
   window_->addPage(*chordDesign_);
   window_->addPage(*playPage_);
@@ -310,11 +310,11 @@ void ProgramParts::connectCommands() {
 
 void ProgramParts::start(const QStringList& files) {
   store_ = std::make_unique<AppSettingsStore>(IniFile(folder_.settingsFile().toStdString()),
-                                              folder_.userFolder.toStdString());
+                                              folder_.documentFolder.toStdString());
   settings_ = store_->load();
   // The insert section ships with the data; while the user has not chosen a file of their own
   // and kept none in their folder, Insert Tab reads the shipped one.
-  const std::string ownInsert = folder_.userFolder.toStdString() + "insertsection.tab";
+  const std::string ownInsert = folder_.documentFolder.toStdString() + "insertsection.tab";
   if (settings_.tabInsertFile == ownInsert && !QFileInfo::exists(QString::fromStdString(ownInsert)))
     settings_.tabInsertFile = folder_.dataFolder.toStdString() + "insertsection.tab";
   speech_.load();
