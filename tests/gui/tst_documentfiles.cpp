@@ -1,8 +1,12 @@
 // Save, Save As and Open of a page document: which file is written, what the page remembers, and
 // what the user is told when a file cannot be read or written.
+#include <QComboBox>
+#include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
+#include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/ScriptedDialogService.h"
 
@@ -12,6 +16,30 @@ class DocumentFilesTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void aFileTypeOfSeveralPatternsReadsAsWrittenAndFindsEach() {
+    QTemporaryDir dir;
+    for (const char* name : {"a.gpr", "b.prf", "c.txt"}) {
+      QFile f(dir.filePath(name));
+      QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QFileDialog dialog(nullptr, "Open Print Page File", dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    setFileType(dialog, "Print Page Files (*.gpr; *.prf)");
+    dialog.show();
+    auto* shown = dialog.findChild<QComboBox*>("fileTypeCombo");
+    QVERIFY(shown);
+    QCOMPARE(shown->currentText(), QString("Print Page Files (*.gpr; *.prf)"));
+    auto* list = dialog.findChild<QTreeView*>("treeView");
+    QVERIFY(list);
+    const auto listed = [list] {
+      QStringList names;
+      for (int i = 0; i < list->model()->rowCount(list->rootIndex()); ++i)
+        names << list->model()->index(i, 0, list->rootIndex()).data().toString();
+      return names;
+    };
+    QTRY_COMPARE(listed(), (QStringList{"a.gpr", "b.prf"}));
+  }
+
   void saveAsksOnlyForANewNameOrSaveAs() {
     ScriptedDialogService dialogs;
     QString name;

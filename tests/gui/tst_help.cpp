@@ -44,17 +44,28 @@ class HelpTest : public QObject {
 
  private Q_SLOTS:
   void theTipWindowTurnsTheTipsAndKeepsTheChoice() {
-    const TipFile tips(write("shipped.kvt", "True\nA\nB\nC\n").toStdString(),
+    const QByteArray longTip = "C" + QByteArray(" and a long tip").repeated(24);
+    const TipFile tips(write("shipped.kvt", "True\nA\nB\n" + longTip + "\n").toStdString(),
                        dir_.filePath("user.kvt").toStdString());
     ScriptedDialogService dialogs;
     TTipOfTheDayForm form(tips, dialogs);
     form.show();
     QCOMPARE(form.tipLabel()->text(), QString("A"));
     QVERIFY(form.showOnStartupBox()->isChecked());
+    // No border icons: nothing to minimise it by, and one size, so nothing to maximise it to;
+    // the longest tip still fits.
+    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    const QSize size = form.size();
     form.nextButton()->click();
     QCOMPARE(form.tipLabel()->text(), QString("B"));
+    form.nextButton()->click();
+    QVERIFY(form.tipLabel()->height() >= form.tipLabel()->heightForWidth(form.tipLabel()->width()));
+    QCOMPARE(form.size(), size);
+    form.nextButton()->click();
+    form.nextButton()->click();
     form.okButton()->click();
-    QCOMPARE(read("user.kvt"), QByteArray("True\nC\nA\nB\n"));
+    QCOMPARE(read("user.kvt"), "True\n" + longTip + "\nA\nB\n");
     QVERIFY(dialogs.notices.isEmpty());
   }
 

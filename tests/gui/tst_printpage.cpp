@@ -181,6 +181,11 @@ class TestPrintPage : public QObject {
     QCOMPARE(rig.page->fileName(), QString("song.gpr"));
     QCOMPARE(rig.page->model().selection(), (GridCell{5, 4}));
     QVERIFY(drawn(rig.image(), 5, 4));
+    rig.page->erase();
+    rig.dialogs.fileNames = {dir.filePath("song.gpr")};
+    QVERIFY(rig.page->openWithPrompt());
+    QCOMPARE(rig.holders.cellAt(5, 4), chordCell(4));
+    QCOMPARE(rig.dialogs.fileDialogFilters.last(), QString("Print Page Files (*.gpr; *.prf)"));
 
     rig.dialogs.fileNames = {dir.filePath("missing/song.gpr")};
     QVERIFY(!rig.page->save(true));  // a folder that does not exist: told, and reported as failed

@@ -5,8 +5,24 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace strumly::gui {
+
+void setFileType(QFileDialog& dialog, const QString& filter) {
+  const qsizetype open = filter.lastIndexOf('(');
+  const qsizetype close = filter.lastIndexOf(')');
+  const QString patterns = open >= 0 && close > open ? filter.mid(open + 1, close - open - 1) : QString();
+  if (!patterns.contains(';')) {
+    dialog.setNameFilter(filter);
+    return;
+  }
+  // Qt matches the last parenthesised list and, with the details hidden, shows what precedes it.
+  static const QRegularExpression separators("[;\\s]+");
+  const QStringList each = patterns.split(separators, Qt::SkipEmptyParts);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilter(filter + " (" + each.join(' ') + ")");
+}
 
 void QtDialogService::notice(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, kNoticeTitle, text);
@@ -29,12 +45,17 @@ bool QtDialogService::confirm(QWidget* parent, const QString& text, Answer defau
 
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                       const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+  QFileDialog dialog(parent, title, folder);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  setFileType(dialog, filter);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
 }
 
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                       const QString& filter, const QString& defaultSuffix) {
-  QFileDialog dialog(parent, title, folder, filter);
+  QFileDialog dialog(parent, title, folder);
+  setFileType(dialog, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

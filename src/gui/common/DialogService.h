@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -25,7 +26,8 @@ class DialogService {
   // Yes/No with the question icon; true for Yes. `defaultAnswer` is the button Enter presses:
   // No for the questions that replace or erase the user's work.
   virtual bool confirm(QWidget* parent, const QString& text, Answer defaultAnswer) = 0;
-  // Empty when the user cancels. `filter` uses Qt's "Name (*.ext);;..." form.
+  // Empty when the user cancels. `filter` is one file type as the user reads it: a name and its
+  // patterns in parentheses, parted by blanks or by "; " ("Print Page Files (*.gpr; *.prf)").
   virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                const QString& filter) = 0;
   virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
@@ -45,6 +47,10 @@ class DialogService {
   static constexpr const char* kNoticeTitle = "Strumly!";
   static constexpr const char* kQuestionTitle = "Strumly";
 };
+
+// Sets a file type on a Qt file dialog. Qt parts patterns at blanks only, so a "; " list is shown
+// as written while the dialog matches every pattern in it.
+void setFileType(QFileDialog& dialog, const QString& filter);
 
 // The real dialogs of Qt.
 class QtDialogService : public DialogService {

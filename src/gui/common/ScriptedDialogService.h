@@ -20,6 +20,7 @@ class ScriptedDialogService : public DialogService {
   QStringList questions;
   QList<Answer> confirmDefaults;  // the default button of each Yes/No question
   QStringList fileDialogTitles;
+  QStringList fileDialogFilters;
   QList<QPair<int, int>> printerRanges;  // the page range each print dialog offered
   int previews = 0;
 
@@ -33,13 +34,15 @@ class ScriptedDialogService : public DialogService {
     confirmDefaults << defaultAnswer;
     return !answers.isEmpty() && answers.takeFirst() == Answer::Yes;
   }
-  QString openFileName(QWidget*, const QString& title, const QString&, const QString&) override {
+  QString openFileName(QWidget*, const QString& title, const QString&, const QString& filter) override {
     fileDialogTitles << title;
+    fileDialogFilters << filter;
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
   }
-  QString saveFileName(QWidget*, const QString& title, const QString&, const QString&,
+  QString saveFileName(QWidget*, const QString& title, const QString&, const QString& filter,
                        const QString&) override {
     fileDialogTitles << title;
+    fileDialogFilters << filter;
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
   }
   bool choosePrinter(QWidget*, QPrinter&, int minPage, int maxPage) override {

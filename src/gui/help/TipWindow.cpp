@@ -4,15 +4,20 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/common/DialogService.h"
 
 namespace strumly::gui {
 namespace {
+
+constexpr int kTipWidth = 320;
+constexpr int kTipLeastHeight = 110;
 
 // The light bulb beside the tip, drawn so it is sharp at any screen scale.
 QPixmap bulbPicture(qreal scale) {
@@ -70,7 +75,7 @@ TTipOfTheDayForm::TTipOfTheDayForm(const TipFile& tips, DialogService& dialogs, 
   Tip_->setObjectName("Tip");
   Tip_->setWordWrap(true);
   Tip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Tip_->setMinimumSize(320, 110);
+  Tip_->setFixedSize(kTipWidth, kTipLeastHeight);
   auto* text = new QVBoxLayout;
   text->addWidget(heading);
   text->addWidget(Tip_, 1);
@@ -96,6 +101,8 @@ TTipOfTheDayForm::TTipOfTheDayForm(const TipFile& tips, DialogService& dialogs, 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(panel, 1);
   layout->addLayout(buttons);
+  // No border icons: the window keeps one size, so no window manager offers to maximise it.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   connect(NextBtn_, &QPushButton::clicked, this, &TTipOfTheDayForm::NextBtnClick);
   connect(OKBtn_, &QPushButton::clicked, this, &TTipOfTheDayForm::OKBtnClick);
 }
@@ -111,8 +118,23 @@ void TTipOfTheDayForm::FormShow() {
   // A missing or unreadable file shows an empty window; "OK" then starts a new file.
   if (!tips_.load(file)) return;
   lines_ = TipRotation(file);
+  fitLongestTip();
   Tip_->setText(QString::fromStdString(lines_.currentTip()));
   ShowOnStartup_->setChecked(lines_.showAtStartup());
+}
+
+// The tip's room holds the longest tip of the file, so "Next Tip" never resizes the window.
+void TTipOfTheDayForm::fitLongestTip() {
+  const QFontMetrics metrics(Tip_->font());
+  int height = kTipLeastHeight;
+  const std::vector<std::string>& lines = lines_.file().lines;
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    height = std::max(height, metrics
+                                  .boundingRect(QRect(0, 0, kTipWidth, 1 << 20), Qt::TextWordWrap,
+                                                QString::fromStdString(lines[i]))
+                                  .height());
+  Tip_->setFixedSize(kTipWidth, height);
+  layout()->activate();
 }
 
 void TTipOfTheDayForm::NextBtnClick() {

@@ -29,6 +29,7 @@ class TTipOfTheDayForm : public QDialog {
 
  private:
   void FormShow();
+  void fitLongestTip();
   void NextBtnClick();
   void OKBtnClick();
 

@@ -324,7 +324,7 @@ void PrintPage::erase() {
 
 bool PrintPage::openWithPrompt() {
   const QString path = chooseOpenPath(dialogs_, this, "Open Print Page File",
-                                      "Print Page Files (*.gpr *.prf)", settings_.folders.print);
+                                      "Print Page Files (*.gpr; *.prf)", settings_.folders.print);
   if (path.isEmpty()) return true;
   return OpenPrintPageFile(path);
 }
