@@ -1,9 +1,12 @@
 // The preferences dialog: OK clamps what it takes over and writes Kv.ini, Cancel and a number
-// that is not one change nothing, and the foot-switch picture opens the Fretlight tab.
+// that is not one change nothing, the foot-switch picture opens the Fretlight tab, and the Input
+// part chooses the audio input with its level live.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -103,6 +106,43 @@ class PreferencesTest : public QObject {
     p.prefs().FormShow(TfrmPreferences::FretlightPage);
     QCOMPARE(p.prefs().fretlightTab().lblFretlightIn->text(), QString("Fretlight Unplugged"));
     QVERIFY(p.prefs().fretlightTab().lblAccess->text().contains("70-strumly-fretlight.rules"));
+  }
+
+  void theInputPartChoosesTheAudioInputAndShowsItsLevel() {
+    ProgramFixture p({.audio = true, .show = false});
+    TfrmPreferences& prefs = *p.parts->options().preferences();
+    prefs.FormShow();
+    prefs.show();
+    QComboBox* box = prefs.midiTab().cmboAudioInput;
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->currentText(), QString("System default (Fake microphone)"));
+    QVERIFY(p.audio.isRunning());  // the meter listens while the dialog is open
+    box->setCurrentIndex(1);
+    prefs.cmboAudioInputChange();
+    QCOMPARE(p.audio.startedWith, std::string("fake:line"));
+    p.audio.play(std::vector<float>(441, 0.5f));  // half of full scale: -6 dB
+    QTRY_COMPARE(prefs.midiTab().pbInputLevel->value(), 54);
+    QVERIFY(prefs.btnApplyClick());
+    QVERIFY(!p.audio.isRunning());
+    QCOMPARE(p.parts->settings().listen.input, std::string("fake:line"));
+    QFile ini(p.user.filePath("Kv.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("[Listen]\nInput=fake:line\nReferenceA4=440"));
+
+    // Unplugged since: the choice stays, shown as not connected.
+    p.parts->settings().listen.input = "fake:usb";
+    prefs.FormShow();
+    QCOMPARE(box->currentText(), QString("fake:usb (not connected)"));
+    prefs.btnCloseClick();
+  }
+
+  void withoutAnInputThePartSaysWhy() {
+    ProgramFixture p({.show = false});
+    TfrmPreferences& prefs = *p.parts->options().preferences();
+    prefs.FormShow();
+    QVERIFY(!prefs.midiTab().cmboAudioInput->isEnabled());
+    QCOMPARE(prefs.midiTab().cmboAudioInput->currentText(), QString("None Found"));
+    QCOMPARE(prefs.midiTab().lblAudioInput->text(), QString("No audio input."));
   }
 };
 

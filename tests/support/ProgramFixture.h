@@ -22,6 +22,7 @@
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/playback/MidiSession.h"
 #include "platform/audio/PcmPlayer.h"
+#include "support/FakeAudioInput.h"
 #include "support/FakeFretlight.h"
 #include "support/MenuLookup.h"
 #include "support/RecordingLedSink.h"
@@ -42,6 +43,7 @@ struct ProgramSetup {
   MidiSession* midiSession = nullptr;  // a session of the test's own instead (midi is then ignored)
   bool leds = false;                   // LED frames go to `leds` instead of a guitar
   bool guitar = false;                 // the LED guitar is looked for on `port`; otherwise never found
+  bool audio = false;                  // Listen and the tuner hear `audio`; otherwise there is no input
   std::optional<QByteArray> kvIni;     // the settings file written before the start; none: no file
   QStringList dataFiles;       // non-empty: only these shipped files are copied into the scratch folder,
                                // which then serves as the data folder too, so a test can take them away
@@ -61,7 +63,8 @@ class ProgramFixture {
     const QString data = setup.dataFiles.isEmpty() ? QString(STRUMLY_PROGRAM_DIR) + "/" : user.path() + "/";
     MidiSession* midi = setup.midiSession ? setup.midiSession : setup.midi ? &session : nullptr;
     parts = std::make_unique<ProgramParts>(
-        ProgramDevices{dialogs, player, midi, setup.leds ? &leds : nullptr, setup.guitar ? &port : nullptr},
+        ProgramDevices{dialogs, player, midi, setup.leds ? &leds : nullptr, setup.guitar ? &port : nullptr,
+                       setup.audio ? &audio : nullptr},
         ProgramFolder{data, user.path() + "/"});
     parts->start();
     if (setup.show) parts->mainWindow().show();
@@ -90,6 +93,7 @@ class ProgramFixture {
   RecordingMidiSession session;
   RecordingLedSink leds;
   FakeFretlightPort port;
+  FakeAudioInput audio;
   std::unique_ptr<ProgramParts> parts;
 };
 

@@ -101,6 +101,7 @@ void OptionsWiring::start(AppSettingsStore& store) {
   listDevices(midi_, outputs, inputs);
   PreferencesSetup setup{settings,           dialogs_,           voices, outputs,         inputs,
                          tipFileOf(folder_), folder_.dataFolder, &link_, rootFlash_.get()};
+  setup.audio = &parts_.audioFeed();
   preferences_ = std::make_unique<TfrmPreferences>(setup, &parts_.mainWindow());
   preferences_->setStore(&store);
   connect(preferences_.get(), &TfrmPreferences::applied, this, &OptionsWiring::preferencesApplied);

@@ -1,7 +1,8 @@
 #pragma once
 // The program on the real devices: Qt's dialogs, the PCM player for the spoken note names, the
-// MIDI library (the built-in synth or an ALSA port) whose clock messages cross to the interface
-// thread through the MIDI bridge and reach the transport. The program's entry and the screenshot
+// audio input (the sound server, else ALSA), the MIDI library (the built-in synth or an ALSA
+// port) whose clock messages cross to the interface thread through the MIDI bridge and reach the
+// transport. The program's entry and the screenshot
 // tool both build the window through this, so what a screenshot shows is what a user gets.
 #include <QStringList>
 
@@ -10,6 +11,7 @@
 #include "gui/help/HelpDialogService.h"
 #include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
+#include "platform/audio/CaptureInput.h"
 #include "platform/audio/PcmPlayer.h"
 #include "platform/hid/HidapiDevice.h"
 #include "platform/midi/MidiLibrary.h"
@@ -34,6 +36,7 @@ class Program {
   MidiBridge midiBridge_;
   LibraryMidiSession midiSession_;
   HidapiFretlightPort fretlightPort_;
+  CaptureInput audioInput_;
   ProgramParts parts_;
 };
 

@@ -34,6 +34,7 @@
 #include "gui/controls/TuningControls.h"
 #include "gui/fretlight/FretlightLink.h"
 #include "gui/intervals/TfrmIntCalc.h"
+#include "gui/listen/AudioFeed.h"
 #include "gui/playback/ChordPlayback.h"
 #include "gui/playback/MidiSession.h"
 #include "gui/playback/PlaybackContext.h"
@@ -64,6 +65,7 @@ ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
       chordDesign_(new ChordDesignPage(holders_.designChord)),
       fretboardHost_(transport_, pages_, *bottom_->tuningControls(), spelling_, *chordDesign_),
       window_(std::make_unique<TfrmMain>(devices.dialogs, transport_, pages_, tools_, bottom_, spelling_)) {
+  audio_ = std::make_unique<AudioFeed>(devices.audioInput);
   window_->setMidiSession(devices.midi);
   menu_ = new MainMenu(window_->menuBar(), spelling_);
   const ToolPanel::Buttons& b = tools_->buttons();
@@ -312,6 +314,7 @@ void ProgramParts::start(const QStringList& files) {
   store_ = std::make_unique<AppSettingsStore>(IniFile(folder_.settingsFile().toStdString()),
                                               folder_.documentFolder.toStdString());
   settings_ = store_->load();
+  audio_->probe();
   // The insert section ships with the data; while the user has not chosen a file of their own
   // and kept none in their folder, Insert Tab reads the shipped one.
   const std::string ownInsert = folder_.documentFolder.toStdString() + "insertsection.tab";

@@ -20,6 +20,7 @@ class QTabWidget;
 
 namespace strumly {
 class AppSettingsStore;
+class AudioInput;
 class FretlightPort;
 class LedSink;
 class SoundPlayer;
@@ -27,6 +28,7 @@ class SoundPlayer;
 
 namespace strumly::gui {
 
+class AudioFeed;
 class BottomPanel;
 class ChordDesignPage;
 class FretlightLink;
@@ -55,6 +57,7 @@ struct ProgramDevices {
   MidiSession* midi = nullptr;         // none: the program runs silent
   LedSink* leds = nullptr;             // frames straight to a recorder (tests); none: they go to the guitar
   FretlightPort* fretlight = nullptr;  // where the LED guitar is looked for; none: never found
+  AudioInput* audioInput = nullptr;    // where Listen and the tuner hear the guitar; none: they are off
 };
 
 class ProgramParts {
@@ -87,6 +90,7 @@ class ProgramParts {
   PageHolders& holders() { return holders_; }
   AppSettings& settings() { return settings_; }
   NoteSpelling& spelling() { return spelling_; }
+  AudioFeed& audioFeed() { return *audio_; }
 
  private:
   void composeFretboard();
@@ -101,6 +105,7 @@ class ProgramParts {
   SpeechSounds speech_;
   AppSettings settings_;
   std::unique_ptr<AppSettingsStore> store_;
+  std::unique_ptr<AudioFeed> audio_;  // outlives the window, whose dialogs and pages listen through it
   // Widgets: owned by the window once it is built.
   ToolPanel* tools_;
   BottomPanel* bottom_;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -118,6 +119,22 @@ MidiTab buildMidiTab() {
   row->addWidget(new QLabel("Volume:"), 1, 0);
   row->addWidget(t.sbClickVolume, 1, 1, 1, 3);
   grid->addWidget(click, 2, 0, 1, 2);
+
+  t.cmboAudioInput = named(new QComboBox, "cmboAudioInput");
+  t.pbInputLevel = named(new QProgressBar, "pbInputLevel");
+  t.pbInputLevel->setRange(0, 60);  // dB below full scale, from -60 up
+  t.pbInputLevel->setTextVisible(false);
+  t.pbInputLevel->setMaximumHeight(12);
+  t.lblAudioInput = named(new QLabel, "lblAudioInput");
+  t.lblAudioInput->setWordWrap(true);
+  auto* input = new QGroupBox(" Input ");
+  auto* rows = new QGridLayout(input);
+  rows->addWidget(new QLabel("Device:"), 0, 0);
+  rows->addWidget(t.cmboAudioInput, 0, 1);
+  rows->addWidget(new QLabel("Level:"), 1, 0);
+  rows->addWidget(t.pbInputLevel, 1, 1);
+  rows->addWidget(t.lblAudioInput, 2, 0, 1, 2);
+  grid->addWidget(input, 3, 0, 1, 2);
   return t;
 }
 

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -30,6 +31,10 @@ struct MidiTab {
   QComboBox* cmboClickCh = nullptr;
   QLineEdit* editNote = nullptr;
   QScrollBar* sbClickVolume = nullptr;
+  // " Input ": where Listen and the tuner hear the guitar, with a live level meter.
+  QComboBox* cmboAudioInput = nullptr;
+  QProgressBar* pbInputLevel = nullptr;
+  QLabel* lblAudioInput = nullptr;  // why there is no input, or why the chosen one did not open
 };
 
 struct FretlightTab {

@@ -9,16 +9,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "gui/common/DialogService.h"
 #include "gui/fretlight/FretlightLink.h"
 #include "gui/fretlight/RootFlash.h"
+#include "gui/listen/AudioFeed.h"
 #include "platform/settings/AppSettingsStore.h"
 
 namespace strumly::gui {
@@ -91,7 +94,62 @@ TfrmPreferences::TfrmPreferences(PreferencesSetup setup, QWidget* parent)
   midi_.editNote->installEventFilter(this);
   if (setup_.guitar)
     connect(setup_.guitar, &FretlightLink::presenceChanged, this, &TfrmPreferences::showGuitarStatus);
+  if (setup_.audio) {
+    connect(setup_.audio, &AudioFeed::levelChanged, this, &TfrmPreferences::showInputLevel);
+    // However the dialog closes, the meter stops listening.
+    connect(this, &QDialog::finished, this, [this] { setup_.audio->stop(this); });
+  }
+  connect(midi_.cmboAudioInput, &QComboBox::activated, this, &TfrmPreferences::cmboAudioInputChange);
   fillLists();
+}
+
+void TfrmPreferences::fillAudioInputs() {
+  QComboBox* box = midi_.cmboAudioInput;
+  box->clear();
+  const bool present = setup_.audio && setup_.audio->available();
+  const QString why = setup_.audio ? setup_.audio->unavailableReason() : QString("No audio input.");
+  if (!present) {
+    box->addItem("None Found");
+    box->setEnabled(false);
+    box->setToolTip(why);
+    midi_.lblAudioInput->setText(why);
+    return;
+  }
+  box->setEnabled(true);
+  box->setToolTip({});
+  midi_.lblAudioInput->clear();
+  for (const AudioSourceInfo& source : setup_.audio->sources())
+    box->addItem(QString::fromStdString(source.description), QString::fromStdString(source.id));
+  const QString kept = QString::fromStdString(setup_.settings.listen.input);
+  int row = box->findData(kept);
+  // A device unplugged for now stays the choice; OK must not swap it for the default unasked.
+  if (row < 0) {
+    box->addItem(kept + " (not connected)", kept);
+    row = box->count() - 1;
+  }
+  box->setCurrentIndex(row);
+}
+
+void TfrmPreferences::cmboAudioInputChange() {
+  if (!setup_.audio || !setup_.audio->available() || !isVisible()) return;
+  const std::string id = midi_.cmboAudioInput->currentData().toString().toStdString();
+  if (setup_.audio->start(this, id, [](const float*, std::size_t) {})) {
+    midi_.lblAudioInput->clear();
+  } else {
+    midi_.lblAudioInput->setText(setup_.audio->error());
+    showInputLevel(0);
+  }
+}
+
+void TfrmPreferences::showInputLevel(double peak) {
+  if (setup_.audio && setup_.audio->holder() != this && peak > 0) return;  // someone else's sound
+  const double db = peak > 0 ? 20.0 * std::log10(peak) : -60.0;
+  midi_.pbInputLevel->setValue(static_cast<int>(std::lround(std::clamp(db + 60.0, 0.0, 60.0))));
+}
+
+void TfrmPreferences::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  cmboAudioInputChange();
 }
 
 bool TfrmPreferences::eventFilter(QObject* watched, QEvent* event) {
@@ -126,6 +184,8 @@ void TfrmPreferences::FormShow(Tab tab) {
   midi_.sbBassVolume->setValue(s.midi.bassVolume);
   midi_.sbClickVolume->setValue(s.midi.clickVolume);
   midi_.editNote->setText(QString::number(s.midi.clickNote));
+  fillAudioInputs();
+  showInputLevel(0);
 
   fretlight_.chboxReverseFoot->setChecked(s.fretlight.reverseSwitch);
   if (QAbstractButton* b = fretlight_.switch1->button(s.fretlight.switch1)) b->setChecked(true);
@@ -214,10 +274,13 @@ bool TfrmPreferences::btnApplyClick() {
   s.speechOn = general_.cbSpeechOn->isChecked();
   s.tabTimingChars = general_.editTimingChars->text().toStdString();
   s.tabInsertFile = general_.editInsertFile->text().toStdString();
+  if (midi_.cmboAudioInput->isEnabled())
+    s.listen.input = midi_.cmboAudioInput->currentData().toString().toStdString();
   QString problem;
   if (store_) {
     try {
       store_->savePreferenceValues(s);
+      store_->saveListenValues(s);
     } catch (const IniWriteError& error) {
       problem = QString::fromStdString(error.what());
     }

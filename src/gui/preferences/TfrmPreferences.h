@@ -3,7 +3,8 @@
 // tabs. It edits the run's settings only when OK finds every number valid; OK then writes the
 // preference keys of Kv.ini and tells the program what changed. Cancel changes nothing. The
 // Fretlight tab shows the guitar's state, runs the all-LEDs test and sets the root flash speed
-// at once, as the slider moves.
+// at once, as the slider moves. The MIDI tab's Input part chooses the audio input and shows its
+// level live while the dialog is open.
 #include <QDialog>
 #include <QStringList>
 #include <QTimer>
@@ -23,6 +24,7 @@ class AppSettingsStore;
 
 namespace strumly::gui {
 
+class AudioFeed;
 class DialogService;
 class FretlightLink;
 class RootFlash;
@@ -37,6 +39,7 @@ struct PreferencesSetup {
   QString programFolder;  // where the insert-file dialog starts
   FretlightLink* guitar = nullptr;
   RootFlash* rootFlash = nullptr;
+  AudioFeed* audio = nullptr;  // the Input part's devices and meter; none: "None Found"
 };
 
 class TfrmPreferences : public QDialog {
@@ -65,6 +68,8 @@ class TfrmPreferences : public QDialog {
   void trkbarRootFlashChange(int position);
   // Clicking the click note selects its digits, ready to be typed over.
   void editNoteClick();
+  // The Input part: the meter listens to the chosen device while the dialog is open.
+  void cmboAudioInputChange();
 
   QTabWidget* pageControl() const { return pageControlPref_; }
   const MidiTab& midiTab() const { return midi_; }
@@ -79,9 +84,12 @@ class TfrmPreferences : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void fillLists();
+  void fillAudioInputs();
+  void showInputLevel(double peak);
   // The number in `text`, or a notice "'text' is not a valid integer value" and nothing.
   std::optional<int> integerIn(const QString& text);
   void writeTipChoice();
