@@ -10,6 +10,7 @@
 #include "core/tab/TabChordAtCursor.h"
 #include "core/tab/TabConversion.h"
 #include "core/tab/TabFile.h"
+#include "core/tab/TabMarkers.h"
 
 namespace strumly {
 namespace {
@@ -115,6 +116,27 @@ TEST(TabMarkers, PressRules) {
   EXPECT_EQ(end.action, TabPressAction::PlaceEnd);
   EXPECT_EQ(end.at, (TabMarker{6, 0}));
   EXPECT_EQ(clampTabMarkers({{-5, 9}, {900, -1}}, page), (TabMarkers{{0, 0}, {20, 0}}));
+}
+
+TEST(TabMarkers, WideLinesWidenThePageAndPrintInBands) {
+  EXPECT_EQ(tabPageWidth(20), 1000);
+  // 165 columns: the end marker after the last one (left 9 x 166 - 3, 15 wide) is on the page.
+  const int wide = tabPageWidth(165);
+  EXPECT_GE(wide, 9 * 166 - 3 + 15);
+  const TabLines page = names(U"e", U"E", std::u32string(U"|") + std::u32string(163, U'-'));
+  ASSERT_EQ(page[1].size(), 165u);
+  const TabMarkers m = defaultTabMarkers(page);
+  const TabPress start = tabPagePress(page, m, 9 * 160 + 4, 50, false, wide);
+  EXPECT_EQ(start.action, TabPressAction::PlaceStart);
+  EXPECT_EQ(start.at, (TabMarker{160, 0}));
+  EXPECT_EQ(tabPagePress(page, m, wide, 50, true, wide).action, TabPressAction::Ignored);  // off the page
+
+  // Four columns: the prose goes on below itself, the block in two bands of its six strings.
+  const TabLines raw{U"the song:", U"e|-0-1", U"B|----", U"G|----", U"D|-2--", U"A|----", U"E|----"};
+  EXPECT_EQ(wrapTabLines(raw, 4),
+            (TabLines{U"the ", U"song", U":", U"e|-0", U"B|--", U"G|--", U"D|-2", U"A|--", U"E|--", U"",
+                      U"-1", U"--", U"--", U"--", U"--", U"--"}));
+  EXPECT_EQ(wrapTabLines(raw, 9), raw);
 }
 
 TEST(TabFile, RoundTripAndRefusals) {

@@ -566,6 +566,26 @@ class MainWindowTest : public QObject {
     QVERIFY(!TfrmMain::maximisedOn(QSize(1100, 700)));
   }
 
+  void everyPageFitsA1024By768Screen() {
+    auto w = created();
+    TfrmMain& window = w->mainWindow();
+    w->toolPanel().setFretlightVisible(true);  // the widest tool panel: the LED guitar's controls shown
+    // Maximised there, the window shares the height with a title bar and a task bar.
+    const QSize screen(1024, 768 - 60);
+    window.resize(screen);
+    window.show();
+    for (Page* page : w->pages().pages()) {
+      QVERIFY(w->pages().activate(page->pageId()));
+      const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+      QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+               qPrintable(page->title()));
+      QApplication::processEvents();
+      for (QWidget* edge : {static_cast<QWidget*>(w->toolPanel().showChordsButton()),
+                            static_cast<QWidget*>(w->bottomPanel().intervalLabel(7))})
+        QVERIFY(window.rect().contains(QRect(edge->mapTo(&window, QPoint(0, 0)), edge->size())));
+    }
+  }
+
   void aReadOnlyProgramFolderKeepsSettingsInTheUserFolder() {
     writeFile(dir_.filePath("Kv.ini"), "[Main]\nSspeed=-111\n");
     const ProgramFolder beside = ProgramFolder::locate(dir_.path(), dir_.filePath("user"));

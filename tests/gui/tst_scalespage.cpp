@@ -10,6 +10,7 @@
 
 #include "core/pages/RecordConversions.h"
 #include "core/scales/ScaleDictionary.h"
+#include "gui/app/BottomPanel.h"
 #include "gui/app/PageFilePrintout.h"
 #include "gui/common/PageImage.h"
 #include "gui/controls/TdlgBeginFret.h"
@@ -17,6 +18,7 @@
 #include "gui/views/ScaleDisplay.h"
 #include "support/MenuLookup.h"
 #include "support/PageRig.h"
+#include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -58,6 +60,21 @@ class TestScalesPage : public QObject {
   };
 
  private Q_SLOTS:
+  void longScaleNamesShowTheirStart() {
+    ProgramFixture program({.page = PageId::Scales});
+    ProgramParts& parts = *program.parts;
+    parts.mainMenu().keyItems()[0]->trigger();
+    itemNamed(parts.mainMenu().menuScale(), "Harmonic Minor (HM)")->trigger();
+    QLineEdit* top = parts.toolPanel().chordNameEdit();
+    QCOMPARE(top->text(), QString("Harmonic Minor (HM)"));
+    QCOMPARE(top->cursorPosition(), 0);
+    parts.toolPanel().showChordsButton()->click();
+    // The read-out under the neck names the key first.
+    QLineEdit* bottom = parts.bottomPanel().chordNameEdit();
+    QCOMPARE(bottom->text(), QString("C Harmonic Minor (HM)"));
+    QCOMPARE(bottom->cursorPosition(), 0);
+  }
+
   void printPageDropLandsInTheFirstFreeSetOrReplacesAUsedOne() {
     Rig rig;
     rig.page->addScaleSet(10, 9, "Minor Pentatonic");

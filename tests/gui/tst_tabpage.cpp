@@ -5,7 +5,9 @@
 // opened; the File menu's exports write the tab page.
 #include <QCheckBox>
 #include <QFile>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -19,6 +21,7 @@
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/PageList.h"
+#include "gui/common/PagePrinter.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/playback/Transport.h"
 #include "gui/tab/TabControls.h"
@@ -261,6 +264,92 @@ class TabPageTest : public QObject {
     QVERIFY(p.tab().save(true));
     QVERIFY(QFileInfo(other).permissions() & QFile::WriteOwner);
     QCOMPARE(p.tab().state().rawTabFileName, QString("mine.tab"));
+  }
+
+  void wideTabIsShownPlayedAndPrintedToItsLastColumn() {
+    Program p;
+    // 165 columns a line; the e string sounds fret 3 in column 160.
+    QByteArray text;
+    for (const char name : QByteArray("eBGDAE")) {
+      QByteArray line = name + QByteArray("|") + QByteArray(162, '-') + "|";
+      if (name == 'e') line[159] = '3';
+      text += line + "\r\n";
+    }
+    p.dialogs.fileNames << p.write("wide.tab", text);
+    TabPage& tab = p.tab();
+    QVERIFY(tab.openWithPrompt());
+    tab.controls()->btnConvertTab->click();
+    TabPageView* view = tab.pageView();
+    // The end marker after column 165 lies on the page, within the horizontal scroll.
+    QCOMPARE(tab.state().markers.end, (TabMarker{166, 0}));
+    QVERIFY(view->horizontalScrollBar()->maximum() + view->viewport()->width() >=
+            endMarkerRect(tab.state().markers.end).right);
+    // A start marker before column 160 (x 1431..1439 is gap 159).
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    p.press(1435, 40, Qt::LeftButton);
+    QCOMPARE(tab.state().markers.start, (TabMarker{159, 0}));
+
+    // Played from the start of the line: the view follows the cursor to the note at 160.
+    tab.pmenuTab2Click();
+    view->horizontalScrollBar()->setValue(0);
+    p.parts->toolPanel().buttons().sbtnPlay->click();
+    for (const SinkCall& c : p.session.sink.events())
+      if (isMarkerStatus(c.event.status))
+        p.parts->transport().midiMessage(markerMessage(c.event.status), packMarkerParam(c.event));
+    const std::optional<std::pair<int, int>> cursor = view->playCursor();
+    QVERIFY(cursor && cursor->first >= 160);
+    const TabRect at = tabCursorRect(cursor->first, cursor->second);
+    const QRect seen = view->visiblePageRect();
+    QVERIFY(at.left >= seen.left() && at.right <= seen.right() + 1);
+    p.parts->transport().midiMessage(kMsgAllPlayed, 0);
+
+    // Printed, each line fits the paper and the block comes in bands of its six strings.
+    QPrinter paper(QPrinter::HighResolution);
+    paper.setOutputFormat(QPrinter::PdfFormat);
+    QFont font("Courier New", 10);
+    font.setStyleHint(QFont::TypeWriter);
+    const QFontMetrics metrics(font, &paper);
+    const QStringList printed = printedLines(tab.printout(), paper);
+    QVERIFY(printed.size() >= 14);
+    for (const QString& line : printed) QVERIFY(metrics.horizontalAdvance(line) <= paper.width());
+    QCOMPARE(printed[1].left(2), QString("e|"));
+    QCOMPARE(printed[6].left(2), QString("E|"));
+    QCOMPARE(printed[7], QString());
+    QCOMPARE(printed.join("").count('3'), 1);
+  }
+
+  void convertWithoutABlockSaysSoAndKeepsThePage() {
+    Program p;
+    p.openConverted();
+    TabPage& tab = p.tab();
+    QVERIFY(tab.state().tabPageModified);
+    const TabLines page = tab.state().converted;
+    QVERIFY(tab.openHandedFile(p.write("notes.txt", "Just words about the song\r\n")));
+    QVERIFY(tab.controls()->btnConvertTab->isEnabled());
+    tab.controls()->btnConvertTab->click();
+    // Told in the command line's words, before any question about saving the page.
+    QCOMPARE(p.dialogs.notices, QStringList{"No tab found."});
+    QVERIFY(p.dialogs.questions.isEmpty());
+    QVERIFY(!tab.convertedViewShown());
+    QVERIFY(!tab.controls()->btnConvertTab->isEnabled());
+    QCOMPARE(tab.state().converted, page);
+    QVERIFY(tab.state().tabPageModified);
+  }
+
+  void editCursorKeepsItsBlockWhenClickedAgain() {
+    Program p;
+    TabRawView* raw = p.tab().rawView();
+    p.tab().controls()->cbEditTab->click();
+    // The fourth character of the instructions' second line, the "C" of "Click".
+    QTextCursor at(raw->document()->findBlockByNumber(1));
+    at.setPosition(at.position() + 3);
+    const QPoint point = raw->cursorRect(at).center() + QPoint(3, 0);
+    for (int click = 0; click < 2; ++click) {
+      QTest::mouseClick(raw->viewport(), Qt::LeftButton, {}, point, 500);
+      QCOMPARE(raw->textCursor().selectedText(), QString("C"));
+    }
+    QTest::mouseDClick(raw->viewport(), Qt::LeftButton, {}, point);
+    QCOMPARE(raw->textCursor().selectedText(), QString("C"));
   }
 };
 

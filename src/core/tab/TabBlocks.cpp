@@ -56,6 +56,30 @@ TabCheckResult checkTabEdits(const TabLines& raw) {
   return result;
 }
 
+TabLines wrapTabLines(const TabLines& lines, std::size_t columns) {
+  if (columns == 0) return lines;
+  const std::vector<TabBlockSpan> blocks = findTabBlocks(lines);
+  TabLines out;
+  out.reserve(lines.size());
+  auto block = blocks.begin();
+  for (std::size_t i = 0; i < lines.size();) {
+    if (block != blocks.end() && block->firstLine == i) {
+      const std::size_t length = block->lineLength;
+      for (std::size_t from = 0; from == 0 || from < length; from += columns) {
+        if (from > 0) out.emplace_back();
+        for (std::size_t s = 0; s < kTabStrings; ++s) out.push_back(lines[i + s].substr(from, columns));
+      }
+      i += kTabStrings;
+      ++block;
+      continue;
+    }
+    const TabLine& line = lines[i++];
+    for (std::size_t from = 0; from == 0 || from < line.size(); from += columns)
+      out.push_back(line.substr(from, columns));
+  }
+  return out;
+}
+
 int tabBlockCount(const TabLines& converted) {
   return static_cast<int>((converted.size() + kTabLinesPerBlock - 1) / kTabLinesPerBlock);
 }

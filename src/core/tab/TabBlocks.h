@@ -40,6 +40,11 @@ struct TabCheckResult {
 };
 TabCheckResult checkTabEdits(const TabLines& raw);
 
+// The lines as printed `columns` characters wide. A tab block longer than that is cut into bands
+// of `columns`, each band with all six strings and an empty line between bands, so that the
+// strings of one moment stay above one another; any other long line goes on in the lines below.
+TabLines wrapTabLines(const TabLines& lines, std::size_t columns);
+
 // Blocks of a working or converted list: one per seven lines (a short tail counts as a block, as
 // the page draws it).
 int tabBlockCount(const TabLines& converted);

@@ -79,9 +79,13 @@ std::optional<Tuning> autoTune(const TabLines& lines) {
   return tuning;
 }
 
+bool holdsTabBlock(const TabLines& workingLines) {
+  return workingLines.size() > 5;
+}
+
 std::optional<ConvertedTab> convertTab(const TabLines& workingLines, bool useAutoTune,
                                        const NoteNames& names) {
-  if (workingLines.size() <= 5) return std::nullopt;
+  if (!holdsTabBlock(workingLines)) return std::nullopt;
   ConvertedTab result;
   result.lines = workingLines;
   if (useAutoTune) {

@@ -42,6 +42,9 @@ struct ConvertedTab {
   TabMarkers markers;      // both markers at their defaults: the whole page plays
 };
 
+// Whether a working list holds a block to convert (more than 5 lines).
+bool holdsTabBlock(const TabLines& workingLines);
+
 // "Convert Tab" without the view: nothing when the working list holds no block (5 lines or fewer).
 // With `useAutoTune` false or a failed Auto Tune the tuning is standard. `names` is the current
 // flat/sharp table for the tuning's name.

@@ -8,6 +8,18 @@ int tabPageHeight(int lineCount) {
   return std::max(kTabMinPageHeight, kTabLinePitch * lineCount + 13);
 }
 
+int tabPageWidth(std::size_t longestLine) {
+  constexpr std::size_t kMarginColumns = 12;
+  const std::size_t columns = std::min<std::size_t>(longestLine, 100'000'000) + kMarginColumns;
+  return std::max(kTabPageWidth, kTabTextX + kTabColumnPitch * static_cast<int>(columns));
+}
+
+std::size_t longestTabLine(const TabLines& lines) {
+  std::size_t longest = 0;
+  for (const TabLine& line : lines) longest = std::max(longest, line.size());
+  return longest;
+}
+
 TabMarker defaultStartMarker() {
   return {0, 0};
 }
@@ -62,7 +74,7 @@ TabPress tabPagePress(const TabLines& converted, const TabMarkers& markers, int 
   // Division cuts toward zero, so every press above the first block's marker area is block 0.
   const int d = x / kTabColumnPitch;
   const int a = (y - 18) / kTabBlockPitch;
-  if (d < 0 || a < 0 || a >= tabBlockCount(converted)) return {};
+  if (x >= pictureWidth || d < 0 || a < 0 || a >= tabBlockCount(converted)) return {};
   const std::size_t top = static_cast<std::size_t>(a) * kTabLinesPerBlock + 1;
   const int length = top < converted.size() ? static_cast<int>(converted[top].size()) : 0;
   if (d > length + 1 && d <= pictureWidth / kTabColumnPitch) {

@@ -27,6 +27,10 @@ struct TabRect {
 
 // 18 x lines + 13, at least 500.
 int tabPageHeight(int lineCount);
+// 1000, or wider when the longest line needs it: room for the line, the end marker after its
+// last column and a margin beyond for the popup press, so nothing of a wide tab lies off the page.
+int tabPageWidth(std::size_t longestLine);
+std::size_t longestTabLine(const TabLines& lines);
 
 struct TabMarker {
   int column = 0;  // gap position; 0 = before the first column
@@ -69,6 +73,7 @@ struct TabPress {
 };
 // Column x / 9, block (y - 18) / 126, both cut toward zero. Within one block the start marker
 // stays at least 2 columns below the end marker and the end marker at least 2 above the start.
+// A press beyond the picture's width is no press on the page.
 TabPress tabPagePress(const TabLines& converted, const TabMarkers& markers, int x, int y, bool rightButton,
                       int pictureWidth = kTabPageWidth);
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/NoteSpelling.h"
+#include "gui/controls/StartOfText.h"
 #include "gui/controls/TuningControls.h"
 
 namespace strumly::gui {
@@ -117,6 +118,7 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
   editChordNameUser_->setObjectName("editChordNameUser");
   editChordNameUser_->setMaxLength(25);
   editChordNameUser_->setFixedWidth(130);
+  showStartOfText(editChordNameUser_);
   readOuts->addWidget(editChordNameUser_);
   readOuts->addStretch();
   row = chordRow;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/ToolIcons.h"
+#include "gui/controls/StartOfText.h"
 #include "gui/controls/UpDown.h"
 
 namespace strumly::gui {
@@ -166,6 +167,7 @@ ToolPanel::ToolPanel(QWidget* parent)
   editChordName_->setObjectName("editChordName");
   editChordName_->setReadOnly(true);
   editChordName_->setFixedWidth(120);
+  showStartOfText(editChordName_);
   bottom->addWidget(editChordName_);
   bottom->addSpacing(6);
   btnShowChords_->setObjectName("btnShowChords");

@@ -56,9 +56,20 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
   controls->addWidget(StaffBox_, 0, Qt::AlignTop);
   controls->addLayout(chordType);
   controls->addStretch(1);
-  auto* column = new QVBoxLayout(this);
+  // The design group beside the search is wider than a 1024-pixel screen leaves the page: on a
+  // small screen the page scrolls rather than push the window's edge off the screen.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("scrollChordDesign");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  content_ = new QWidget;
+  auto* column = new QVBoxLayout(content_);
   column->setContentsMargins(0, 0, 0, 0);
   column->addLayout(controls);
+  scroll->setWidget(content_);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->addWidget(scroll);
 
   connect(fretControls_, &FretControls::rootChanged, this, [this](int root, int bass) {
     designChord_.root = static_cast<PitchClass>(root);
@@ -156,7 +167,7 @@ void ChordDesignPage::attachGroup(ChordSearchPanel* search, DesignGroupView* gro
   below->setSpacing(16);
   below->addWidget(group_, 0, Qt::AlignTop);
   below->addWidget(search_, 1);
-  static_cast<QVBoxLayout*>(layout())->addLayout(below, 1);
+  static_cast<QVBoxLayout*>(content_->layout())->addLayout(below, 1);
 }
 
 void ChordDesignPage::designSelected() {

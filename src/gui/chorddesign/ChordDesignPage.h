@@ -126,6 +126,7 @@ class ChordDesignPage : public QWidget, public Page, public PageDocument, public
   QToolButton* sbDisplayIntervals_;
   ChordSearchPanel* search_ = nullptr;
   DesignGroupView* group_ = nullptr;
+  QWidget* content_;  // everything the page shows, inside a scroll box of its own
   PagePlayer* player_ = nullptr;
   CompoundFlags compoundFlags_;
 };

@@ -15,6 +15,7 @@
 #include "core/common/WriteThroughTemporary.h"
 #include "core/pages/PrintPageModel.h"
 #include "core/playpage/PlayPageLayout.h"
+#include "core/tab/TabBlocks.h"
 #include "gui/common/DialogService.h"
 
 namespace strumly::gui {
@@ -56,6 +57,23 @@ void paintText(QPainter& p, const QStringList& lines, const TextSheet& sheet) {
 
 }  // namespace
 
+QStringList printedLines(const PagePrintout& printout, const QPaintDevice& paper) {
+  const QFontMetrics fm(tabFont(), &paper);
+  const int advance = std::max(1, fm.horizontalAdvance(QLatin1Char('-')));
+  const auto columns = static_cast<std::size_t>(std::max(1, paper.width() / advance));
+  TabLines lines;
+  lines.reserve(static_cast<std::size_t>(printout.lines.size()));
+  for (const QString& line : printout.lines) lines.push_back(line.toStdU32String());
+  QStringList out;
+  for (const TabLine& line : wrapTabLines(lines, columns)) out << QString::fromStdU32String(line);
+  return out;
+}
+
+int printedSheetCount(const PagePrintout& printout, const QPaintDevice& paper) {
+  if (!printout.isText()) return printout.sheetCount();
+  return static_cast<int>(textSheetCount(static_cast<std::size_t>(printedLines(printout, paper).size())));
+}
+
 int PagePrintout::sheetCount() const {
   if (!pictures.isEmpty()) return static_cast<int>(pictures.size());
   return static_cast<int>(textSheetCount(static_cast<std::size_t>(lines.size())));
@@ -94,11 +112,14 @@ void paintSheets(QPainter& p, QPagedPaintDevice& device, const PagePrintout& pri
   const int px = device.logicalDpiX();
   const int py = device.logicalDpiY();
   if (printout.isText()) {
-    const std::vector<TextSheet> sheets = textSheets(static_cast<std::size_t>(printout.lines.size()),
-                                                     printout.textTitle.toStdString(), from, to);
+    const QStringList lines = printedLines(printout, device);
+    const std::vector<TextSheet> sheets =
+        textSheets(static_cast<std::size_t>(lines.size()), printout.textTitle.toStdString(), from, to);
+    // Wrapped to the paper; a heading too long for it is cut at the edge rather than run off.
+    p.setClipRect(QRect(0, 0, device.width(), device.height()));
     for (std::size_t i = 0; i < sheets.size(); ++i) {
       if (i > 0) device.newPage();
-      paintText(p, printout.lines, sheets[i]);
+      paintText(p, lines, sheets[i]);
     }
   } else {
     for (int sheet = from; sheet <= to; ++sheet) {
@@ -121,7 +142,7 @@ void preparePrinter(QPrinter& printer, const PagePrintout& printout) {
 bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, int to, QString& error) {
   preparePrinter(printer, printout);
   from = std::max(from, 1);
-  to = std::min(to, printout.sheetCount());
+  to = std::min(to, printedSheetCount(printout, printer));
   QPainter p;
   if (!p.begin(&printer)) {
     error = printer.outputFileName().isEmpty()
@@ -157,7 +178,7 @@ bool writePrintoutPdf(const PagePrintout& printout, const QString& path, QString
           QString("Could not write %1: the PDF could not be started.").arg(QDir::toNativeSeparators(path));
       return false;
     }
-    paintSheets(p, writer, printout, 1, printout.sheetCount());
+    paintSheets(p, writer, printout, 1, printedSheetCount(printout, writer));
     if (!p.end()) {
       error =
           QString("Could not write %1: the PDF could not be finished.").arg(QDir::toNativeSeparators(path));
@@ -192,15 +213,17 @@ void PagePrinter::print(const PagePrintout& printout) {
   // Without any printer the dialog still offers printing to a PDF file.
   if (QPrinterInfo::availablePrinters().isEmpty()) printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setPrintRange(QPrinter::PageRange);
-  printer->setFromTo(printout.firstSheet, printout.lastSheet);
-  if (!dialogs_.choosePrinter(window_, *printer, 1, printout.sheetCount())) return;
+  // Text wraps to the paper, so its sheets are counted on it.
+  const int sheets = printedSheetCount(printout, *printer);
+  printer->setFromTo(printout.firstSheet, printout.isText() ? sheets : printout.lastSheet);
+  if (!dialogs_.choosePrinter(window_, *printer, 1, sheets)) return;
   const bool toFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
   if (!printer->isValid() && !toFile) {
     dialogs_.notice(window_, "Printer could not be found");
     return;
   }
   int from = 1;
-  int to = printout.sheetCount();
+  int to = printedSheetCount(printout, *printer);
   if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
     from = printer->fromPage();
     to = printer->toPage() > 0 ? printer->toPage() : from;
@@ -213,7 +236,7 @@ void PagePrinter::preview(const PagePrintout& printout) {
   QPrinter printer(QPrinter::HighResolution);
   dialogs_.previewPrint(window_, printer, [printout](QPrinter* target) {
     QString error;
-    paintPrintout(*target, printout, 1, printout.sheetCount(), error);
+    paintPrintout(*target, printout, 1, printedSheetCount(printout, *target), error);
   });
 }
 

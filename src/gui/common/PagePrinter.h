@@ -12,6 +12,7 @@
 #include "core/pages/PageLayout.h"
 #include "gui/common/PagePrintout.h"
 
+class QPaintDevice;
 class QPrinter;
 class QThread;
 class QWidget;
@@ -26,6 +27,12 @@ QImage withoutSelectionFrame(const QImage& page, PixelRect frame);
 // with room above), titled "Strumly! Play Page (Page n):" + file name; `currentPage` (1..4) is
 // offered first.
 PagePrintout playPagePrintout(const QImage& whole, const QString& fileName, int currentPage);
+
+// Text lines as they go onto `paper`: each wrapped to the printable width, a tab block in bands
+// with its six strings together (see wrapTabLines). Nothing runs off the paper's edge.
+QStringList printedLines(const PagePrintout& printout, const QPaintDevice& paper);
+// The sheets a printout fills on `paper` (text sheets grow with the wrapping).
+int printedSheetCount(const PagePrintout& printout, const QPaintDevice& paper);
 
 // Paints sheets from..to (1-based, clamped) onto a printer that is ready to print. False with
 // `error` set when the printer cannot be painted on.

@@ -15,6 +15,7 @@
 #include "core/app/AppSettings.h"
 #include "core/pages/PageHolders.h"
 #include "core/tab/TabChordAtCursor.h"
+#include "core/tab/TabCommands.h"
 #include "core/tab/TabConversion.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
@@ -293,13 +294,33 @@ void TabPage::CheckTabEdits() {
   focusHome();
 }
 
+void TabPage::btnConvertTabClick() {
+  if (holdsTabBlock(state_.working)) {
+    ConvertTab();
+    return;
+  }
+  // Told in the command line's words; the page shown before stays as it was.
+  pnlTablature_->btnConvertTab->setEnabled(false);
+  QString reason = QString::fromUtf8(kNoTabFound.data(), static_cast<qsizetype>(kNoTabFound.size()));
+  if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+  if (!reason.endsWith('.')) reason += '.';
+  services_.dialogs.notice(this, reason);
+  focusHome();
+}
+
 bool TabPage::ConvertTab() {
-  showViewOf(true);
-  setCaption(documentCaption(state_.tabPageFileName));
   auto backToRaw = [this] {
     showViewOf(false);
     setCaption(documentCaption(state_.rawTabFileName));
   };
+  // Found out before the save question: a text without a block replaces nothing.
+  if (!holdsTabBlock(state_.working)) {
+    backToRaw();
+    pnlTablature_->btnConvertTab->setEnabled(false);
+    return false;
+  }
+  showViewOf(true);
+  setCaption(documentCaption(state_.tabPageFileName));
   if (state_.tabPageModified) {
     const DialogService::Answer answer = services_.dialogs.question(
         this, "Do you want to save changes to the current Strumly Tab file before converting another file?");
@@ -379,7 +400,8 @@ void TabPage::AfterRawTabLoaded() {
 void TabPage::imgTabPageMouseDown(int x, int y, Qt::MouseButton button, QPoint globalPos) {
   if (services_.transport.IsPlayingOrBusy() || !state_.hasPage) return;
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  const TabPress press = tabPagePress(state_.converted, state_.markers, x, y, button == Qt::RightButton);
+  const TabPress press = tabPagePress(state_.converted, state_.markers, x, y, button == Qt::RightButton,
+                                      scrollTabPage_->pageWidth());
   switch (press.action) {
     case TabPressAction::OpenMenu:
       popmenuTab_->popup(globalPos);

@@ -87,7 +87,7 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
 
   // Handlers of the page's controls.
   void btnCheckTabEditsClick() { CheckTabEdits(); }
-  void btnConvertTabClick() { ConvertTab(); }
+  void btnConvertTabClick();
   void btnViewRawConTabClick();
   void imgTabPageMouseDown(int x, int y, Qt::MouseButton button, QPoint globalPos = {});
   void pmenuTab1Click();
@@ -100,6 +100,7 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
   // Operations the files and the hand-over use.
   void CheckTabEdits();
   // Converts the blocks of the last check (state().working); false when nothing was converted.
+  // Without a block nothing is asked and nothing changes but the raw view coming to the front.
   bool ConvertTab();
   void PlaceStartMarker(TabMarker at);
   void PlaceEndMarker(TabMarker at);

@@ -14,8 +14,6 @@ namespace strumly::gui {
 namespace {
 
 const QColor kPageColour(233, 224, 207);
-// Columns that fit on the 1000-pixel page; the rest of a longer line lies beyond its edge.
-constexpr int kVisibleColumns = (kTabPageWidth - kTabTextX) / kTabColumnPitch + 1;
 
 QRect toQRect(const TabRect& r) {
   return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
@@ -48,6 +46,7 @@ void TabPageView::setPage(const TabLines* lines) {
   lines_ = lines;
   cursor_.reset();
   if (!lines_) markers_ = {};
+  pageWidth_ = lines_ ? tabPageWidth(longestTabLine(*lines_)) : kTabPageWidth;
   updateScrollRange();
   viewport()->update();
 }
@@ -65,7 +64,17 @@ void TabPageView::setMarkers(const TabMarkers& markers) {
 void TabPageView::setPlayCursor(std::optional<std::pair<int, int>> columnAndBlock) {
   if (cursor_ == columnAndBlock) return;
   cursor_ = columnAndBlock;
+  if (cursor_) followColumn(cursor_->first);
   viewport()->update();
+}
+
+void TabPageView::followColumn(int column) {
+  const TabRect at = tabCursorRect(column, 0);
+  QScrollBar* across = horizontalScrollBar();
+  const int width = viewport()->width();
+  // Turned like a page: once the cursor leaves the view it comes back a little in from the left.
+  if (at.left < across->value() || at.right > across->value() + width)
+    across->setValue(at.left - std::min(width / 8, 10 * kTabColumnPitch));
 }
 
 void TabPageView::scrollToBlock(int block) {
@@ -82,18 +91,18 @@ void TabPageView::updateScrollRange() {
   verticalScrollBar()->setPageStep(view.height());
   verticalScrollBar()->setRange(0, std::max(0, pageHeight() - view.height()));
   horizontalScrollBar()->setPageStep(view.width());
-  horizontalScrollBar()->setRange(0, std::max(0, kTabPageWidth - view.width()));
+  horizontalScrollBar()->setRange(0, std::max(0, pageWidth_ - view.width()));
 }
 
 int TabPageView::labelRight() const {
   // The labels stand at the scroll box's right edge, and never off the picture.
-  return std::min(viewport()->width(), kTabPageWidth);
+  return std::min(horizontalScrollBar()->value() + viewport()->width(), pageWidth_);
 }
 
 void TabPageView::renderPage(QPainter& painter, const QRect& area) const {
   painter.save();
   painter.translate(-area.topLeft());
-  const QRect page(0, 0, kTabPageWidth, pageHeight());
+  const QRect page(0, 0, pageWidth_, pageHeight());
   painter.fillRect(area, palette().color(QPalette::Window));
   painter.fillRect(area.intersected(page), kPageColour);
   if (lines_) {
@@ -104,16 +113,22 @@ void TabPageView::renderPage(QPainter& painter, const QRect& area) const {
     const long first =
         std::max(0L, static_cast<long>((area.top() - kTabTextY - metrics.height()) / kTabLinePitch));
     const long last = std::min(count - 1, static_cast<long>((area.bottom() - kTabTextY + 1) / kTabLinePitch));
+    const auto firstColumn =
+        static_cast<std::size_t>(std::max(0, (area.left() - kTabTextX) / kTabColumnPitch - 1));
+    const auto columns = static_cast<std::size_t>(area.width() / kTabColumnPitch + 3);
     for (long e = first; e <= last; ++e) {
       const TabLine& line = (*lines_)[static_cast<std::size_t>(e)];
       const int y = kTabLinePitch * static_cast<int>(e) + kTabTextY + ascent_;
-      if (!line.empty()) {
-        const std::size_t shown = std::min<std::size_t>(line.size(), kVisibleColumns);
-        const QString text = QString::fromUcs4(line.data(), static_cast<qsizetype>(shown));
+      // Only the columns that reach into the area, one more each side for the white copy.
+      const std::size_t from = std::min<std::size_t>(line.size(), firstColumn);
+      const std::size_t shown = std::min<std::size_t>(line.size() - from, columns);
+      if (shown > 0) {
+        const QString text = QString::fromUcs4(line.data() + from, static_cast<qsizetype>(shown));
+        const int x = kTabTextX + kTabColumnPitch * static_cast<int>(from);
         painter.setPen(Qt::white);
-        painter.drawText(kTabTextX - 1, y - 1, text);
+        painter.drawText(x - 1, y - 1, text);
         painter.setPen(Qt::black);
-        painter.drawText(kTabTextX, y, text);
+        painter.drawText(x, y, text);
       }
       if (tabLineHasPageLabel(static_cast<int>(e))) {
         const QString label = QStringLiteral("Page %1").arg(e / kTabLinesPerPageLabel + 1);

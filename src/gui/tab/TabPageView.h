@@ -23,9 +23,12 @@ class TabPageView : public QAbstractScrollArea {
   void setPage(const TabLines* lines);
   bool hasPage() const { return lines_ != nullptr; }
   int pageHeight() const;
+  // 1000 pixels, or as wide as the longest line needs.
+  int pageWidth() const { return pageWidth_; }
   void setMarkers(const TabMarkers& markers);
   const TabMarkers& markers() const { return markers_; }
-  // The play cursor over column `column` of block `block`, or none.
+  // The play cursor over column `column` of block `block`, or none. The view follows it sideways
+  // so that a wide tab never plays unseen.
   void setPlayCursor(std::optional<std::pair<int, int>> columnAndBlock);
   std::optional<std::pair<int, int>> playCursor() const { return cursor_; }
   // Scrolls vertically to the top of a block (126 pixels a block).
@@ -51,6 +54,7 @@ class TabPageView : public QAbstractScrollArea {
   void updateScrollRange();
   void drawOver(QPainter& painter, const QRect& area, const QImage& bitmap, const TabRect& at) const;
   int labelRight() const;
+  void followColumn(int column);
 
   const TabLines* lines_ = nullptr;
   TabMarkers markers_{};
@@ -60,6 +64,7 @@ class TabPageView : public QAbstractScrollArea {
   QImage playCursor_;
   QFont font_;
   int ascent_ = 0;
+  int pageWidth_ = kTabPageWidth;
 };
 
 }  // namespace strumly::gui

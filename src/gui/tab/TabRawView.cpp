@@ -155,6 +155,25 @@ void TabRawView::mousePressEvent(QMouseEvent* event) {
   if (editCursor_ && event->button() != Qt::RightButton) selectBlockCursor();
 }
 
+// A press inside the block cursor's own character starts a drag that ends as a plain caret on
+// release, and a quick second press selects a word: either way the block stays a block (a
+// selection dragged over several characters is kept).
+void TabRawView::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  if (editCursor_ && event->button() != Qt::RightButton && !busy() && !textCursor().hasSelection())
+    selectBlockCursor();
+}
+
+void TabRawView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!editCursor_ || event->button() == Qt::RightButton) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    return;
+  }
+  if (busy()) return;
+  setTextCursor(cursorForPosition(event->position().toPoint()));
+  selectBlockCursor();
+}
+
 void TabRawView::keyPressEvent(QKeyEvent* event) {
   const bool plainArrow = isArrow(event->key()) && !(event->modifiers() & Qt::ShiftModifier);
   if (editCursor_ && plainArrow && !document()->isEmpty()) {
