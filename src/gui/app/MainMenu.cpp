@@ -56,6 +56,7 @@ MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling) : QObject(bar), bar_(b
   addItem(menuOptions_, "Flip", "menuFlip");
   addItem(menuOptions_, "Preferences...", "Preferences1");
   addItem(menuOptions_, "Interval Calculator...", "menuIntervalCalc");
+  addItem(menuOptions_, "Tuner...", "mnuTuner");
 
   menuWindow_ = addMenu("&Window", "menuWindow");
   menuWindow_->menuAction()->setVisible(false);

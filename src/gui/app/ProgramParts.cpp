@@ -17,6 +17,7 @@
 #include "core/fretlight/LedSink.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/HelpCommands.h"
+#include "gui/app/ListenWiring.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/OptionsWiring.h"
@@ -308,6 +309,7 @@ void ProgramParts::connectCommands() {
   window->addTypingWidget(bottom_->chordNameEdit());
   options_ = std::make_unique<OptionsWiring>(
       *this, OptionsWiring::Devices{*fretlight_, devices_.dialogs, folder_, devices_.midi, speech_});
+  listen_ = std::make_unique<ListenWiring>(*this);
 }
 
 void ProgramParts::start(const QStringList& files) {
@@ -338,6 +340,7 @@ void ProgramParts::start(const QStringList& files) {
   chordDesign_->fretControls()->setNoteNames(spelling_.names());
   window_->FormCreate(folder_, files, *store_, settings_);
   options_->start(*store_);
+  listen_->start(*store_);
   showTipsAtStart(*window_, devices_.dialogs, folder_);
 }
 

@@ -32,6 +32,7 @@ class AudioFeed;
 class BottomPanel;
 class ChordDesignPage;
 class FretlightLink;
+class ListenWiring;
 class OptionsWiring;
 class ChordPlayback;
 class ChordMenus;
@@ -80,6 +81,7 @@ class ProgramParts {
   Transport& transport() { return transport_; }
   FretlightLink& fretlight() { return *fretlight_; }
   OptionsWiring& options() { return *options_; }
+  ListenWiring& listen() { return *listen_; }
   Fretboard& fretboard() { return *fretboard_; }
   ChordMenus& chordMenus() { return *chordMenus_; }
   ChordsPage& chordsPage() { return *chordsPage_; }
@@ -131,6 +133,7 @@ class ProgramParts {
   std::unique_ptr<PrintCellPlayback> printPlayer_;
   PrintCommands* printCommands_ = nullptr;
   std::unique_ptr<OptionsWiring> options_;
+  std::unique_ptr<ListenWiring> listen_;
 };
 
 }  // namespace strumly::gui

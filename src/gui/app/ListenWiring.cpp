@@ -1,0 +1,44 @@
+#include "gui/app/ListenWiring.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainMenu.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ProgramParts.h"
+#include "gui/controls/TuningControls.h"
+#include "gui/listen/AudioFeed.h"
+#include "gui/tuner/TdlgTuner.h"
+
+namespace strumly::gui {
+
+ListenWiring::ListenWiring(ProgramParts& parts) : parts_(parts) {
+  connect(parts_.mainMenu().action("mnuTuner"), &QAction::triggered, this, &ListenWiring::mnuTunerClick);
+}
+
+ListenWiring::~ListenWiring() = default;
+
+void ListenWiring::start(AppSettingsStore& store) {
+  store_ = &store;
+  AudioFeed& audio = parts_.audioFeed();
+  QAction* tuner = parts_.mainMenu().action("mnuTuner");
+  tuner->setEnabled(audio.available());
+  tuner->setToolTip(audio.unavailableReason());
+  parts_.mainMenu().menuOptions()->setToolTipsVisible(true);
+}
+
+void ListenWiring::mnuTunerClick() {
+  if (!tuner_) {
+    TuningControls* tuning = parts_.bottomPanel().tuningControls();
+    NoteSpelling& spelling = parts_.spelling();
+    tuner_ = new TdlgTuner({parts_.audioFeed(), parts_.settings(), [tuning] { return tuning->tuning(); },
+                            [&spelling] { return spelling.names(); }, store_},
+                           &parts_.mainWindow());
+  }
+  tuner_->show();
+  tuner_->raise();
+  tuner_->activateWindow();
+}
+
+}  // namespace strumly::gui
