@@ -33,7 +33,6 @@
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
-#include "gui/fretlight/FretlightLink.h"
 #include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
 #include "gui/playback/PagePlayer.h"
@@ -44,7 +43,6 @@
 #include "platform/midi/RecordingDevices.h"
 #include "platform/settings/AppSettingsStore.h"
 #include "platform/settings/IniFile.h"
-#include "support/FakeFretlight.h"
 #include "support/MenuLookup.h"
 
 using namespace strumly;
@@ -572,11 +570,7 @@ class MainWindowTest : public QObject {
   void everyPageFitsA1024By768Screen() {
     auto w = created();
     TfrmMain& window = w->mainWindow();
-    // The widest tool panel: an LED guitar found, its controls and foot switch shown.
-    FakeFretlightPort port;
-    w->fretlight().setPort(&port);
-    w->fretlight().DetectFretlight();
-    QVERIFY(w->toolPanel().footSwitchPicture()->isVisibleTo(&window));
+    w->toolPanel().setFretlightVisible(true);  // the widest tool panel: the LED guitar's controls shown
     // Maximised there, the window shares the height with a title bar and a task bar.
     const QSize screen(1024, 768 - 60);
     window.resize(screen);
