@@ -33,6 +33,7 @@
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
+#include "gui/fretlight/FretlightLink.h"
 #include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
 #include "gui/playback/PagePlayer.h"
@@ -43,6 +44,7 @@
 #include "platform/midi/RecordingDevices.h"
 #include "platform/settings/AppSettingsStore.h"
 #include "platform/settings/IniFile.h"
+#include "support/FakeFretlight.h"
 #include "support/MenuLookup.h"
 
 using namespace strumly;
@@ -570,7 +572,14 @@ class MainWindowTest : public QObject {
   void everyPageFitsA1024By768Screen() {
     auto w = created();
     TfrmMain& window = w->mainWindow();
-    w->toolPanel().setFretlightVisible(true);  // the widest tool panel: the LED guitar's controls shown
+    // The widest tool panel: an LED guitar found, its controls and foot switch shown.
+    FakeFretlightPort port;
+    w->fretlight().setPort(&port);
+    w->fretlight().DetectFretlight();
+    QVERIFY(w->toolPanel().footSwitchPicture()->isVisibleTo(&window));
+    // Both panels at their natural width, no caption squeezed.
+    QVERIFY(w->toolPanel().sizeHint().width() <= 1024);
+    QVERIFY(w->bottomPanel().sizeHint().width() <= 1024);
     // Maximised there, the window shares the height with a title bar and a task bar.
     const QSize screen(1024, 768 - 60);
     window.resize(screen);

@@ -80,7 +80,7 @@ ToolPanel::ToolPanel(QWidget* parent)
   rows->addLayout(top);
   rows->addLayout(bottom);
 
-  // First row: documents, transport, play-page editing and tempo.
+  // First row: documents, transport, play-page editing, tempo and the LED guitar.
   top->addWidget(buttons_.sbtnOpen = makeButton("sbtnOpen", "Open", "Open", false));
   top->addWidget(buttons_.sbtnSave = makeButton("sbtnSave", "Save", "Save", false));
   top->addWidget(buttons_.sbtnErase = makeButton("sbtnErase", "Erase Page", "Erase", false));
@@ -124,9 +124,22 @@ ToolPanel::ToolPanel(QWidget* parent)
   top->addWidget(UpDownTempo_);
   meditTempoMain_->setText("100");
   UpDownTempo_->setPosition(100);
+  // The LED guitar's controls stand in the first row, which has room for them: in the second
+  // they would push "Show Chords" past the edge of a 1024-pixel screen.
+  top->addWidget(fretlightSeparator_ = separator(this));
+  top->addWidget(buttons_.sbtnRootFlash =
+                     makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
+  top->addWidget(buttons_.sbtnFLAnimate =
+                     makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
+  imgFootSwitch_->setObjectName("imgFootSwitch");
+  lblLSw_->setObjectName("lblLSw");
+  lblRSw_->setObjectName("lblRSw");
+  top->addWidget(lblLSw_);
+  top->addWidget(imgFootSwitch_);
+  top->addWidget(lblRSw_);
   top->addStretch();
 
-  // Second row: strum speed, fretboard toggles, Fretlight, Show Chords.
+  // Second row: strum speed, fretboard toggles, Show Chords.
   bottom->addWidget(caption("Strum Speed", this, "lblStrumSpeed"));
   sbStrumSpeed_->setObjectName("sbStrumSpeed");
   sbStrumSpeed_->setRange(-800, 0);
@@ -145,17 +158,6 @@ ToolPanel::ToolPanel(QWidget* parent)
   bottom->addWidget(buttons_.sbtnShowFullScale =
                         makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
   bottom->addWidget(buttons_.sbtnRootPlay = makeButton("sbtnRootPlay", "Play Scale From Root", "Root", true));
-  bottom->addWidget(separator(this));
-  bottom->addWidget(buttons_.sbtnRootFlash =
-                        makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
-  bottom->addWidget(buttons_.sbtnFLAnimate =
-                        makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
-  imgFootSwitch_->setObjectName("imgFootSwitch");
-  lblLSw_->setObjectName("lblLSw");
-  lblRSw_->setObjectName("lblRSw");
-  bottom->addWidget(lblLSw_);
-  bottom->addWidget(imgFootSwitch_);
-  bottom->addWidget(lblRSw_);
   bottom->addStretch();
   bottom->addWidget(caption("Root", this, "lblChordRoot"));
   editChordRoot_->setObjectName("editChordRoot");
@@ -178,7 +180,7 @@ ToolPanel::ToolPanel(QWidget* parent)
 
 void ToolPanel::setFretlightVisible(bool visible) {
   for (QWidget* w : std::initializer_list<QWidget*>{imgFootSwitch_, lblLSw_, lblRSw_, buttons_.sbtnFLAnimate,
-                                                    buttons_.sbtnRootFlash})
+                                                    buttons_.sbtnRootFlash, fretlightSeparator_})
     w->setVisible(visible);
 }
 

@@ -85,6 +85,7 @@ class ToolPanel : public QFrame {
   QLabel* imgFootSwitch_;
   QLabel* lblLSw_;
   QLabel* lblRSw_;
+  QFrame* fretlightSeparator_ = nullptr;
 };
 
 }  // namespace strumly::gui
