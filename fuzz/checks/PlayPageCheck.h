@@ -14,11 +14,12 @@
 //  - it accepts exactly when the .ppf is its format's size, the tempo byte lies in 10..250, the
 //    strum text is an optional minus and digits fitting an int, and the .rpt is absent or of its
 //    format's size;
-//  - an accepted song holds the header's fields, every slot record the file holds (the rest free)
-//    and the markers by the rule of its format;
+//  - an accepted song holds the header's fields (the strum clamped to -800..0, the bar's range),
+//    every slot record the file holds (the rest free) and the markers by the rule of its format;
 //  - writing that song with its saved markers gives the current format byte for byte (reserved
 //    bytes zero, slots as their records), leaves no temporary file, and reads back as the same
 //    song with the other signature's markers at their defaults.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -194,7 +195,8 @@ inline Finding checkPlayPageInput(const std::uint8_t* data, std::size_t size,
   if (!read.ok()) return read.error == kNotAPlayPageText ? "a damaged play page was called foreign" : "";
 
   const PlayPageSong& s = *read.song;
-  if (s.olderFormat != older || s.tempoBpm != header[85] || s.strumSpeed != strum ||
+  if (s.olderFormat != older || s.tempoBpm != header[85] ||
+      s.strumSpeed != std::clamp<long long>(strum, -800, 0) ||
       (s.signature == TimeSignature::ThreeFour) != (header[0] != 0) || s.loop != (header[86] == 1) ||
       s.bass != (header[87] == 1))
     return "header fields differ from the file";

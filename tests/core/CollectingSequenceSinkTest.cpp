@@ -45,10 +45,9 @@ TEST(CollectingSequenceSinkTest, EndsWithTheReleasesOfTheLastChord) {
       at(1900, 0x80, 47),     at(1920, 0x90, 52, 0),                      // velocity 0 releases too
       at(2400, 3, 0),                                                     // the end-of-song marker
   };
-  const std::vector<TickedEvent> expected(song.begin(), song.begin() + 9);
-  std::vector<TickedEvent> withReleases = expected;
-  withReleases.push_back(song[13]);
-  withReleases.push_back(song[14]);
+  // The click at 1440 sounds while the chord still rings, so it stays with its release.
+  std::vector<TickedEvent> withReleases(song.begin(), song.begin() + 10);
+  for (std::size_t i : {11, 13, 14}) withReleases.push_back(song[i]);
   EXPECT_EQ(trimAfterLastRelease(song, 9), withReleases);
 
   // Counting the clicks as notes, the late click is the last note and the chord still rings.

@@ -28,7 +28,7 @@ TEST(MidiFileWriterTest, VariableLengthNumbersAtTheByteBoundaries) {
   EXPECT_EQ(variableLength(0x0FFFFFFF), (Bytes{0xFF, 0xFF, 0xFF, 0x7F}));
 }
 
-TEST(MidiFileWriterTest, OneTrackWithTempoChannelEventsAndNoMarkers) {
+TEST(MidiFileWriterTest, OneTrackWithNameTempoTimeSignatureChannelEventsAndNoMarkers) {
   const std::vector<TickedEvent> events = {
       {0, {0, 0xC0, 25, 0, 0}},      // nylon guitar: one data byte
       {0, {0, 0x90, 60, 100, 0}},    // middle C
@@ -37,17 +37,19 @@ TEST(MidiFileWriterTest, OneTrackWithTempoChannelEventsAndNoMarkers) {
       {480, {0, 0xD0, 64, 0, 0}},    // channel pressure: one data byte
   };
   const Bytes expected = {
-      'M',  'T',  'h',  'd',  0,    0,    0,    6,
-      0,    0,    0,    1,    0x01, 0xE0,            // format 0, one track, 480 per beat
-      'M',  'T',  'r',  'k',  0,    0,    0,    26,  //
-      0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,      // 500000 microseconds per beat
-      0x00, 0xC0, 0x19,                              //
-      0x00, 0x90, 0x3C, 0x64,                        //
-      0x83, 0x60, 0x80, 0x3C, 0x00,                  //
-      0x00, 0xD0, 0x40,                              //
-      0x00, 0xFF, 0x2F, 0x00,                        // end of track
+      'M',  'T',  'h',  'd',  0,    0,    0,    6,   0,   0,   0,   1,
+      0x01, 0xE0,                                                         // format 0, one track, 480 per beat
+      'M',  'T',  'r',  'k',  0,    0,    0,    46,                       //
+      0x00, 0xFF, 0x03, 8,    'W',  'a',  'l',  'z', '.', 'p', 'p', 'f',  // the track's name
+      0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,                           // 500000 microseconds per beat
+      0x00, 0xFF, 0x58, 0x04, 3,    2,    24,   8,                        // 3/4: three quarters, a click each
+      0x00, 0xC0, 0x19,                                                   //
+      0x00, 0x90, 0x3C, 0x64,                                             //
+      0x83, 0x60, 0x80, 0x3C, 0x00,                                       //
+      0x00, 0xD0, 0x40,                                                   //
+      0x00, 0xFF, 0x2F, 0x00,                                             // end of track
   };
-  EXPECT_EQ(midiFileBytes(events, 500000), expected);
+  EXPECT_EQ(midiFileBytes(events, 500000, 3, "Walz.ppf"), expected);
 }
 
 TEST(MidiFileWriterTest, WritesTheFileOrFailsWithoutLeavingPieces) {

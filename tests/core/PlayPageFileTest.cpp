@@ -147,6 +147,16 @@ TEST_F(PlayPageFile, HandBuiltFilesReadBack) {
   EXPECT_EQ(read.song->markers34.loopFlag[47], 1);
 }
 
+TEST_F(PlayPageFile, AStrumBeyondTheBarReadsAsItsNearerEnd) {
+  // The bar runs from -800 to 0; the window would show these files at its ends, and so they play.
+  for (auto [text, read] : {std::pair{"-9000", -800}, std::pair{"-801", -800}, std::pair{"25", 0}}) {
+    put(ppf(), ppfBytes(header(0, "kv6PlayPage", text, 100, 0, 0), 288, -1));
+    const PlayPageReadResult result = readPlayPage(ppf());
+    ASSERT_TRUE(result.ok()) << text << ": " << result.error;
+    EXPECT_EQ(result.song->strumSpeed, read) << text;
+  }
+}
+
 TEST_F(PlayPageFile, OlderSinglePageFiles) {
   put(ppf(), ppfBytes(header(1, "kvPlayPage", "-100", 60, 0, 0), 72, 71));
   Bytes r(48, 0);

@@ -123,5 +123,25 @@ TEST_F(ExportOnsetTest, EveryChordSoundsWhereItsSlotIsAndTheFileEndsWithTheRingO
   EXPECT_NEAR(static_cast<double>(levels.size()), endMicros * kRate / 1e6, 32.0);
 }
 
+TEST_F(ExportOnsetTest, AFullPagePeaksJustBelowFullScale) {
+  // The loudest a song gets: a six-string open E in every slot, struck together, with the bass
+  // note and the click. Its peak lands near -1 dBFS (29 200 of 32 767) and never clips.
+  PlayPageSong song;
+  song.strumSpeed = 0;
+  song.bass = true;
+  ChordDiagram e;
+  e.empty = 0;
+  e.strings = {StringFret{0, 0}, {0, 0}, {1, 1}, {2, 3}, {2, 2}, {0, 0}};
+  e.pitches = {64, 59, 56, 52, 47, 40};
+  e.bass = 28;
+  song.slots.fill(e);
+  const std::vector<int> levels =
+      exported(recordSong(song, AppSettings{}, {.countOff = false, .click = true}), "full.wav");
+  ASSERT_FALSE(levels.empty());
+  const int peak = *std::max_element(levels.begin(), levels.end());
+  EXPECT_GE(peak, 26000);  // -2 dBFS
+  EXPECT_LT(peak, 32767);  // nothing clipped
+}
+
 }  // namespace
 }  // namespace strumly

@@ -58,6 +58,7 @@ std::optional<FingerButton> fingerFor(PreviewKey key) {
 KeyDecision decideKey(PreviewKey key, const KeyState& state) {
   KeyDecision decision;
   bool transportKey = key == PreviewKey::Space || key == PreviewKey::Right || key == PreviewKey::Left;
+  decision.transportKey = transportKey;
   if (transportKey) {
     decision.action = transportAction(key, state);
   } else {

@@ -49,7 +49,10 @@ struct KeyDecision {
   KeyAction action = KeyAction::None;
   bool focusStrumSpeed = false;        // keys the transport does not take go back to the strum-speed bar
   std::optional<FingerButton> finger;  // finger buttons answer 1..4 and P on Chord Design
-  bool consumed() const { return action != KeyAction::None || finger.has_value(); }
+  bool transportKey = false;           // Space and the arrows belong to the window, acted on or not
+  // Whether the focused control must not see the key as well. The transport keys never reach it,
+  // also when the window ignores them now, or the arrows would move the strum-speed bar.
+  bool consumed() const { return transportKey || finger.has_value(); }
 };
 
 KeyDecision decideKey(PreviewKey key, const KeyState& state);

@@ -30,14 +30,26 @@ void appendVariableLength(std::vector<std::uint8_t>& bytes, std::uint32_t value)
   bytes.push_back(groups[0]);
 }
 
-std::vector<std::uint8_t> midiFileBytes(std::span<const TickedEvent> events, std::uint32_t tempoMicros) {
+std::vector<std::uint8_t> midiFileBytes(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
+                                        int beatsPerMeasure, std::string_view trackName) {
   if (tempoMicros > 0xFFFFFF) throw std::length_error("the tempo does not fit a MIDI file");
+  if (beatsPerMeasure < 1 || beatsPerMeasure > 255) throw std::length_error("no such time signature");
   std::vector<TickedEvent> ordered(events.begin(), events.end());
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](const TickedEvent& a, const TickedEvent& b) { return a.tick < b.tick; });
 
-  std::vector<std::uint8_t> track = {0x00, 0xFF, 0x51, 0x03};
+  std::vector<std::uint8_t> track;
+  if (!trackName.empty()) {
+    track.insert(track.end(), {0x00, 0xFF, 0x03});
+    if (trackName.size() > kMaxVariableLength)
+      throw std::length_error("a track name too long for a MIDI file");
+    appendVariableLength(track, static_cast<std::uint32_t>(trackName.size()));
+    track.insert(track.end(), trackName.begin(), trackName.end());
+  }
+  track.insert(track.end(), {0x00, 0xFF, 0x51, 0x03});
   appendBigEndian(track, tempoMicros, 3);
+  // Without it other programs take every song for 4/4.
+  track.insert(track.end(), {0x00, 0xFF, 0x58, 0x04, static_cast<std::uint8_t>(beatsPerMeasure), 2, 24, 8});
   std::uint64_t previous = 0;
   for (const TickedEvent& e : ordered) {
     if (!isChannelStatus(e.event.status)) continue;
@@ -63,10 +75,10 @@ std::vector<std::uint8_t> midiFileBytes(std::span<const TickedEvent> events, std
 }
 
 std::string writeMidiFile(const std::filesystem::path& path, std::span<const TickedEvent> events,
-                          std::uint32_t tempoMicros) {
+                          std::uint32_t tempoMicros, int beatsPerMeasure, std::string_view trackName) {
   std::vector<std::uint8_t> bytes;
   try {
-    bytes = midiFileBytes(events, tempoMicros);
+    bytes = midiFileBytes(events, tempoMicros, beatsPerMeasure, trackName);
   } catch (const std::length_error& e) {
     return e.what();
   }

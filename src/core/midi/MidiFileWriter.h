@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/midi/MidiEvent.h"
@@ -22,18 +23,22 @@ struct TickedEvent {
   }
 };
 
-// The file as bytes: the header chunk, then one track holding the tempo (FF 51 03) at tick 0,
+// The file as bytes: the header chunk, then one track holding at tick 0 the track name (FF 03,
+// left out when `trackName` is empty), the tempo (FF 51 03) and the time signature (FF 58 04:
+// `beatsPerMeasure` quarter notes, a click every quarter, 8 thirty-seconds a quarter), then
 // every channel event in tick order (events on one tick keep their order; markers never reach a
 // device and are left out) and the end of the track. Each event is written with its full status
 // byte (no running status). Throws std::length_error when two consecutive events lie more than
 // 0x0FFFFFFF ticks apart or the tempo does not fit its 24 bits: the format cannot hold them.
-std::vector<std::uint8_t> midiFileBytes(std::span<const TickedEvent> events, std::uint32_t tempoMicros);
+std::vector<std::uint8_t> midiFileBytes(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
+                                        int beatsPerMeasure = 4, std::string_view trackName = {});
 
 // Writes `midiFileBytes` to `path` through a temporary file beside it that is then renamed over
 // it, so a failed export leaves no half-written file (and an earlier file of that name intact).
 // Returns the reason when it failed, empty when the file was written.
 std::string writeMidiFile(const std::filesystem::path& path, std::span<const TickedEvent> events,
-                          std::uint32_t tempoMicros);
+                          std::uint32_t tempoMicros, int beatsPerMeasure = 4,
+                          std::string_view trackName = {});
 
 // Appends a variable-length quantity (7 bits a byte, most significant first, bit 7 set on all
 // but the last byte). `value` must not exceed 0x0FFFFFFF.

@@ -12,7 +12,10 @@ namespace strumly {
 
 class CollectingSequenceSink final : public SequenceSink {
  public:
-  // Never full, so the player queues the song to its end in one go.
+  // `tickLimit`: an event that would lie beyond it is refused, and so is every one after it.
+  explicit CollectingSequenceSink(std::uint64_t tickLimit = UINT64_MAX) : tickLimit_(tickLimit) {}
+
+  // Full only past the limit, so the player queues the song to its end in one go.
   QueueResult queue(const MidiEvent& event) override;
   // The last tempo set wins: an export has one tempo.
   void setTempo(std::uint32_t microsPerBeat) override { tempoMicros_ = microsPerBeat; }
@@ -29,10 +32,14 @@ class CollectingSequenceSink final : public SequenceSink {
   const std::vector<TickedEvent>& events() const { return events_; }
   // kDefaultTempoMicros until the player sets one.
   std::uint32_t tempoMicros() const { return tempoMicros_; }
+  // An event was refused for lying beyond the limit.
+  bool reachedLimit() const { return reachedLimit_; }
 
  private:
   std::vector<TickedEvent> events_;
   std::uint64_t tick_ = 0;
+  std::uint64_t tickLimit_;
+  bool reachedLimit_ = false;
   std::uint32_t tempoMicros_ = kDefaultTempoMicros;
 };
 
@@ -41,10 +48,12 @@ class CollectingSequenceSink final : public SequenceSink {
 // The last note-on (velocity above 0, any channel but `clickChannel`, whose metronome clicks go on
 // after the music; -1 counts every channel) decides: everything up to it is kept; after
 // it only the first release of each note sounding at that point is kept (a note-off, a note-on
-// of velocity 0, or all-sound-off / all-notes-off on the note's channel). A sounding note that
-// is never released gets a note-off at the tick of the last kept release (the last note-on's
-// tick when none follows). Without any note-on nothing sounds, and the result is empty.
-// Added note-offs carry `time` 0; like every TickedEvent, they are placed by `tick`.
+// of velocity 0, or all-sound-off / all-notes-off on the note's channel). The last of those
+// releases is the cut. The clicks on `clickChannel` up to the cut are kept with their releases
+// (a click falling on the cut itself is left out). A sounding note or click that is not released
+// by the cut gets a note-off at it (the last note-on's tick when no release follows). Without any note-on
+// nothing sounds, and the result is empty. Added note-offs carry `time` 0; like every TickedEvent, they are
+// placed by `tick`.
 std::vector<TickedEvent> trimAfterLastRelease(std::span<const TickedEvent> events, int clickChannel = -1);
 
 }  // namespace strumly

@@ -1,5 +1,6 @@
 #include "core/playback/PlayPageSequencer.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/app/PageRules.h"
@@ -13,7 +14,8 @@ constexpr std::uint32_t kClickOffset = 20;  // the click sounds this long after 
 constexpr std::uint32_t kSlotTicks = kTicksPerBeat / 2;
 constexpr std::uint32_t kEndTicks = 1000;
 constexpr int kStrumDivisor = 18;
-constexpr int kLookAheadSlots = 7;  // a chord sounds for its own slot and at most seven more
+constexpr int kLookAheadSlots = 7;       // a chord sounds for its own slot and at most seven more
+constexpr int kMaxCountOffMeasures = 4;  // what Preferences allows; Kv.ini may say anything
 
 }  // namespace
 
@@ -35,7 +37,8 @@ bool PlayPageSequencer::start(const PlaySlots& song, TimeSignature signature, co
   seqSlotInMeasure_ = 0;
   seqSlot_ = seqMeasure_ * slotsPerMeasure_;
   sustainSlots_ = 0;
-  strumTicks_ = std::abs(settings_.strumSpeed) / kStrumDivisor;
+  // Beyond the bar's slowest end the strum would outlast its slot and the timing would wrap.
+  strumTicks_ = std::abs(clampedStrumSpeed(settings_.strumSpeed)) / kStrumDivisor;
   strumCount_ = 0;
   carry_ = 0;
   firstSlot_ = true;
@@ -55,7 +58,7 @@ bool PlayPageSequencer::start(const PlaySlots& song, TimeSignature signature, co
   queueProgramChanges(q, midi, true);
   if (settings_.countOff && !settings_.stepMode) {
     const int beats = slotsPerMeasure_ / 2;
-    countOffBeats_ = beats * settings_.countOffMeasures;
+    countOffBeats_ = beats * std::clamp(settings_.countOffMeasures, 1, kMaxCountOffMeasures);
     for (int k = 0; k < countOffBeats_; ++k) {
       q.time = k == 0 ? 0 : kSlotTicks;
       const int velocity = k % beats == 0 ? accentVelocity(midi.clickVolume) : midi.clickVolume;
@@ -118,21 +121,7 @@ void PlayPageSequencer::buildSlot() {
   time = 0;
   put(markerEvent(3, s % 256, s / 256));
 
-  // The program's own rule: a released note is forgotten, so a later release does not end notes
-  // again that stopped long ago.
-  if (sustainSlots_ == 0) {
-    if (soundingBass_ != 0) {
-      put(channelEvent(0x80, midi.bassChannel, soundingBass_, midi.bassVolume));
-      soundingBass_ = 0;
-    }
-    for (int string = 5; string >= 0; --string) {
-      const auto i = static_cast<std::size_t>(string);
-      if (soundingNotes_[i] == 0) continue;
-      put(channelEvent(0x80, midi.guitarChannel, soundingNotes_[i], midi.guitarVolume));
-      put(markerEvent(1, string, soundingFrets_[i], kMarkerNoteEnds));
-      soundingNotes_[i] = 0;
-    }
-  }
+  if (sustainSlots_ == 0) pushReleases(time);
 
   if (filled(s)) {
     const ChordDiagram& chord = song_[static_cast<std::size_t>(s)];
@@ -152,6 +141,40 @@ void PlayPageSequencer::buildSlot() {
       ++strumCount_;
     }
   }
+}
+
+// The program's own rule: a released note is forgotten, so a later release does not end notes
+// again that stopped long ago.
+void PlayPageSequencer::pushReleases(std::uint32_t& time) {
+  const MidiSettings& midi = settings_.midi;
+  auto put = [&](MidiEvent e) {
+    e.time = time;
+    time = 0;
+    slotEvents_.push_back(e);
+  };
+  if (soundingBass_ != 0) {
+    put(channelEvent(0x80, midi.bassChannel, soundingBass_, midi.bassVolume));
+    soundingBass_ = 0;
+  }
+  for (int string = 5; string >= 0; --string) {
+    const auto i = static_cast<std::size_t>(string);
+    if (soundingNotes_[i] == 0) continue;
+    put(channelEvent(0x80, midi.guitarChannel, soundingNotes_[i], midi.guitarVolume));
+    put(markerEvent(1, string, soundingFrets_[i], kMarkerNoteEnds));
+    soundingNotes_[i] = 0;
+  }
+}
+
+// A chord still sounding when the song ends (one in its last measure) rings until the end event
+// and is released with it, so it keeps its length wherever the song is heard.
+void PlayPageSequencer::buildEnd() {
+  slotEvents_.clear();
+  slotQueued_ = 0;
+  std::uint32_t time = kEndTicks;
+  pushReleases(time);
+  MidiEvent end = channelEvent(0x80, settings_.midi.guitarChannel, 0, 0);
+  end.time = time;
+  slotEvents_.push_back(end);
 }
 
 void PlayPageSequencer::advance() {
@@ -205,12 +228,15 @@ void PlayPageSequencer::fill(SequenceSink& sink) {
     slotBuilt_ = false;
     advance();
   }
-  if (!endQueued_) {
-    MidiEvent end = channelEvent(0x80, settings_.midi.guitarChannel, 0, 0);
-    end.time = kEndTicks;
-    if (sink.queue(end) == QueueResult::Full) return;
-    endQueued_ = true;
+  if (endQueued_) return;
+  if (!slotBuilt_) {
+    buildEnd();
+    slotBuilt_ = true;
   }
+  for (; slotQueued_ < slotEvents_.size(); ++slotQueued_)
+    if (sink.queue(slotEvents_[slotQueued_]) == QueueResult::Full) return;
+  slotBuilt_ = false;
+  endQueued_ = true;
 }
 
 bool PlayPageSequencer::stepPlay(StepDirection direction, SequenceSink& sink) {

@@ -58,6 +58,8 @@ class PlayPageSequencer {
   int measureAfter(int measure) const;  // where the song goes at the end of `measure`
   bool stepFrom(StepDirection direction, SequenceSink& sink);
   void buildSlot();
+  void pushReleases(std::uint32_t& time);  // the sounding notes' note-offs; the first takes `time`
+  void buildEnd();
   void advance();
   void lookAhead();
 

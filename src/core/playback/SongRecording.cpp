@@ -5,13 +5,7 @@
 #include "core/playback/PlayPageSequencer.h"
 
 namespace strumly {
-namespace {
-
-// 24 rows of half-beat slots, each filled at most once per pass; repeats can play a measure at
-// most 256 times. Far more passes than any song needs, and a guard should the end never come.
-constexpr int kMaxFills = 1 << 20;
-
-}  // namespace
+namespace {}  // namespace
 
 RecordedSong recordSong(const PlayPageSong& song, const AppSettings& settings, RecordingOptions options) {
   PlaybackSettings play;
@@ -25,13 +19,21 @@ RecordedSong recordSong(const PlayPageSong& song, const AppSettings& settings, R
   play.playPageActive = true;
   play.tempoMicros = tempoMicrosForBpm(song.tempoBpm);
 
-  CollectingSequenceSink sink;
+  // The song's time would pass kMaxExportMicros at this tick; the sink refuses what lies beyond.
+  const std::uint64_t tickLimit = kMaxExportMicros * kTicksPerBeat / play.tempoMicros;
+  CollectingSequenceSink sink(tickLimit);
   PlayPageSequencer sequencer;
   RecordedSong recorded;
   recorded.tempoMicros = play.tempoMicros;
+  recorded.beatsPerMeasure = slotsPerMeasure(song.signature) / 2;
   if (!sequencer.start(song.slots, song.signature, song.savedMarkers(), SlotPos{0, 0}, play, sink))
     return recorded;
-  for (int i = 0; i < kMaxFills && !sequencer.endQueued(); ++i) sequencer.fill(sink);
+  // Loop Play is off, so the song ends; a sink that refuses nothing takes it in one fill.
+  sequencer.fill(sink);
+  if (!sequencer.endQueued()) {
+    recorded.error = kExportTooLongText;
+    return recorded;
+  }
   recorded.events = trimAfterLastRelease(sink.events(), settings.midi.clickChannel);
   return recorded;
 }

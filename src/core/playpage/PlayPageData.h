@@ -43,6 +43,15 @@ struct RepeatMarkers {
 
 using PlaySlots = std::array<ChordDiagram, kPlaySlotCount>;
 
+// The strum-speed bar's range: its position is the spread between strings in ticks (the size of
+// it), so a position beyond the slowest end would stretch a slot past its 240 ticks.
+constexpr int kSlowestStrumSpeed = -800;
+constexpr int kFastestStrumSpeed = 0;
+constexpr int clampedStrumSpeed(int position) {
+  return position < kSlowestStrumSpeed ? kSlowestStrumSpeed
+                                       : (position > kFastestStrumSpeed ? kFastestStrumSpeed : position);
+}
+
 // A slot by (column, row); the linear index is row * 12 + column.
 struct SlotPos {
   int column = 0;

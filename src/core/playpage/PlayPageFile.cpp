@@ -132,6 +132,8 @@ PlayPageReadResult readPlayPage(const fs::path& playPageFile) {
     return damaged(playPageFile, "its tempo is " + std::to_string(tempo));
   if (ppf[kStrumAt] > kTextCapacity || !parseStrum(textAt(ppf, kStrumAt), song.strumSpeed))
     return damaged(playPageFile, "its strum speed is not a number");
+  // The window's bar holds only its own range; a song reads the same for Play and the exports.
+  song.strumSpeed = clampedStrumSpeed(song.strumSpeed);
 
   song.signature = ppf[kSignatureAt] != 0 ? TimeSignature::ThreeFour : TimeSignature::FourFour;
   song.tempoBpm = tempo;

@@ -32,7 +32,7 @@ inline constexpr std::size_t kOlderRepeatFileSize = 4 * kOlderMarkerMeasures;
 struct PlayPageSong {
   TimeSignature signature = TimeSignature::FourFour;
   int tempoBpm = 100;     // kMinTempoBpm..kMaxTempoBpm
-  int strumSpeed = -300;  // strum speed scroll bar position, as stored
+  int strumSpeed = -300;  // strum speed scroll bar position; read clamped to its range
   bool loop = false;      // Loop Play
   bool bass = false;      // play a bass note
   PlaySlots slots{};      // slots the file does not hold stay free
@@ -67,7 +67,8 @@ std::filesystem::path repeatFilePath(const std::filesystem::path& playPageFile);
 // Reads the .ppf and, when there is one, its .rpt. Never throws for anything found on disk.
 // Refused with a message: a wrong format mark (exactly kNotAPlayPageText), a .ppf that is not
 // exactly its records long, a tempo byte outside kMinTempoBpm..kMaxTempoBpm, a strum text that is
-// not a whole number, a .rpt that is not its format's size, and files that cannot be read.
+// not a whole number, a .rpt that is not its format's size, and files that cannot be read. A strum
+// speed outside the bar's range is read as the nearer end of it, as the bar would take it.
 PlayPageReadResult readPlayPage(const std::filesystem::path& playPageFile);
 
 // Writes the song in the current format: the header and all 288 slots to the .ppf, and

@@ -1,5 +1,7 @@
 #include "core/playpage/PlayPageModel.h"
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "core/playpage/PlayPageLayout.h"
@@ -59,6 +61,17 @@ void PlayPageModel::erase() {
   heldMeasure_ = 0;
   clickedSlot_ = {};
   modified_ = false;
+  undoMarkers_.reset();
+}
+
+void PlayPageModel::eraseUndoably() {
+  const PlaySlots before = slots_;
+  const std::pair<RepeatMarkers, RepeatMarkers> markers{saved34_, saved44_};
+  erase();
+  if (std::none_of(before.begin(), before.end(), [](const ChordDiagram& c) { return !c.isEmpty(); })) return;
+  undoSlots_ = before;
+  undoAvailable_ = true;
+  undoMarkers_ = markers;
 }
 
 RepeatMarkers& PlayPageModel::savedMarkers(TimeSignature signature) {
@@ -88,12 +101,18 @@ std::optional<SlotPos> PlayPageModel::doubleClick() {
 void PlayPageModel::takeUndoSnapshot() {
   undoSlots_ = slots_;
   undoAvailable_ = true;
+  undoMarkers_.reset();
 }
 
 bool PlayPageModel::undo() {
   if (!undoAvailable_) return false;
   slots_ = undoSlots_;
   undoAvailable_ = false;
+  if (undoMarkers_) {
+    std::tie(saved34_, saved44_) = *undoMarkers_;
+    undoMarkers_.reset();
+    loadWorkingMarkers();
+  }
   return true;
 }
 

@@ -5,6 +5,7 @@
 // anything, and the page calls the command's Confirmed variant after a Yes. Refusing edits while
 // playback runs is the page's job.
 #include <optional>
+#include <utility>
 
 #include "core/playpage/PlayPageData.h"
 
@@ -66,6 +67,9 @@ class PlayPageModel {
   // Erase / New: the page as at start-up in the current signature: every slot free, both saved
   // marker sets at their defaults, play start (0, 0), no undo, nothing carried, not modified.
   void erase();
+  // The user's Erase: the same, but Undo brings the erased chords and both saved marker sets
+  // back (when there was a chord to bring back).
+  void eraseUndoably();
 
   // --- Repeat markers ---
   const RepeatMarkers& workingMarkers() const { return working_; }
@@ -93,9 +97,11 @@ class PlayPageModel {
   void takeUndoSnapshot();
   // After a file was read: the snapshot becomes the page without enabling undo.
   void resetUndoToPage() { undoSlots_ = slots_; }
-  // Restores the slots of the snapshot; markers, tempo and the modified flag stay. False when
-  // there was nothing to undo.
+  // Restores the slots of the snapshot (after eraseUndoably the marker sets too); tempo and the
+  // modified flag stay. False when there was nothing to undo.
   bool undo();
+  // The snapshot is the page as it was before eraseUndoably.
+  bool undoRestoresErase() const { return undoAvailable_ && undoMarkers_.has_value(); }
   // After a save the page as it stands is the only version: nothing is left to undo.
   void forgetUndo() { undoAvailable_ = false; }
 
@@ -169,6 +175,7 @@ class PlayPageModel {
   RepeatMarkers saved44_;
   PlaySlots undoSlots_{};
   bool undoAvailable_ = false;
+  std::optional<std::pair<RepeatMarkers, RepeatMarkers>> undoMarkers_;  // 3/4, 4/4 before an erase
   bool modified_ = false;
   SlotPos playStart_;
   bool chordCutPending_ = false;

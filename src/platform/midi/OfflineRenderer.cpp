@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -20,24 +21,52 @@ constexpr std::int64_t kBlockFrames = 64;  // FluidSynth applies events between 
 
 // Renders in float and converts without dither, so silence stays exactly zero and the same
 // sequence always gives the same bytes.
-void renderFrames(fluid_synth_t* synth, RenderedAudio& audio, std::int64_t frames) {
+bool renderFrames(fluid_synth_t* synth, std::int64_t frames, float gain,
+                  const std::function<bool(std::span<const std::int16_t>)>& out) {
   constexpr std::int64_t kChunk = 4096;
   std::vector<float> left(kChunk), right(kChunk);
+  std::vector<std::int16_t> block;
+  block.reserve(2 * kChunk);
+  const float scale = 32768.0f * gain;
   while (frames > 0) {
     const int n = static_cast<int>(std::min(frames, kChunk));
     fluid_synth_write_float(synth, n, left.data(), 0, 1, right.data(), 0, 1);
+    block.clear();
     for (int i = 0; i < n; ++i) {
       for (float v : {left[i], right[i]}) {
-        const float scaled = std::clamp(v * 32768.0f, -32768.0f, 32767.0f);
-        audio.samples.push_back(static_cast<std::int16_t>(std::lrint(scaled)));
+        const float scaled = std::clamp(v * scale, -32768.0f, 32767.0f);
+        block.push_back(static_cast<std::int16_t>(std::lrint(scaled)));
       }
     }
+    if (!out(block)) return false;
     frames -= n;
   }
+  return true;
 }
 
-void putLittleEndian(std::vector<unsigned char>& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
+void putLittleEndian(unsigned char* at, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) at[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+constexpr std::size_t kWavHeaderBytes = 44;
+// The RIFF sizes are 32 bits wide.
+constexpr std::uint64_t kMaxWavDataBytes = 0xFFFFFFFFull - (kWavHeaderBytes - 8);
+
+std::array<unsigned char, kWavHeaderBytes> wavHeader(std::uint32_t dataBytes) {
+  std::array<unsigned char, kWavHeaderBytes> h{};
+  std::memcpy(h.data(), "RIFF", 4);
+  putLittleEndian(h.data() + 4, 36 + dataBytes, 4);
+  std::memcpy(h.data() + 8, "WAVEfmt ", 8);
+  putLittleEndian(h.data() + 16, 16, 4);  // PCM format chunk size
+  putLittleEndian(h.data() + 20, 1, 2);   // PCM
+  putLittleEndian(h.data() + 22, RenderedAudio::kChannels, 2);
+  putLittleEndian(h.data() + 24, RenderedAudio::kSampleRate, 4);
+  putLittleEndian(h.data() + 28, RenderedAudio::kSampleRate * RenderedAudio::kChannels * 2, 4);
+  putLittleEndian(h.data() + 32, RenderedAudio::kChannels * 2, 2);
+  putLittleEndian(h.data() + 34, 16, 2);
+  std::memcpy(h.data() + 36, "data", 4);
+  putLittleEndian(h.data() + 40, dataBytes, 4);
+  return h;
 }
 
 }  // namespace
@@ -55,8 +84,17 @@ bool OfflineRenderer::hasSoundFont() const {
 
 RenderedAudio OfflineRenderer::render(std::span<const MidiEvent> events, const RenderOptions& options) {
   RenderedAudio audio;
+  render(events, options, [&audio](std::span<const std::int16_t> block) {
+    audio.samples.insert(audio.samples.end(), block.begin(), block.end());
+    return true;
+  });
+  return audio;
+}
+
+bool OfflineRenderer::render(std::span<const MidiEvent> events, const RenderOptions& options,
+                             const std::function<bool(std::span<const std::int16_t>)>& out) {
   fluid_synth_t* synth = synth_->synth();
-  if (synth == nullptr) return audio;
+  if (synth == nullptr) return true;
   fluid_synth_system_reset(synth);
   fluid_synth_set_polyphony(synth, std::clamp(options.polyphony, 16, 4096));
   fluid_synth_reverb_on(synth, -1, options.effects ? 1 : 0);
@@ -69,37 +107,50 @@ RenderedAudio OfflineRenderer::render(std::span<const MidiEvent> events, const R
     const std::int64_t frame = frameOfMicros(timed.micros, RenderedAudio::kSampleRate);
     const std::int64_t block = (frame + kBlockFrames / 2) / kBlockFrames * kBlockFrames;
     if (block > rendered) {
-      renderFrames(synth, audio, block - rendered);
+      if (!renderFrames(synth, block - rendered, options.gain, out)) return false;
       rendered = block;
     }
     synth_->apply({timed.event.status, timed.event.data1, timed.event.data2});
   }
-  renderFrames(synth, audio, static_cast<std::int64_t>(options.tailSeconds * RenderedAudio::kSampleRate));
-  return audio;
+  return renderFrames(synth, static_cast<std::int64_t>(options.tailSeconds * RenderedAudio::kSampleRate),
+                      options.gain, out);
+}
+
+WavFileWriter::WavFileWriter(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {
+  const auto header = wavHeader(0);
+  ok_ = file_ != nullptr && std::fwrite(header.data(), 1, header.size(), file_) == header.size();
+}
+
+WavFileWriter::~WavFileWriter() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool WavFileWriter::append(std::span<const std::int16_t> samples) {
+  if (!ok_) return false;
+  static_assert(std::endian::native == std::endian::little, "samples are written in memory order");
+  const std::size_t bytes = samples.size_bytes();
+  if (dataBytes_ + bytes > kMaxWavDataBytes) return ok_ = false;
+  ok_ = std::fwrite(samples.data(), 1, bytes, file_) == bytes;
+  dataBytes_ += bytes;
+  return ok_;
+}
+
+bool WavFileWriter::finish() {
+  if (file_ == nullptr) return false;
+  if (ok_) {
+    const auto header = wavHeader(static_cast<std::uint32_t>(dataBytes_));
+    ok_ = std::fseek(file_, 0, SEEK_SET) == 0 &&
+          std::fwrite(header.data(), 1, header.size(), file_) == header.size();
+  }
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  return ok_ && closed;
 }
 
 bool writeWav(const std::string& path, const RenderedAudio& audio) {
-  const auto dataBytes = static_cast<std::uint32_t>(audio.samples.size() * sizeof(std::int16_t));
-  std::vector<unsigned char> header;
-  header.insert(header.end(), {'R', 'I', 'F', 'F'});
-  putLittleEndian(header, 36 + dataBytes, 4);
-  header.insert(header.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  putLittleEndian(header, 16, 4);  // PCM format chunk size
-  putLittleEndian(header, 1, 2);   // PCM
-  putLittleEndian(header, RenderedAudio::kChannels, 2);
-  putLittleEndian(header, RenderedAudio::kSampleRate, 4);
-  putLittleEndian(header, RenderedAudio::kSampleRate * RenderedAudio::kChannels * 2, 4);
-  putLittleEndian(header, RenderedAudio::kChannels * 2, 2);
-  putLittleEndian(header, 16, 2);
-  header.insert(header.end(), {'d', 'a', 't', 'a'});
-  putLittleEndian(header, dataBytes, 4);
-
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(header.data(), 1, header.size(), file) == header.size();
-  static_assert(std::endian::native == std::endian::little, "samples are written in memory order");
-  ok = ok && std::fwrite(audio.samples.data(), 1, dataBytes, file) == dataBytes;
-  return (std::fclose(file) == 0) && ok;
+  WavFileWriter writer(path);
+  writer.append(audio.samples);
+  return writer.finish();
 }
 
 }  // namespace strumly

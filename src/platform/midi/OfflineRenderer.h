@@ -2,6 +2,8 @@
 // Turns a queued sequence into sound without a clock or a sound card, as fast as the synth can
 // render: 44.1 kHz, stereo, 16-bit. Used by exports and by checks that listen to the result.
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -23,6 +25,8 @@ struct RenderOptions {
   // hold a strummed chord, its bass and click and the tails of the chord before. Live playback
   // keeps FluidSynth's 256.
   int polyphony = 32;
+  // Applied to the synth's output before it becomes 16-bit; anything beyond full scale is clipped.
+  float gain = 1.0f;
 };
 
 struct RenderedAudio {
@@ -45,12 +49,34 @@ class OfflineRenderer {
   // Events as PutMidiOut takes them, played from tick 0. Each event starts on the synth's 64-frame
   // render block nearest to its exact time, so it sounds within 0.73 ms of it.
   RenderedAudio render(std::span<const MidiEvent> events, const RenderOptions& options);
+  // The same render handed over in blocks of interleaved samples as they are made, so a long song
+  // needs no more memory than a block. False when `out` refused a block, which ends the render.
+  bool render(std::span<const MidiEvent> events, const RenderOptions& options,
+              const std::function<bool(std::span<const std::int16_t>)>& out);
 
  private:
   std::unique_ptr<FluidSynthInstance> synth_;
 };
 
-// A canonical 44-byte-header PCM WAV file; false when it could not be written completely.
+// A canonical 44-byte-header PCM WAV file (44.1 kHz, 16-bit stereo) written as the samples come;
+// the header's sizes are filled in by `finish`. Every call is false once a write has failed.
+class WavFileWriter {
+ public:
+  explicit WavFileWriter(const std::string& path);
+  ~WavFileWriter();
+  WavFileWriter(const WavFileWriter&) = delete;
+  WavFileWriter& operator=(const WavFileWriter&) = delete;
+
+  bool append(std::span<const std::int16_t> samples);
+  bool finish();  // closes the file
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::uint64_t dataBytes_ = 0;
+  bool ok_ = false;
+};
+
+// The whole of `audio` through a WavFileWriter; false when it could not be written completely.
 bool writeWav(const std::string& path, const RenderedAudio& audio);
 
 }  // namespace strumly

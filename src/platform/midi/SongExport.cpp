@@ -28,24 +28,36 @@ std::vector<MidiEvent> toQueuedEvents(std::span<const TickedEvent> events) {
 
 std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
                       const std::string& soundFontPath, const std::filesystem::path& outPath) {
+  // The file is written as it is rendered, so its length, not its memory, grows with the song;
+  // the length is bounded like every export's.
+  std::uint64_t lastTick = 0;
+  for (const TickedEvent& e : events) lastTick = std::max(lastTick, e.tick);
+  if (static_cast<double>(lastTick) * tempoMicros / kTicksPerBeat > static_cast<double>(kMaxExportMicros))
+    return kExportTooLongText;
   OfflineRenderer renderer(soundFontPath);
   if (!soundFontPath.empty() && !renderer.hasSoundFont())
     return "cannot load the sound font " + soundFontPath;
   RenderOptions options;
   options.tempoMicros = tempoMicros;
-  const RenderedAudio audio = renderer.render(toQueuedEvents(events), options);
-
-  return writeThroughTemporary(
-      outPath, [&audio](const std::filesystem::path& temp) { return writeWav(temp.string(), audio); });
+  options.gain = kExportGain;
+  const std::vector<MidiEvent> queued = toQueuedEvents(events);
+  return writeThroughTemporary(outPath, [&](const std::filesystem::path& temp) {
+    WavFileWriter writer(temp.string());
+    const bool rendered = renderer.render(
+        queued, options, [&writer](std::span<const std::int16_t> block) { return writer.append(block); });
+    return writer.finish() && rendered;
+  });
 }
 
 std::string exportMidi(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
-                       const std::filesystem::path& outPath) {
-  return writeMidiFile(outPath, events, tempoMicros);
+                       const std::filesystem::path& outPath, int beatsPerMeasure,
+                       const std::string& trackName) {
+  return writeMidiFile(outPath, events, tempoMicros, beatsPerMeasure, trackName);
 }
 
 std::string exportRecordedSong(const RecordedSong& song, bool wav, const std::filesystem::path& outPath) {
-  if (!wav) return exportMidi(song.events, song.tempoMicros, outPath);
+  if (!song.error.empty()) return song.error;
+  if (!wav) return exportMidi(song.events, song.tempoMicros, outPath, song.beatsPerMeasure, song.name);
   const std::optional<std::string> soundFont = findSoundFont();
   if (!soundFont) return "no General MIDI sound font was found to render the song with";
   return exportWav(song.events, song.tempoMicros, *soundFont, outPath);

@@ -17,19 +17,29 @@ namespace strumly {
 // `time` the ticks after the one before.
 std::vector<MidiEvent> toQueuedEvents(std::span<const TickedEvent> events);
 
-// Renders through the built-in synth at 44.1 kHz, 16-bit stereo, with reverb and chorus, and
-// lets the last notes ring out for the renderer's default tail (RenderOptions::tailSeconds)
-// after the last channel event. An empty `soundFontPath` renders silence of the right length;
-// a sound font that does not load is an error, since the file would be silent.
+// The level of every WAV export: the synth's output raised 13.3 dB (x 4.6), which takes the
+// loudest page there is (six-string chords struck together in every slot, with bass and click)
+// to a peak of about -1 dBFS without clipping; a song of strummed chords peaks some 2 dB lower.
+// One gain for all, so songs exported one after another keep their loudness against each other.
+inline constexpr float kExportGain = 4.6f;
+
+// Renders through the built-in synth at 44.1 kHz, 16-bit stereo, with reverb and chorus, at
+// kExportGain, and lets the last notes ring out for the renderer's default tail
+// (RenderOptions::tailSeconds) after the last channel event. An empty `soundFontPath` renders
+// silence of the right length; a sound font that does not load is an error, since the file would
+// be silent. A song longer than kMaxExportMicros is refused.
 std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
                       const std::string& soundFontPath, const std::filesystem::path& outPath);
 
-// Format 0, kTicksPerBeat to the beat (see midiFileBytes).
+// Format 0, kTicksPerBeat to the beat, with the time signature and the track name (see
+// midiFileBytes).
 std::string exportMidi(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
-                       const std::filesystem::path& outPath);
+                       const std::filesystem::path& outPath, int beatsPerMeasure = 4,
+                       const std::string& trackName = {});
 
 // A recorded song as a MIDI file, or as sound rendered with the General MIDI sound font this
-// machine has (a missing one is an error: the file would be silent). Both exports of the program,
+// machine has (a missing one is an error: the file would be silent). A recording that failed
+// (RecordedSong::error) is not written and its error is returned. Both exports of the program,
 // the command line's and the File menu's, go through here.
 std::string exportRecordedSong(const RecordedSong& song, bool wav, const std::filesystem::path& outPath);
 
