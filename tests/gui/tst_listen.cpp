@@ -1,41 +1,53 @@
-// Listening in the program, fed by a fake input: the tuner names the string it hears and
-// keeps its A4 in Kv.ini.
+// Listening in the program: an input lost while listening ends Listen with one notice, and
+// without an input the tuner and Listen are off and say why.
 #include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QSpinBox>
 #include <QTest>
-#include <cmath>
-#include <numbers>
 
+#include "gui/app/ListenOnPages.h"
 #include "gui/app/ListenWiring.h"
 #include "gui/app/MainMenu.h"
-#include "gui/tuner/TdlgTuner.h"
+#include "gui/controls/THemisphereButton.h"
+#include "gui/listen/ListenOverlays.h"
 #include "support/ProgramFixture.h"
 
 using namespace strumly;
 using namespace strumly::gui;
 
-namespace {
-
-std::vector<float> sine(double hz, double seconds, int rate = 44100) {
-  std::vector<float> s(static_cast<std::size_t>(seconds * rate));
-  for (std::size_t i = 0; i < s.size(); ++i)
-    s[i] = static_cast<float>(0.3 * std::sin(2 * std::numbers::pi * hz * static_cast<double>(i) / rate));
-  return s;
-}
-
-}  // namespace
-
 class ListenTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void withoutAnInputTheTunerIsOff() {
+  void aLostInputEndsListeningWithOneNotice() {
+    ProgramFixture p({.audio = true, .page = PageId::Chords});
+    ListenOnPages& listen = p.parts->listen().pages();
+    THemisphereButton* button = listen.button();
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(listen.listening());
+    QVERIFY(button->down());
+    QVERIFY(p.audio.isRunning());
+    p.audio.vanish();
+    QTRY_VERIFY(!listen.listening());
+    QCOMPARE(p.dialogs.notices.size(), 1);
+    QVERIFY(p.dialogs.notices[0].startsWith("The audio input was lost"));
+    QVERIFY(!button->down());
+    QVERIFY(listen.neckMarks().marks().empty());
+    // Listen again and off: the input closes and nothing more is told.
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(listen.listening());
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(!listen.listening());
+    QVERIFY(!p.audio.isRunning());
+    QCOMPARE(p.dialogs.notices.size(), 1);
+  }
+
+  void withoutAnInputTheTunerAndListenAreOff() {
     ProgramFixture p({.show = false});
     QAction* item = p.parts->mainMenu().action("mnuTuner");
     QVERIFY(!item->isEnabled());
     QCOMPARE(item->toolTip(), QString("No audio input."));
+    QVERIFY(!p.parts->listen().pages().button()->isEnabled());
+    QCOMPARE(p.parts->listen().pages().button()->toolTip(), QString("No audio input."));
   }
 };
 

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "gui/app/BottomPanel.h"
+#include "gui/app/ListenOnPages.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramParts.h"
@@ -13,7 +14,8 @@
 
 namespace strumly::gui {
 
-ListenWiring::ListenWiring(ProgramParts& parts) : parts_(parts) {
+ListenWiring::ListenWiring(ProgramParts& parts)
+    : parts_(parts), pages_(std::make_unique<ListenOnPages>(parts, parts.scalesPage())) {
   connect(parts_.mainMenu().action("mnuTuner"), &QAction::triggered, this, &ListenWiring::mnuTunerClick);
 }
 
@@ -26,6 +28,7 @@ void ListenWiring::start(AppSettingsStore& store) {
   tuner->setEnabled(audio.available());
   tuner->setToolTip(audio.unavailableReason());
   parts_.mainMenu().menuOptions()->setToolTipsVisible(true);
+  pages_->start();
 }
 
 void ListenWiring::mnuTunerClick() {

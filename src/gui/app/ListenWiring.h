@@ -1,7 +1,8 @@
 #pragma once
-// Listening joined to the rest of the program: the Options menu's tuner, and the listen
-// controls switched off, with the reason as their tooltip, when there is no audio input.
+// Listening joined to the rest of the program: the Options menu's tuner and the Listen button
+// of the pages, both switched off, with the reason as their tooltip, when there is no audio input.
 #include <QObject>
+#include <memory>
 
 namespace strumly {
 class AppSettingsStore;
@@ -9,6 +10,7 @@ class AppSettingsStore;
 
 namespace strumly::gui {
 
+class ListenOnPages;
 class ProgramParts;
 class TdlgTuner;
 
@@ -24,11 +26,13 @@ class ListenWiring : public QObject {
   void mnuTunerClick();
   // Null until first opened.
   TdlgTuner* tuner() { return tuner_; }
+  ListenOnPages& pages() { return *pages_; }
 
  private:
   ProgramParts& parts_;
   AppSettingsStore* store_ = nullptr;
   TdlgTuner* tuner_ = nullptr;  // owned by the main window
+  std::unique_ptr<ListenOnPages> pages_;
 };
 
 }  // namespace strumly::gui

@@ -93,6 +93,8 @@ class ProgramParts {
   AppSettings& settings() { return settings_; }
   NoteSpelling& spelling() { return spelling_; }
   AudioFeed& audioFeed() { return *audio_; }
+  DialogService& dialogs() { return devices_.dialogs; }
+  ScalesPage& scalesPage() { return *scalesPage_; }
 
  private:
   void composeFretboard();

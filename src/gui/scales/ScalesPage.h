@@ -107,6 +107,8 @@ class ScalesPage : public QWidget, public Page, public PageDocument, public Page
   void redrawPage();
   // Foot switch: the next position becomes the selection, as a left press on it would.
   void selectNextDiagram();
+  // The beginning fret of the position on the neck (Listen's target).
+  int shownBeginFret() const { return model_.shownBeginFret(); }
 
  Q_SIGNALS:
   // "Play This Diagram" / "Play Scale From Root" selected their position: Play plays it.

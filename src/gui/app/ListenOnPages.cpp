@@ -1,0 +1,207 @@
+#include "gui/app/ListenOnPages.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "core/scales/ScalePositions.h"
+#include "gui/app/BottomPanel.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ProgramParts.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/common/DialogService.h"
+#include "gui/controls/THemisphereButton.h"
+#include "gui/listen/AudioFeed.h"
+#include "gui/listen/ListenOverlays.h"
+#include "gui/listen/ListenSession.h"
+#include "gui/scales/ScalesPage.h"
+#include "gui/views/Fretboard.h"
+#include "gui/views/KeyboardView.h"
+
+namespace strumly::gui {
+namespace {
+
+constexpr int kWrongFlashMs = 600;
+
+// Puts `widget` right after `anchor` in the box layout that holds the anchor, however deep.
+bool insertAfter(QLayout* layout, QWidget* anchor, QWidget* widget) {
+  auto* box = qobject_cast<QBoxLayout*>(layout);
+  if (!box) return false;
+  for (int i = 0; i < box->count(); ++i) {
+    QLayoutItem* item = box->itemAt(i);
+    if (item->widget() == anchor) {
+      box->insertWidget(i + 1, widget);
+      return true;
+    }
+    if (item->layout() && insertAfter(item->layout(), anchor, widget)) return true;
+  }
+  return false;
+}
+
+bool listensOn(std::optional<PageId> page) {
+  return page == PageId::Chords || page == PageId::ChordDesign || page == PageId::Scales;
+}
+
+}  // namespace
+
+ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
+    : parts_(parts),
+      scales_(scales),
+      session_(new ListenSession(parts.audioFeed(), parts.settings(), this)),
+      button_(new THemisphereButton(&parts.toolPanel())),
+      readout_(new QLabel),
+      neck_(new NeckMarks(parts.bottomPanel().fretboard())),
+      keys_(new KeyMarks(parts.mainWindow().findChild<KeyboardView*>())) {
+  button_->setObjectName("hemiListen");
+  button_->setCaption("Listen");
+  button_->setFixedSize(64, 22);
+  button_->setGroupIndex(19);
+  button_->setAllowAllUp(true);
+  // Beside the other fretboard toggles of the tool panel's second row.
+  insertAfter(parts.toolPanel().layout(), parts.toolPanel().buttons().sbtnRootPlay, button_);
+  readout_->setObjectName("lblListen");
+  readout_->hide();
+  insertAfter(parts.bottomPanel().layout(), parts.bottomPanel().fretboard(), readout_);
+  flash_.setSingleShot(true);
+  flash_.setInterval(kWrongFlashMs);
+  connect(&flash_, &QTimer::timeout, keys_, [this] { keys_->showWrong(0); });
+  connect(button_, &THemisphereButton::mouseReleased, this, [this] { listenToggled(button_->down()); });
+  connect(session_, &ListenSession::chordHeard, this, &ListenOnPages::chordHeard);
+  connect(session_, &ListenSession::noteHeard, this, &ListenOnPages::noteHeard);
+  connect(session_, &ListenSession::ended, this, &ListenOnPages::ended);
+  // Listening and playback never share the moment: Play ends listening.
+  connect(&parts_.transport(), &Transport::stateChanged, this, [this] {
+    if (parts_.transport().playing() && listening()) listenToggled(false);
+  });
+  connect(parts_.pages().pageControl(), &QTabWidget::currentChanged, this, [this] {
+    if (listening()) listenToggled(false);
+    enableForPage();
+  });
+}
+
+ListenOnPages::~ListenOnPages() = default;
+
+void ListenOnPages::start() {
+  enableForPage();
+}
+
+void ListenOnPages::enableForPage() {
+  const AudioFeed& audio = parts_.audioFeed();
+  const bool page = listensOn(parts_.pages().currentId());
+  button_->setEnabled(audio.available() && page);
+  button_->setToolTip(!audio.available() ? audio.unavailableReason()
+                      : page ? QString("Listen: marks what you play against the chord or scale shown")
+                             : QString("Listen works on the Chords, Chord Design and Scales pages"));
+}
+
+void ListenOnPages::listenToggled(bool on) {
+  if (!on) {
+    session_->stop();
+    finish();
+    return;
+  }
+  const std::optional<PageId> page = parts_.pages().currentId();
+  if (!listensOn(page) || parts_.transport().IsPlayingOrBusy()) return finish();
+  const bool scales = page == PageId::Scales;
+  if (!session_->start(scales ? ListenSession::Ear::Notes : ListenSession::Ear::Chords)) {
+    readout_->setText(session_->error());
+    readout_->show();
+    button_->setDown(false);
+    return;
+  }
+  page_ = page;
+  button_->setDown(true);
+  readout_->show();
+  if (scales) {
+    showScalePlaces();
+  } else {
+    showTargetChord(nullptr);
+  }
+}
+
+void ListenOnPages::showTargetChord(const ChordCheck* check) {
+  target_ = page_ == PageId::ChordDesign ? parts_.holders().designChord : parts_.holders().chordPageChord;
+  std::vector<NeckMarks::Mark> marks;
+  for (int s = 0; s < kStringCount; ++s) {
+    if (target_.isEmpty() || target_.pitches[static_cast<std::size_t>(s)] == 0) continue;
+    const bool heard = check && check->strings[static_cast<std::size_t>(s)] == StringMark::Heard;
+    marks.push_back({s, target_.strings[static_cast<std::size_t>(s)].fret, heard});
+  }
+  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+  if (!check) {
+    readout_->setText(marks.empty() && page_ == PageId::ChordDesign ? "Listening: strum a chord"
+                                                                    : "Listening: strum the chord");
+  }
+}
+
+void ListenOnPages::chordHeard(const HeardChord& chord) {
+  if (!page_ || *page_ == PageId::Scales) return;
+  const ChordDiagram& shown =
+      page_ == PageId::ChordDesign ? parts_.holders().designChord : parts_.holders().chordPageChord;
+  const bool noTarget = shown.isEmpty() || shown.pitches == std::array<PitchNumber, kStringCount>{};
+  const NoteNames names = parts_.spelling().names();
+  if (noTarget) {
+    neck_->clear();
+    keys_->showWrong(0);
+    readout_->setText(QString::fromStdString(heardChordText(chord.name, chord.pitchClasses, names)));
+    return;
+  }
+  const ChordCheck check = checkChord(shown.pitches, chord.pitchClasses);
+  showTargetChord(&check);
+  keys_->showWrong(check.extra);
+  readout_->setText(QString::fromStdString(chordCheckText(check, names)));
+}
+
+void ListenOnPages::showScalePlaces() {
+  const ScaleDiagram& scale = parts_.holders().currentScale;
+  std::vector<NotePlace> places;
+  if (!scale.isEmpty()) {
+    const FretRange frets =
+        positionFrets(scales_.shownBeginFret(), clampScaleSpan(parts_.settings().scaleFrets));
+    for (const ScaleNote& n : scaleNotes(scale, frets))
+      places.push_back({n.string, n.fret, scale.tuning[static_cast<std::size_t>(n.string)] + n.fret});
+  }
+  practice_ = ScalePractice(std::move(places), scalePitchClasses(scale));
+  std::vector<NeckMarks::Mark> marks;
+  for (const NotePlace& p : practice_.places()) marks.push_back({p.string, p.fret, false});
+  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+  readout_->setText(QString::fromStdString(practice_.progressText()));
+}
+
+void ListenOnPages::noteHeard(const HeardNote& note) {
+  if (page_ != PageId::Scales) return;
+  const ScalePractice::Outcome outcome = practice_.hear(note.midi);
+  if (outcome.verdict == ScalePractice::Verdict::Wrong) {
+    keys_->showWrong(static_cast<std::uint16_t>(1u << pitchClassOf(note.midi)));
+    flash_.start();
+  }
+  std::vector<NeckMarks::Mark> marks;
+  for (int i = 0; i < practice_.total(); ++i) {
+    const NotePlace& p = practice_.places()[static_cast<std::size_t>(i)];
+    marks.push_back({p.string, p.fret, practice_.isPlayed(i)});
+  }
+  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+  readout_->setText(QString::fromStdString(practice_.progressText()));
+}
+
+void ListenOnPages::ended(const QString& lostReason) {
+  const bool was = listening();
+  finish();
+  // As with a lost MIDI output: one notice, and the program goes on.
+  if (was && !lostReason.isEmpty())
+    parts_.dialogs().notice(&parts_.mainWindow(),
+                            QString("The audio input was lost (%1). Listening stopped.").arg(lostReason));
+}
+
+void ListenOnPages::finish() {
+  page_.reset();
+  button_->setDown(false);
+  flash_.stop();
+  neck_->clear();
+  keys_->showWrong(0);
+  readout_->clear();
+  readout_->hide();
+}
+
+}  // namespace strumly::gui
