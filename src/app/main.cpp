@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ExportCommand.h"
+#include "app/HearCommand.h"
 #include "app/PrintCommand.h"
 #include "gui/app/AppStyle.h"
 #include "gui/app/MainWindow.h"
@@ -45,6 +46,11 @@ int main(int argc, char** argv) {
     // Exports run without a window, and so without a display.
     QCoreApplication core(argc, argv);
     return runExport(QCoreApplication::arguments());
+  }
+  if (wantsHear(raw)) {
+    // The listeners read a file and print what they heard: no window, no display, no device.
+    QCoreApplication core(argc, argv);
+    return runHear(QCoreApplication::arguments());
   }
   if (wantsPrintPdf(raw)) {
     // The sheets are drawn as the pages draw them, but never shown: no display is needed.

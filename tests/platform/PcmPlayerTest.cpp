@@ -213,4 +213,76 @@ TEST(PcmPlayerTest, TheSpeechVolumeIsAppliedToTheSamplesPlayed) {
   EXPECT_EQ(player.volume(), 255);
 }
 
+// The listeners' reading of a wave file: 24-bit stereo mixes down to the channels' mean, 32-bit
+// float (in the extensible format) is taken as it is; other encodings and empty files are refused
+// with the reason.
+TEST(WavMonoTest, IntegerAndFloatSamplesMixDownAndOtherFilesAreRefusedWithTheReason) {
+  const auto wav = [](std::uint16_t tag, int channels, int bits, std::vector<std::uint8_t> data) {
+    const bool extensible = tag == 0xFFFE;
+    std::vector<std::uint8_t> b = {'R',
+                                   'I',
+                                   'F',
+                                   'F',
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   'W',
+                                   'A',
+                                   'V',
+                                   'E',
+                                   'f',
+                                   'm',
+                                   't',
+                                   ' ',
+                                   static_cast<std::uint8_t>(extensible ? 40 : 16),
+                                   0,
+                                   0,
+                                   0};
+    const auto put16 = [&b](int v) {
+      b.push_back(static_cast<std::uint8_t>(v));
+      b.push_back(static_cast<std::uint8_t>(v >> 8));
+    };
+    const auto put32 = [&](int v) {
+      put16(v & 0xFFFF);
+      put16(v >> 16);
+    };
+    put16(tag);
+    put16(channels);
+    put32(48000);
+    put32(48000 * channels * bits / 8);
+    put16(channels * bits / 8);
+    put16(bits);
+    if (extensible) {
+      put16(22);
+      put16(bits);
+      put32(0);
+      put16(3);  // sub-format: IEEE float
+      for (int i = 0; i < 14; ++i) b.push_back(0);
+    }
+    b.insert(b.end(), {'d', 'a', 't', 'a'});
+    put32(static_cast<int>(data.size()));
+    b.insert(b.end(), data.begin(), data.end());
+    return b;
+  };
+  // Left +0.5 (0x400000), right -0.25 (0xE00000): the mean is +0.125.
+  const WavMonoResult stereo = decodeWavMono(wav(1, 2, 24, {0x00, 0x00, 0x40, 0x00, 0x00, 0xE0}));
+  ASSERT_EQ(stereo.error, "");
+  EXPECT_EQ(stereo.sampleRate, 48000);
+  ASSERT_EQ(stereo.mono.size(), 1u);
+  EXPECT_FLOAT_EQ(stereo.mono[0], 0.125f);
+  // 0x3F400000 is 0.75.
+  const WavMonoResult floating = decodeWavMono(wav(0xFFFE, 1, 32, {0x00, 0x00, 0x40, 0x3F}));
+  ASSERT_EQ(floating.error, "");
+  ASSERT_EQ(floating.mono.size(), 1u);
+  EXPECT_FLOAT_EQ(floating.mono[0], 0.75f);
+
+  EXPECT_EQ(decodeWavMono(wav(6, 1, 8, {0x55})).error, "is not PCM");  // A-law
+  EXPECT_EQ(decodeWavMono(wav(1, 1, 16, {})).error, "has no samples");
+  const std::vector<std::uint8_t> text = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!'};
+  EXPECT_EQ(decodeWavMono(text).error, "is not a WAV file");
+  // The speech player still takes only what it can play.
+  EXPECT_FALSE(parseWav(wav(1, 2, 24, {0x00, 0x00, 0x40, 0x00, 0x00, 0xE0})));
+}
+
 }  // namespace

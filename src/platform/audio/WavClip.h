@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace strumly {
@@ -22,6 +23,17 @@ struct WavClip {
 };
 
 std::optional<WavClip> parseWav(std::span<const std::uint8_t> bytes);
+
+// Any PCM wave file as the listeners take it: 8/16/24/32-bit integer or 32-bit float samples
+// (also in the extensible format), any number of channels up to eight mixed down to one, 8 to
+// 192 kHz. On failure `mono` is empty and `error` says why, to follow the file's name ("is not
+// PCM", "has no samples", ...).
+struct WavMonoResult {
+  int sampleRate = 0;
+  std::vector<float> mono;  // full scale = 1
+  std::string error;
+};
+WavMonoResult decodeWavMono(std::span<const std::uint8_t> bytes);
 
 // The speech volume (0..255, 255 = as recorded) applied to our own samples, never to a mixer.
 WavClip scaledClip(const WavClip& clip, int volume);

@@ -1,0 +1,104 @@
+#include "app/HearCommand.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "app/CommandLine.h"
+#include "core/chords/ChordTypeList.h"
+#include "core/listen/ChordListener.h"
+#include "core/listen/NoteListener.h"
+#include "gui/app/ProgramFolder.h"
+#include "platform/audio/WavClip.h"
+#include "platform/settings/AppSettingsStore.h"
+
+namespace strumly::gui {
+
+namespace {
+
+// The listeners take the samples as a sound card would hand them over.
+constexpr std::size_t kBlock = 512;
+
+std::optional<std::string> inputFile(const QStringList& arguments, const QString& command, int& status) {
+  QStringList files;
+  bool onlyFiles = false;
+  for (const QString& argument : arguments.mid(1)) {
+    if (!onlyFiles && argument == "--") {
+      onlyFiles = true;
+    } else if (!onlyFiles && argument.startsWith("--") && argument != command) {
+      status = usageError(qPrintable(command + " does not take " + argument));
+      return std::nullopt;
+    } else if (onlyFiles || !argument.startsWith("--")) {
+      files << argument;
+    }
+  }
+  if (arguments.count(command) != 1 || files.size() != 1 || files[0].isEmpty()) {
+    status = usageError(qPrintable(command + " takes one WAV file, and nothing else"));
+    return std::nullopt;
+  }
+  return files[0].toStdString();
+}
+
+template <typename Listener, typename Print>
+void listen(Listener& listener, const std::vector<float>& mono, Print print) {
+  for (std::size_t i = 0; i < mono.size(); i += kBlock) {
+    for (const auto& event : listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i))) print(event);
+  }
+  for (const auto& event : listener.finish()) print(event);
+}
+
+int hear(const QStringList& arguments, bool chords) {
+  int status = 0;
+  const QString command = chords ? "--hear-chords" : "--hear-notes";
+  const std::optional<std::string> input = inputFile(arguments, command, status);
+  if (!input) return status;
+  std::ifstream in(*input, std::ios::binary);
+  if (!in) return failCommand("Cannot open " + *input + ": no such file or no permission to read it");
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+  if (in.bad()) return failCommand("Cannot read " + *input);
+  const WavMonoResult wav = decodeWavMono(bytes);
+  if (!wav.error.empty()) return failCommand(inputFailure(*input, wav.error));
+
+  const ProgramFolder folder = ProgramFolder::forThisProgram();
+  const AppSettings settings =
+      AppSettingsStore(IniFile(folder.settingsFile().toStdString()), folder.documentFolder.toStdString())
+          .load();
+  const double a4 = settings.listen.clampedA4();
+  if (chords) {
+    std::vector<ChordTypeRecord> types = builtInChordTypes();
+    for (const UserChordType& user : settings.userChords)
+      types.push_back(userChordType(user.name, user.formula, user.intervals));
+    ChordListener listener(wav.sampleRate, std::move(types), a4);
+    listen(listener, wav.mono, [](const HeardChord& chord) {
+      std::string line = std::to_string(chord.ms);
+      if (chord.pitchClasses != 0) line += ' ' + pitchClassesText(chord.pitchClasses);
+      if (!chord.name.empty()) line += ' ' + chord.name;
+      std::printf("%s\n", line.c_str());
+    });
+  } else {
+    NoteListener listener(wav.sampleRate, a4);
+    listen(listener, wav.mono, [](const HeardNote& note) {
+      std::printf("%lld %s %ld\n", static_cast<long long>(note.ms), noteNameWithOctave(note.midi).c_str(),
+                  std::lround(note.cents));
+    });
+  }
+  return std::fflush(stdout) == 0 ? 0 : failCommand("cannot write the output");
+}
+
+}  // namespace
+
+bool wantsHear(const QStringList& arguments) {
+  return arguments.contains("--hear-notes") || arguments.contains("--hear-chords");
+}
+
+int runHear(const QStringList& arguments) {
+  return runGuarded([&arguments] {
+    if (arguments.contains("--hear-notes") && arguments.contains("--hear-chords"))
+      return usageError("--hear-notes and --hear-chords cannot be combined");
+    return hear(arguments, arguments.contains("--hear-chords"));
+  });
+}
+
+}  // namespace strumly::gui

@@ -1,0 +1,54 @@
+#pragma once
+// The chord listener's analysis of one window: an FFTW spectrum, its peaks, and the notes that
+// explain them, found one at a time with the overtones of each note taken off before the next is
+// looked for. Internal to listen/.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct fftwf_plan_s;
+
+namespace strumly::listen {
+
+struct HeardSet {
+  std::uint16_t pitchClasses = 0;   // bit 0 = C
+  int bassNote = -1;                // lowest note found, -1 when none
+  std::vector<int> notes;           // found notes, in the order they were found
+  std::vector<double> hz;           // of each found note, from the places of its partials
+  std::array<double, 12> chroma{};  // each found note's salience, folded onto its pitch class
+};
+
+struct SpectrumOptions {
+  int maxNotes = 6;  // six strings
+  // A note's fundamental must be present at this share of its strongest low partial; otherwise the
+  // candidate is only a sub-octave or sub-fifth ghost of real notes above it.
+  double fundamentalShare = 0.1;
+};
+
+class ChordSpectrum {
+ public:
+  ChordSpectrum(double sampleRate, std::size_t windowLength);
+  ~ChordSpectrum();
+  ChordSpectrum(const ChordSpectrum&) = delete;
+  ChordSpectrum& operator=(const ChordSpectrum&) = delete;
+
+  std::size_t windowLength() const { return windowLength_; }
+  // `samples`: windowLength() of them, from the onset on. `before`: as many from just before the
+  // onset, or null; what sounded there already (strings still ringing) is taken off the spectrum,
+  // so only what the onset added is heard.
+  HeardSet analyse(const float* samples, const float* before, double a4Hz,
+                   const SpectrumOptions& options = {});
+
+ private:
+  double rate_;
+  std::size_t windowLength_;
+  std::size_t fftSize_;
+  std::vector<float> taper_;
+  float* input_ = nullptr;
+  void* output_ = nullptr;  // fftwf_complex[fftSize_ / 2 + 1]
+  fftwf_plan_s* plan_ = nullptr;
+  void magnitudes(const float* samples, std::vector<double>& mag);
+};
+
+}  // namespace strumly::listen

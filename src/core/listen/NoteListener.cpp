@@ -1,0 +1,226 @@
+#include "core/listen/NoteListener.h"
+
+#include <aubio/aubio.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <deque>
+#include <new>
+#include <optional>
+
+#include "core/listen/ChordSpectrum.h"
+#include "core/listen/OnsetDetector.h"
+
+namespace strumly {
+
+namespace {
+
+// A reading this sure of its period is a pitch; below it the frame is noise, a chord or decay.
+constexpr double kConfident = 0.8;
+// A note is named from the spectrum of this much of it, less the spectrum just before it, so the
+// strings still ringing are not taken for the new note.
+constexpr double kNoteWindowSeconds = 0.06;
+constexpr double kBeforeGuardSeconds = 0.005;
+// The tuner holds the last pitch through short gaps in the readings.
+constexpr double kTunerHoldSeconds = 0.15;
+constexpr std::size_t kTunerMedian = 7;
+constexpr double kTunerFollow = 0.3;
+// Below this RMS (-60 dBFS) nothing is voiced.
+constexpr double kSilentLevel = 0.001;
+
+double exactNote(double hz, double a4) {
+  return 69.0 + 12.0 * std::log2(hz / a4);
+}
+double hzOfExact(double exact, double a4) {
+  return a4 * std::exp2((exact - 69.0) / 12.0);
+}
+bool inGuitarRange(double exact) {
+  return exact >= kLowestHeardNote - 0.5 && exact < kHighestHeardNote + 0.5;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+struct NoteListener::State {
+  double rate;
+  double a4;
+  std::size_t hop;
+  std::size_t window;
+  listen::HopCutter cutter;
+  listen::OnsetDetector onsets;
+  aubio_pitch_t* pitch = nullptr;
+  fvec_t* in = nullptr;
+  fvec_t* out = nullptr;
+
+  listen::ChordSpectrum spectrum;
+  listen::SampleHistory history;
+  std::int64_t processed = 0;           // samples through the stages
+  std::optional<std::int64_t> pending;  // onset of the note being collected
+
+  // Tuner
+  bool tunerVoiced = false;
+  bool restartTuner = false;
+  double tunerExact = 0;
+  std::deque<double> tunerHistory;
+  std::int64_t lastVoicedSample = 0;
+  double level = 0;
+
+  State(double sampleRate, double a4Hz)
+      : rate(sampleRate),
+        a4(a4Hz),
+        hop(listen::powerOfTwoFor(sampleRate, 0.0058)),
+        window(listen::powerOfTwoFor(sampleRate, 0.046)),
+        cutter(hop),
+        onsets(sampleRate, hop, 0.05),
+        spectrum(sampleRate, static_cast<std::size_t>(std::lround(kNoteWindowSeconds * sampleRate))),
+        history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))) {
+    // YIN-FFT: the difference function weighted by the ear's sensitivity, which keeps a guitar's
+    // strong second harmonic from being taken for the note. 46 ms hold almost four periods of E2.
+    pitch = new_aubio_pitch("yinfft", static_cast<uint_t>(window), static_cast<uint_t>(hop),
+                            static_cast<uint_t>(std::lround(sampleRate)));
+    in = new_fvec(static_cast<uint_t>(hop));
+    out = new_fvec(1);
+    if (pitch == nullptr || in == nullptr || out == nullptr) throw std::bad_alloc();
+    aubio_pitch_set_unit(pitch, "Hz");
+    aubio_pitch_set_silence(pitch, -60.0f);
+  }
+  ~State() {
+    if (pitch != nullptr) del_aubio_pitch(pitch);
+    if (in != nullptr) del_fvec(in);
+    if (out != nullptr) del_fvec(out);
+  }
+
+  std::int64_t ms(std::int64_t sample) const {
+    return std::llround(static_cast<double>(sample) * 1000.0 / rate);
+  }
+
+  // The strongest note the onset added, if any.
+  void settlePending(std::vector<HeardNote>& heard) {
+    if (!pending) return;
+    const std::int64_t onset = *pending;
+    pending.reset();
+    const std::size_t length = spectrum.windowLength();
+    const std::vector<float> window = history.read(onset, length);
+    const std::int64_t beforeEnd = onset - std::llround(kBeforeGuardSeconds * rate);
+    const std::vector<float> before = history.read(beforeEnd - static_cast<std::int64_t>(length), length);
+    listen::SpectrumOptions options;
+    options.maxNotes = 1;
+    // A low string's fundamental is weak beside its overtones, and a short window blurs it.
+    options.fundamentalShare = 0.02;
+    const listen::HeardSet set = spectrum.analyse(window.data(), before.data(), a4, options);
+    if (set.notes.empty()) return;
+    const NearestNote nearest = nearestNote(set.hz[0], a4);
+    HeardNote note;
+    note.ms = ms(onset);
+    // The partials' places name the note; the found candidate decides when they sit on an edge.
+    note.midi = std::abs(nearest.midi - set.notes[0]) <= 0 ? nearest.midi : set.notes[0];
+    note.cents =
+        nearest.midi == note.midi ? nearest.cents : 1200.0 * std::log2(set.hz[0] / hzOfExact(note.midi, a4));
+    note.cents = std::clamp(note.cents, -50.0, 50.0);
+    note.hz = set.hz[0];
+    heard.push_back(note);
+  }
+
+  void processHop(const float* samples, std::vector<HeardNote>& heard) {
+    double sum = 0;
+    for (std::size_t i = 0; i < hop; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+    level = std::sqrt(sum / static_cast<double>(hop));
+
+    history.append(samples, hop);
+    std::int64_t onset = 0;
+    if (onsets.process(samples, onset)) {
+      settlePending(heard);
+      pending = std::max<std::int64_t>(onset, 0);
+      restartTuner = true;
+    }
+
+    std::memcpy(in->data, samples, hop * sizeof(float));
+    aubio_pitch_do(pitch, in, out);
+    processed += static_cast<std::int64_t>(hop);
+    const double hz = out->data[0];
+    const double confidence = aubio_pitch_get_confidence(pitch);
+    const bool voiced =
+        hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactNote(hz, a4));
+    const double exact = voiced ? exactNote(hz, a4) : 0;
+
+    if (pending && processed >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))
+      settlePending(heard);
+    followTuner(voiced, exact);
+  }
+
+  void followTuner(bool voiced, double exact) {
+    if (!voiced) {
+      if (tunerVoiced && processed - lastVoicedSample > std::llround(kTunerHoldSeconds * rate)) {
+        tunerVoiced = false;
+        tunerHistory.clear();
+      }
+      return;
+    }
+    lastVoicedSample = processed;
+    // A new pluck or a jump to another note starts afresh rather than gliding there.
+    if (!tunerVoiced || restartTuner || std::abs(exact - tunerExact) > 0.5) {
+      tunerHistory.clear();
+      tunerExact = exact;
+      tunerVoiced = true;
+      restartTuner = false;
+    }
+    tunerHistory.push_back(exact);
+    if (tunerHistory.size() > kTunerMedian) tunerHistory.pop_front();
+    const double mid = median({tunerHistory.begin(), tunerHistory.end()});
+    tunerExact += kTunerFollow * (mid - tunerExact);
+  }
+};
+
+NoteListener::NoteListener(double sampleRate, double a4Hz)
+    : state_(std::make_unique<State>(sampleRate, a4Hz)) {}
+NoteListener::~NoteListener() = default;
+
+std::vector<HeardNote> NoteListener::feed(const float* mono, std::size_t count) {
+  std::vector<HeardNote> heard;
+  state_->cutter.feed(mono, count, [&](const float* hop) { state_->processHop(hop, heard); });
+  return heard;
+}
+
+std::vector<HeardNote> NoteListener::finish() {
+  std::vector<HeardNote> heard;
+  state_->settlePending(heard);
+  return heard;
+}
+
+PitchReading NoteListener::pitch() const {
+  PitchReading reading;
+  reading.level = state_->level;
+  if (!state_->tunerVoiced) return reading;
+  reading.voiced = true;
+  reading.hz = hzOfExact(state_->tunerExact, state_->a4);
+  reading.midi = static_cast<int>(std::lround(state_->tunerExact));
+  reading.cents = (state_->tunerExact - reading.midi) * 100.0;
+  return reading;
+}
+
+void NoteListener::setReferenceA4(double a4Hz) {
+  // The tuner's pitch is kept as a note number; the same sound is a different number now.
+  if (state_->tunerVoiced) state_->tunerExact += 12.0 * std::log2(state_->a4 / a4Hz);
+  for (double& d : state_->tunerHistory) d += 12.0 * std::log2(state_->a4 / a4Hz);
+  state_->a4 = a4Hz;
+}
+
+double NoteListener::referenceA4() const {
+  return state_->a4;
+}
+
+double NoteListener::sampleRate() const {
+  return state_->rate;
+}
+
+void NoteListener::reset() {
+  state_ = std::make_unique<State>(state_->rate, state_->a4);
+}
+
+}  // namespace strumly

@@ -1,0 +1,64 @@
+#pragma once
+// The listeners' common first stage: samples cut into hops, and aubio's onset detector run over
+// them. Internal to listen/.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace strumly::listen {
+
+// Hop and window lengths for a sample rate: the powers of two nearest to the durations the
+// stages were tuned with at 44.1 kHz.
+std::size_t powerOfTwoFor(double sampleRate, double seconds);
+
+class OnsetDetector {
+ public:
+  // `minimumGapSeconds`: onsets closer than this to the previous one are not reported.
+  OnsetDetector(double sampleRate, std::size_t hop, double minimumGapSeconds);
+  ~OnsetDetector();
+  OnsetDetector(const OnsetDetector&) = delete;
+  OnsetDetector& operator=(const OnsetDetector&) = delete;
+
+  // One hop of samples; the sample index of an onset found now (it lies some hops back).
+  bool process(const float* hop, std::int64_t& onsetSample);
+  void reset();
+
+ private:
+  struct Aubio;
+  std::unique_ptr<Aubio> aubio_;
+  std::size_t hop_;
+};
+
+// Collects blocks of any size into hops.
+class HopCutter {
+ public:
+  explicit HopCutter(std::size_t hop) : hop_(hop) { buffer_.reserve(hop); }
+  // Calls `onHop` for every full hop the block completes.
+  void feed(const float* samples, std::size_t count, const std::function<void(const float*)>& onHop);
+  std::size_t hop() const { return hop_; }
+  void reset() { buffer_.clear(); }
+
+ private:
+  std::size_t hop_;
+  std::vector<float> buffer_;
+};
+
+// The latest samples, by their number from the first one fed; what is older or not yet fed
+// reads as silence.
+class SampleHistory {
+ public:
+  explicit SampleHistory(std::size_t length) : ring_(length) {}
+  void append(const float* samples, std::size_t count);
+  std::int64_t end() const { return end_; }  // number of the next sample to come
+  // `count` samples from number `first` on.
+  std::vector<float> read(std::int64_t first, std::size_t count) const;
+  void reset() { end_ = 0; }
+
+ private:
+  std::vector<float> ring_;
+  std::int64_t end_ = 0;
+};
+
+}  // namespace strumly::listen
