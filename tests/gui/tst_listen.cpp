@@ -1,11 +1,14 @@
-// Listening in the program: an input lost while listening ends Listen with one notice, and
+// Listening in the program: an input lost while listening ends Listen with one notice, Play ends
+// it and it sends no MIDI, and
 // without an input the tuner and Listen are off and say why.
 #include <QAction>
 #include <QTest>
+#include <QToolButton>
 
 #include "gui/app/ListenOnPages.h"
 #include "gui/app/ListenWiring.h"
 #include "gui/app/MainMenu.h"
+#include "gui/app/ToolPanel.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/listen/ListenOverlays.h"
 #include "support/ProgramFixture.h"
@@ -39,6 +42,23 @@ class ListenTest : public QObject {
     QVERIFY(!listen.listening());
     QVERIFY(!p.audio.isRunning());
     QCOMPARE(p.dialogs.notices.size(), 1);
+  }
+
+  void playEndsListeningAndListeningSendsNoMidi() {
+    ProgramFixture p({.midi = true, .audio = true, .page = PageId::Chords});
+    p.showChords(4, p.parts->mainMenu().menuMinor(), "m7");
+    ListenOnPages& listen = p.parts->listen().pages();
+    THemisphereButton* button = listen.button();
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(listen.listening());
+    p.audio.play(std::vector<float>(44100, 0.0f));
+    QTest::qWait(20);
+    QVERIFY(p.session.sink.calls().empty());
+    p.parts->toolPanel().buttons().sbtnPlay->click();
+    QVERIFY(p.parts->transport().playing());
+    QVERIFY(!listen.listening());
+    QVERIFY(!p.audio.isRunning());
+    QVERIFY(p.dialogs.notices.isEmpty());
   }
 
   void withoutAnInputTheTunerAndListenAreOff() {
