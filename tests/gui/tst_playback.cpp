@@ -3,10 +3,12 @@
 // is refused there; the play page plays its song and Stop halts it.
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
 #include "core/midi/MidiEvent.h"
+#include "core/playpage/PlayPageLayout.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
@@ -116,6 +118,58 @@ class PlaybackTest : public QObject {
     p.parts->transport().midiMessage(kMsgAllPlayed, 0);
     QTest::mouseClick(p.buttons().sbtnStop, Qt::LeftButton);
     QVERIFY(!p.buttons().sbtnPlay->isChecked());
+  }
+
+  void keysTheWindowIgnoresLeaveTheStrumAlone() {
+    Program p;
+    ChordDiagram c;
+    c.empty = 0;
+    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
+    c.pitches = {64, 60, 55, 52, 48, 0};
+    p.parts->playPage().model().slots()[0] = c;
+    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QScrollBar* strum = p.parts->toolPanel().strumSpeed();
+    QCOMPARE(strum->value(), -300);
+    // Nothing plays: Left does nothing; the keys a scroll bar takes land on it where the focus rests.
+    for (int key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_Home})
+      QTest::keyClick(strum, Qt::Key(key));
+    QCOMPARE(strum->value(), -300);
+    // A step chord sounding: Right is ignored until it ends.
+    QTest::mouseClick(p.buttons().sbtnStep, Qt::LeftButton);
+    QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
+    QVERIFY(p.parts->transport().chordSounding());
+    for (int i = 0; i < 3; ++i) QTest::keyClick(strum, Qt::Key_Right);
+    QCOMPARE(strum->value(), -300);
+    QTest::mouseClick(p.buttons().sbtnStop, Qt::LeftButton);
+  }
+
+  void withoutCountOffTheBeatCursorStandsOnTheFirstBeatAtOnce() {
+    Program p;
+    ChordDiagram c;
+    c.empty = 0;
+    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
+    c.pitches = {64, 60, 55, 52, 48, 0};
+    p.parts->playPage().model().slots()[0] = c;
+    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QVERIFY(!p.buttons().sbtnCount->isChecked());
+    // The first beat's mark, left of the first slot: the red REDSLASH stands there once Play is
+    // down, before the clock has posted any beat.
+    const QImage& page = p.parts->playPage().imgPlayPage()->image();
+    const QRect firstBeat(39, playMarkerY(0), 28, 33);
+    const auto redPixels = [&] {
+      int red = 0;
+      for (int y = firstBeat.top(); y <= firstBeat.bottom(); ++y)
+        for (int x = firstBeat.left(); x <= firstBeat.right(); ++x) {
+          const QColor color = page.pixelColor(x, y);
+          red += color.red() > 180 && color.green() < 90 && color.blue() < 90;
+        }
+      return red;
+    };
+    QCOMPARE(redPixels(), 0);
+    QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
+    QVERIFY(redPixels() > 20);
+    QTest::mouseClick(p.buttons().sbtnStop, Qt::LeftButton);
+    QCOMPARE(redPixels(), 0);
   }
 
   void fromTheClockToTheScreen() {

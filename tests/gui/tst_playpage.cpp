@@ -116,6 +116,29 @@ class PlayPageTest : public QObject {
     QCOMPARE(p.slot(6, 2), other);
   }
 
+  void eraseAsksBeforeItDropsAModifiedSongAndUndoBringsItBack() {
+    Program p;
+    const ChordDiagram em7 = p.sendFirstEm7();
+    QTest::mouseClick(p.image(), Qt::LeftButton, {}, slotPoint(1, 3));
+    QVERIFY(p.page().model().isModified());
+    QAction* erase = p.parts->mainMenu().action("mnuNew");
+    // The question of closing: Cancel keeps the song.
+    p.dialogs.answers = {DialogService::Answer::Cancel};
+    erase->trigger();
+    QCOMPARE(p.dialogs.questions.last(), QString("Save PlayPage changes before closing?"));
+    QCOMPARE(p.slot(1, 3), em7);
+    // No erases it; the caption is the start-up one, and Undo brings the chord back.
+    p.dialogs.answers = {DialogService::Answer::No};
+    erase->trigger();
+    QVERIFY(p.slot(1, 3).isEmpty());
+    QCOMPARE(p.parts->mainWindow().windowTitle(), QString("Strumly!   "));
+    QToolButton* undo = p.parts->toolPanel().buttons().sbtnUndo;
+    QVERIFY(undo->isEnabled());
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QCOMPARE(p.slot(1, 3), em7);
+    QVERIFY(p.page().model().isModified());  // still in no file: closing would ask
+  }
+
   void aSongIsSavedAndOpenedAgainAndADamagedFileChangesNothing() {
     Program p;
     const ChordDiagram em7 = p.sendFirstEm7();

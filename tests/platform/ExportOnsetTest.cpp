@@ -123,24 +123,27 @@ TEST_F(ExportOnsetTest, EveryChordSoundsWhereItsSlotIsAndTheFileEndsWithTheRingO
   EXPECT_NEAR(static_cast<double>(levels.size()), endMicros * kRate / 1e6, 32.0);
 }
 
-TEST_F(ExportOnsetTest, AFullPagePeaksJustBelowFullScale) {
-  // The loudest a song gets: a six-string open E in every slot, struck together, with the bass
-  // note and the click. Its peak lands near -1 dBFS (29 200 of 32 767) and never clips.
-  PlayPageSong song;
-  song.strumSpeed = 0;
-  song.bass = true;
-  ChordDiagram e;
-  e.empty = 0;
-  e.strings = {StringFret{0, 0}, {0, 0}, {1, 1}, {2, 3}, {2, 2}, {0, 0}};
-  e.pitches = {64, 59, 56, 52, 47, 40};
-  e.bass = 28;
-  song.slots.fill(e);
-  const std::vector<int> levels =
-      exported(recordSong(song, AppSettings{}, {.countOff = false, .click = true}), "full.wav");
-  ASSERT_FALSE(levels.empty());
-  const int peak = *std::max_element(levels.begin(), levels.end());
-  EXPECT_GE(peak, 26000);  // -2 dBFS
-  EXPECT_LT(peak, 32767);  // nothing clipped
+TEST_F(ExportOnsetTest, SoftAndLoudSongsBothPeakAtMinusOneDbfs) {
+  // -1 dBFS is 0.891 of full scale: 29 200 of 32 767. A single quiet note, and a page full of
+  // strummed G chords with bass and click, whose six strings ring together near full scale.
+  RecordedSong soft;
+  soft.tempoMicros = 500000;
+  soft.events = {{0, {0, 0xC0, 25, 0, 0}}, {0, {0, 0x90, 64, 40, 0}}, {960, {0, 0x80, 64, 0, 0}}};
+  PlayPageSong loud;
+  loud.bass = true;
+  ChordDiagram g;
+  g.empty = 0;
+  g.strings = {StringFret{3, 4}, {0, 0}, {0, 0}, {0, 0}, {2, 1}, {3, 2}};
+  g.pitches = {67, 59, 55, 50, 47, 43};
+  g.bass = 31;
+  loud.slots.fill(g);
+  for (const auto& [song, name] :
+       {std::pair{soft, "soft.wav"},
+        std::pair{recordSong(loud, AppSettings{}, {.countOff = false, .click = true}), "loud.wav"}}) {
+    const std::vector<int> levels = exported(song, name);
+    ASSERT_FALSE(levels.empty()) << name;
+    EXPECT_NEAR(*std::max_element(levels.begin(), levels.end()), 29200, 150) << name;
+  }
 }
 
 }  // namespace

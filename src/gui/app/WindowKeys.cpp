@@ -80,7 +80,24 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   }
   auto* keyEvent = static_cast<QKeyEvent*>(event);
   if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;  // menu shortcuts
-  return FormKeyDown(keyEvent->key());
+  const bool taken = FormKeyDown(keyEvent->key());
+  // The strum-speed bar holds the focus only so that the window's keys reach the window: the
+  // song's strum changes when the user works the bar with the mouse, never by a key that
+  // happened to land there.
+  if (widget == strumSpeed_) {
+    switch (keyEvent->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+        return true;
+      default:
+        break;
+    }
+  }
+  return taken;
 }
 
 }  // namespace strumly::gui

@@ -264,7 +264,17 @@ void PlayPage::sbtnTimeClick() {
 
 void PlayPage::undo() {
   // The shell refuses Undo while playing and disables the button afterwards.
-  if (model_.undo()) RedrawPlayPage();
+  const bool erased = model_.undoRestoresErase();
+  if (!model_.undo()) return;
+  if (erased) {
+    documentName_ = erasedDocument_.first;
+    versionSuffix_ = erasedDocument_.second;
+    window()->setWindowTitle(documentCaption(documentName_) + versionSuffix_);
+    DrawRepeatMarkers();
+  }
+  // What Undo brings back is kept only by a save (after an erase, in no file at all).
+  model_.setModified(true);
+  RedrawPlayPage();
 }
 
 void PlayPage::imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
@@ -413,14 +423,28 @@ void PlayPage::repeatMarkersChosen() {
 // ---- The document ----
 
 void PlayPage::erase() {
-  model_.erase();
+  // A song is too much work to lose to one click: the question of closing, and Undo after it.
+  if (model_.isModified()) {
+    const QList<ClosingDocument> documents = closingDocuments();
+    switch (dialogs_.question(this, SaveBeforeClose::question(documents.front()))) {
+      case DialogService::Answer::Cancel:
+        return;
+      case DialogService::Answer::Yes:
+        if (!SavePlayPage(false)) return;
+        break;
+      case DialogService::Answer::No:
+        break;
+    }
+  }
+  erasedDocument_ = {documentName_, versionSuffix_};
+  model_.eraseUndoably();
   documentName_.clear();
   versionSuffix_.clear();
   redrawAll();
   scrollPlayPage_->verticalScrollBar()->setValue(0);
-  if (controls_.undo) controls_.undo->setEnabled(false);
+  if (controls_.undo) controls_.undo->setEnabled(model_.undoAvailable());
   showPlacementCursor();
-  window()->setWindowTitle("Strumly!");
+  window()->setWindowTitle(documentCaption(QString()));
 }
 
 PagePrintout PlayPage::printout() const {
@@ -531,7 +555,8 @@ bool PlayPage::exportSound(bool wav) {
   RecordingOptions options;
   options.countOff = transport_.countOff();
   options.click = transport_.click();
-  const RecordedSong recorded = recordSong(song, settings_, options);
+  RecordedSong recorded = recordSong(song, settings_, options);
+  recorded.name = documentName_.toStdString();
   const std::string error = exportRecordedSong(recorded, wav, path.toStdString());
   if (!error.empty()) dialogs_.notice(this, QString::fromStdString(error));
   return true;

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "core/playpage/PlayPageModel.h"
 #include "gui/common/Page.h"
@@ -147,6 +148,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   int currentPage_ = 1;
   QString documentName_;
   QString versionSuffix_;
+  std::pair<QString, QString> erasedDocument_;  // name and suffix before Erase, for its Undo
 };
 
 }  // namespace strumly::gui

@@ -43,6 +43,9 @@ bool PlayPagePlayback::play() {
     transport.setChordSounding(true);
     canvas_.moveStepCursor(SlotPos::of(sequencer_.seqSlot()));
     image_.refresh();
+  } else if (sequencer_.countOffBeats() == 0) {
+    // Without a count-off the first beat is the song's: its cursor cannot wait for a beat message.
+    moveBeatCursor(beatCursorIndex_);
   }
   return true;
 }

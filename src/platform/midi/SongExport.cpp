@@ -1,6 +1,7 @@
 #include "platform/midi/SongExport.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <system_error>
 
 #include "core/common/WriteThroughTemporary.h"
@@ -34,13 +35,24 @@ std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMi
   for (const TickedEvent& e : events) lastTick = std::max(lastTick, e.tick);
   if (static_cast<double>(lastTick) * tempoMicros / kTicksPerBeat > static_cast<double>(kMaxExportMicros))
     return kExportTooLongText;
-  OfflineRenderer renderer(soundFontPath);
-  if (!soundFontPath.empty() && !renderer.hasSoundFont())
-    return "cannot load the sound font " + soundFontPath;
   RenderOptions options;
   options.tempoMicros = tempoMicros;
-  options.gain = kExportGain;
   const std::vector<MidiEvent> queued = toQueuedEvents(events);
+  // The synth's level depends on how many strings ring together, so no one gain suits every
+  // song: a first render only finds the peak, the second is written scaled to kExportPeak. Each
+  // runs on a synth of its own, since a reset leaves the reverb's tail in it: both sound the same.
+  int peak = 0;
+  {
+    OfflineRenderer measure(soundFontPath);
+    if (!soundFontPath.empty() && !measure.hasSoundFont())
+      return "cannot load the sound font " + soundFontPath;
+    measure.render(queued, options, [&peak](std::span<const std::int16_t> block) {
+      for (std::int16_t s : block) peak = std::max(peak, std::abs(int{s}));
+      return true;
+    });
+  }
+  if (peak > 0) options.gain = static_cast<float>(kExportPeak * 32767.0 / peak);
+  OfflineRenderer renderer(soundFontPath);
   return writeThroughTemporary(outPath, [&](const std::filesystem::path& temp) {
     WavFileWriter writer(temp.string());
     const bool rendered = renderer.render(

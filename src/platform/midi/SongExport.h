@@ -17,17 +17,15 @@ namespace strumly {
 // `time` the ticks after the one before.
 std::vector<MidiEvent> toQueuedEvents(std::span<const TickedEvent> events);
 
-// The level of every WAV export: the synth's output raised 13.3 dB (x 4.6), which takes the
-// loudest page there is (six-string chords struck together in every slot, with bass and click)
-// to a peak of about -1 dBFS without clipping; a song of strummed chords peaks some 2 dB lower.
-// One gain for all, so songs exported one after another keep their loudness against each other.
-inline constexpr float kExportGain = 4.6f;
+// The peak of every WAV export, -1 dBFS: as loud as the format allows, with a little room for
+// players that resample or convert.
+inline constexpr double kExportPeak = 0.891;
 
-// Renders through the built-in synth at 44.1 kHz, 16-bit stereo, with reverb and chorus, at
-// kExportGain, and lets the last notes ring out for the renderer's default tail
-// (RenderOptions::tailSeconds) after the last channel event. An empty `soundFontPath` renders
-// silence of the right length; a sound font that does not load is an error, since the file would
-// be silent. A song longer than kMaxExportMicros is refused.
+// Renders through the built-in synth at 44.1 kHz, 16-bit stereo, with reverb and chorus,
+// normalised to a peak of kExportPeak (silence stays silence), and lets the last notes ring out for the
+// renderer's default tail (RenderOptions::tailSeconds) after the last channel event. An empty `soundFontPath`
+// renders silence of the right length; a sound font that does not load is an error, since the file would be
+// silent. A song longer than kMaxExportMicros is refused.
 std::string exportWav(std::span<const TickedEvent> events, std::uint32_t tempoMicros,
                       const std::string& soundFontPath, const std::filesystem::path& outPath);
 
