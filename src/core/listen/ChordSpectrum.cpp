@@ -77,12 +77,8 @@ void ChordSpectrum::magnitudes(const float* samples, std::vector<double>& mag) {
   for (std::size_t k = 0; k < mag.size(); ++k) mag[k] = std::hypot(out[k][0], out[k][1]);
 }
 
-HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz,
-                                const SpectrumOptions& options) {
-  HeardSet set;
-  const double binHz = rate_ / static_cast<double>(fftSize_);
-  const auto lastBin = std::min(fftSize_ / 2 - 2, static_cast<std::size_t>(kHighestPeakHz / binHz));
-  const auto firstBin = std::max<std::size_t>(2, static_cast<std::size_t>(kLowestPeakHz / binHz));
+std::vector<double> ChordSpectrum::difference(const float* samples, const float* before) {
+  const auto lastBin = std::min(fftSize_ / 2 - 2, static_cast<std::size_t>(kHighestPeakHz / binHz()));
   std::vector<double> mag(lastBin + 3);
   magnitudes(samples, mag);
   if (before != nullptr) {
@@ -91,6 +87,16 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
     magnitudes(before, earlier);
     for (std::size_t k = 0; k < mag.size(); ++k) mag[k] = std::max(0.0, mag[k] - earlier[k]);
   }
+  return mag;
+}
+
+HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz,
+                                const SpectrumOptions& options) {
+  HeardSet set;
+  const double binHz = rate_ / static_cast<double>(fftSize_);
+  const auto lastBin = std::min(fftSize_ / 2 - 2, static_cast<std::size_t>(kHighestPeakHz / binHz));
+  const auto firstBin = std::max<std::size_t>(2, static_cast<std::size_t>(kLowestPeakHz / binHz));
+  std::vector<double> mag = difference(samples, before);
 
   // The floor: the median magnitude of a band about a third of an octave wide around each bin.
   std::vector<double> floor(mag.size(), 0);

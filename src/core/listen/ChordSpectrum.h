@@ -37,6 +37,10 @@ class ChordSpectrum {
   // `samples`: windowLength() of them, from the onset on. `before`: as many from just before the
   // onset, or null; what sounded there already (strings still ringing) is taken off the spectrum,
   // so only what the onset added is heard.
+  // The magnitudes of what the onset added (the spectrum of `samples` less that of `before`, or
+  // of `samples` alone when `before` is null), from 0 Hz up to 5 kHz, binHz() apart.
+  std::vector<double> difference(const float* samples, const float* before);
+  double binHz() const { return rate_ / static_cast<double>(fftSize_); }
   HeardSet analyse(const float* samples, const float* before, double a4Hz,
                    const SpectrumOptions& options = {});
 

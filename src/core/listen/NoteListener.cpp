@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/listen/ChordSpectrum.h"
+#include "core/listen/NotePitch.h"
 #include "core/listen/OnsetDetector.h"
 
 namespace strumly {
@@ -109,21 +110,14 @@ struct NoteListener::State {
     const std::vector<float> window = history.read(onset, length);
     const std::int64_t beforeEnd = onset - std::llround(kBeforeGuardSeconds * rate);
     const std::vector<float> before = history.read(beforeEnd - static_cast<std::int64_t>(length), length);
-    listen::SpectrumOptions options;
-    options.maxNotes = 1;
-    // A low string's fundamental is weak beside its overtones, and a short window blurs it.
-    options.fundamentalShare = 0.02;
-    const listen::HeardSet set = spectrum.analyse(window.data(), before.data(), a4, options);
-    if (set.notes.empty()) return;
-    const NearestNote nearest = nearestNote(set.hz[0], a4);
+    const listen::NotePitch found =
+        listen::notePitch(spectrum.difference(window.data(), before.data()), spectrum.binHz(), a4);
+    if (found.midi == 0) return;
     HeardNote note;
     note.ms = ms(onset);
-    // The partials' places name the note; the found candidate decides when they sit on an edge.
-    note.midi = std::abs(nearest.midi - set.notes[0]) <= 0 ? nearest.midi : set.notes[0];
-    note.cents =
-        nearest.midi == note.midi ? nearest.cents : 1200.0 * std::log2(set.hz[0] / hzOfExact(note.midi, a4));
-    note.cents = std::clamp(note.cents, -50.0, 50.0);
-    note.hz = set.hz[0];
+    note.midi = found.midi;
+    note.cents = std::clamp(1200.0 * std::log2(found.hz / hzOfExact(note.midi, a4)), -50.0, 50.0);
+    note.hz = found.hz;
     heard.push_back(note);
   }
 
