@@ -13,6 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format clang-tidy
   espeak-ng sox xvfb x11-apps imagemagick poppler-utils
   desktop-file-utils appstream
+  dpkg-dev file
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
