@@ -40,6 +40,13 @@ bool inGuitarRange(double exact) {
   return exact >= kLowestHeardNote - 0.5 && exact < kHighestHeardNote + 0.5;
 }
 
+constexpr double kNewNoteRise = 0.8;
+double rms(const std::vector<float>& samples) {
+  double sum = 0;
+  for (float s : samples) sum += static_cast<double>(s) * s;
+  return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const std::size_t n = values.size();
@@ -69,6 +76,7 @@ struct NoteListener::State {
   bool restartTuner = false;
   double tunerExact = 0;
   std::deque<double> tunerHistory;
+  int tunerSettledReadings = 0;  // readings in a row that agreed with the note shown
   std::int64_t lastVoicedSample = 0;
   double level = 0;
 
@@ -81,9 +89,10 @@ struct NoteListener::State {
         onsets(sampleRate, hop, 0.05),
         spectrum(sampleRate, static_cast<std::size_t>(std::lround(kNoteWindowSeconds * sampleRate))),
         history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))) {
-    // YIN-FFT: the difference function weighted by the ear's sensitivity, which keeps a guitar's
-    // strong second harmonic from being taken for the note. 46 ms hold almost four periods of E2.
-    pitch = new_aubio_pitch("yinfft", static_cast<uint_t>(window), static_cast<uint_t>(hop),
+    // YIN (aubio's FFT-computed "yinfast"): its confidence is one less the dip of the difference
+    // function, which the tuner's gate needs. YIN-FFT reports no confidence at all and reads a low E
+    // 17 cents sharp. 46 ms hold almost four periods of E2.
+    pitch = new_aubio_pitch("yinfast", static_cast<uint_t>(window), static_cast<uint_t>(hop),
                             static_cast<uint_t>(std::lround(sampleRate)));
     in = new_fvec(static_cast<uint_t>(hop));
     out = new_fvec(1);
@@ -110,6 +119,9 @@ struct NoteListener::State {
     const std::vector<float> window = history.read(onset, length);
     const std::int64_t beforeEnd = onset - std::llround(kBeforeGuardSeconds * rate);
     const std::vector<float> before = history.read(beforeEnd - static_cast<std::int64_t>(length), length);
+    // A pluck brings the string up to its loudest; a window no louder than the one before it is a
+    // ringing string's beat or a glitch of the sound, not a new note.
+    if (rms(window) < kNewNoteRise * rms(before)) return;
     const listen::NotePitch found =
         listen::notePitch(spectrum.difference(window.data(), before.data()), spectrum.binHz(), a4);
     if (found.midi == 0) return;
@@ -157,13 +169,27 @@ struct NoteListener::State {
       return;
     }
     lastVoicedSample = processed;
+    // As a low string rings its fundamental fades faster than its overtones, and YIN starts to
+    // read the octave or the twelfth above. The string has not changed without a new pluck, so
+    // such a reading is taken back down to the note already shown, once that note has held for
+    // 100 ms (the first readings of a pluck may themselves be an octave off).
+    if (tunerVoiced && !restartTuner && tunerSettledReadings >= 10) {
+      for (double overtone : {12.0, 19.02, 24.0}) {
+        if (std::abs(exact - tunerExact - overtone) < 0.5) {
+          exact -= overtone;
+          break;
+        }
+      }
+    }
     // A new pluck or a jump to another note starts afresh rather than gliding there.
     if (!tunerVoiced || restartTuner || std::abs(exact - tunerExact) > 0.5) {
       tunerHistory.clear();
       tunerExact = exact;
       tunerVoiced = true;
       restartTuner = false;
+      tunerSettledReadings = 0;
     }
+    ++tunerSettledReadings;
     tunerHistory.push_back(exact);
     if (tunerHistory.size() > kTunerMedian) tunerHistory.pop_front();
     const double mid = median({tunerHistory.begin(), tunerHistory.end()});
