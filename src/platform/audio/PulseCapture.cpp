@@ -135,14 +135,14 @@ class PulseBackend : public CaptureBackend {
       error = "no sound server answers (" + query.error() + ")";
       return nullptr;
     }
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 1};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kRate, 1};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(kRate / 100 * sizeof(float));  // 10 ms
     int code = 0;
     pa_simple* simple =
         pa_simple_new(nullptr, "Strumly", PA_STREAM_RECORD, source.empty() ? nullptr : source.c_str(),
-                      "Listen", &spec, nullptr, &attr, &code);
+                      "Listen", &format, nullptr, &attr, &code);
     if (!simple) {
       error = "the sound server's input \"" + (source.empty() ? std::string("default") : source) +
               "\" cannot be opened (" + pa_strerror(code) + ")";
