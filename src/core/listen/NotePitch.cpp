@@ -19,6 +19,8 @@ constexpr double kToleranceCents = 30;
 // sounds only below it), and in all, of the partials both share.
 constexpr double kOwnAboveShare = 0.08;
 constexpr double kOwnShare = 0.1;
+// ...and what it sounds above the winner's fundamental is not small beside what it sounds below.
+constexpr double kAboveOverBelow = 0.25;
 
 struct Partial {
   double amplitude = 0;
@@ -89,17 +91,18 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
       if (lower < 0) continue;
       const int ratio = below == 12 ? 2 : 3;
       const auto& p = partials[static_cast<std::size_t>(lower)];
-      double own = 0, shared = 0, ownAbove = 0;
+      double own = 0, shared = 0, ownAbove = 0, ownBelow = 0;
       for (int k = 0; k < kHarmonics; ++k) {
         const double a = p[static_cast<std::size_t>(k)].amplitude;
         if ((k + 1) % ratio == 0) {
           shared += a;
         } else {
           own += a;
-          if (k + 1 > ratio) ownAbove += a;
+          (k + 1 > ratio ? ownAbove : ownBelow) += a;
         }
       }
-      if (ownAbove >= kOwnAboveShare * strongest && own >= kOwnShare * shared) {
+      if (ownAbove >= kOwnAboveShare * strongest && own >= kOwnShare * shared &&
+          ownAbove >= kAboveOverBelow * ownBelow) {
         best = lower;
         moved = true;
         break;

@@ -1,0 +1,113 @@
+// The note and chord listeners on guitar rendered by the program's own synth (the General MIDI
+// nylon and steel guitars, effects off): what was rendered is what must be heard.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/chords/ChordDictionary.h"
+#include "core/chords/ChordTypes.h"
+#include "core/listen/ChordListener.h"
+#include "core/listen/NoteListener.h"
+#include "platform/midi/SoundFontLocator.h"
+#include "support/RenderedGuitar.h"
+
+namespace strumly {
+namespace {
+
+constexpr int kRate = 44100;
+constexpr std::size_t kBlock = 441;  // 10 ms, as the audio input hands them over
+
+template <typename Listener, typename Event>
+std::vector<Event> hear(Listener& listener, const std::vector<float>& mono) {
+  std::vector<Event> heard;
+  for (std::size_t i = 0; i < mono.size(); i += kBlock) {
+    const auto events = listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i));
+    heard.insert(heard.end(), events.begin(), events.end());
+  }
+  const auto rest = listener.finish();
+  heard.insert(heard.end(), rest.begin(), rest.end());
+  return heard;
+}
+
+// A fresh synth for each rendering: nothing of the last one rings on.
+std::vector<float> render(int program, const std::vector<testing::Strike>& strikes,
+                          double tailSeconds = 1.0) {
+  const auto soundFont = findSoundFont();
+  if (!soundFont) throw std::runtime_error("no General MIDI sound font installed");
+  OfflineRenderer renderer(*soundFont);
+  return testing::renderStrikes(renderer, program, strikes, tailSeconds);
+}
+
+// Each open string, the 5th and 12th frets of the low E, and the high E at frets 5, 12 and 24,
+// plucked 700 ms apart.
+TEST(ListenAccuracy, NotesAcrossTheNeckAreNamedAtTheirOnset) {
+  const std::vector<int> played{40, 45, 50, 52, 55, 59, 64, 69, 76, 88};
+  std::vector<testing::Strike> strikes;
+  for (int midi : played) strikes.push_back({static_cast<int>(strikes.size()) * 700 + 500, {midi}, 500});
+  for (int program : {testing::kNylonGuitar, testing::kSteelGuitar}) {
+    SCOPED_TRACE("program " + std::to_string(program));
+    NoteListener listener(kRate);
+    const auto heard = hear<NoteListener, HeardNote>(listener, render(program, strikes));
+    ASSERT_EQ(heard.size(), strikes.size());
+    for (std::size_t i = 0; i < strikes.size(); ++i) {
+      EXPECT_EQ(noteNameWithOctave(heard[i].midi), noteNameWithOctave(strikes[i].notes[0]));
+      EXPECT_LE(std::llabs(heard[i].ms - strikes[i].ms), 30) << noteNameWithOctave(strikes[i].notes[0]);
+    }
+  }
+}
+
+// Noise 20 dB below the guitar throughout, and a second of it alone before and after the note:
+// one onset, the note's.
+TEST(ListenAccuracy, NoiseAndSilenceGiveNoFalseOnsets) {
+  for (int program : {testing::kNylonGuitar, testing::kSteelGuitar}) {
+    SCOPED_TRACE("program " + std::to_string(program));
+    std::vector<float> mono = render(program, {{1000, {57}, 600}}, 1.0);
+    testing::addNoise(mono, -20.0);
+    NoteListener notes(kRate);
+    const auto heard = hear<NoteListener, HeardNote>(notes, mono);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(noteNameWithOctave(heard[0].midi), "A3");
+    EXPECT_LE(std::llabs(heard[0].ms - 1000), 30);
+    ChordListener chords(kRate, builtInChordTypes());
+    EXPECT_EQ((hear<ChordListener, HeardChord>(chords, mono).size()), 1u);
+  }
+}
+
+// Dictionary voicings strummed low string first, 12 ms a string: the heard pitch-class set is the
+// rendered one. Both guitars hear these exactly; most other voicings not yet (a low string
+// missed or an overtone heard), see docs/listening.md.
+TEST(ListenAccuracy, CommonVoicingsAreHeardAsTheirChord) {
+  struct Case {
+    const char* type;
+    PitchClass key;
+    std::size_t voicing;
+    const char* heard;  // sharp names, C first
+  };
+  const Case cases[] = {
+      {"maj", 2, 0, "D F# A"}, {"maj", 2, 2, "D F# A"}, {"maj", 2, 4, "D F# A"}, {"maj", 0, 3, "C E G"}};
+  const auto types = chordTypeDefinitions();
+  for (const Case& c : cases) {
+    int index = 0;
+    while (types[static_cast<std::size_t>(index)].name != c.type) ++index;
+    const FamilyType ft = familyTypeOf(index);
+    const ChordDiagram voicing = LoadChordVoicings(STRUMLY_PROGRAM_DIR, ft.family, ft.type, c.key)[c.voicing];
+    testing::Strike strike{500, {}, 1100, 12};
+    for (PitchNumber p : voicing.pitches)
+      if (p != 0) strike.notes.push_back(p);
+    for (int program : {testing::kNylonGuitar, testing::kSteelGuitar}) {
+      SCOPED_TRACE(std::string(c.heard) + ", voicing " + std::to_string(c.voicing) + ", program " +
+                   std::to_string(program));
+      ChordListener listener(kRate, builtInChordTypes());
+      const auto heard = hear<ChordListener, HeardChord>(listener, render(program, {strike}));
+      ASSERT_EQ(heard.size(), 1u);
+      EXPECT_LE(std::llabs(heard[0].ms - 500), 30);
+      EXPECT_EQ(pitchClassesText(heard[0].pitchClasses), c.heard);
+      // The open-position D (xx0232) has its root in the bass on both guitars.
+      if (c.key == 2 && c.voicing == 0) EXPECT_EQ(heard[0].name, "D maj");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace strumly
