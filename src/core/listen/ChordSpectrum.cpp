@@ -24,6 +24,10 @@ std::mutex& plannerMutex() {
 constexpr double kLowestPeakHz = 70;
 constexpr double kHighestPeakHz = 5000;
 constexpr int kMaxHarmonics = 12;
+constexpr int kMaxNotes = 6;  // six strings
+// A note's fundamental must be present at this share of its strongest low partial; otherwise the
+// candidate is only a sub-octave or sub-fifth ghost of real notes above it.
+constexpr double kFundamentalShare = 0.1;
 // A peak counts as a partial of a note within this distance of the partial's place.
 constexpr double kToleranceCents = 35;
 // A peak must stand this far above the spectrum around it (the floor), which keeps broadband
@@ -90,8 +94,7 @@ std::vector<double> ChordSpectrum::difference(const float* samples, const float*
   return mag;
 }
 
-HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz,
-                                const SpectrumOptions& options) {
+HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz) {
   HeardSet set;
   const double binHz = rate_ / static_cast<double>(fftSize_);
   const auto lastBin = std::min(fftSize_ / 2 - 2, static_cast<std::size_t>(kHighestPeakHz / binHz));
@@ -161,7 +164,7 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
     const double f0 = fundamental[static_cast<std::size_t>(c)];
     double strongestLow = 0;
     for (int h = 0; h < 5; ++h) strongestLow = std::max(strongestLow, amplitudeOf(c, h));
-    if (amplitudeOf(c, 0) <= 0 || amplitudeOf(c, 0) < options.fundamentalShare * strongestLow) return 0.0;
+    if (amplitudeOf(c, 0) <= 0 || amplitudeOf(c, 0) < kFundamentalShare * strongestLow) return 0.0;
     double s = 0;
     for (int h = 0; h < kMaxHarmonics; ++h) s += amplitudeOf(c, h) * (f0 + 27) / ((h + 1) * f0 + 320);
     return s;
@@ -169,7 +172,7 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
 
   double first = 0;
   std::vector<bool> taken(kCandidates, false);
-  for (int n = 0; n < options.maxNotes; ++n) {
+  for (int n = 0; n < kMaxNotes; ++n) {
     int best = -1;
     double bestSalience = 0;
     for (int c = 0; c < kCandidates; ++c) {
@@ -189,17 +192,6 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
       if (amplitudeOf(lower, 0) >= kOctaveShare * strongest &&
           amplitudeOf(lower, 2) >= kOctaveShare * strongest)
         best = lower;
-    }
-    // A single note may also have been taken at its third, fifth or sixth partial.
-    if (options.maxNotes == 1) {
-      const int picked = best;
-      for (int below : {19, 28, 31, 36}) {
-        const int lower = picked - below;
-        if (lower < 0) break;
-        int present = 0;
-        for (int h = 0; h < 6; ++h) present += amplitudeOf(lower, h) >= kOctaveShare * strongest ? 1 : 0;
-        if (amplitudeOf(lower, 0) >= kOctaveShare * strongest && present >= 4) best = lower;
-      }
     }
     taken[static_cast<std::size_t>(best)] = true;
     const int note = kLowestHeardNote + best;

@@ -19,13 +19,6 @@ struct HeardSet {
   std::array<double, 12> chroma{};  // each found note's salience, folded onto its pitch class
 };
 
-struct SpectrumOptions {
-  int maxNotes = 6;  // six strings
-  // A note's fundamental must be present at this share of its strongest low partial; otherwise the
-  // candidate is only a sub-octave or sub-fifth ghost of real notes above it.
-  double fundamentalShare = 0.1;
-};
-
 class ChordSpectrum {
  public:
   ChordSpectrum(double sampleRate, std::size_t windowLength);
@@ -41,8 +34,7 @@ class ChordSpectrum {
   // of `samples` alone when `before` is null), from 0 Hz up to 5 kHz, binHz() apart.
   std::vector<double> difference(const float* samples, const float* before);
   double binHz() const { return rate_ / static_cast<double>(fftSize_); }
-  HeardSet analyse(const float* samples, const float* before, double a4Hz,
-                   const SpectrumOptions& options = {});
+  HeardSet analyse(const float* samples, const float* before, double a4Hz);
 
  private:
   double rate_;
