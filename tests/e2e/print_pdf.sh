@@ -34,10 +34,7 @@ head -c 4096 /dev/urandom > "$work/garbage.tab"
 if "$STRUMLY" --print-pdf "$work/garbage.tab" "$work/out.pdf" 2> "$work/err"; then fail "binary data printed"; fi
 grep -q "garbage.tab is not a text file" "$work/err" || fail "binary data is not refused as such"
 mkdir "$work/folder.tab"
-set +e
-"$STRUMLY" --print-pdf "$work/folder.tab" "$work/out.pdf" 2> "$work/err"
-status=$?
-set -e
+run_failing "$STRUMLY" --print-pdf "$work/folder.tab" "$work/out.pdf"
 [ "$status" = 1 ] || fail "a folder as input ended with status $status"
 grep -q "Cannot open $work/folder.tab: Is a directory." "$work/err" || fail "a folder's reason is not told"
 [ ! -e "$work/out.pdf" ] || fail "a refused input left a file"
@@ -50,16 +47,10 @@ for out in "$work/song.ppf" "$work/link.pdf"; do
   grep -q "is the input file" "$work/err" || fail "$out: the reason is not told"
 done
 cmp -s "$work/song.ppf" "$work/kept.ppf" || fail "the input was changed"
-set +e
-"$STRUMLY" --print-pdf "$work/song.ppf" "$work/out.pdf" extra 2> "$work/err"
-status=$?
-set -e
+run_failing "$STRUMLY" --print-pdf "$work/song.ppf" "$work/out.pdf" extra
 [ "$status" = 2 ] && grep -q "^Usage:" "$work/err" || fail "an extra argument did not end with the usage"
 [ ! -e "$work/out.pdf" ] || fail "a refused command wrote a file"
-set +e
-"$STRUMLY" --print-pdf "$work/song.ppf" "" 2> "$work/err"
-status=$?
-set -e
+run_failing "$STRUMLY" --print-pdf "$work/song.ppf" ""
 [ "$status" = 2 ] && grep -q "the output file name is empty" "$work/err" || fail "an empty output name is not told"
 # A folder as output names it and says why.
 if "$STRUMLY" --print-pdf "$work/song.ppf" "$work" 2> "$work/err"; then fail "a folder became a PDF"; fi

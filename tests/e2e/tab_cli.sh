@@ -62,10 +62,7 @@ PY
 
 # A folder, binary data or the input itself: refused with the reason, never an abort.
 mkdir "$work/folder"
-set +e
-"$STRUMLY" --convert-tab "$work/folder" "$work/out.vxt" 2> "$work/err"
-status=$?
-set -e
+run_failing "$STRUMLY" --convert-tab "$work/folder" "$work/out.vxt"
 [ "$status" = 1 ] || fail "a folder as input ended with status $status"
 grep -q "Cannot open $work/folder: Is a directory." "$work/err" || fail "a folder's reason is not told"
 printf 'e|-0-\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f\x10\x11\x12\n' > "$work/controls.tab"
