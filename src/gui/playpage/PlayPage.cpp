@@ -424,18 +424,9 @@ void PlayPage::repeatMarkersChosen() {
 
 void PlayPage::erase() {
   // A song is too much work to lose to one click: the question of closing, and Undo after it.
-  if (model_.isModified()) {
-    const QList<ClosingDocument> documents = closingDocuments();
-    switch (dialogs_.question(this, SaveBeforeClose::question(documents.front()))) {
-      case DialogService::Answer::Cancel:
-        return;
-      case DialogService::Answer::Yes:
-        if (!SavePlayPage(false)) return;
-        break;
-      case DialogService::Answer::No:
-        break;
-    }
-  }
+  SaveBeforeClose question;
+  for (ClosingDocument& document : closingDocuments()) question.add(std::move(document));
+  if (!question.mayClose(dialogs_, this)) return;
   erasedDocument_ = {documentName_, versionSuffix_};
   model_.eraseUndoably();
   documentName_.clear();
