@@ -10,6 +10,7 @@
 
 #include "core/listen/HeardEvents.h"
 #include "core/listen/OnsetDetector.h"
+#include "core/theory/Pitch.h"
 
 namespace strumly::listen {
 
@@ -138,7 +139,7 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
   std::vector<std::array<int, kMaxHarmonics>> partial(kCandidates);
   std::vector<double> fundamental(kCandidates);
   for (int c = 0; c < kCandidates; ++c) {
-    const double f0 = a4Hz * std::exp2((kLowestHeardNote + c - 69) / 12.0);
+    const double f0 = noteHz(kLowestHeardNote + c, a4Hz);
     fundamental[static_cast<std::size_t>(c)] = f0;
     for (int h = 0; h < kMaxHarmonics; ++h) {
       int best = -1;

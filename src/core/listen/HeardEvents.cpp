@@ -8,7 +8,7 @@ namespace strumly {
 
 NearestNote nearestNote(double hz, double a4Hz) {
   if (!(hz > 0) || !(a4Hz > 0)) return {};
-  const double exact = 69.0 + 12.0 * std::log2(hz / a4Hz);
+  const double exact = exactPitch(hz, a4Hz);
   const double midi = std::round(exact);
   return {static_cast<int>(midi), (exact - midi) * 100.0};
 }
@@ -20,13 +20,7 @@ std::string noteNameWithOctave(int midi) {
 }
 
 std::string pitchClassesText(std::uint16_t pitchClasses) {
-  std::string text;
-  for (int pc = 0; pc < 12; ++pc) {
-    if ((pitchClasses & (1u << pc)) == 0) continue;
-    if (!text.empty()) text += ' ';
-    text += kSharpNames[static_cast<std::size_t>(pc)];
-  }
-  return text;
+  return pitchClassNames(pitchClasses, NoteNames{Spelling::Sharps});
 }
 
 }  // namespace strumly

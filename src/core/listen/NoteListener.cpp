@@ -12,6 +12,7 @@
 #include "core/listen/ChordSpectrum.h"
 #include "core/listen/NotePitch.h"
 #include "core/listen/OnsetDetector.h"
+#include "core/theory/Pitch.h"
 
 namespace strumly {
 
@@ -30,12 +31,6 @@ constexpr double kTunerFollow = 0.3;
 // Below this RMS (-60 dBFS) nothing is voiced.
 constexpr double kSilentLevel = 0.001;
 
-double exactNote(double hz, double a4) {
-  return 69.0 + 12.0 * std::log2(hz / a4);
-}
-double hzOfExact(double exact, double a4) {
-  return a4 * std::exp2((exact - 69.0) / 12.0);
-}
 bool inGuitarRange(double exact) {
   return exact >= kLowestHeardNote - 0.5 && exact < kHighestHeardNote + 0.5;
 }
@@ -128,7 +123,7 @@ struct NoteListener::State {
     HeardNote note;
     note.ms = ms(onset);
     note.midi = found.midi;
-    note.cents = std::clamp(1200.0 * std::log2(found.hz / hzOfExact(note.midi, a4)), -50.0, 50.0);
+    note.cents = std::clamp(1200.0 * std::log2(found.hz / noteHz(note.midi, a4)), -50.0, 50.0);
     note.hz = found.hz;
     heard.push_back(note);
   }
@@ -152,8 +147,8 @@ struct NoteListener::State {
     const double hz = out->data[0];
     const double confidence = aubio_pitch_get_confidence(pitch);
     const bool voiced =
-        hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactNote(hz, a4));
-    const double exact = voiced ? exactNote(hz, a4) : 0;
+        hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactPitch(hz, a4));
+    const double exact = voiced ? exactPitch(hz, a4) : 0;
 
     if (pending && processed >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))
       settlePending(heard);
@@ -218,7 +213,7 @@ PitchReading NoteListener::pitch() const {
   reading.level = state_->level;
   if (!state_->tunerVoiced) return reading;
   reading.voiced = true;
-  reading.hz = hzOfExact(state_->tunerExact, state_->a4);
+  reading.hz = noteHz(state_->tunerExact, state_->a4);
   reading.midi = static_cast<int>(std::lround(state_->tunerExact));
   reading.cents = (state_->tunerExact - reading.midi) * 100.0;
   return reading;

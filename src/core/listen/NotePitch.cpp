@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/listen/HeardEvents.h"
+#include "core/theory/Pitch.h"
 
 namespace strumly::listen {
 
@@ -64,7 +65,7 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
   std::vector<std::array<Partial, kHarmonics>> partials(kCandidates);
   std::vector<double> score(kCandidates, 0);
   for (int c = 0; c < kCandidates; ++c) {
-    const double f0 = a4Hz * std::exp2((kLowestHeardNote + c - 69) / 12.0);
+    const double f0 = noteHz(kLowestHeardNote + c, a4Hz);
     auto& p = partials[static_cast<std::size_t>(c)];
     for (int k = 0; k < kHarmonics; ++k) {
       p[static_cast<std::size_t>(k)] = partialNear(mag, binHz, f0 * (k + 1), f0);
@@ -121,7 +122,7 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
   }
   NotePitch note;
   note.midi = kLowestHeardNote + best;
-  note.hz = weights > 0 ? weighed / weights : a4Hz * std::exp2((note.midi - 69) / 12.0);
+  note.hz = weights > 0 ? weighed / weights : noteHz(note.midi, a4Hz);
   return note;
 }
 

@@ -1,19 +1,6 @@
 #include "core/practice/ListenCheck.h"
 
 namespace strumly {
-namespace {
-
-std::string namesOf(std::uint16_t classes, const NoteNames& names) {
-  std::string text;
-  for (int pc = 0; pc < 12; ++pc) {
-    if (!(classes & (1u << pc))) continue;
-    if (!text.empty()) text += ' ';
-    text += names.name(pc);
-  }
-  return text;
-}
-
-}  // namespace
 
 ChordCheck checkChord(const std::array<PitchNumber, kStringCount>& pitches, std::uint16_t heard) {
   ChordCheck check;
@@ -33,14 +20,15 @@ ChordCheck checkChord(const std::array<PitchNumber, kStringCount>& pitches, std:
 std::string chordCheckText(const ChordCheck& check, const NoteNames& names) {
   if (check.right()) return "Right";
   std::string text;
-  if (check.missing) text = "Missing " + namesOf(check.missing, names);
+  if (check.missing) text = "Missing " + pitchClassNames(check.missing, names);
   if (check.extra)
-    text += text.empty() ? "Extra " + namesOf(check.extra, names) : ", extra " + namesOf(check.extra, names);
+    text += text.empty() ? "Extra " + pitchClassNames(check.extra, names)
+                         : ", extra " + pitchClassNames(check.extra, names);
   return text;
 }
 
 std::string heardChordText(const std::string& name, std::uint16_t heard, const NoteNames& names) {
-  return "Heard: " + (name.empty() ? namesOf(heard, names) : name);
+  return "Heard: " + (name.empty() ? pitchClassNames(heard, names) : name);
 }
 
 ScalePractice::ScalePractice(std::vector<NotePlace> places, const std::array<bool, 12>& scaleClasses)

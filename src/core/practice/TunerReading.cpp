@@ -5,13 +5,9 @@
 
 namespace strumly {
 
-double noteHz(int midi, double a4Hz) {
-  return a4Hz * std::pow(2.0, (midi - 69) / 12.0);
-}
-
 std::optional<TunerReading> readTuner(double hz, const Tuning& tuning, double a4Hz) {
   if (!(hz > 0) || !(a4Hz > 0)) return std::nullopt;
-  const double heard = 69 + 12 * std::log2(hz / a4Hz);  // in semitones, fractional
+  const double heard = exactPitch(hz, a4Hz);
   TunerReading r;
   double best = 1e9;
   for (int s = 0; s < kStringCount; ++s) {

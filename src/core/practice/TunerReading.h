@@ -20,8 +20,6 @@ struct TunerReading {
   double heardCents = 0;  // off that note, -50..+50
 };
 
-// The frequency of a MIDI note against the reference A4.
-double noteHz(int midi, double a4Hz);
 // Nothing for a pitch that is not positive.
 std::optional<TunerReading> readTuner(double hz, const Tuning& tuning, double a4Hz);
 

@@ -1,6 +1,26 @@
 #include "core/theory/Pitch.h"
 
+#include <cmath>
+
 namespace strumly {
+
+double noteHz(double pitch, double a4Hz) {
+  return a4Hz * std::exp2((pitch - 69.0) / 12.0);
+}
+
+double exactPitch(double hz, double a4Hz) {
+  return 69.0 + 12.0 * std::log2(hz / a4Hz);
+}
+
+std::string pitchClassNames(std::uint16_t pitchClasses, const NoteNames& names) {
+  std::string text;
+  for (int pc = 0; pc < 12; ++pc) {
+    if ((pitchClasses & (1u << pc)) == 0) continue;
+    if (!text.empty()) text += ' ';
+    text += names.name(pc);
+  }
+  return text;
+}
 
 std::string tuningName(const Tuning& tuning, const NoteNames& names) {
   if (tuning.isStandard()) return "Standard";

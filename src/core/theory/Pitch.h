@@ -63,6 +63,14 @@ struct Tuning {
 
 inline constexpr std::array<PitchNumber, kStringCount> kStandardTuning{64, 59, 55, 50, 45, 40};
 
+// A pitch's frequency against the reference A4, and back: the pitch of a frequency, fractional
+// when it lies between two notes (69.04 is four cents above "A4").
+double noteHz(double pitch, double a4Hz);
+double exactPitch(double hz, double a4Hz);
+
+// The pitch classes of a set (bit 0 = C) as names from C up, one blank between: "D E G B".
+std::string pitchClassNames(std::uint16_t pitchClasses, const NoteNames& names);
+
 // "Standard", or the note names of strings 5..0 (lowest first), each followed by one blank.
 std::string tuningName(const Tuning& tuning, const NoteNames& names);
 
