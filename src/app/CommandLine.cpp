@@ -74,8 +74,8 @@ int usageError(const std::string& reason) {
   return 2;
 }
 
-std::optional<CommandFiles> commandFiles(const QStringList& arguments, const QString& command,
-                                         const QStringList& flags, int& status) {
+std::optional<QStringList> commandFileNames(const QStringList& arguments, const QString& command,
+                                            const QStringList& flags, int& status) {
   QStringList files;
   bool onlyFiles = false;
   for (const QString& argument : arguments.mid(1)) {
@@ -90,6 +90,14 @@ std::optional<CommandFiles> commandFiles(const QStringList& arguments, const QSt
       files << argument;
     }
   }
+  return files;
+}
+
+std::optional<CommandFiles> commandFiles(const QStringList& arguments, const QString& command,
+                                         const QStringList& flags, int& status) {
+  const std::optional<QStringList> names = commandFileNames(arguments, command, flags, status);
+  if (!names) return std::nullopt;
+  const QStringList& files = *names;
   if (arguments.count(command) != 1 || files.size() != 2) {
     status = usageError(qPrintable(command + " takes an input file and an output file, and nothing else"));
     return std::nullopt;

@@ -18,6 +18,12 @@ int failCommand(const std::string& reason);
 // Arguments a command cannot take: the reason and the usage on the error output, exit status 2.
 int usageError(const std::string& reason);
 
+// The file names among the arguments of `command`, as the user gave them; every option but
+// `command` and `flags` is refused ("--" ends the options: what follows is a file name).
+// Nothing, with `status` the exit status after telling why, when an option was refused.
+std::optional<QStringList> commandFileNames(const QStringList& arguments, const QString& command,
+                                            const QStringList& flags, int& status);
+
 // The two files of a windowless command, `COMMAND INPUT OUTPUT`, as the user gave them.
 struct CommandFiles {
   std::string input;

@@ -2,11 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "app/CommandLine.h"
 #include "core/chords/ChordTypeList.h"
+#include "core/common/ReadWholeFile.h"
 #include "core/listen/ChordListener.h"
 #include "core/listen/NoteListener.h"
 #include "gui/app/ProgramFolder.h"
@@ -21,23 +20,13 @@ namespace {
 constexpr std::size_t kBlock = 512;
 
 std::optional<std::string> inputFile(const QStringList& arguments, const QString& command, int& status) {
-  QStringList files;
-  bool onlyFiles = false;
-  for (const QString& argument : arguments.mid(1)) {
-    if (!onlyFiles && argument == "--") {
-      onlyFiles = true;
-    } else if (!onlyFiles && argument.startsWith("--") && argument != command) {
-      status = usageError(qPrintable(command + " does not take " + argument));
-      return std::nullopt;
-    } else if (onlyFiles || !argument.startsWith("--")) {
-      files << argument;
-    }
-  }
-  if (arguments.count(command) != 1 || files.size() != 1 || files[0].isEmpty()) {
+  const std::optional<QStringList> files = commandFileNames(arguments, command, {}, status);
+  if (!files) return std::nullopt;
+  if (arguments.count(command) != 1 || files->size() != 1 || files->front().isEmpty()) {
     status = usageError(qPrintable(command + " takes one WAV file, and nothing else"));
     return std::nullopt;
   }
-  return files[0].toStdString();
+  return files->front().toStdString();
 }
 
 template <typename Listener, typename Print>
@@ -53,12 +42,11 @@ int hear(const QStringList& arguments, bool chords) {
   const QString command = chords ? "--hear-chords" : "--hear-notes";
   const std::optional<std::string> input = inputFile(arguments, command, status);
   if (!input) return status;
-  std::ifstream in(*input, std::ios::binary);
-  if (!in) return failCommand("Cannot open " + *input + ": no such file or no permission to read it");
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  if (in.bad()) return failCommand("Cannot read " + *input);
-  const WavMonoResult wav = decodeWavMono(bytes);
+  std::string error;
+  const std::optional<std::string> bytes = readWholeFile(*input, error);
+  if (!bytes) return failCommand(error);
+  const WavMonoResult wav =
+      decodeWavMono({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
   if (!wav.error.empty()) return failCommand(inputFailure(*input, wav.error));
 
   const ProgramFolder folder = ProgramFolder::forThisProgram();
