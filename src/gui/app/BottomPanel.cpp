@@ -86,7 +86,7 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
   outer->setContentsMargins(4, 4, 4, 4);
   outer->setSpacing(4);
   outer->addWidget(tuning_);
-  auto* column = new QVBoxLayout;
+  auto* column = column_ = new QVBoxLayout;
   column->setSpacing(4);
   outer->addLayout(column);
   outer->addStretch();
@@ -150,6 +150,10 @@ void BottomPanel::setFretboard(QWidget* fretboard) {
   if (auto* item = layout()->replaceWidget(fretboard_, fretboard, Qt::FindChildrenRecursively)) delete item;
   delete fretboard_;
   fretboard_ = fretboard;
+}
+
+void BottomPanel::addUnderFretboard(QWidget* line) {
+  column_->insertWidget(column_->indexOf(fretboard_) + 1, line);
 }
 
 void BottomPanel::clearPointerReadOuts() {

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace strumly::gui {
 
@@ -26,6 +27,8 @@ class BottomPanel : public QFrame {
   // Replaces the placeholder (or an earlier fretboard); the panel takes ownership.
   void setFretboard(QWidget* fretboard);
   QWidget* fretboard() const { return fretboard_; }
+  // A line of its own right under the fretboard (Listen's verdict); the panel takes ownership.
+  void addUnderFretboard(QWidget* line);
 
   QLabel* noteReadOut() const { return pnlNote_; }
   QLabel* intervalReadOut() const { return pnlInterval_; }
@@ -52,6 +55,7 @@ class BottomPanel : public QFrame {
   NoteSpelling& spelling_;
   TuningControls* tuning_;
   QWidget* fretboard_;
+  QVBoxLayout* column_;  // the fretboard and the read-out rows under it
   QLabel* pnlNote_;
   QLabel* pnlInterval_;
   QLineEdit* editChordNameUser_;

@@ -1,9 +1,7 @@
 #include "gui/app/ListenOnPages.h"
 
-#include <QBoxLayout>
 #include <QLabel>
 #include <QTabWidget>
-#include <QToolButton>
 
 #include "core/scales/ScalePositions.h"
 #include "gui/app/BottomPanel.h"
@@ -24,21 +22,6 @@ namespace {
 
 constexpr int kWrongFlashMs = 600;
 
-// Puts `widget` right after `anchor` in the box layout that holds the anchor, however deep.
-bool insertAfter(QLayout* layout, QWidget* anchor, QWidget* widget) {
-  auto* box = qobject_cast<QBoxLayout*>(layout);
-  if (!box) return false;
-  for (int i = 0; i < box->count(); ++i) {
-    QLayoutItem* item = box->itemAt(i);
-    if (item->widget() == anchor) {
-      box->insertWidget(i + 1, widget);
-      return true;
-    }
-    if (item->layout() && insertAfter(item->layout(), anchor, widget)) return true;
-  }
-  return false;
-}
-
 bool listensOn(std::optional<PageId> page) {
   return page == PageId::Chords || page == PageId::ChordDesign || page == PageId::Scales;
 }
@@ -58,11 +41,10 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
   button_->setFixedSize(64, 22);
   button_->setGroupIndex(19);
   button_->setAllowAllUp(true);
-  // Beside the other fretboard toggles of the tool panel's second row.
-  insertAfter(parts.toolPanel().layout(), parts.toolPanel().buttons().sbtnRootPlay, button_);
+  parts.toolPanel().addListenButton(button_);
   readout_->setObjectName("lblListen");
   readout_->hide();
-  insertAfter(parts.bottomPanel().layout(), parts.bottomPanel().fretboard(), readout_);
+  parts.bottomPanel().addUnderFretboard(readout_);
   flash_.setSingleShot(true);
   flash_.setInterval(kWrongFlashMs);
   connect(&flash_, &QTimer::timeout, keys_, [this] { keys_->showWrong(0); });

@@ -74,7 +74,7 @@ ToolPanel::ToolPanel(QWidget* parent)
   rows->setContentsMargins(6, 4, 6, 4);
   rows->setSpacing(2);
   auto* top = new QHBoxLayout;
-  auto* bottom = new QHBoxLayout;
+  auto* bottom = secondRow_ = new QHBoxLayout;
   top->setSpacing(1);
   bottom->setSpacing(1);
   rows->addLayout(top);
@@ -176,6 +176,10 @@ ToolPanel::ToolPanel(QWidget* parent)
   btnShowChords_->setDefault(false);
   btnShowChords_->setAutoDefault(false);
   bottom->addWidget(btnShowChords_);
+}
+
+void ToolPanel::addListenButton(QWidget* button) {
+  secondRow_->insertWidget(secondRow_->indexOf(buttons_.sbtnRootPlay) + 1, button);
 }
 
 void ToolPanel::setFretlightVisible(bool visible) {

@@ -8,6 +8,7 @@
 
 #include "core/app/AppSettings.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -62,6 +63,8 @@ class ToolPanel : public QFrame {
 
   // Shows or hides the Fretlight controls (shown only while a guitar is attached).
   void setFretlightVisible(bool visible);
+  // Puts Listen's button beside the fretboard toggles of the second row.
+  void addListenButton(QWidget* button);
   // The values of the settings file the panel shows, and back at shutdown.
   void applySettings(const AppSettings& settings);
   void collectSettings(AppSettings& settings) const;
@@ -86,6 +89,7 @@ class ToolPanel : public QFrame {
   QLabel* lblLSw_;
   QLabel* lblRSw_;
   QFrame* fretlightSeparator_ = nullptr;
+  QHBoxLayout* secondRow_;
 };
 
 }  // namespace strumly::gui
