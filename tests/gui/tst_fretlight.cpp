@@ -100,12 +100,7 @@ class FretlightTest : public QObject {
 
   void thePlaySwitchStartsAndStopsThePlayPage() {
     Program p;
-    ChordDiagram c;
-    c.empty = 0;
-    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
-    c.pitches = {64, 60, 55, 52, 48, 0};
-    p.parts->playPage().model().slots()[0] = c;
-    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QVERIFY(p.openCOnThePlayPage());
     p.poll(0);
     p.poll(1);
     QVERIFY(p.parts->transport().playing());

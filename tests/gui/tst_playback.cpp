@@ -122,12 +122,7 @@ class PlaybackTest : public QObject {
 
   void keysTheWindowIgnoresLeaveTheStrumAlone() {
     Program p;
-    ChordDiagram c;
-    c.empty = 0;
-    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
-    c.pitches = {64, 60, 55, 52, 48, 0};
-    p.parts->playPage().model().slots()[0] = c;
-    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QVERIFY(p.openCOnThePlayPage());
     QScrollBar* strum = p.parts->toolPanel().strumSpeed();
     QCOMPARE(strum->value(), -300);
     // Nothing plays: Left does nothing; the keys a scroll bar takes land on it where the focus rests.
@@ -145,12 +140,7 @@ class PlaybackTest : public QObject {
 
   void withoutCountOffTheBeatCursorStandsOnTheFirstBeatAtOnce() {
     Program p;
-    ChordDiagram c;
-    c.empty = 0;
-    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
-    c.pitches = {64, 60, 55, 52, 48, 0};
-    p.parts->playPage().model().slots()[0] = c;
-    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QVERIFY(p.openCOnThePlayPage());
     QVERIFY(!p.buttons().sbtnCount->isChecked());
     // The first beat's mark, left of the first slot: the red REDSLASH stands there once Play is
     // down, before the clock has posted any beat.
@@ -195,12 +185,7 @@ class PlaybackTest : public QObject {
 
   void withoutTheAnimationEachSlotLightsItsWholeChordOnTheGuitar() {
     Program p;
-    ChordDiagram c;  // x32010: string 5 muted
-    c.empty = 0;
-    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
-    c.pitches = {64, 60, 55, 52, 48, 0};
-    p.parts->playPage().model().slots()[0] = c;
-    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QVERIFY(p.openCOnThePlayPage());
     p.buttons().sbtnFLAnimate->setChecked(false);
     QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
     const auto markersDue = [&p](bool slotsOnly) {
@@ -223,14 +208,7 @@ class PlaybackTest : public QObject {
 
   void thePlayPagePlaysItsSongUntilStop() {
     Program p;
-    ChordDiagram c;
-    c.empty = 0;
-    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
-    c.pitches = {64, 60, 55, 52, 48, 0};
-    PlayPage& page = p.parts->playPage();
-    page.model().slots()[0] = c;
-    page.model().slots()[4] = c;
-    QVERIFY(p.parts->pages().activate(PageId::PlayPage));
+    QVERIFY(p.openCOnThePlayPage({0, 4}));
     QTest::mouseClick(p.buttons().sbtnPlay, Qt::LeftButton);
     QVERIFY(p.buttons().sbtnPlay->isChecked());
     // The song's tempo (100 bpm at start-up) and C3 strummed first on the first slot.

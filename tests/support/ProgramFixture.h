@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -21,6 +22,7 @@
 #include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
 #include "gui/playback/MidiSession.h"
+#include "gui/playpage/PlayPage.h"
 #include "platform/audio/PcmPlayer.h"
 #include "support/FakeAudioInput.h"
 #include "support/FakeFretlight.h"
@@ -76,6 +78,15 @@ class ProgramFixture {
     parts->mainMenu().keyItems()[key]->trigger();
     itemNamed(family, type)->trigger();
     parts->toolPanel().showChordsButton()->click();
+  }
+  // Open C, x32010, in the play page's `slots`, then the play page in front (false when it is not).
+  bool openCOnThePlayPage(std::initializer_list<int> slots = {0}) {
+    ChordDiagram c;
+    c.empty = 0;
+    c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {0, kFingerMuted}};
+    c.pitches = {64, 60, 55, 52, 48, 0};
+    for (int slot : slots) parts->playPage().model().slots()[static_cast<std::size_t>(slot)] = c;
+    return parts->pages().activate(PageId::PlayPage);
   }
   // A right click on a page's picture that opens `popup`, then its item `caption` chosen. The
   // popup is closed first: offscreen it would otherwise stay up and take the next clicks.
