@@ -19,7 +19,6 @@ constexpr double kWindowStartSeconds = 0.01;  // past the pick's click
 constexpr double kWindowSeconds = 0.14;
 // Kept samples: the onset detector places an onset some hops back, and the window follows it.
 constexpr double kHistorySeconds = 0.5;
-constexpr double kBeforeGuardSeconds = 0.005;
 
 std::uint16_t typeMask(const ChordTypeRecord& type) {
   std::uint16_t mask = 0;
@@ -84,8 +83,7 @@ struct ChordListener::State {
   listen::HopCutter cutter;
   listen::OnsetDetector onsets;
   listen::ChordSpectrum spectrum;
-  listen::SampleHistory history;
-  std::int64_t processed = 0;
+  listen::SampleHistory history;        // its end is the number of samples through the stages
   std::optional<std::int64_t> pending;  // onset of the strum being collected
 
   State(double sampleRate, std::vector<ChordTypeRecord> chordTypes, double a4Hz, Spelling s)
@@ -110,9 +108,7 @@ struct ChordListener::State {
     const std::int64_t start = windowStart(onset);
     const std::size_t length = spectrum.windowLength();
     const std::vector<float> window = history.read(start, length);
-    // The spectrum before ends a little ahead of the onset, which aubio places within a few ms.
-    const std::int64_t beforeEnd = onset - std::llround(kBeforeGuardSeconds * rate);
-    const std::vector<float> before = history.read(beforeEnd - static_cast<std::int64_t>(length), length);
+    const std::vector<float> before = history.readBefore(onset, length, rate);
     const listen::HeardSet set = spectrum.analyse(window.data(), before.data(), a4);
     HeardChord chord;
     chord.ms = std::llround(static_cast<double>(onset) * 1000.0 / rate);
@@ -129,9 +125,8 @@ struct ChordListener::State {
     history.append(samples, hop);
     std::int64_t onset = 0;
     const bool found = onsets.process(samples, onset);
-    processed += static_cast<std::int64_t>(hop);
     if (found && !pending) pending = std::max<std::int64_t>(onset, 0);
-    if (pending && processed >= windowEnd(*pending)) {
+    if (pending && history.end() >= windowEnd(*pending)) {
       heard.push_back(analyse(*pending));
       pending.reset();
     }

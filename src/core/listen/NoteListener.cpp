@@ -23,7 +23,6 @@ constexpr double kConfident = 0.8;
 // A note is named from the spectrum of this much of it, less the spectrum just before it, so the
 // strings still ringing are not taken for the new note.
 constexpr double kNoteWindowSeconds = 0.06;
-constexpr double kBeforeGuardSeconds = 0.005;
 // The tuner holds the last pitch through short gaps in the readings.
 constexpr double kTunerHoldSeconds = 0.15;
 constexpr std::size_t kTunerMedian = 7;
@@ -62,8 +61,7 @@ struct NoteListener::State {
   fvec_t* out = nullptr;
 
   listen::ChordSpectrum spectrum;
-  listen::SampleHistory history;
-  std::int64_t processed = 0;           // samples through the stages
+  listen::SampleHistory history;        // its end is the number of samples through the stages
   std::optional<std::int64_t> pending;  // onset of the note being collected
 
   // Tuner
@@ -112,8 +110,7 @@ struct NoteListener::State {
     pending.reset();
     const std::size_t length = spectrum.windowLength();
     const std::vector<float> window = history.read(onset, length);
-    const std::int64_t beforeEnd = onset - std::llround(kBeforeGuardSeconds * rate);
-    const std::vector<float> before = history.read(beforeEnd - static_cast<std::int64_t>(length), length);
+    const std::vector<float> before = history.readBefore(onset, length, rate);
     // A pluck brings the string up to its loudest; a window no louder than the one before it is a
     // ringing string's beat or a glitch of the sound, not a new note.
     if (rms(window) < kNewNoteRise * rms(before)) return;
@@ -143,27 +140,26 @@ struct NoteListener::State {
 
     std::memcpy(in->data, samples, hop * sizeof(float));
     aubio_pitch_do(pitch, in, out);
-    processed += static_cast<std::int64_t>(hop);
     const double hz = out->data[0];
     const double confidence = aubio_pitch_get_confidence(pitch);
     const bool voiced =
         hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactPitch(hz, a4));
     const double exact = voiced ? exactPitch(hz, a4) : 0;
 
-    if (pending && processed >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))
+    if (pending && history.end() >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))
       settlePending(heard);
     followTuner(voiced, exact);
   }
 
   void followTuner(bool voiced, double exact) {
     if (!voiced) {
-      if (tunerVoiced && processed - lastVoicedSample > std::llround(kTunerHoldSeconds * rate)) {
+      if (tunerVoiced && history.end() - lastVoicedSample > std::llround(kTunerHoldSeconds * rate)) {
         tunerVoiced = false;
         tunerHistory.clear();
       }
       return;
     }
-    lastVoicedSample = processed;
+    lastVoicedSample = history.end();
     // As a low string rings its fundamental fades faster than its overtones, and YIN starts to
     // read the octave or the twelfth above. The string has not changed without a new pluck, so
     // such a reading is taken back down to the note already shown, once that note has held for

@@ -96,4 +96,10 @@ std::vector<float> SampleHistory::read(std::int64_t first, std::size_t count) co
   return out;
 }
 
+std::vector<float> SampleHistory::readBefore(std::int64_t onset, std::size_t count, double sampleRate) const {
+  constexpr double kGuardSeconds = 0.005;
+  const std::int64_t end = onset - std::llround(kGuardSeconds * sampleRate);
+  return read(end - static_cast<std::int64_t>(count), count);
+}
+
 }  // namespace strumly::listen
