@@ -35,10 +35,10 @@ bool inGuitarRange(double exact) {
 }
 
 constexpr double kNewNoteRise = 0.8;
-double rms(const std::vector<float>& samples) {
+double rms(const float* samples, std::size_t count) {
   double sum = 0;
-  for (float s : samples) sum += static_cast<double>(s) * s;
-  return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+  for (std::size_t i = 0; i < count; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+  return count == 0 ? 0.0 : std::sqrt(sum / static_cast<double>(count));
 }
 
 double median(std::vector<double> values) {
@@ -113,7 +113,7 @@ struct NoteListener::State {
     const std::vector<float> before = history.readBefore(onset, length, rate);
     // A pluck brings the string up to its loudest; a window no louder than the one before it is a
     // ringing string's beat or a glitch of the sound, not a new note.
-    if (rms(window) < kNewNoteRise * rms(before)) return;
+    if (rms(window.data(), window.size()) < kNewNoteRise * rms(before.data(), before.size())) return;
     const listen::NotePitch found =
         listen::notePitch(spectrum.difference(window.data(), before.data()), spectrum.binHz(), a4);
     if (found.midi == 0) return;
@@ -126,9 +126,7 @@ struct NoteListener::State {
   }
 
   void processHop(const float* samples, std::vector<HeardNote>& heard) {
-    double sum = 0;
-    for (std::size_t i = 0; i < hop; ++i) sum += static_cast<double>(samples[i]) * samples[i];
-    level = std::sqrt(sum / static_cast<double>(hop));
+    level = rms(samples, hop);
 
     history.append(samples, hop);
     std::int64_t onset = 0;
