@@ -153,7 +153,6 @@ WavMonoResult decodeWavMono(std::span<const std::uint8_t> bytes) {
       sum += sampleAt(frame + static_cast<std::size_t>(c) * sampleBytes);
     result.mono[f] = sum * share;
   }
-  result.error.clear();
   return result;
 }
 
