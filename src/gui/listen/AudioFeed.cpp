@@ -36,7 +36,7 @@ bool AudioFeed::start(QObject* holder, const std::string& sourceId, Samples onSa
   QObject* previous = holder_;
   endCapture();
   // The same holder only changes source; another one takes the feed over.
-  if (previous && previous != holder) Q_EMIT stopped(previous);
+  if (previous && previous != holder) Q_EMIT stopped(previous, {});
   if (!input_ || !available()) {
     error_ = reason_.isEmpty() ? QString("No audio input.") : reason_;
     return false;
@@ -66,7 +66,7 @@ void AudioFeed::stop(QObject* holder) {
   if (!holder_ || (holder && holder != holder_)) return;
   QObject* was = holder_;
   endCapture();
-  Q_EMIT stopped(was);
+  Q_EMIT stopped(was, {});
 }
 
 void AudioFeed::endCapture() {
@@ -79,7 +79,6 @@ void AudioFeed::endCapture() {
     pending_.clear();
     wakePosted_ = false;
   }
-  level_ = 0;
   Q_EMIT levelChanged(0);
 }
 
@@ -95,8 +94,7 @@ void AudioFeed::drain() {
   for (const std::vector<float>& block : blocks) {
     for (float s : block) peak = std::max(peak, std::fabs(s));
   }
-  level_ = std::min(1.0f, peak);
-  Q_EMIT levelChanged(level_);
+  Q_EMIT levelChanged(std::min(1.0f, peak));
   for (const std::vector<float>& block : blocks) {
     if (!holder_) break;  // a holder may stop listening part way
     onSamples_(block.data(), block.size());
@@ -109,8 +107,7 @@ void AudioFeed::deviceLost(const QString& reason) {
   QObject* was = holder_;
   endCapture();
   error_ = reason;
-  Q_EMIT lost(was, reason);
-  Q_EMIT stopped(was);
+  Q_EMIT stopped(was, reason);
 }
 
 }  // namespace strumly::gui

@@ -2,8 +2,9 @@
 // The one way to the audio input on the interface thread. The capture thread only queues its
 // blocks and wakes this object, which hands them, in order, to whoever holds the feed now: the
 // level meter of the preferences, the tuner or Listen on a page. One holder at a time; a new one
-// takes the feed over and the old one hears `stopped`. Whether there is an input at all is asked
-// once at start-up, told once on the terminal, and answers the listen controls' tooltips.
+// takes the feed over and the old one hears `stopped`, with the reason when the device went away. Whether
+// there is an input at all is asked once at start-up, told once on the terminal, and answers the listen
+// controls' tooltips.
 #include <QObject>
 #include <QString>
 #include <deque>
@@ -36,18 +37,15 @@ class AudioFeed : public QObject {
   bool start(QObject* holder, const std::string& sourceId, Samples onSamples);
   // Ends the capture if `holder` holds it (any holder when null).
   void stop(QObject* holder = nullptr);
-  bool running() const { return holder_ != nullptr; }
   QObject* holder() const { return holder_; }
   int sampleRate() const;
   QString error() const { return error_; }
-  // The peak of the latest blocks, 0..1 of full scale.
-  double level() const { return level_; }
 
  Q_SIGNALS:
-  // `holder` lost the feed: stopped, taken over or the device went away.
-  void stopped(QObject* holder);
-  // The device went away while `holder` listened; told once per start.
-  void lost(QObject* holder, const QString& reason);
+  // `holder` lost the feed: stopped, taken over or, with `lostReason` set (once per start), the
+  // device went away.
+  void stopped(QObject* holder, const QString& lostReason);
+  // The peak of the latest blocks, 0..1 of full scale.
   void levelChanged(double peak);
 
  private:
@@ -60,7 +58,6 @@ class AudioFeed : public QObject {
   QString error_;
   QObject* holder_ = nullptr;
   Samples onSamples_;
-  double level_ = 0;
   // Filled by the capture thread, emptied here.
   std::mutex mutex_;
   std::deque<std::vector<float>> pending_;

@@ -9,18 +9,11 @@ namespace strumly::gui {
 
 ListenSession::ListenSession(AudioFeed& audio, const AppSettings& settings, QObject* parent)
     : QObject(parent), audio_(audio), settings_(settings) {
-  connect(&audio_, &AudioFeed::lost, this, [this](QObject* holder, const QString& why) {
+  connect(&audio_, &AudioFeed::stopped, this, [this](QObject* holder, const QString& lostReason) {
     if (holder != this) return;
-    stopping_ = true;  // the `stopped` that follows is the same end
-    Q_EMIT ended(why);
-  });
-  connect(&audio_, &AudioFeed::stopped, this, [this](QObject* holder) {
-    if (holder != this) return;
-    const bool told = stopping_;
-    stopping_ = false;
     chords_.reset();
     notes_.reset();
-    if (!told) Q_EMIT ended({});
+    if (!stopping_) Q_EMIT ended(lostReason);
   });
 }
 

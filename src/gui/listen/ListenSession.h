@@ -43,7 +43,7 @@ class ListenSession : public QObject {
   const AppSettings& settings_;
   std::unique_ptr<ChordListener> chords_;
   std::unique_ptr<NoteListener> notes_;
-  bool stopping_ = false;
+  bool stopping_ = false;  // inside stop(): the end it asked for is not reported
 };
 
 }  // namespace strumly::gui

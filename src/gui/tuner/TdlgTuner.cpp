@@ -70,9 +70,6 @@ TdlgTuner::TdlgTuner(Setup setup, QWidget* parent)
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(spinA4_, &QSpinBox::valueChanged, this, &TdlgTuner::setReferenceA4);
   connect(&setup_.audio, &AudioFeed::stopped, this, &TdlgTuner::stopped);
-  connect(&setup_.audio, &AudioFeed::lost, this, [this](QObject* holder, const QString& why) {
-    if (holder == this) lblStatus_->setText("The input was lost: " + why + ".");
-  });
   // However it closes, the tuner stops listening.
   connect(this, &QDialog::finished, this, [this] { setup_.audio.stop(this); });
   showReading();
@@ -105,12 +102,14 @@ void TdlgTuner::startListening() {
   lblStatus_->setText("Play one string at a time.");
 }
 
-void TdlgTuner::stopped(QObject* holder) {
-  if (holder != this || !isVisible()) return;
+void TdlgTuner::stopped(QObject* holder, const QString& lostReason) {
+  if (holder != this) return;
+  if (!lostReason.isEmpty()) lblStatus_->setText("The input was lost: " + lostReason + ".");
+  if (!isVisible()) return;
   needle_->showCents(std::nullopt, false);
-  if (lblStatus_->text().startsWith("The input was lost")) return;
-  lblStatus_->setText(
-      "Listening stopped: the input is in use elsewhere. Close and open the tuner to listen again.");
+  if (lostReason.isEmpty())
+    lblStatus_->setText(
+        "Listening stopped: the input is in use elsewhere. Close and open the tuner to listen again.");
 }
 
 void TdlgTuner::showReading() {

@@ -52,7 +52,7 @@ class TdlgTuner : public QDialog {
 
  private:
   void startListening();
-  void stopped(QObject* holder);
+  void stopped(QObject* holder, const QString& lostReason);
 
   Setup setup_;
   std::unique_ptr<NoteListener> listener_;
