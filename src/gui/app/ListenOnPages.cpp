@@ -110,10 +110,11 @@ void ListenOnPages::showTargetChord(const ChordCheck* check) {
     const bool heard = check && check->strings[static_cast<std::size_t>(s)] == StringMark::Heard;
     marks.push_back({s, target_.strings[static_cast<std::size_t>(s)].fret, heard});
   }
+  const bool noTarget = marks.empty();
   neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
   if (!check) {
-    readout_->setText(marks.empty() && page_ == PageId::ChordDesign ? "Listening: strum a chord"
-                                                                    : "Listening: strum the chord");
+    readout_->setText(noTarget && page_ == PageId::ChordDesign ? "Listening: strum a chord"
+                                                               : "Listening: strum the chord");
   }
 }
 
