@@ -1,7 +1,8 @@
 // Listening in the program: an input lost while listening ends Listen with one notice, Play ends
-// it and it sends no MIDI, and
+// it and it sends no MIDI, Chord Design asks for its chord (or any), and
 // without an input the tuner and Listen are off and say why.
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
@@ -59,6 +60,23 @@ class ListenTest : public QObject {
     QVERIFY(!listen.listening());
     QVERIFY(!p.audio.isRunning());
     QVERIFY(p.dialogs.notices.isEmpty());
+  }
+
+  void chordDesignAsksForTheDesignedChordOrAnyChord() {
+    ProgramFixture p({.audio = true, .page = PageId::Chords});
+    p.showChords(4, p.parts->mainMenu().menuMinor(), "m7");
+    ListenOnPages& listen = p.parts->listen().pages();
+    THemisphereButton* button = listen.button();
+    for (bool designed : {false, true}) {
+      p.parts->holders().designChord = designed ? p.parts->holders().chordPageChord : ChordDiagram{};
+      QVERIFY(p.parts->pages().activate(PageId::ChordDesign));
+      QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+      QVERIFY(listen.listening());
+      QCOMPARE(listen.readout()->text(),
+               QString(designed ? "Listening: strum the chord" : "Listening: strum a chord"));
+      QCOMPARE(listen.neckMarks().marks().empty(), !designed);
+      QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
   }
 
   void withoutAnInputTheTunerAndListenAreOff() {
