@@ -19,25 +19,18 @@ namespace {
 
 constexpr std::int64_t kBlockFrames = 64;  // FluidSynth applies events between render blocks
 
-// Renders in float and converts without dither, so silence stays exactly zero and the same
-// sequence always gives the same bytes.
-bool renderFrames(fluid_synth_t* synth, std::int64_t frames, float gain,
-                  const std::function<bool(std::span<const std::int16_t>)>& out) {
+// Renders in float; the 16-bit blocks are made from these by toPcm.
+bool renderFrames(fluid_synth_t* synth, std::int64_t frames,
+                  const std::function<bool(std::span<const float>)>& out) {
   constexpr std::int64_t kChunk = 4096;
   std::vector<float> left(kChunk), right(kChunk);
-  std::vector<std::int16_t> block;
+  std::vector<float> block;
   block.reserve(2 * kChunk);
-  const float scale = 32768.0f * gain;
   while (frames > 0) {
     const int n = static_cast<int>(std::min(frames, kChunk));
     fluid_synth_write_float(synth, n, left.data(), 0, 1, right.data(), 0, 1);
     block.clear();
-    for (int i = 0; i < n; ++i) {
-      for (float v : {left[i], right[i]}) {
-        const float scaled = std::clamp(v * scale, -32768.0f, 32767.0f);
-        block.push_back(static_cast<std::int16_t>(std::lrint(scaled)));
-      }
-    }
+    for (int i = 0; i < n; ++i) block.insert(block.end(), {left[i], right[i]});
     if (!out(block)) return false;
     frames -= n;
   }
@@ -71,6 +64,14 @@ std::array<unsigned char, kWavHeaderBytes> wavHeader(std::uint32_t dataBytes) {
 
 }  // namespace
 
+// Without dither, so silence stays exactly zero and the same sequence always gives the same bytes.
+void toPcm(std::span<const float> samples, float gain, std::vector<std::int16_t>& out) {
+  const float scale = 32768.0f * gain;
+  out.clear();
+  for (float v : samples)
+    out.push_back(static_cast<std::int16_t>(std::lrint(std::clamp(v * scale, -32768.0f, 32767.0f))));
+}
+
 OfflineRenderer::OfflineRenderer(const std::string& soundFontPath)
     : synth_(std::make_unique<FluidSynthInstance>(
           soundFontPath, RenderedAudio::kSampleRate,
@@ -93,6 +94,15 @@ RenderedAudio OfflineRenderer::render(std::span<const MidiEvent> events, const R
 
 bool OfflineRenderer::render(std::span<const MidiEvent> events, const RenderOptions& options,
                              const std::function<bool(std::span<const std::int16_t>)>& out) {
+  std::vector<std::int16_t> pcm;
+  return renderFloat(events, options, [&](std::span<const float> block) {
+    toPcm(block, options.gain, pcm);
+    return out(pcm);
+  });
+}
+
+bool OfflineRenderer::renderFloat(std::span<const MidiEvent> events, const RenderOptions& options,
+                                  const std::function<bool(std::span<const float>)>& out) {
   fluid_synth_t* synth = synth_->synth();
   if (synth == nullptr) return true;
   fluid_synth_system_reset(synth);
@@ -107,13 +117,13 @@ bool OfflineRenderer::render(std::span<const MidiEvent> events, const RenderOpti
     const std::int64_t frame = frameOfMicros(timed.micros, RenderedAudio::kSampleRate);
     const std::int64_t block = (frame + kBlockFrames / 2) / kBlockFrames * kBlockFrames;
     if (block > rendered) {
-      if (!renderFrames(synth, block - rendered, options.gain, out)) return false;
+      if (!renderFrames(synth, block - rendered, out)) return false;
       rendered = block;
     }
     synth_->apply({timed.event.status, timed.event.data1, timed.event.data2});
   }
   return renderFrames(synth, static_cast<std::int64_t>(options.tailSeconds * RenderedAudio::kSampleRate),
-                      options.gain, out);
+                      out);
 }
 
 WavFileWriter::WavFileWriter(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {

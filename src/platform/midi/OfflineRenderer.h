@@ -53,10 +53,17 @@ class OfflineRenderer {
   // needs no more memory than a block. False when `out` refused a block, which ends the render.
   bool render(std::span<const MidiEvent> events, const RenderOptions& options,
               const std::function<bool(std::span<const std::int16_t>)>& out);
+  // The same render before it becomes 16-bit: the synth's interleaved samples, full scale 1.0
+  // (`options.gain` is not applied). toPcm turns a block into what `render` hands over.
+  bool renderFloat(std::span<const MidiEvent> events, const RenderOptions& options,
+                   const std::function<bool(std::span<const float>)>& out);
 
  private:
   std::unique_ptr<FluidSynthInstance> synth_;
 };
+
+// The synth's samples as 16-bit after `gain`: anything beyond full scale clipped, no dither.
+void toPcm(std::span<const float> samples, float gain, std::vector<std::int16_t>& out);
 
 // A canonical 44-byte-header PCM WAV file (44.1 kHz, 16-bit stereo) written as the samples come;
 // the header's sizes are filled in by `finish`. Every call is false once a write has failed.
