@@ -102,16 +102,24 @@ void ListenOnPages::listenToggled(bool on) {
   }
 }
 
+const ChordDiagram& ListenOnPages::targetChord() const {
+  return page_ == PageId::ChordDesign ? parts_.holders().designChord : parts_.holders().chordPageChord;
+}
+
+void ListenOnPages::showMarks(std::vector<NeckMarks::Mark> marks) {
+  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+}
+
 void ListenOnPages::showTargetChord(const ChordCheck* check) {
-  target_ = page_ == PageId::ChordDesign ? parts_.holders().designChord : parts_.holders().chordPageChord;
+  const ChordDiagram& target = targetChord();
   std::vector<NeckMarks::Mark> marks;
   for (int s = 0; s < kStringCount; ++s) {
-    if (target_.isEmpty() || target_.pitches[static_cast<std::size_t>(s)] == 0) continue;
+    if (target.isEmpty() || target.pitches[static_cast<std::size_t>(s)] == 0) continue;
     const bool heard = check && check->strings[static_cast<std::size_t>(s)] == StringMark::Heard;
-    marks.push_back({s, target_.strings[static_cast<std::size_t>(s)].fret, heard});
+    marks.push_back({s, target.strings[static_cast<std::size_t>(s)].fret, heard});
   }
   const bool noTarget = marks.empty();
-  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+  showMarks(std::move(marks));
   if (!check) {
     readout_->setText(noTarget && page_ == PageId::ChordDesign ? "Listening: strum a chord"
                                                                : "Listening: strum the chord");
@@ -120,8 +128,7 @@ void ListenOnPages::showTargetChord(const ChordCheck* check) {
 
 void ListenOnPages::chordHeard(const HeardChord& chord) {
   if (!page_ || *page_ == PageId::Scales) return;
-  const ChordDiagram& shown =
-      page_ == PageId::ChordDesign ? parts_.holders().designChord : parts_.holders().chordPageChord;
+  const ChordDiagram& shown = targetChord();
   const bool noTarget = shown.isEmpty() || shown.pitches == std::array<PitchNumber, kStringCount>{};
   const NoteNames names = parts_.spelling().names();
   if (noTarget) {
@@ -146,9 +153,16 @@ void ListenOnPages::showScalePlaces() {
       places.push_back({n.string, n.fret, scale.tuning[static_cast<std::size_t>(n.string)] + n.fret});
   }
   practice_ = ScalePractice(std::move(places), scalePitchClasses(scale));
+  showScaleProgress();
+}
+
+void ListenOnPages::showScaleProgress() {
   std::vector<NeckMarks::Mark> marks;
-  for (const NotePlace& p : practice_.places()) marks.push_back({p.string, p.fret, false});
-  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+  for (int i = 0; i < practice_.total(); ++i) {
+    const NotePlace& p = practice_.places()[static_cast<std::size_t>(i)];
+    marks.push_back({p.string, p.fret, practice_.isPlayed(i)});
+  }
+  showMarks(std::move(marks));
   readout_->setText(QString::fromStdString(practice_.progressText()));
 }
 
@@ -159,13 +173,7 @@ void ListenOnPages::noteHeard(const HeardNote& note) {
     keys_->showWrong(static_cast<std::uint16_t>(1u << pitchClassOf(note.midi)));
     flash_.start();
   }
-  std::vector<NeckMarks::Mark> marks;
-  for (int i = 0; i < practice_.total(); ++i) {
-    const NotePlace& p = practice_.places()[static_cast<std::size_t>(i)];
-    marks.push_back({p.string, p.fret, practice_.isPlayed(i)});
-  }
-  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
-  readout_->setText(QString::fromStdString(practice_.progressText()));
+  showScaleProgress();
 }
 
 void ListenOnPages::ended(const QString& lostReason) {

@@ -13,14 +13,13 @@
 #include "core/listen/HeardEvents.h"
 #include "core/pages/DiagramRecords.h"
 #include "core/practice/ListenCheck.h"
+#include "gui/listen/ListenOverlays.h"
 
 class QLabel;
 
 namespace strumly::gui {
 
-class KeyMarks;
 class ListenSession;
-class NeckMarks;
 class ProgramParts;
 class ScalesPage;
 class THemisphereButton;
@@ -47,8 +46,12 @@ class ListenOnPages : public QObject {
   void noteHeard(const HeardNote& note);
   void ended(const QString& lostReason);
   void finish();
+  // The chord on the neck of the page listened on.
+  const ChordDiagram& targetChord() const;
+  void showMarks(std::vector<NeckMarks::Mark> marks);
   void showTargetChord(const ChordCheck* check);
   void showScalePlaces();
+  void showScaleProgress();
   void enableForPage();
 
   ProgramParts& parts_;
@@ -60,7 +63,6 @@ class ListenOnPages : public QObject {
   KeyMarks* keys_;
   QTimer flash_;                // a wrong scale note's red on the keyboard
   std::optional<PageId> page_;  // the page listened on; none: not listening
-  ChordDiagram target_;
   ScalePractice practice_;
 };
 
