@@ -8,6 +8,9 @@
 #include <optional>
 #include <sstream>
 #include <system_error>
+#include <utility>
+
+#include "core/common/ReadWholeFile.h"
 
 namespace strumly {
 namespace {
@@ -34,14 +37,18 @@ bool equalNoCase(const std::string& a, const std::string& b) {
 // Windows with CR LF).
 std::vector<std::string> readLines(const std::string& fileName, std::string* lineEnd = nullptr) {
   std::vector<std::string> lines;
-  std::ifstream in(fileName, std::ios::binary);
-  std::string line;
   if (lineEnd) *lineEnd = "\n";
-  while (std::getline(in, line)) {
+  std::string error;  // a missing or unreadable file holds no lines
+  const std::optional<std::string> bytes = readWholeFile(fileName, error);
+  if (!bytes) return lines;
+  for (std::size_t from = 0; from < bytes->size();) {
+    const std::size_t end = std::min(bytes->find('\n', from), bytes->size());
+    std::string line = bytes->substr(from, end - from);
     const bool crlf = !line.empty() && line.back() == '\r';
     if (crlf) line.pop_back();
     if (lineEnd && lines.empty() && crlf) *lineEnd = "\r\n";
-    lines.push_back(line);
+    lines.push_back(std::move(line));
+    from = end + 1;
   }
   return lines;
 }
