@@ -55,10 +55,7 @@ int hear(const QStringList& arguments, bool chords) {
           .load();
   const double a4 = settings.listen.clampedA4();
   if (chords) {
-    std::vector<ChordTypeRecord> types = builtInChordTypes();
-    for (const UserChordType& user : settings.userChords)
-      types.push_back(userChordType(user.name, user.formula, user.intervals));
-    ChordListener listener(wav.sampleRate, std::move(types), a4);
+    ChordListener listener(wav.sampleRate, chordTypesWithUsers(settings.userChords), a4);
     listen(listener, wav.mono, [](const HeardChord& chord) {
       std::string line = std::to_string(chord.ms);
       if (chord.pitchClasses != 0) line += ' ' + pitchClassesText(chord.pitchClasses);

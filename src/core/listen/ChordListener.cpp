@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/chords/ChordName.h"
+#include "core/chords/ChordTypeList.h"
 #include "core/chords/ChordTypes.h"
 #include "core/listen/ChordSpectrum.h"
 #include "core/listen/OnsetDetector.h"
@@ -45,6 +46,13 @@ std::vector<ChordTypeRecord> builtInChordTypes() {
     r.formula = d.formula;
     types.push_back(r);
   }
+  return types;
+}
+
+std::vector<ChordTypeRecord> chordTypesWithUsers(std::span<const UserChordType> userTypes) {
+  std::vector<ChordTypeRecord> types = builtInChordTypes();
+  for (const UserChordType& user : userTypes)
+    types.push_back(userChordType(user.name, user.formula, user.intervals));
   return types;
 }
 

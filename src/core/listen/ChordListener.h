@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
+#include "core/app/AppSettings.h"
 #include "core/chords/ChordDictionary.h"
 #include "core/listen/HeardEvents.h"
 #include "core/theory/Pitch.h"
@@ -18,6 +20,10 @@ namespace strumly {
 // The 62 built-in chord types as records, in dictionary order (the content of the chord-type
 // file without reading it). Append the user's types (userChordType) for the full list.
 std::vector<ChordTypeRecord> builtInChordTypes();
+
+// The built-in types followed by the user's: the list heard chords are named with, as the menus
+// and the design page name them.
+std::vector<ChordTypeRecord> chordTypesWithUsers(std::span<const UserChordType> userTypes);
 
 class ChordListener {
  public:

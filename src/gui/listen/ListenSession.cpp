@@ -32,10 +32,8 @@ bool ListenSession::start(Ear ear) {
   const double a4 = settings_.listen.clampedA4();
   if (ear == Ear::Chords) {
     // Heard chords are named with the types the menus and the design page name them with.
-    std::vector<ChordTypeRecord> types = builtInChordTypes();
-    for (const UserChordType& t : settings_.userChords)
-      types.push_back(userChordType(t.name, t.formula, t.intervals));
-    chords_ = std::make_unique<ChordListener>(rate, std::move(types), a4, Spelling::Sharps);
+    chords_ = std::make_unique<ChordListener>(rate, chordTypesWithUsers(settings_.userChords), a4,
+                                              Spelling::Sharps);
   } else {
     notes_ = std::make_unique<NoteListener>(rate, a4);
   }
