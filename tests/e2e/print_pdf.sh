@@ -23,6 +23,17 @@ play_page_file "$work/song.ppf"
 pdftotext -f 2 -l 2 "$work/song.pdf" - | grep -qF "Strumly! Play Page (Page 2):song.ppf" ||
   fail "sheet 2 is not titled after play page 2"
 
+# The sheets are painted as lines and text, not as a picture of the screen: the fonts are in the
+# file, the title and the chord's name are text, and no picture is anywhere near a page's size.
+play_page_file_with_c "$work/chord.ppf"
+"$STRUMLY" --print-pdf "$work/chord.ppf" "$work/chord.pdf" || fail "the chord song did not print"
+[ "$(pdffonts "$work/chord.pdf" | tail -n +3 | wc -l)" -ge 1 ] || fail "the PDF holds no fonts"
+pdftotext -f 1 -l 1 "$work/chord.pdf" - | grep -qF "Strumly! Play Page (Page 1):chord.ppf" || fail "no title text"
+pdftotext -f 1 -l 1 "$work/chord.pdf" - | grep -qx "C major" || fail "the chord's name is not text"
+# Every picture left is a small marker, under a tenth of the sheet's width.
+big=$(pdfimages -list "$work/chord.pdf" | awk 'NR > 2 && ($4 > 84 || $5 > 84)' | wc -l)
+[ "$big" = 0 ] || fail "$big pictures of page size in the PDF"
+
 # 120 lines of tab: sheets of 56, 56 and 8 lines, each under its numbered heading.
 for i in $(seq 120); do echo "e|--$i--|"; done > "$work/riff.tab"
 "$STRUMLY" --print-pdf "$work/riff.tab" "$work/riff.pdf" || fail "the tab did not print"

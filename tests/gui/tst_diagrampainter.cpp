@@ -1,5 +1,6 @@
 // Diagrams must land on the exact pixels the page layouts give: markers are compared cell by cell
 // with the marker pictures they were copied from.
+#include <QPainter>
 #include <QtTest>
 
 #include "gui/common/Resources.h"
@@ -206,7 +207,7 @@ class DiagramPainterTest : public QObject {
     QCOMPARE(pressed[0][2].toInt(), 160);
     QCOMPARE(pressed[0][3].toInt(), 37);
     // A taller picture keeps what was drawn and adds white below.
-    page.image().setPixel(3, 3, qRgb(1, 2, 3));
+    page.paint(QRect(3, 3, 1, 1), [](QPainter& p) { p.fillRect(3, 3, 1, 1, QColor(qRgb(1, 2, 3))); });
     page.resizeImage(QSize(kDesignImageWidth, 300));
     QCOMPARE(page.image().pixel(3, 3), qRgb(1, 2, 3));
     QVERIFY(isWhite(page.image().pixel(3, 299)));

@@ -156,7 +156,7 @@ class TestPrintPage : public QObject {
     QCOMPARE(QColor(rig.image().pixel(frame.left, frame.bottom - 1)), QColor(Qt::red));
     const PagePrintout printout = rig.page->printout();
     QCOMPARE(printout.pictures.size(), 1);
-    QCOMPARE(QColor(printout.pictures[0].pixel(frame.left, frame.bottom - 1)), QColor(Qt::white));
+    QCOMPARE(QColor(printout.pictures[0].image().pixel(frame.left, frame.bottom - 1)), QColor(Qt::white));
     QCOMPARE(printout.titles, QStringList{"Strumly! Print Page: "});
   }
 

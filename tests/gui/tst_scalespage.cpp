@@ -162,7 +162,7 @@ class TestScalesPage : public QObject {
     QCOMPARE(printout.titles, QStringList{"Strumly! Scale Page: two.spf"});
     QCOMPARE(printoutOfPageFile(path, rig.settings).pictures, printout.pictures);
     const PixelRect frame = selectionFrame(DiagramPage::Scales, {0, 0});
-    QCOMPARE(QColor(printout.pictures[0].pixel(frame.left, frame.bottom - 1)), QColor(Qt::white));
+    QCOMPARE(QColor(printout.pictures[0].image().pixel(frame.left, frame.bottom - 1)), QColor(Qt::white));
     rig.page->erase();
     QVERIFY(rig.page->printout().isEmpty());
   }

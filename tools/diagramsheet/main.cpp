@@ -55,10 +55,10 @@ int main(int argc, char** argv) {
   for (int column = 0; column < 6; ++column) {
     ChordDiagram& chord = chords[static_cast<std::size_t>(column)];
     drawSmallChord(chord, page, DiagramPage::Chords, 0, column, ChordMarkers::Numbered, false);
-    drawTextAt(page.image(), pageFont(8), 22 + 120 * column, 8, chordTitle(chord, names));
+    drawTextAt(page, pageFont(8), 22 + 120 * column, 8, chordTitle(chord, names));
     drawScalePosition(scale, column, page, DiagramPage::Scales, 1, column, 5, false);
   }
-  drawTextAt(page.image(), pageFont(8), 22, 158, "C " + QString("Major (Ionian)"));
+  drawTextAt(page, pageFont(8), 22, 158, "C " + QString("Major (Ionian)"));
   moveSelection(page, DiagramPage::Chords, {0, 0});
   if (!page.image().save(QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "diagramsheet: cannot write %s\n", argv[1]);

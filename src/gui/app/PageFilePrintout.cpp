@@ -42,9 +42,9 @@ PageHolders readDiagramPage(
   return holders;
 }
 
-PagePrintout onePicture(const QImage& picture, const QString& title) {
+PagePrintout onePicture(const PageImage& picture, const QString& title) {
   PagePrintout out;
-  out.pictures << picture;
+  out.pictures << pageSheet(picture);
   out.titles << title;
   return out;
 }
@@ -56,7 +56,7 @@ PagePrintout chordPagePrintout(const std::string& path, const QString& name, con
   image.setCanvasFont(pageFont(8));
   clearPageImage(image);
   drawChordPageSets(image, holders, NoteNames{}, settings.leftHanded);
-  return onePicture(image.image(), "Strumly! Chord Page: " + name);
+  return onePicture(image, "Strumly! Chord Page: " + name);
 }
 
 PagePrintout printPagePrintout(const std::string& path, const QString& name, const AppSettings& settings) {
@@ -69,7 +69,7 @@ PagePrintout printPagePrintout(const std::string& path, const QString& name, con
     for (int column = 0; column < kGridColumns; ++column)
       drawPrintCell(image, holders.cellAt(column, row), {column, row}, NoteNames{}, settings.scaleFrets,
                     settings.leftHanded);
-  return onePicture(image.image(), "Strumly! Print Page: " + name);
+  return onePicture(image, "Strumly! Print Page: " + name);
 }
 
 PagePrintout scalePagePrintout(const std::string& path, const QString& name, const AppSettings& settings) {
@@ -79,7 +79,7 @@ PagePrintout scalePagePrintout(const std::string& path, const QString& name, con
   image.setCanvasFont(pageFont(8));
   clearPageImage(image);
   drawScalePageSets(image, holders, NoteNames{}, settings.scaleFrets, settings.leftHanded);
-  return onePicture(image.image(), "Strumly! Scale Page: " + name);
+  return onePicture(image, "Strumly! Scale Page: " + name);
 }
 
 PagePrintout playPagePrintoutOf(const std::string& path, const QString& name, const AppSettings& settings) {
@@ -95,7 +95,7 @@ PagePrintout playPagePrintoutOf(const std::string& path, const QString& name, co
   style.leftHanded = settings.leftHanded;
   style.smallFont = settings.playPageTinyFont;
   canvas.RedrawPlayPage(song.slots, style);
-  PagePrintout out = playPagePrintout(image.image(), name, 1);
+  PagePrintout out = playPagePrintout(image, name, 1);
   out.lastSheet = kPlayPageCount;
   return out;
 }

@@ -113,7 +113,7 @@ void DesignGroupView::drawSlot(int k) {
 
 void DesignGroupView::selectSlot(int k) {
   group_.select(k);
-  moveSelection(*imgChordDesign_, designSelectionFrame(k, imgChordDesign_->image().height()));
+  moveSelection(*imgChordDesign_, designSelectionFrame(k, imgChordDesign_->pageSize().height()));
   imgChordDesign_->refresh();
   page_.designSelected();
 }
@@ -268,7 +268,7 @@ void DesignGroupView::cancelPlacement() {
   if (const std::optional<int> back = group_.cancelPlacement()) {
     drawSlot(*back);
     if (const std::optional<int> selected = group_.selected())
-      moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->image().height()));
+      moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->pageSize().height()));
   }
   showCursor();
 }
@@ -286,7 +286,7 @@ void DesignGroupView::redrawGroup() {
   for (int k = 0; k < DesignGroup::kSlots; ++k)
     if (group_.isUsed(k)) drawSlot(k);
   if (const std::optional<int> selected = group_.selected())
-    moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->image().height()));
+    moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->pageSize().height()));
   imgChordDesign_->refresh();
 }
 

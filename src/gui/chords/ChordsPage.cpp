@@ -41,7 +41,7 @@ void drawChordSet(PageImage& image, PageHolders& holders, int set, ChordMarkers 
   for (int column = 0; column < ChordsPageModel::kDiagrams; ++column)
     drawSmallChord(holders.chordAt(column, set), image, DiagramPage::Chords, set, column, markers,
                    leftHanded);
-  drawTextAt(image.image(), image.canvasFont(), kHeadingX, kSetPitch * set + kHeadingY, heading);
+  drawTextAt(image, image.canvasFont(), kHeadingX, kSetPitch * set + kHeadingY, heading);
 }
 
 void drawChordPageSets(PageImage& image, PageHolders& holders, const NoteNames& names, bool leftHanded) {
@@ -292,7 +292,7 @@ bool ChordsPage::busy() const {
 PagePrintout ChordsPage::printout() const {
   if (model_.setCount() == 0) return {};
   PagePrintout out;
-  out.pictures << withoutSelectionFrame(imgChordPage_->image(), imgChordPage_->selectionFrame());
+  out.pictures << pageSheet(*imgChordPage_);
   out.titles << "Strumly! Chord Page: " + fileName_;
   return out;
 }

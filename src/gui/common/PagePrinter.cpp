@@ -17,6 +17,7 @@
 #include "core/playpage/PlayPageLayout.h"
 #include "core/tab/TabBlocks.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/PageImage.h"
 
 namespace strumly::gui {
 namespace {
@@ -31,7 +32,7 @@ QFont tabFont() {
 }
 
 // One picture: the title line above, the picture stretched into the target rectangle.
-void paintPicture(QPainter& p, const QImage& picture, const QString& title, int px, int py) {
+void paintPicture(QPainter& p, const PageSheet& picture, const QString& title, int px, int py) {
   const double aspect = static_cast<double>(picture.height()) / picture.width();
   const int bottom = py + static_cast<int>(8.0 * px * aspect * py / px);
   const QRect target(QPoint(px / 2, py), QPoint(8 * px - 1, bottom - 1));
@@ -39,7 +40,13 @@ void paintPicture(QPainter& p, const QImage& picture, const QString& title, int 
   const int titleTop = static_cast<int>(0.7 * py) - fm.height();
   p.setPen(Qt::black);
   p.drawText(px, titleTop + fm.ascent(), title);
-  p.drawImage(target, picture);
+  p.save();
+  p.translate(target.topLeft());
+  p.scale(static_cast<double>(target.width()) / picture.width(),
+          static_cast<double>(target.height()) / picture.height());
+  p.setClipRect(QRect(QPoint(0, 0), picture.size));
+  picture.paint(p);
+  p.restore();
 }
 
 void paintText(QPainter& p, const QStringList& lines, const TextSheet& sheet) {
@@ -79,30 +86,65 @@ int PagePrintout::sheetCount() const {
   return static_cast<int>(textSheetCount(static_cast<std::size_t>(lines.size())));
 }
 
-QImage withoutSelectionFrame(const QImage& page, PixelRect frame) {
-  QImage copy = page.copy();
-  if (frame.isNull()) return copy;
-  QPainter p(&copy);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(Qt::white, 1));
-  p.drawRect(QRect(frame.left, frame.top, frame.right - frame.left - 1, frame.bottom - frame.top - 1));
-  return copy;
+void PageSheet::paint(QPainter& p) const {
+  if (!scene) return;
+  p.save();
+  const QRect part = band.isNull() ? QRect(QPoint(0, 0), size) : band;
+  p.setClipRect(QRect(at, part.size()), Qt::IntersectClip);
+  p.translate(at - part.topLeft());
+  scene->replay(p, part);
+  if (!hiddenFrame.isNull()) {
+    const PixelRect& r = hiddenFrame;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    for (const QRect& edge : {QRect(r.left, r.top, w, 1), QRect(r.left, r.bottom - 1, w, 1),
+                              QRect(r.left, r.top, 1, h), QRect(r.right - 1, r.top, 1, h)})
+      p.fillRect(edge, Qt::white);
+  }
+  p.restore();
 }
 
-PagePrintout playPagePrintout(const QImage& whole, const QString& fileName, int currentPage) {
+QImage PageSheet::image(qreal ratio) const {
+  QImage picture = whitePagePicture(size, ratio);
+  QPainter p(&picture);
+  paint(p);
+  return picture;
+}
+
+bool operator==(const PageSheet& a, const PageSheet& b) {
+  return a.size == b.size && a.image() == b.image();
+}
+
+PageSheet pageSheet(const PageImage& page) {
+  PageSheet sheet;
+  sheet.size = page.pageSize();
+  sheet.scene = std::make_shared<const PageScene>(page.scene());
+  sheet.hiddenFrame = page.selectionFrame();
+  return sheet;
+}
+
+namespace {
+
+PagePrintout playPageSheets(const std::shared_ptr<const PageScene>& scene, int width, const QString& fileName,
+                            int currentPage) {
   PagePrintout out;
   for (int page = 1; page <= kPlayPageCount; ++page) {
-    QImage sheet(whole.width(), kPlaySheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    QPainter p(&sheet);
-    const QRect band(0, playPageTop(page), whole.width(), kPlayPageHeight);
-    p.drawImage(QPoint(0, page == 1 ? 10 : 21), whole, band);
-    p.end();
+    PageSheet sheet;
+    sheet.size = QSize(width, kPlaySheetHeight);
+    sheet.scene = scene;
+    sheet.band = QRect(0, playPageTop(page), width, kPlayPageHeight);
+    sheet.at = QPoint(0, page == 1 ? 10 : 21);
     out.pictures << sheet;
     out.titles << QString("Strumly! Play Page (Page %1):%2").arg(page).arg(fileName);
   }
   out.firstSheet = out.lastSheet = std::clamp(currentPage, 1, kPlayPageCount);
   return out;
+}
+
+}  // namespace
+
+PagePrintout playPagePrintout(const PageImage& whole, const QString& fileName, int currentPage) {
+  return playPageSheets(std::make_shared<const PageScene>(whole.scene()), whole.pageSize().width(), fileName,
+                        currentPage);
 }
 
 namespace {

@@ -20,13 +20,12 @@ class QWidget;
 namespace strumly::gui {
 
 class DialogService;
+class PageImage;
 
-// A copy of a page picture with its selection frame drawn in white so that it does not print.
-QImage withoutSelectionFrame(const QImage& page, PixelRect frame);
 // The four sheets of a play page picture (bands of 792 lines, each set on a white sheet picture
 // with room above), titled "Strumly! Play Page (Page n):" + file name; `currentPage` (1..4) is
 // offered first.
-PagePrintout playPagePrintout(const QImage& whole, const QString& fileName, int currentPage);
+PagePrintout playPagePrintout(const PageImage& whole, const QString& fileName, int currentPage);
 
 // Text lines as they go onto `paper`: each wrapped to the printable width, a tab block in bands
 // with its six strings together (see wrapTabLines). Nothing runs off the paper's edge.

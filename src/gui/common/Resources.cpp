@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
 #include <QPixmap>
 
 namespace strumly::gui {
@@ -10,6 +11,8 @@ namespace {
 
 // Resource names are compared without regard to case, so look the file up in its folder.
 QString findResource(const QString& folder, const QString& name, const QString& suffix) {
+  static QMutex guard;
+  const QMutexLocker lock(&guard);
   static QHash<QString, QString> cache;
   const QString key = folder + '/' + name.toUpper() + suffix;
   auto it = cache.constFind(key);
@@ -29,9 +32,31 @@ QString findResource(const QString& folder, const QString& name, const QString& 
 
 }  // namespace
 
-QImage picture(const QString& name) {
-  const QString path = findResource("images", name, ".png");
-  return path.isEmpty() ? QImage() : QImage(path);
+QImage picture(const QString& name, qreal ratio) {
+  static QMutex guard;
+  static QHash<QString, QImage> decoded;
+  const bool sharp = ratio > 1.01;
+  const QString key = name.toUpper() + (sharp ? "@2x" : "");
+  {
+    const QMutexLocker lock(&guard);
+    auto it = decoded.constFind(key);
+    if (it != decoded.constEnd()) return *it;
+  }
+  QImage image;
+  if (sharp) {
+    const QString path = findResource("images", name + "@2x", ".png");
+    if (!path.isEmpty()) {
+      image = QImage(path);
+      image.setDevicePixelRatio(2.0);
+    }
+  }
+  if (image.isNull()) {
+    const QString path = findResource("images", name, ".png");
+    if (!path.isEmpty()) image = QImage(path);
+  }
+  const QMutexLocker lock(&guard);
+  decoded.insert(key, image);
+  return image;
 }
 
 QCursor cursor(const QString& name) {

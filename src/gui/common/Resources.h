@@ -8,8 +8,10 @@
 
 namespace strumly::gui {
 
-// A picture from resources/images/<NAME>.png; a null image when there is none.
-QImage picture(const QString& name);
+// A picture from resources/images/<NAME>.png; a null image when there is none. With a pixel
+// ratio above 1 the <NAME>@2x.png drawn for it where there is one (its devicePixelRatio() 2, its
+// logical size the same). Pictures are decoded once; safe from any thread.
+QImage picture(const QString& name, qreal ratio = 1.0);
 // A cursor from resources/cursors/<NAME>.png; the hot spot is read from the picture's "hotspot"
 // text ("x,y"), else its centre. The arrow cursor when there is none.
 QCursor cursor(const QString& name);

@@ -439,7 +439,7 @@ void PlayPage::erase() {
 }
 
 PagePrintout PlayPage::printout() const {
-  return playPagePrintout(imgPlayPage_->image(), documentName_, currentPage_);
+  return playPagePrintout(*imgPlayPage_, documentName_, currentPage_);
 }
 
 QList<ClosingDocument> PlayPage::closingDocuments() {

@@ -19,9 +19,11 @@ QRect toRect(const PixelRect& r) {
 void PlayPageCanvas::drawPicture(const char* name, int x, int y) {
   const QImage art = picture(name);
   if (art.isNull()) return;
-  QPainter p(&image_.image());
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(x, y, art);
+  const QRect area(QPoint(x, y), art.size());
+  // The picture is chosen when painted: the sharper one on a HiDPI screen and on paper. The
+  // pictures are opaque, so they are simply drawn (a PDF knows no other composition).
+  image_.paint(area,
+               [name, area](QPainter& p) { p.drawImage(area, picture(name, p.deviceTransform().m11())); });
 }
 
 void PlayPageCanvas::DrawPlayGrid(TimeSignature signature) {
@@ -31,12 +33,10 @@ void PlayPageCanvas::DrawPlayGrid(TimeSignature signature) {
     const PlayGridRow grid = playGridRow(signature, row);
     drawPicture(signaturePicture, grid.signaturePicture.x, grid.signaturePicture.y);
     // The marker band of a row is redrawn whole, so bar lines of the other signature go.
-    {
-      QPainter p(&image_.image());
-      p.fillRect(QRect(20, playMarkerY(row), PlayPageCanvas::kWidth - 60, 33), Qt::white);
-    }
+    const QRect band(20, playMarkerY(row), PlayPageCanvas::kWidth - 60, 33);
+    image_.paint(band, [band](QPainter& p) { p.fillRect(band, Qt::white); });
     for (const PlayGridText& text : grid.texts)
-      drawTextAt(image_.image(), font, text.at.x, text.at.y, QString::fromStdString(text.text));
+      drawTextAt(image_, font, text.at.x, text.at.y, QString::fromStdString(text.text));
     for (int x : grid.barLineXs) drawPicture("BARLINE", x, playMarkerY(row));
   }
   const PixelPoint start = playStartMarkerPoint({0, 0});
@@ -54,7 +54,7 @@ void PlayPageCanvas::DrawRepeatMarkers(TimeSignature signature, const RepeatMark
     if (markers.repeatCount[index] > 0) {
       drawPicture("REPEAT", points.end.x, points.end.y);
       const PixelPoint count = points.countText();
-      drawTextAt(image_.image(), font, count.x, count.y, QString::number(markers.repeatCount[index]));
+      drawTextAt(image_, font, count.x, count.y, QString::number(markers.repeatCount[index]));
     }
     const PixelPoint loop = points.loopMarker();
     drawPicture("PLAYERAS", loop.x, loop.y);
@@ -63,22 +63,17 @@ void PlayPageCanvas::DrawRepeatMarkers(TimeSignature signature, const RepeatMark
 }
 
 void PlayPageCanvas::eraseCell(SlotPos slot) {
-  QPainter p(&image_.image());
-  p.fillRect(toRect(playCellRect(slot)), Qt::white);
+  const QRect cell = toRect(playCellRect(slot));
+  image_.paint(cell, [cell](QPainter& p) { p.fillRect(cell, Qt::white); });
 }
 
 void PlayPageCanvas::drawSlot(SlotPos slot, const ChordDiagram& chord, const SlotStyle& style) {
   eraseCell(slot);
   if (chord.isEmpty()) return;
-  const PixelPoint diagram = playDiagramPoint(slot);
-  {
-    QPainter p(&image_.image());
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(diagram.x, diagram.y, composeTinyChord(chord, style.leftHanded));
-  }
+  drawTinyDiagram(image_, chord, style.leftHanded, playDiagramPoint(slot));
   const PixelPoint label = playChordLabelPoint(slot);
-  drawTextAt(image_.image(), pageFont(style.smallFont ? 6 : 7), label.x, label.y,
-             chordTitle(chord, style.names), toRect(playCellRect(slot)));
+  drawTextAt(image_, pageFont(style.smallFont ? 6 : 7), label.x, label.y, chordTitle(chord, style.names),
+             toRect(playCellRect(slot)));
 }
 
 void PlayPageCanvas::RedrawPlayPage(const PlaySlots& slots, const SlotStyle& style) {
@@ -103,14 +98,13 @@ void PlayPageCanvas::drawBeatCursor(int beatIndex, bool shown) {
 void PlayPageCanvas::moveStepCursor(std::optional<SlotPos> slot) {
   const auto place = [](SlotPos at) { return QPoint(63 * at.column + 39, playMarkerY(at.row)); };
   if (stepAt_) {
-    QPainter p(&image_.image());
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(place(*stepAt_), stepCovered_);
+    const QRect area(place(*stepAt_), stepCovered_.deviceIndependentSize().toSize());
+    image_.paint(area, [area, covered = stepCovered_](QPainter& p) { p.drawImage(area, covered); });
   }
   stepAt_ = slot;
   if (!slot) return;
   const QImage arrow = picture("STEPARRW");
-  stepCovered_ = image_.image().copy(QRect(place(*slot), arrow.size()));
+  stepCovered_ = image_.copyArea(QRect(place(*slot), arrow.size()));
   const QPoint at = place(*slot);
   drawPicture("STEPARRW", at.x(), at.y());
 }

@@ -51,7 +51,7 @@ void PlayPageDrag::start() {
   drag->setMimeData(data);
   const PixelRect cell = playCellRect(source);
   drag->setPixmap(QPixmap::fromImage(
-      image_.image().copy(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top)));
+      image_.copyArea(QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top))));
   drag->setHotSpot(QPoint(cell.right - cell.left, cell.bottom - cell.top) / 2);
   drag->setDragCursor(cursor("CURMOVE").pixmap(), Qt::CopyAction);
   dragging_ = true;

@@ -37,10 +37,9 @@ constexpr int kStepScrollPitch = 150;
 inline constexpr int kLineTops[4] = {1, 11, 20, 29};
 
 void blankPrintCell(PageImage& image, GridCell at) {
-  QPainter p(&image.image());
   // From the cell's first text line down to the foot of its frame.
-  p.fillRect(QRect(kCellLeft + kColumnPitch * at.column, kRowPitch * at.row, kCellWidth, kRowPitch),
-             Qt::white);
+  const QRect cell(kCellLeft + kColumnPitch * at.column, kRowPitch * at.row, kCellWidth, kRowPitch);
+  image.paint(cell, [cell](QPainter& p) { p.fillRect(cell, Qt::white); });
 }
 
 }  // namespace
@@ -59,8 +58,8 @@ void drawPrintCell(PageImage& image, const PrintCell& cell, GridCell at, const N
   const int x = kCellLeft + kColumnPitch * at.column;
   const QRect clip(x, kRowPitch * at.row, kCellWidth, 38);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    drawTextAt(image.image(), image.canvasFont(), x, kRowPitch * at.row + kLineTops[i],
-               fromRecordText(lines[i]), clip);
+    drawTextAt(image, image.canvasFont(), x, kRowPitch * at.row + kLineTops[i], fromRecordText(lines[i]),
+               clip);
   }
 }
 
@@ -142,7 +141,7 @@ void PrintPage::dropPlacement() {
 PagePrintout PrintPage::printout() const {
   if (!model_.anyUsed()) return {};
   PagePrintout out;
-  out.pictures << withoutSelectionFrame(imgPrintPage_->image(), imgPrintPage_->selectionFrame());
+  out.pictures << pageSheet(*imgPrintPage_);
   out.titles << "Strumly! Print Page: " + fileName_;
   return out;
 }

@@ -38,7 +38,7 @@ void drawScaleSet(PageImage& image, const PageHolders& holders, int set, const N
   const ScaleDiagram& scale = holders.scalePage[static_cast<std::size_t>(set)];
   for (int position = 0; position < ScalesPageModel::kPositions; ++position)
     drawScalePosition(scale, position, image, DiagramPage::Scales, set, position, span, leftHanded);
-  drawTextAt(image.image(), image.canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
+  drawTextAt(image, image.canvasFont(), kHeadingX, kSetPitch * set + kHeadingY,
              QString::fromLatin1(scaleSetHeading(scale, names)));
 }
 
@@ -264,7 +264,7 @@ void ScalesPage::dropPlacement() {
 PagePrintout ScalesPage::printout() const {
   if (model_.setCount() == 0) return {};
   PagePrintout out;
-  out.pictures << withoutSelectionFrame(imgScales_->image(), imgScales_->selectionFrame());
+  out.pictures << pageSheet(*imgScales_);
   out.titles << "Strumly! Scale Page: " + fileName_;
   return out;
 }

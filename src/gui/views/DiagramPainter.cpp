@@ -4,64 +4,13 @@
 #include <QPainter>
 
 #include "gui/common/RecordText.h"
-#include "gui/common/Resources.h"
+#include "gui/views/DiagramArtwork.h"
 
 namespace strumly::gui {
 namespace {
 
-// Cells of the marker strips, by their left edge / size.
-enum SmallMark { kMarkDot = 0, kMarkRing = 1, kMarkCross = 2, kMarkRoot = 3 };
-enum TinyMark { kTinyDot = 0, kTinyRing = 1, kTinyCross = 2 };
-
-// The diagram pictures are decoded once and shared; drawing only ever copies from them.
-struct DiagramArt {
-  QImage smallFret, smallMark, smallNumb, tinyFret, tinyMark;
-
-  static const DiagramArt& get() {
-    static const DiagramArt art;
-    return art;
-  }
-
- private:
-  DiagramArt()
-      : smallFret(load("SMALFRET")),
-        smallMark(load("SMALMARK")),
-        smallNumb(load("SMALNUMB")),
-        tinyFret(load("TINYFRET")),
-        tinyMark(load("TINYMARK")) {}
-  static QImage load(const char* name) { return picture(name).convertToFormat(QImage::Format_RGB32); }
-};
-
-QImage blankBitmap(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.setDotsPerMeterX(3780);
-  image.setDotsPerMeterY(3780);
-  image.fill(Qt::white);
-  return image;
-}
-
-// Plain source copy of one square cell of a marker strip.
-void copyCell(QPainter& p, const QImage& strip, int cell, int size, int x, int y) {
-  p.drawImage(QPoint(x, y), strip, QRect(cell * size, 0, size, size));
-}
-
-QImage smallBackground() {
-  QImage image = blankBitmap(kSmallDiagramWidth, kSmallDiagramHeight);
-  QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, DiagramArt::get().smallFret);
-  return image;
-}
-
-void writeBeginFret(QImage& image, int beginFret, const QFont& font, int x, int y) {
-  drawTextAt(image, font, x, y, QString::number(beginFret));
-}
-
-void copyToPage(PageImage& page, const QImage& diagram, PixelPoint at) {
-  QPainter p(&page.image());
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(at.x, at.y, diagram);
-}
+using artwork::SmallMark;
+using artwork::TinyMark;
 
 // A muted string keeps whatever fret was stored for it; its cross belongs above the nut.
 std::optional<int> markerRow(const StringFret& sf, int beginFret) {
@@ -73,116 +22,166 @@ QRect toQRect(const PixelRect& r) {
   return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
+// Text cells are measured on a 96 dpi canvas whatever the painter paints on, so that paper and
+// every pixel ratio place text as the page layouts do.
+QFontMetrics pageMetrics(const QFont& font) {
+  static const QImage canvas = whitePagePicture(QSize(1, 1), 1.0);
+  return QFontMetrics(font, &canvas);
+}
+
+QRect textCell(const QFont& font, int x, int y, const QString& text) {
+  const QFontMetrics fm = pageMetrics(font);
+  return QRect(x, y, fm.horizontalAdvance(text), fm.height());
+}
+
+void writeBeginFret(QPainter& p, int beginFret, const QFont& font, QPoint at) {
+  paintTextAt(p, font, at.x(), at.y(), QString::number(beginFret));
+}
+
+void paintSmallChord(QPainter& p, const ChordDiagram& chord, ChordMarkers markers, bool leftHanded,
+                     QPoint at) {
+  artwork::paintSmallGrid(p, at);
+  const MarkerColumns columns = markerColumns(leftHanded);
+  for (std::size_t s = 0; s < 6; ++s) {
+    const StringFret& sf = chord.strings[s];
+    const std::optional<int> row = markerRow(sf, chord.beginFret);
+    if (!row) continue;
+    const QPoint cell = at + QPoint(columns.small[s], kSmallRowTops[static_cast<std::size_t>(*row)]);
+    if (markers == ChordMarkers::Shapes) {
+      const SmallMark mark = sf.finger == kFingerMuted  ? SmallMark::Cross
+                             : sf.finger == kFingerOpen ? SmallMark::Ring
+                                                        : SmallMark::Dot;
+      artwork::paintSmallMark(p, mark, cell);
+    } else {
+      int number = sf.finger <= kFingerPlain ? int{sf.finger} : int{kFingerPlain};
+      if (markers == ChordMarkers::Plain && number >= 1 && number <= 4) number = kFingerPlain;
+      artwork::paintNumberedMark(p, number, cell);
+    }
+  }
+  writeBeginFret(p, chord.beginFret, pageFont(7), at + QPoint(4, 19));
+}
+
+void paintScalePosition(QPainter& p, const ScaleDiagram& scale, int position, int span, bool leftHanded,
+                        QPoint at) {
+  const int beginFret = scale.beginFrets[static_cast<std::size_t>(std::clamp(position, 0, 5))];
+  artwork::paintSmallGrid(p, at);
+  const MarkerColumns columns = markerColumns(leftHanded);
+  const RowRange rows = scalePositionRows(beginFret, span);
+  for (std::size_t s = 0; s < 6; ++s) {
+    for (int i = rows.first; i <= rows.last; ++i) {
+      const int pitchClass = pitchClassOf(scale.tuning[s] + i + beginFret - 1);
+      for (std::uint8_t interval : scale.intervals) {
+        if (interval == kScaleEnd) break;
+        if (pitchClass != pitchClassOf(interval + scale.root)) continue;
+        const SmallMark mark =
+            pitchClass == scale.root ? SmallMark::Root : (i > 0 ? SmallMark::Dot : SmallMark::Ring);
+        artwork::paintSmallMark(p, mark,
+                                at + QPoint(columns.small[s], kSmallRowTops[static_cast<std::size_t>(i)]));
+        break;
+      }
+    }
+  }
+  writeBeginFret(p, beginFret, pageFont(7), at + QPoint(4, 19));
+}
+
+void paintTinyChord(QPainter& p, const ChordDiagram& chord, bool leftHanded, QPoint at) {
+  artwork::paintTinyGrid(p, at);
+  const MarkerColumns columns = markerColumns(leftHanded);
+  for (std::size_t s = 0; s < 6; ++s) {
+    const StringFret& sf = chord.strings[s];
+    const std::optional<int> row = markerRow(sf, chord.beginFret);
+    if (!row) continue;
+    const TinyMark mark = sf.finger == kFingerMuted  ? TinyMark::Cross
+                          : sf.finger == kFingerOpen ? TinyMark::Ring
+                                                     : TinyMark::Dot;
+    artwork::paintTinyMark(p, mark,
+                           at + QPoint(columns.tiny[s], kTinyRowTops[static_cast<std::size_t>(*row)]));
+  }
+  writeBeginFret(p, chord.beginFret, pageFont(6), at + QPoint(chord.beginFret < 10 ? 1 : 0, 7));
+}
+
+template <typename Paint>
+QImage composed(QSize size, Paint paint) {
+  QImage image = whitePagePicture(size, 1.0);
+  QPainter p(&image);
+  paint(p);
+  return image;
+}
+
+QRect smallDiagramRect(DiagramPage kind, GridCell cell) {
+  const PixelPoint at = smallDiagramOrigin(kind, cell);
+  return QRect(at.x, at.y, kSmallDiagramWidth, kSmallDiagramHeight);
+}
+
+void fillWhite(PageImage& page, const QRect& area) {
+  page.paint(area, [area](QPainter& p) { p.fillRect(area, Qt::white); });
+}
+
 }  // namespace
 
-void drawTextAt(QImage& image, const QFont& font, int x, int y, const QString& text, const QRect& clip) {
-  QPainter p(&image);
-  p.setFont(font);
-  if (!clip.isNull()) p.setClipRect(clip);
-  const QFontMetrics fm(font, &image);
-  const QRect cell(x, y, fm.horizontalAdvance(text), fm.height());
-  p.fillRect(cell, Qt::white);
+void paintTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QRect& clip) {
+  p.setFont(fontForPagePixels(font, p));
+  if (!clip.isNull()) p.setClipRect(clip, Qt::IntersectClip);
+  const QFontMetrics fm = pageMetrics(font);
+  p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::white);
   p.setPen(Qt::black);
   p.drawText(x, y + fm.ascent(), text);
 }
 
-QImage composeSmallChord(const ChordDiagram& chord, ChordMarkers markers, bool leftHanded) {
-  const DiagramArt& art = DiagramArt::get();
-  QImage image = smallBackground();
-  const MarkerColumns columns = markerColumns(leftHanded);
-  {
-    QPainter p(&image);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (std::size_t s = 0; s < 6; ++s) {
-      const StringFret& sf = chord.strings[s];
-      const std::optional<int> row = markerRow(sf, chord.beginFret);
-      if (!row) continue;
-      const int x = columns.small[s];
-      const int y = kSmallRowTops[static_cast<std::size_t>(*row)];
-      if (markers == ChordMarkers::Shapes) {
-        const int cell = sf.finger == kFingerMuted  ? kMarkCross
-                         : sf.finger == kFingerOpen ? kMarkRing
-                                                    : kMarkDot;
-        copyCell(p, art.smallMark, cell, kSmallMarkerSize, x, y);
-      } else {
-        int cell = sf.finger <= kFingerPlain ? int{sf.finger} : int{kFingerPlain};
-        if (markers == ChordMarkers::Plain && cell >= 1 && cell <= 4) cell = kFingerPlain;
-        copyCell(p, art.smallNumb, cell, kSmallMarkerSize, x, y);
-      }
-    }
+void drawTextAt(PageImage& page, const QFont& font, int x, int y, const QString& text, const QRect& clip) {
+  QRect cell = textCell(font, x, y, text);
+  // Glyphs may reach a pixel past their advance.
+  QRect bounds = cell.adjusted(-1, -1, 2, 1);
+  if (!clip.isNull()) {
+    cell &= clip;
+    bounds &= clip;
   }
-  writeBeginFret(image, chord.beginFret, pageFont(7), 4, 19);
-  return image;
+  page.paint(bounds, cell, [font, x, y, text, clip](QPainter& p) { paintTextAt(p, font, x, y, text, clip); });
+}
+
+QImage composeSmallChord(const ChordDiagram& chord, ChordMarkers markers, bool leftHanded) {
+  return composed(QSize(kSmallDiagramWidth, kSmallDiagramHeight),
+                  [&](QPainter& p) { paintSmallChord(p, chord, markers, leftHanded, QPoint(0, 0)); });
 }
 
 void drawSmallChord(ChordDiagram& chord, PageImage& page, DiagramPage kind, int row, int column,
                     ChordMarkers markers, bool leftHanded) {
   updatePitches(chord);
-  copyToPage(page, composeSmallChord(chord, markers, leftHanded), smallDiagramOrigin(kind, {column, row}));
+  const QRect area = smallDiagramRect(kind, {column, row});
+  page.paint(area, [chord, markers, leftHanded, at = area.topLeft()](QPainter& p) {
+    paintSmallChord(p, chord, markers, leftHanded, at);
+  });
 }
 
 QImage composeScalePosition(const ScaleDiagram& scale, int position, int span, bool leftHanded) {
-  const DiagramArt& art = DiagramArt::get();
-  const int beginFret = scale.beginFrets[static_cast<std::size_t>(std::clamp(position, 0, 5))];
-  QImage image = smallBackground();
-  const MarkerColumns columns = markerColumns(leftHanded);
-  const RowRange rows = scalePositionRows(beginFret, span);
-  {
-    QPainter p(&image);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (std::size_t s = 0; s < 6; ++s) {
-      for (int i = rows.first; i <= rows.last; ++i) {
-        const int pitchClass = pitchClassOf(scale.tuning[s] + i + beginFret - 1);
-        for (std::uint8_t interval : scale.intervals) {
-          if (interval == kScaleEnd) break;
-          if (pitchClass != pitchClassOf(interval + scale.root)) continue;
-          const int cell = pitchClass == scale.root ? kMarkRoot : (i > 0 ? kMarkDot : kMarkRing);
-          copyCell(p, art.smallMark, cell, kSmallMarkerSize, columns.small[s],
-                   kSmallRowTops[static_cast<std::size_t>(i)]);
-          break;
-        }
-      }
-    }
-  }
-  writeBeginFret(image, beginFret, pageFont(7), 4, 19);
-  return image;
+  return composed(QSize(kSmallDiagramWidth, kSmallDiagramHeight), [&](QPainter& p) {
+    paintScalePosition(p, scale, position, span, leftHanded, QPoint(0, 0));
+  });
 }
 
 void drawScalePosition(const ScaleDiagram& scale, int position, PageImage& page, DiagramPage kind, int row,
                        int column, int span, bool leftHanded) {
   const GridCell cell{column, row};
-  {
-    QPainter p(&page.image());
-    p.fillRect(toQRect(scaleBlankArea(kind, cell)), Qt::white);
-  }
-  copyToPage(page, composeScalePosition(scale, position, span, leftHanded), smallDiagramOrigin(kind, cell));
+  fillWhite(page, toQRect(scaleBlankArea(kind, cell)));
+  const QRect area = smallDiagramRect(kind, cell);
+  page.paint(area, [scale, position, span, leftHanded, at = area.topLeft()](QPainter& p) {
+    paintScalePosition(p, scale, position, span, leftHanded, at);
+  });
 }
 
 QImage composeTinyChord(const ChordDiagram& chord, bool leftHanded, std::array<bool, 6>* unshown) {
-  const DiagramArt& art = DiagramArt::get();
-  QImage image = blankBitmap(kTinyDiagramWidth, kTinyDiagramHeight);
-  const MarkerColumns columns = markerColumns(leftHanded);
-  if (unshown) unshown->fill(false);
-  {
-    QPainter p(&image);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, art.tinyFret);
-    for (std::size_t s = 0; s < 6; ++s) {
-      const StringFret& sf = chord.strings[s];
-      const std::optional<int> row = markerRow(sf, chord.beginFret);
-      if (!row) {
-        if (unshown) (*unshown)[s] = true;
-        continue;
-      }
-      const int cell = sf.finger == kFingerMuted  ? kTinyCross
-                       : sf.finger == kFingerOpen ? kTinyRing
-                                                  : kTinyDot;
-      copyCell(p, art.tinyMark, cell, kTinyMarkerSize, columns.tiny[s],
-               kTinyRowTops[static_cast<std::size_t>(*row)]);
-    }
+  if (unshown) {
+    for (std::size_t s = 0; s < 6; ++s) (*unshown)[s] = !markerRow(chord.strings[s], chord.beginFret);
   }
-  writeBeginFret(image, chord.beginFret, pageFont(6), chord.beginFret < 10 ? 1 : 0, 7);
-  return image;
+  return composed(QSize(kTinyDiagramWidth, kTinyDiagramHeight),
+                  [&](QPainter& p) { paintTinyChord(p, chord, leftHanded, QPoint(0, 0)); });
+}
+
+void drawTinyDiagram(PageImage& page, const ChordDiagram& chord, bool leftHanded, PixelPoint at) {
+  const QRect area(at.x, at.y, kTinyDiagramWidth, kTinyDiagramHeight);
+  page.paint(area, [chord, leftHanded, origin = area.topLeft()](QPainter& p) {
+    paintTinyChord(p, chord, leftHanded, origin);
+  });
 }
 
 QString chordTitle(const ChordDiagram& chord, const NoteNames& names) {
@@ -204,52 +203,57 @@ QString chordNoteNames(const ChordDiagram& chord, const NoteNames& names) {
 FretReadout drawTinyChord(const ChordDiagram& chord, int slot, PageImage& page, const TinyChordStyle& style) {
   FretReadout readout;
   readout.fill(-1);
-  QImage& canvas = page.image();
   const int left = kDesignSlotWidth * slot;
-  const QRect slotArea(left, 0, kDesignSlotWidth, canvas.height());
-  {
-    QPainter p(&canvas);
-    p.fillRect(slotArea, Qt::white);
-  }
+  const int height = page.pageSize().height();
+  const QRect slotArea(left, 0, kDesignSlotWidth, height);
+  fillWhite(page, slotArea);
   if (chord.isEmpty()) return readout;
 
-  std::array<bool, 6> unshown{};
-  const QImage diagram = composeTinyChord(chord, style.leftHanded, &unshown);
+  bool anyUnshown = false;
   for (std::size_t s = 0; s < 6; ++s) {
     if (chord.pitches[s] != 0) readout[s] = chord.strings[s].fret;
+    if (!markerRow(chord.strings[s], chord.beginFret)) anyUnshown = true;
   }
-  if (std::find(unshown.begin(), unshown.end(), true) != unshown.end()) {
-    QPainter p(&canvas);
-    p.setPen(QPen(Qt::blue, 1));
-    p.drawLine(left + 12, kDesignOutOfRangeY, left + 53, kDesignOutOfRangeY);
+  if (anyUnshown) {
+    const QRect line(left + 12, kDesignOutOfRangeY, 42, 1);
+    page.paint(line, [line](QPainter& p) { p.fillRect(line, Qt::blue); });
   }
-  copyToPage(page, diagram, {left, kDesignDiagramTop});
+  drawTinyDiagram(page, chord, style.leftHanded, {left, kDesignDiagramTop});
 
   const QFont font = pageFont(style.smallFont ? 6 : 7);
   const int x = left + 1;
-  drawTextAt(canvas, font, x, 0, chordTitle(chord, style.names), slotArea);
-  drawTextAt(canvas, font, x, 10, chordNoteNames(chord, style.names), slotArea);
-  drawTextAt(canvas, font, x, 20, fromRecordText(chord.formula.view()).trimmed(), slotArea);
-  drawTextAt(canvas, font, x, 30, fromRecordText(chord.tuningName.view()).trimmed(), slotArea);
-  moveSelection(page, designSelectionFrame(slot, canvas.height()));
+  drawTextAt(page, font, x, 0, chordTitle(chord, style.names), slotArea);
+  drawTextAt(page, font, x, 10, chordNoteNames(chord, style.names), slotArea);
+  drawTextAt(page, font, x, 20, fromRecordText(chord.formula.view()).trimmed(), slotArea);
+  drawTextAt(page, font, x, 30, fromRecordText(chord.tuningName.view()).trimmed(), slotArea);
+  moveSelection(page, designSelectionFrame(slot, height));
   return readout;
 }
 
 void clearPageImage(PageImage& page) {
-  page.image().fill(Qt::white);
-  page.setSelectionFrame({});
+  page.clear();
+}
+
+static void paintOutline(QPainter& p, const PixelRect& r, const QColor& colour) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  p.fillRect(r.left, r.top, w, 1, colour);
+  p.fillRect(r.left, r.bottom - 1, w, 1, colour);
+  p.fillRect(r.left, r.top, 1, h, colour);
+  p.fillRect(r.right - 1, r.top, 1, h, colour);
 }
 
 void moveSelection(PageImage& page, PixelRect newFrame) {
-  QPainter p(&page.image());
-  p.setBrush(Qt::NoBrush);
-  const auto outline = [&p](const PixelRect& r, const QColor& colour) {
-    p.setPen(QPen(colour, 1));
-    p.drawRect(QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1));
-  };
+  // The frame's steps replace one another, so a frame moved a thousand times is two steps.
+  constexpr int kFrameKey = 1;
   const PixelRect old = page.selectionFrame();
-  if (!old.isNull()) outline(old, Qt::white);
-  outline(newFrame, Qt::red);
+  const QRect oldArea = old.isNull() ? QRect() : toQRect(old);
+  page.paint(
+      oldArea | toQRect(newFrame), QRect(),
+      [old, newFrame](QPainter& p) {
+        if (!old.isNull()) paintOutline(p, old, Qt::white);
+        paintOutline(p, newFrame, Qt::red);
+      },
+      kFrameKey);
   page.setSelectionFrame(newFrame);
 }
 

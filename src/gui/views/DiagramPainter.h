@@ -1,7 +1,8 @@
 #pragma once
-// Drawing of chord and scale diagrams onto the page images. Each diagram is composed in its own
-// off-screen image from the diagram pictures (SMALFRET, SMALMARK, SMALNUMB, TINYFRET, TINYMARK)
-// and copied onto the page once; the pages call refresh() on their PageImage afterwards.
+// Drawing of chord and scale diagrams onto the page images. Each diagram is one painting step of
+// the page (the grid and marker cells of DiagramArtwork, the begin fret as text), painted over its
+// whole rectangle, so that it is sharp at any pixel ratio and prints as lines and text; the pages
+// call refresh() on their PageImage afterwards.
 #include <QImage>
 #include <QString>
 #include <array>
@@ -37,6 +38,8 @@ void drawScalePosition(const ScaleDiagram& scale, int position, PageImage& page,
 // The 58 x 61 diagram of the Chord Design page (the Play page uses the same pictures).
 // unshown[s] is set for strings fretted six or more frets above beginFret.
 QImage composeTinyChord(const ChordDiagram& chord, bool leftHanded, std::array<bool, 6>* unshown = nullptr);
+// The tiny diagram as a step of a page, its top-left corner at `at`.
+void drawTinyDiagram(PageImage& page, const ChordDiagram& chord, bool leftHanded, PixelPoint at);
 
 struct TinyChordStyle {
   NoteNames names;
@@ -56,9 +59,11 @@ void moveSelection(PageImage& page, PixelRect newFrame);
 void moveSelection(PageImage& page, DiagramPage kind, GridCell cell);
 
 // Text as the page layouts place it: (x, y) is the top-left corner of the text cell, drawn
-// opaque on white so that it replaces what was there.
-void drawTextAt(QImage& image, const QFont& font, int x, int y, const QString& text,
+// opaque on white so that it replaces what was there; as a step of the page, or on a painter.
+void drawTextAt(PageImage& page, const QFont& font, int x, int y, const QString& text,
                 const QRect& clip = QRect());
+void paintTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text,
+                 const QRect& clip = QRect());
 
 // The heading lines of a diagram, with note names from the current table.
 QString chordTitle(const ChordDiagram& chord, const NoteNames& names);
