@@ -12,6 +12,10 @@ inline const QColor kGridString(70, 70, 74);
 inline const QColor kGridFret(150, 150, 155);
 inline const QColor kRootRed(178, 34, 34);
 
+// Pictures are drawn in their own pixels; at scale 2 they come out with twice the pixels each
+// way (devicePixelRatio 2) and are saved as <NAME>@2x.png for HiDPI screens.
+void setScale(int scale);
+int scale();
 QImage whiteImage(int width, int height);
 QImage clearImage(int width, int height);  // transparent, for cursors
 // Sets pixels from rows of text: '#' = colour, anything else leaves the pixel.

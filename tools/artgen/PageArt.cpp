@@ -161,7 +161,7 @@ QImage tabMarker(const QColor& colour, bool pointsRight) {
 }
 
 QImage tabCursor() {
-  QImage image(10, 102, QImage::Format_RGB32);
+  QImage image = whiteImage(10, 102);
   image.fill(QColor(176, 206, 255));
   QPainter p(&image);
   p.setPen(QColor(60, 110, 200));

@@ -8,6 +8,7 @@ bool writeDiagramArt(const QString& images);
 bool writePageArt(const QString& images);
 bool writeCursors(const QString& cursors);
 bool writeSplash(const QString& images);
+void setScale(int scale);
 }  // namespace artgen
 
 int main(int argc, char** argv) {
@@ -21,7 +22,10 @@ int main(int argc, char** argv) {
   const QString cursors = root.filePath("cursors");
   QDir().mkpath(images);
   QDir().mkpath(cursors);
-  const bool ok = artgen::writeDiagramArt(images) && artgen::writePageArt(images) &&
-                  artgen::writeCursors(cursors) && artgen::writeSplash(images);
+  // Each picture once as drawn, then at twice the pixels for HiDPI screens (the splash once).
+  bool ok = artgen::writeDiagramArt(images) && artgen::writePageArt(images) &&
+            artgen::writeCursors(cursors) && artgen::writeSplash(images);
+  artgen::setScale(2);
+  ok = ok && artgen::writePageArt(images) && artgen::writeCursors(cursors);
   return ok ? 0 : 1;
 }

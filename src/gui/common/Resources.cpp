@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QMutex>
 #include <QPixmap>
+#include <QScreen>
 
 namespace strumly::gui {
 namespace {
@@ -63,11 +65,21 @@ QCursor cursor(const QString& name) {
   const QString path = findResource("cursors", name, ".png");
   if (path.isEmpty()) return QCursor(Qt::ArrowCursor);
   QImage image(path);
+  // The hot spot stays in the cursor's own pixels; a HiDPI screen gets the picture with twice
+  // the pixels.
+  const QString sharp = findResource("cursors", name + "@2x", ".png");
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const bool hiDpi = screen && screen->devicePixelRatio() > 1.01 && !sharp.isEmpty();
   int hx = image.width() / 2, hy = image.height() / 2;
   const QStringList hot = image.text("hotspot").split(',');
   if (hot.size() == 2) {
     hx = hot[0].toInt();
     hy = hot[1].toInt();
+  }
+  if (hiDpi) {
+    QPixmap twice = QPixmap::fromImage(QImage(sharp));
+    twice.setDevicePixelRatio(2.0);
+    return QCursor(twice, hx, hy);
   }
   return QCursor(QPixmap::fromImage(image), hx, hy);
 }
