@@ -1,6 +1,6 @@
 #pragma once
-// The program's look: Qt's Fusion style with a light palette and a little styling of the tool
-// panel, read-outs and page canvases, the same on every desktop.
+// The program's look: Qt's Fusion style with the light or dark theme the desktop prefers (or
+// STRUMLY_THEME=light|dark asks for), the same on every desktop.
 class QApplication;
 
 namespace strumly::gui {

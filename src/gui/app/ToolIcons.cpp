@@ -1,7 +1,9 @@
 #include "gui/app/ToolIcons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 #include <functional>
 
@@ -12,8 +14,14 @@ namespace {
 
 using Draw = std::function<void(QPainter&)>;
 
+// The glyphs' ink: dark on the light theme's tool panel, light on the dark theme's.
+QColor panelInk() {
+  return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? QColor(208, 214, 222)
+                                                                              : QColor(52, 64, 84);
+}
+
 // Drawn on a 24 x 24 grid, twice the pixels for sharpness.
-QIcon painted(const Draw& draw, QColor colour = QColor(52, 64, 84)) {
+QIcon painted(const Draw& draw, QColor colour = panelInk()) {
   QPixmap pm(48, 48);
   pm.fill(Qt::transparent);
   QPainter p(&pm);

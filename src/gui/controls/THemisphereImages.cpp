@@ -165,7 +165,10 @@ void THemisphereButton::BuildImages() {
       p.setPen(colour);
       p.drawText(at, Qt::AlignLeft | Qt::AlignTop, caption_);
     };
-    const QColor text = palette().color(QPalette::ButtonText);
+    // The face is always the light metal of the pictures, so a dark theme's light button text
+    // would vanish on it.
+    const QColor themed = palette().color(QPalette::ButtonText);
+    const QColor text = themed.lightness() < 128 ? themed : QColor(33, 37, 41);
     write(up, text);
     write(downFace, text);
     if (faceTransparent_) write(imageMask_, Qt::black);
