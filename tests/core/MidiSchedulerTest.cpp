@@ -145,6 +145,20 @@ TEST_F(SchedulerTest, TempoChangeWhileRunningAffectsOnlyLaterTicks) {
   EXPECT_EQ(d[1].micros, 150000 + 25000);  // 50 remaining ticks at the new tempo
 }
 
+TEST_F(SchedulerTest, QueuedTempoChangeTakesEffectAtItsTickAndIsPosted) {
+  s.setTempo(480000, 0);                         // 1 ms per tick
+  s.put(kOut, ev(480, 0xFF, 0x03, 0xA9, 0x80));  // 240000 us per beat (0x03A980) from tick 480
+  s.put(kOut, ev(480, 0x90, 60, 1));
+  s.start(0);
+  runUntil(s, r, 2'000'000);
+  const auto d = r.dispatches();
+  ASSERT_EQ(d.size(), 1u);  // the change itself never reaches the device
+  EXPECT_EQ(d[0].micros, 480000 + 240000);
+  EXPECT_EQ(r.messages(kMsgTempoChanged), (std::vector<std::uint32_t>{240000}));
+  // Beats: the first at 480 ms, then every 240 ms up to 2 s.
+  EXPECT_EQ(r.messages(kMsgBeat).size(), 1u + (2'000'000 - 480000) / 240000);
+}
+
 TEST_F(SchedulerTest, BeatsAndMarkersArePostedWithPackedDataMarkersBeforeTheBeatOfTheSameTick) {
   s.put(kOut, ev(0, 3, 0x34, 0x01));
   s.put(kOut, ev(480, 2, 5));

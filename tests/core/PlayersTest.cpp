@@ -10,6 +10,7 @@
 #include "../support/RecordingSequenceSink.h"
 #include "core/playback/ChordPlayer.h"
 #include "core/playback/PlayPageSequencer.h"
+#include "core/playback/SpeedTrainer.h"
 
 namespace strumly {
 namespace {
@@ -315,6 +316,59 @@ TEST(PlayPageTest, StepPlayFindsTheNextChordBothWaysAndWraps) {
   RecordingSequenceSink nothing;
   EXPECT_FALSE(empty.start(seq, nothing));
   EXPECT_TRUE(withStatus(nothing, 0x90).empty());
+}
+
+// The time each pass of the loop starts, in microseconds, as a clock would play the recording:
+// the tempo set at the start, then each queued tempo change (status 0xFF, high byte first) from
+// its tick on. The first pass starts at tick 0, each later one at the marker of beat 0.
+std::vector<double> passStarts(const RecordingSequenceSink& sink) {
+  double tempo = 0, micros = 0;
+  std::uint64_t last = 0;
+  std::vector<double> starts{0};
+  for (const SinkCall& c : sink.calls()) {
+    if (c.kind == SinkCall::Kind::Tempo && tempo == 0) tempo = c.tempoMicros;
+    if (c.kind != SinkCall::Kind::Event) continue;
+    micros += static_cast<double>(c.tick - last) * tempo / 480;
+    last = c.tick;
+    const MidiEvent& e = c.event;
+    if (e.status == 0xFF) tempo = (e.data1 << 16) | (e.data2 << 8) | e.data3;
+    if (e.status == 2 && e.data1 == 0) starts.push_back(micros);
+  }
+  return starts;
+}
+
+TEST(PlayPageTest, SpeedTrainerStepsEachPassOfTheLoopTowardsTheTarget) {
+  // A one-measure loop in 4/4: a pass lasts 4 beats, 4 x trunc(60000000 / bpm) microseconds.
+  Song song;
+  song.markers.loopFlag[35] = 0;
+  song.markers.loopFlag[0] = 1;
+  song.slots[0] = note(1);
+  song.settings.loop = true;
+  song.settings.tempoMicros = 600000;  // the page's 100 bpm gives way to the trainer's start
+  song.settings.speedTrainer = {true, 60, 5, 2, 80};
+  RecordingSequenceSink sink;
+  sink.roomFor(400);
+  PlayPageSequencer seq;
+  song.start(seq, sink);
+  const std::vector<double> starts = passStarts(sink);
+  ASSERT_GE(starts.size(), 12u);
+  const std::vector<int> bpm{60, 60, 65, 65, 70, 70, 75, 75, 80, 80, 80};
+  for (std::size_t k = 0; k < bpm.size(); ++k)
+    EXPECT_NEAR(starts[k + 1] - starts[k], 4.0 * (60000000 / bpm[k]), 0.5) << "pass " << k;
+
+  // Loop Play up: the trainer stays out and the song keeps the page's tempo.
+  song.settings.loop = false;
+  RecordingSequenceSink once;
+  song.start(seq, once);
+  EXPECT_EQ(once.calls().front().tempoMicros, 600000u);
+  EXPECT_TRUE(withStatus(once, 0xFF).empty());
+
+  // A start above the target steps down; a step that would overshoot stops at the target.
+  const SpeedTrainerSettings down{true, 90, 20, 1, 55};
+  EXPECT_EQ(trainerTempoBpm(down, 0), 90);
+  EXPECT_EQ(trainerTempoBpm(down, 1), 70);
+  EXPECT_EQ(trainerTempoBpm(down, 2), 55);
+  EXPECT_EQ(trainerTempoBpm(down, 1000000), 55);
 }
 
 }  // namespace

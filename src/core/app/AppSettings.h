@@ -59,6 +59,18 @@ struct ListenSettings {
   }
 };
 
+// The speed trainer: a loop that starts at one tempo and steps towards another as the passes go
+// by. Values as read; the trainer's rule brings them into its ranges.
+struct SpeedTrainerSettings {
+  bool enabled = false;
+  int startTempo = 60;    // beats per minute
+  int step = 5;           // beats per minute at each step
+  int everyPasses = 2;    // passes at each tempo
+  int targetTempo = 100;  // beats per minute it ends at
+
+  bool operator==(const SpeedTrainerSettings&) const = default;
+};
+
 struct UserChordType {
   std::string name = "NONAME";
   std::string formula;
@@ -89,6 +101,7 @@ struct AppSettings {
   std::string tabTimingChars = ".=qes";  // characters that mark a timing line in raw tab
   std::string tabInsertFile;             // the file the tab insert command puts in
   ListenSettings listen;
+  SpeedTrainerSettings speedTrainer;
 
   static AppSettings defaultsFor(const std::string& programFolder);
 };

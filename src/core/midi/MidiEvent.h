@@ -34,13 +34,29 @@ struct MidiEvent {
 };
 static_assert(sizeof(MidiEvent) == 8, "MidiEvent is an 8-byte record");
 
+// A tempo change that rides in the queue with the music: from its tick on the clock runs at the
+// tempo it carries (microseconds per beat in data1..data3, high byte first, as a MIDI file's Set
+// Tempo holds it). A player that queues ahead can so change the tempo at a point of the music
+// rather than at the moment it queues. It never reaches a device.
+constexpr std::uint8_t kTempoStatus = 0xFF;
+constexpr std::uint32_t kMaxQueuedTempoMicros = 0xFFFFFF;
+constexpr MidiEvent tempoEvent(std::uint32_t micros) {
+  if (micros > kMaxQueuedTempoMicros) micros = kMaxQueuedTempoMicros;
+  return {0, kTempoStatus, static_cast<std::uint8_t>(micros >> 16), static_cast<std::uint8_t>(micros >> 8),
+          static_cast<std::uint8_t>(micros)};
+}
+constexpr std::uint32_t tempoOfEvent(const MidiEvent& e) {
+  return (std::uint32_t{e.data1} << 16) | (std::uint32_t{e.data2} << 8) | e.data3;
+}
+
 // Messages posted by the library; the second value is the message parameter.
 enum MidiMessage : std::uint32_t {
-  kMsgBeat = 0x5452,        // once per completed beat while the clock runs
-  kMsgQueueReady = 0x5453,  // the output queue can take more events again
-  kMsgAllPlayed = 0x5457,   // every queued event has been played
-  kMsgOutputLost = 0x5458,  // the output whose handle is the parameter went away
-  kMsgMarker1 = 0x546E,     // marker of status 1 came due; 0x546D + status in general
+  kMsgBeat = 0x5452,          // once per completed beat while the clock runs
+  kMsgQueueReady = 0x5453,    // the output queue can take more events again
+  kMsgAllPlayed = 0x5457,     // every queued event has been played
+  kMsgOutputLost = 0x5458,    // the output whose handle is the parameter went away
+  kMsgTempoChanged = 0x5459,  // a queued tempo change came due; the parameter is its tempo
+  kMsgMarker1 = 0x546E,       // marker of status 1 came due; 0x546D + status in general
   kMsgMarker2 = 0x546F,
   kMsgMarker3 = 0x5470,
   kMsgMarker4 = 0x5471,

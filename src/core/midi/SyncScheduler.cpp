@@ -84,6 +84,9 @@ void SyncScheduler::dispatch(std::uint32_t output, OutputQueue& queue, Scheduler
                         clock_.timeOfTick(static_cast<double>(tick)));
   } else if (isMarkerStatus(event.status)) {
     listener.onMessage(output, markerMessage(event.status), packMarkerParam(event));
+  } else if (event.status == kTempoStatus) {
+    clock_.setTempoFromTick(tempoOfEvent(event), static_cast<double>(tick));
+    listener.onMessage(output, kMsgTempoChanged, tempoOfEvent(event));
   }
   if (queue.takeRefillDue()) listener.onMessage(output, kMsgQueueReady, 0);
   if (queue.empty()) listener.onMessage(output, kMsgAllPlayed, 0);

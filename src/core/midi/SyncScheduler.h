@@ -55,6 +55,8 @@ class SyncScheduler {
   std::optional<std::int64_t> nextDeadline() const;
   // Does, in tick order, everything due up to `nowMicros`. At equal ticks events come before the
   // beat message, so a marker that moves the beat cursor is seen before the beat that draws it.
+  // A queued tempo change sets the clock's tempo from its own tick on and is posted as
+  // kMsgTempoChanged.
   void advance(std::int64_t nowMicros, SchedulerListener& listener);
 
  private:

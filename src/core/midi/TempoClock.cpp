@@ -32,6 +32,15 @@ void TempoClock::setTempo(std::uint32_t tempoMicros, std::int64_t nowMicros) {
   tempoMicros_ = tempoMicros;
 }
 
+void TempoClock::setTempoFromTick(std::uint32_t tempoMicros, double tick) {
+  if (tempoMicros == 0) tempoMicros = 1;
+  if (running_ && tick > anchorTick_) {
+    anchorMicros_ = timeOfTick(tick);
+    anchorTick_ = tick;
+  }
+  tempoMicros_ = tempoMicros;
+}
+
 double TempoClock::tickAt(std::int64_t nowMicros) const {
   if (!running_) return anchorTick_;
   return anchorTick_ + static_cast<double>(nowMicros - anchorMicros_) * kTicksPerBeat / tempoMicros_;

@@ -23,6 +23,9 @@ class TempoClock {
   void halt(std::int64_t nowMicros);
   // Tempo of the ticks from now on; the ticks already passed keep theirs.
   void setTempo(std::uint32_t tempoMicros, std::int64_t nowMicros);
+  // Tempo of the ticks from `tick` on, for a change that was due at that tick: the clock may
+  // notice it a little later, and the ticks in between must not keep the old tempo.
+  void setTempoFromTick(std::uint32_t tempoMicros, double tick);
 
   double tickAt(std::int64_t nowMicros) const;
   // First whole microsecond at which `tick` has been reached; only meaningful while running.

@@ -5,6 +5,7 @@
 
 #include "core/app/PageRules.h"
 #include "core/playback/ChordPlayer.h"
+#include "core/playback/SpeedTrainer.h"
 
 namespace strumly {
 
@@ -31,7 +32,12 @@ bool PlayPageSequencer::start(const PlaySlots& song, TimeSignature signature, co
   settings_.playPageActive = true;
   active_ = true;
 
-  sink.setTempo(settings_.tempoMicros);
+  trainer_ = settings_.speedTrainer.enabled && settings_.loop && !settings_.stepMode;
+  pass_ = 0;
+  tempoDue_ = false;
+  tempoMicros_ =
+      trainer_ ? tempoMicrosForBpm(trainerTempoBpm(settings_.speedTrainer, 0)) : settings_.tempoMicros;
+  sink.setTempo(tempoMicros_);
   startSlot_ = playStart.index();
   seqMeasure_ = startSlot_ / slotsPerMeasure_;
   seqSlotInMeasure_ = 0;
@@ -101,6 +107,12 @@ void PlayPageSequencer::buildSlot() {
     e.time = time;
     slotEvents_.push_back(e);
   };
+
+  if (tempoDue_) {
+    put(tempoEvent(tempoMicros_));
+    time = 0;
+    tempoDue_ = false;
+  }
 
   // The grid: a beat marker and the click (or a silent note-off keeping the timing) on even
   // slots, the click's end on odd ones, and the slot marker on all.
@@ -183,6 +195,8 @@ void PlayPageSequencer::advance() {
     seqSlotInMeasure_ = 0;
     const auto m = static_cast<std::size_t>(seqMeasure_);
     const int next = measureAfter(seqMeasure_);
+    // A repeat going back is part of the pass; only the loop begins the next one.
+    const bool nextPass = trainer_ && markers_.repeatsLeft[m] == 0 && markers_.loopFlag[m] == 1;
     if (markers_.repeatsLeft[m] > 0)
       --markers_.repeatsLeft[m];
     else
@@ -191,6 +205,12 @@ void PlayPageSequencer::advance() {
     if (seqMeasure_ >= measures_) {
       ended_ = true;
       return;
+    }
+    if (nextPass) {
+      ++pass_;
+      const std::uint32_t tempo = tempoMicrosForBpm(trainerTempoBpm(settings_.speedTrainer, pass_));
+      tempoDue_ = tempo != tempoMicros_;
+      tempoMicros_ = tempo;
     }
   }
   // Whatever the strum spread, the next slot's grid starts 240 ticks after this slot's.

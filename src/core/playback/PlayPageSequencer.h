@@ -22,11 +22,11 @@ enum class StepDirection { Forward, Backward };
 
 class PlayPageSequencer {
  public:
-  // Sets the song's tempo, queues the program changes and the count-off (Count Off, not in step
-  // mode), then either queues as much of the song as fits and starts the clock, or in step mode
-  // plays the first chord at or after the start measure. False only in step mode when the song
-  // has no chord at all (the caller releases Play). `markers` is the working set, loaded from the
-  // saved set of `signature` by the caller; `playStart` lies on a measure's first slot.
+  // Sets the song's tempo (the speed trainer's first when it drives the loop), queues the program changes and
+  // the count-off (Count Off, not in step mode), then either queues as much of the song as fits and starts
+  // the clock, or in step mode plays the first chord at or after the start measure. False only in step mode
+  // when the song has no chord at all (the caller releases Play). `markers` is the working set, loaded from
+  // the saved set of `signature` by the caller; `playStart` lies on a measure's first slot.
   bool start(const PlaySlots& song, TimeSignature signature, const RepeatMarkers& markers, SlotPos playStart,
              const PlaybackSettings& settings, SequenceSink& sink);
 
@@ -51,6 +51,11 @@ class PlayPageSequencer {
   // Beats of count-off (0 without); the beat handler only counts these.
   int countOffBeats() const { return countOffBeats_; }
   const RepeatMarkers& markers() const { return markers_; }
+  // With the speed trainer on and Loop Play down, each pass through the loop plays at the
+  // trainer's tempo for it; the change rides in the queue at the pass's first beat.
+  bool trainerActive() const { return trainer_; }
+  // The tempo of the pass being queued now (the first pass's right after `start`).
+  std::uint32_t tempoMicros() const { return tempoMicros_; }
 
  private:
   bool filled(int slot) const { return !song_[static_cast<std::size_t>(slot)].isEmpty(); }
@@ -86,6 +91,10 @@ class PlayPageSequencer {
   int soundingBass_ = 0;
   bool ended_ = false;
   bool endQueued_ = false;
+  bool trainer_ = false;
+  int pass_ = 0;  // passes through the loop begun so far, the first counting 0
+  std::uint32_t tempoMicros_ = 0;
+  bool tempoDue_ = false;  // the next slot opens with a change to `tempoMicros_`
 
   // The current slot's events, times included, and how many of them the queue took.
   std::vector<MidiEvent> slotEvents_;

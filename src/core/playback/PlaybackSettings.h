@@ -22,6 +22,7 @@ struct PlaybackSettings {
   bool rootPlay = false;         // Play Scale From Root
   int scaleFrets = 5;            // [Scales] Frets: frets of a scale position
   std::uint32_t tempoMicros = 600000;  // microseconds per beat of the play page
+  SpeedTrainerSettings speedTrainer;   // steps the tempo at each pass of the loop (Loop Play only)
 };
 
 }  // namespace strumly
