@@ -1,0 +1,63 @@
+#pragma once
+// Play-along scoring: each chord strum of a song, played once from measure 1 at the file's tempo
+// without count-off, judged against what a recorded take holds around its beat. The scorer knows
+// which notes the slot asks for, so it looks for exactly those in the strum's spectrum (their
+// fundamentals or octaves) and for strong peaks that none of their partials explain, rather
+// than naming the heard chord blind.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/app/AppSettings.h"
+#include "core/playpage/PlayPageFile.h"
+#include "core/theory/Pitch.h"
+
+namespace strumly {
+
+// One strum the song asks for, in playing order (a repeated measure's slots come again).
+struct ExpectedStrum {
+  int slot = 0;           // linear slot index 0..287
+  int measure = 1;        // 1-based, as the page numbers measures
+  int slotInMeasure = 1;  // 1-based half beat within the measure
+  double ms = 0;          // the strum's first note, from the start of the song
+  std::array<PitchNumber, kStringCount> pitches{};
+  std::string chord;  // the slot's label, "C maj /E"
+};
+
+// The strums of `song` as Play plays it from measure 1 with its repeats, Loop Play and count-off
+// off, at the file's tempo: the same sequencer and timing the export uses.
+std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSettings& settings,
+                                          const NoteNames& names = {Spelling::Sharps});
+
+enum class StrumVerdict { Right, Partly, Missed };
+
+struct StrumScore {
+  ExpectedStrum strum;
+  StrumVerdict verdict = StrumVerdict::Missed;
+  double offsetMs = 0;        // heard onset less the beat (after the latency); 0 when missed
+  std::uint16_t missing = 0;  // the slot's pitch classes not heard, bit 0 = C
+  std::uint16_t extra = 0;    // strong pitch classes heard outside the slot's
+};
+
+struct ScoreWindow {
+  double earlyMs = 80;   // a strum may start this long before its beat...
+  double lateMs = 150;   // ...or this long after it
+  double latencyMs = 0;  // the input's delay: the take hears the beat this much later
+};
+
+// Judges every strum against the take's mono samples: the earliest note onset in the window is
+// the strum's, and the spectrum from there decides the verdict.
+std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::span<const float> mono,
+                                  double sampleRate, const ScoreWindow& window = {}, double a4Hz = 440.0);
+
+// "right", "partly", "missed".
+const char* verdictText(StrumVerdict verdict);
+// "MEASURE.SLOT CHORD VERDICT OFFSET_MS": "3.5 G maj right +12"; a missed strum's offset is "-".
+std::string scoreLine(const StrumScore& score);
+// "18 of 20 chords right, 1 partly, 1 missed; on average 22 ms late" (or "early"); the average is
+// over the strums heard and is left off when none was.
+std::string scoreSummary(std::span<const StrumScore> scores);
+
+}  // namespace strumly
