@@ -19,8 +19,9 @@ namespace {
 enum class Owner {
   Shutdown,
   Preferences,
-  Listen,       // the input chosen in the preferences and the tuner's A4, each written when it changes
-  StartUpOnly,  // written elsewhere or never: the user chord types belong to the add and delete commands
+  Listen,        // the input chosen in the preferences and the tuner's A4, each written when it changes
+  SpeedTrainer,  // the speed trainer dialog's OK
+  StartUpOnly,   // written elsewhere or never: the user chord types belong to the add and delete commands
 };
 
 using IntField = int& (*)(AppSettings&);
@@ -53,6 +54,7 @@ using M = MidiSettings;
 using D = DocumentFolders;
 using F = FretlightSettings;
 using L = ListenSettings;
+using T = SpeedTrainerSettings;
 constexpr Owner kShut = Owner::Shutdown;
 constexpr Owner kPref = Owner::Preferences;
 
@@ -100,6 +102,11 @@ constexpr auto kEntries = std::to_array<Entry>({
     {"Tab", "InsertFile", &at<&A::tabInsertFile>, kPref, 24},
     {"Listen", "Input", &in<&A::listen, &L::input>, Owner::Listen, 0},
     {"Listen", "ReferenceA4", &in<&A::listen, &L::referenceA4>, Owner::Listen, 1},
+    {"SpeedTrainer", "StartTempo", &in<&A::speedTrainer, &T::startTempo>, Owner::SpeedTrainer, 0},
+    {"SpeedTrainer", "Step", &in<&A::speedTrainer, &T::step>, Owner::SpeedTrainer, 1},
+    {"SpeedTrainer", "EveryPasses", &in<&A::speedTrainer, &T::everyPasses>, Owner::SpeedTrainer, 2},
+    {"SpeedTrainer", "TargetTempo", &in<&A::speedTrainer, &T::targetTempo>, Owner::SpeedTrainer, 3},
+    {"SpeedTrainer", "Enabled", &in<&A::speedTrainer, &T::enabled>, Owner::SpeedTrainer, 4},
 });
 
 // Each owner's write places must be 0, 1, 2, ... with none twice, or a value would be skipped.
@@ -114,7 +121,7 @@ constexpr bool writeOrderIsComplete(Owner owner) {
   return true;
 }
 static_assert(writeOrderIsComplete(Owner::Shutdown) && writeOrderIsComplete(Owner::Preferences) &&
-              writeOrderIsComplete(Owner::Listen));
+              writeOrderIsComplete(Owner::Listen) && writeOrderIsComplete(Owner::SpeedTrainer));
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -245,6 +252,10 @@ void AppSettingsStore::savePreferenceValues(const AppSettings& settings) {
 
 void AppSettingsStore::saveListenValues(const AppSettings& settings) {
   writeOwnedValues(file_, settings, Owner::Listen);
+}
+
+void AppSettingsStore::saveSpeedTrainerValues(const AppSettings& settings) {
+  writeOwnedValues(file_, settings, Owner::SpeedTrainer);
 }
 
 std::vector<UserChordType> AppSettingsStore::userChords(std::vector<int>* damaged) const {

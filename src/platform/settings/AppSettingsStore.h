@@ -31,6 +31,9 @@ class AppSettingsStore {
   // [Listen] Input and ReferenceA4: the audio input (the preferences' OK) and the tuner's A4 (the
   // tuner, as it changes). Throws IniWriteError when the file cannot be written.
   void saveListenValues(const AppSettings& settings);
+  // [SpeedTrainer] StartTempo, Step, EveryPasses, TargetTempo, Enabled (the trainer dialog's OK).
+  // Throws IniWriteError when the file cannot be written.
+  void saveSpeedTrainerValues(const AppSettings& settings);
 
   // The user chord types as the file holds them now, damaged sections left out and named in
   // `damaged` when it is given.
