@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
+#include "core/listen/StrumNotes.h"
 #include "core/practice/ListenCheck.h"
 #include "core/practice/TunerReading.h"
 
@@ -98,4 +100,22 @@ TEST(TunerReading, NearestStringOfTheCurrentTuning) {
   EXPECT_TRUE(readTuner(110.5 * std::pow(2.0, 2.5 / 1200.0), standard, 442)->inTune);
   EXPECT_FALSE(readTuner(110.5 * std::pow(2.0, 3.5 / 1200.0), standard, 442)->inTune);
   EXPECT_FALSE(readTuner(0, standard, 440));
+}
+
+// What six strings in standard tuning can sound together: the open E minor and a barre F, but
+// not two notes only the low string has, seven notes, or frets a hand cannot span.
+TEST(StrumNotes, OnlyWhatSixStringsCanSoundIsAChord) {
+  using listen::playableOnSixStrings;
+  const std::vector<int> eMinor{40, 47, 52, 55, 59, 64};       // 022000
+  const std::vector<int> fBarre{41, 48, 53, 57, 60, 65};       // 133211
+  const std::vector<int> lowOnly{40, 41};                      // E2 and F2: the low string alone
+  const std::vector<int> seven{40, 45, 50, 55, 59, 64, 69};    // one more than the strings
+  const std::vector<int> stretch{47, 76};                      // A string fret 2, high E fret 12
+  const std::vector<int> openAndHigh{40, 45, 50, 67, 71, 76};  // open strings beside frets 12
+  EXPECT_TRUE(playableOnSixStrings(eMinor));
+  EXPECT_TRUE(playableOnSixStrings(fBarre));
+  EXPECT_FALSE(playableOnSixStrings(lowOnly));
+  EXPECT_FALSE(playableOnSixStrings(seven));
+  EXPECT_FALSE(playableOnSixStrings(stretch));
+  EXPECT_TRUE(playableOnSixStrings(openAndHigh));
 }

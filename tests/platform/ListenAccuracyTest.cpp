@@ -75,8 +75,8 @@ TEST(ListenAccuracy, NoiseAndSilenceGiveNoFalseOnsets) {
 }
 
 // Dictionary voicings strummed low string first, 12 ms a string: the heard pitch-class set is the
-// rendered one. Both guitars hear these exactly; most other voicings not yet (a low string
-// missed or an overtone heard), see docs/listening.md.
+// rendered one. Both guitars hear these exactly; about half of the other voicings not yet (a
+// high string missed or an overtone heard), see docs/listening.md.
 TEST(ListenAccuracy, CommonVoicingsAreHeardAsTheirChord) {
   struct Case {
     const char* type;

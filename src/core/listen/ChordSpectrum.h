@@ -1,7 +1,6 @@
 #pragma once
-// The chord listener's analysis of one window: an FFTW spectrum, its peaks, and the notes that
-// explain them, found one at a time with the overtones of each note taken off before the next is
-// looked for. Internal to listen/.
+// The chord listener's analysis of one window: an FFTW spectrum, its peaks whitened by the floor
+// around them, and the notes that explain them (StrumNotes). Internal to listen/.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +31,8 @@ class ChordSpectrum {
   // so only what the onset added is heard.
   // The magnitudes of what the onset added (the spectrum of `samples` less that of `before`, or
   // of `samples` alone when `before` is null), from 0 Hz up to 5 kHz, binHz() apart.
-  std::vector<double> difference(const float* samples, const float* before);
+  // `beforeShare`: how much of the earlier spectrum is taken off.
+  std::vector<double> difference(const float* samples, const float* before, double beforeShare = 1.0);
   double binHz() const { return rate_ / static_cast<double>(fftSize_); }
   HeardSet analyse(const float* samples, const float* before, double a4Hz);
 

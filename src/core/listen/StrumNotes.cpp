@@ -1,0 +1,183 @@
+#include "core/listen/StrumNotes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/listen/HeardEvents.h"
+#include "core/theory/Pitch.h"
+
+namespace strumly::listen {
+
+namespace {
+
+constexpr int kPartials = 20;
+// A string's partials sit a little sharp of the exact multiples: f_h = h f0 sqrt(1 + B h^2).
+constexpr double kInharmonicity = 1.0e-4;
+// A peak is a note's partial within this distance of its place.
+constexpr double kToleranceCents = 35;
+// A note's salience and what it adds count its partials by h^-kDecay, its low ones most. A peak
+// explained by a note chosen already adds nothing more: a lower note's third or fifth partial is
+// not heard as a note of its own.
+constexpr double kDecay = 0.5;
+// Notes looked at: the most salient candidates.
+constexpr std::size_t kShortlist = 24;
+constexpr std::size_t kMaxNotes = 6;  // six strings
+// A note is kept while it adds at least this much to the explanation (in nepers of peak height,
+// weighted), and this share of what the first note explained.
+constexpr double kLeastGain = 2.0;
+constexpr double kLeastShare = 0.12;
+
+constexpr std::array<int, 6> kOpenStrings{40, 45, 50, 55, 59, 64};
+constexpr int kHighestFret = 24;
+constexpr int kStretch = 4;
+
+struct Candidate {
+  int midi = 0;
+  double f0 = 0;
+  std::array<int, kPartials> peak{};  // index into the peaks, -1 when none
+  double salience = 0;
+};
+
+double weight(int h) {
+  return std::pow(static_cast<double>(h + 1), -kDecay);
+}
+
+bool assign(std::span<const int> notes, std::size_t i, unsigned used, int lowFret, int highFret) {
+  if (i == notes.size()) return true;
+  for (std::size_t s = 0; s < kOpenStrings.size(); ++s) {
+    if ((used & (1u << s)) != 0) continue;
+    const int fret = notes[i] - kOpenStrings[s];
+    if (fret < 0 || fret > kHighestFret) continue;
+    int lo = lowFret, hi = highFret;
+    if (fret > 0) {
+      lo = std::min(lo, fret);
+      hi = std::max(hi, fret);
+      if (hi - lo > kStretch) continue;
+    }
+    if (assign(notes, i + 1, used | (1u << s), lo, hi)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool playableOnSixStrings(std::span<const int> notes) {
+  if (notes.size() > kOpenStrings.size()) return false;
+  std::vector<int> sorted(notes.begin(), notes.end());
+  std::sort(sorted.begin(), sorted.end());
+  if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) return false;
+  return assign(sorted, 0, 0, 1000, -1000);
+}
+
+std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz) {
+  std::vector<Candidate> candidates;
+  const double tolerance = std::exp2(kToleranceCents / 1200.0);
+  for (int midi = kLowestHeardNote; midi <= kHighestHeardNote; ++midi) {
+    Candidate c;
+    c.midi = midi;
+    c.f0 = noteHz(midi, a4Hz);
+    for (int h = 0; h < kPartials; ++h) {
+      const double n = h + 1;
+      const double target = n * c.f0 * std::sqrt(1 + kInharmonicity * n * n);
+      int best = -1;
+      for (std::size_t p = 0; p < peaks.size(); ++p) {
+        const double ratio = peaks[p].hz / target;
+        if (ratio > tolerance || ratio < 1 / tolerance) continue;
+        if (best < 0 || peaks[p].height > peaks[static_cast<std::size_t>(best)].height)
+          best = static_cast<int>(p);
+      }
+      c.peak[static_cast<std::size_t>(h)] = best;
+      if (best >= 0) c.salience += weight(h) * peaks[static_cast<std::size_t>(best)].height;
+    }
+    // A string sounds its fundamental, or (a low string at first) at least its second and third
+    // partials; a note an octave or a twelfth below real ones has neither.
+    const bool sounds = c.peak[0] >= 0 || (c.peak[1] >= 0 && c.peak[2] >= 0);
+    if (sounds && c.salience > 0) candidates.push_back(c);
+  }
+  std::sort(candidates.begin(), candidates.end(),
+            [](const Candidate& a, const Candidate& b) { return a.salience > b.salience; });
+  if (candidates.size() > kShortlist) candidates.resize(kShortlist);
+
+  // cover[p]: 1 when a chosen note explains peak p.
+  const auto explanation = [&](const std::vector<std::size_t>& chosen, std::size_t skip) {
+    std::vector<double> cover(peaks.size(), 0.0);
+    for (std::size_t i : chosen) {
+      if (i == skip) continue;
+      for (int h = 0; h < kPartials; ++h) {
+        const int p = candidates[i].peak[static_cast<std::size_t>(h)];
+        if (p >= 0) cover[static_cast<std::size_t>(p)] = 1.0;
+      }
+    }
+    return cover;
+  };
+  const auto gain = [&](std::size_t i, const std::vector<double>& cover) {
+    double g = 0;
+    for (int h = 0; h < kPartials; ++h) {
+      const int p = candidates[i].peak[static_cast<std::size_t>(h)];
+      if (p < 0) continue;
+      g += peaks[static_cast<std::size_t>(p)].height * weight(h) * (1.0 - cover[static_cast<std::size_t>(p)]);
+    }
+    return g;
+  };
+  const auto midiOf = [&](const std::vector<std::size_t>& chosen, std::size_t extra) {
+    std::vector<int> notes;
+    for (std::size_t i : chosen) notes.push_back(candidates[i].midi);
+    if (extra < candidates.size()) notes.push_back(candidates[extra].midi);
+    return notes;
+  };
+
+  // Greedy pursuit: each time the note that explains most of what is not explained yet, among
+  // those that still leave the set playable.
+  std::vector<std::size_t> chosen;
+  double first = 0;
+  while (chosen.size() < kMaxNotes) {
+    const std::vector<double> cover = explanation(chosen, candidates.size());
+    std::size_t best = candidates.size();
+    double bestGain = 0;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+      if (std::find(chosen.begin(), chosen.end(), i) != chosen.end()) continue;
+      const double g = gain(i, cover);
+      if (g <= bestGain) continue;
+      if (!playableOnSixStrings(midiOf(chosen, i))) continue;
+      bestGain = g, best = i;
+    }
+    if (best == candidates.size()) break;
+    if (chosen.empty()) first = bestGain;
+    if (bestGain < kLeastGain || bestGain < kLeastShare * first) break;
+    chosen.push_back(best);
+  }
+  // A note taken early may be explained by the later ones after all (a low string's octave taken
+  // before the string itself): drop what adds too little now.
+  for (bool dropped = true; dropped && chosen.size() > 1;) {
+    dropped = false;
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+      const double g = gain(chosen[k], explanation(chosen, chosen[k]));
+      if (g < kLeastGain || g < kLeastShare * first) {
+        chosen.erase(chosen.begin() + static_cast<std::ptrdiff_t>(k));
+        dropped = true;
+        break;
+      }
+    }
+  }
+
+  std::vector<StrumNote> notes;
+  for (std::size_t i : chosen) {
+    const Candidate& c = candidates[i];
+    double weighed = 0, weights = 0;
+    for (int h = 0; h < kPartials; ++h) {
+      const int p = c.peak[static_cast<std::size_t>(h)];
+      if (p < 0) continue;
+      const double n = h + 1;
+      const SpectralPeak& peak = peaks[static_cast<std::size_t>(p)];
+      weighed += peak.height * peak.hz / (n * std::sqrt(1 + kInharmonicity * n * n));
+      weights += peak.height;
+    }
+    notes.push_back({c.midi, weights > 0 ? weighed / weights : c.f0, gain(i, explanation(chosen, i))});
+  }
+  std::sort(notes.begin(), notes.end(),
+            [](const StrumNote& a, const StrumNote& b) { return a.midi < b.midi; });
+  return notes;
+}
+
+}  // namespace strumly::listen

@@ -1,0 +1,28 @@
+#pragma once
+// The notes of one strum from the peaks of its spectrum: each note a template of harmonic partials,
+// the set chosen that explains the peaks best and that six strings in standard tuning can sound.
+// Internal to listen/.
+#include <span>
+#include <vector>
+
+namespace strumly::listen {
+
+struct SpectralPeak {
+  double hz = 0;
+  double height = 0;  // natural log of the magnitude over the spectrum's floor around it
+};
+
+struct StrumNote {
+  int midi = 0;
+  double hz = 0;         // from the places of its partials
+  double explained = 0;  // what it adds to the explanation of the peaks
+};
+
+// Lowest first.
+std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz);
+
+// Whether the notes can sound together on six strings tuned E A D G B E: one a string, frets
+// 0..24, the fretted ones within five frets of each other (a hand's stretch).
+bool playableOnSixStrings(std::span<const int> notes);
+
+}  // namespace strumly::listen
