@@ -1,13 +1,16 @@
 #include "core/practice/PlayAlongScorer.h"
 
+#include <fftw3.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <mutex>
+#include <numbers>
 
 #include "core/chords/ChordName.h"
 #include "core/listen/ChordSpectrum.h"
-#include "core/listen/NoteListener.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/SongRecording.h"
 
@@ -15,9 +18,9 @@ namespace strumly {
 
 namespace {
 
-// The strum's window, as the chord listener takes it: past the pick's click, long enough for
-// every string of a strum to have sounded.
-constexpr double kWindowStartSeconds = 0.01;
+// The strum's window: as long as the chord listener's, but starting later, once most strings of
+// a strum have sounded (what rang before the onset is still taken off).
+constexpr double kWindowStartSeconds = 0.04;
 constexpr double kWindowSeconds = 0.14;
 constexpr double kGuardSeconds = 0.005;
 constexpr double kLowestHz = 70;
@@ -29,14 +32,109 @@ constexpr int kPartials = 12;
 // peak; below kWeakFundamentalHz (the two low strings' first frets) its octave may stand in, as a
 // low string's fundamental is weak at first. Higher up an octave is too often another note's
 // third partial (a D's third partial is an octave above the A a fifth above it).
-constexpr double kHeardShare = 0.05;
+constexpr double kHeardShare = 0.02;
 constexpr double kWeakFundamentalHz = 115;
+constexpr double kGrowth = 1.1;
 // A peak no partial of the slot's notes explains is an extra note when it reaches this share.
 constexpr double kExtraShare = 0.35;
 // Below this the window holds no strum worth judging (full scale 1.0; about -80 dBFS).
 constexpr double kSilentPeak = 1e-4;
-constexpr std::size_t kBlock = 512;
-constexpr double kLeadSeconds = 0.5;
+// The strum's onset: a rise of the spectral flux (log magnitudes, so soft strings count) in the
+// window, against the flux around it. The scorer knows where to look, so it needs no detector of
+// its own onsets running through noise: the window's strongest rise is compared with the median
+// rise of the second around it.
+constexpr std::size_t kFluxFrame = 1024;  // 23 ms at 44.1 kHz
+constexpr std::size_t kFluxHop = 256;
+constexpr double kFluxCompression = 1;
+constexpr double kFluxAroundSeconds = 1.0;
+constexpr double kStrumOverMedian = 1.7;
+// The onset is the first hop, within a strum's spread before the window's strongest rise, that
+// rose this share of the way up from the median to it: a strum's first, lowest string rises less
+// than the ones after it.
+constexpr double kOnsetShare = 0.3;
+constexpr double kStrumSpreadMs = 110;
+// Below this the flux is silence or dither (the sum over the band of log rises).
+constexpr double kSilentFlux = 0.5;
+
+class StrumFlux {
+ public:
+  StrumFlux(std::span<const float> mono, double sampleRate)
+      : hopMs_(1000.0 * kFluxHop / sampleRate), frameMiddleMs_(500.0 * kFluxFrame / sampleRate) {
+    float* in = fftwf_alloc_real(kFluxFrame);
+    fftwf_complex* out = fftwf_alloc_complex(kFluxFrame / 2 + 1);
+    fftwf_plan plan = nullptr;
+    {
+      std::lock_guard lock(planner());
+      plan = fftwf_plan_dft_r2c_1d(static_cast<int>(kFluxFrame), in, out, FFTW_ESTIMATE);
+    }
+    const auto first = static_cast<std::size_t>(kLowestHz * kFluxFrame / sampleRate);
+    const auto last =
+        std::min(kFluxFrame / 2, static_cast<std::size_t>(kHighestHz * kFluxFrame / sampleRate));
+    std::vector<double> previous(last + 1, 0.0), now(last + 1, 0.0);
+    std::vector<float> taper(kFluxFrame);
+    for (std::size_t i = 0; i < kFluxFrame; ++i)
+      taper[i] = static_cast<float>(
+          0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / (kFluxFrame - 1)));
+    for (std::size_t start = 0; start + kFluxFrame <= mono.size() + kFluxFrame - kFluxHop;
+         start += kFluxHop) {
+      for (std::size_t i = 0; i < kFluxFrame; ++i)
+        in[i] = start + i < mono.size() ? mono[start + i] * taper[i] : 0.0f;
+      fftwf_execute(plan);
+      double rise = 0;
+      for (std::size_t k = first; k <= last; ++k) {
+        now[k] = std::log1p(kFluxCompression * std::hypot(out[k][0], out[k][1]));
+        rise += std::max(0.0, now[k] - previous[k]);
+      }
+      flux_.push_back(flux_.empty() ? 0.0 : rise);
+      std::swap(previous, now);
+    }
+    {
+      std::lock_guard lock(planner());
+      fftwf_destroy_plan(plan);
+    }
+    fftwf_free(in);
+    fftwf_free(out);
+  }
+
+  // The onset of a strum between the two times (ms), or NaN when there is none.
+  double strumBetween(double fromMs, double toMs) const {
+    const long firstHop = std::max(1L, std::lround(std::ceil(fromMs / hopMs_)));
+    const long lastHop =
+        std::min(static_cast<long>(flux_.size()) - 1, std::lround(std::floor(toMs / hopMs_)));
+    if (firstHop > lastHop) return std::nan("");
+    double strongest = 0;
+    for (long h = firstHop; h <= lastHop; ++h)
+      strongest = std::max(strongest, flux_[static_cast<std::size_t>(h)]);
+    const long around = std::lround(kFluxAroundSeconds * 1000.0 / hopMs_);
+    std::vector<double> band(flux_.begin() + std::max(0L, firstHop - around),
+                             flux_.begin() + std::min(static_cast<long>(flux_.size()), lastHop + around + 1));
+    std::nth_element(band.begin(), band.begin() + static_cast<std::ptrdiff_t>(band.size() / 2), band.end());
+    const double median = band[band.size() / 2];
+    if (strongest < kSilentFlux || strongest < kStrumOverMedian * median) return std::nan("");
+    long h = firstHop;
+    while (flux_[static_cast<std::size_t>(h)] < strongest) ++h;
+    // Back from the strongest rise to the strum's first string: the earliest hop shortly before it
+    // that rose well above the median.
+    const long peak = h;
+    for (long g = std::max(firstHop, peak - std::lround(kStrumSpreadMs / hopMs_)); g < peak; ++g) {
+      if (flux_[static_cast<std::size_t>(g)] >= median + kOnsetShare * (strongest - median)) {
+        h = g;
+        break;
+      }
+    }
+    // A tapered frame's rise shows once the attack nears its middle.
+    return static_cast<double>(h) * hopMs_ + frameMiddleMs_;
+  }
+
+ private:
+  static std::mutex& planner() {
+    static std::mutex m;
+    return m;
+  }
+  double hopMs_;
+  double frameMiddleMs_;
+  std::vector<double> flux_;  // the rise of hop h over hop h - 1
+};
 
 double peakNear(const std::vector<double>& mag, double binHz, double hz) {
   const double ratio = std::pow(2.0, kToleranceCents / 1200.0);
@@ -62,7 +160,10 @@ struct Judged {
   std::uint16_t extra = 0;
 };
 
-Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, double binHz, double a4Hz) {
+// `mag`: what the strum added (its spectrum less what rang before it); `after`, `before`: the
+// spectra of the strum's window and of the one before it.
+Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const std::vector<double>& after,
+             const std::vector<double>& before, double binHz, double a4Hz) {
   Judged judged;
   const auto first = static_cast<std::size_t>(kLowestHz / binHz);
   const auto last = std::min(mag.size() - 3, static_cast<std::size_t>(kHighestHz / binHz));
@@ -80,7 +181,11 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, double 
     const auto bit = static_cast<std::uint16_t>(1u << pitchClassOf(pitch));
     wanted |= bit;
     const double octave = f < kWeakFundamentalHz ? peakNear(mag, binHz, 2 * f) : 0.0;
-    if (std::max(peakNear(mag, binHz, f), octave) >= kHeardShare * strongest) heard |= bit;
+    // A partial of the chord before may ring where the note is (a B's third partial is an F#):
+    // then the difference hides the note, but the place still grew louder at the strum.
+    const bool grew = peakNear(after, binHz, f) >= kGrowth * peakNear(before, binHz, f) &&
+                      peakNear(after, binHz, f) >= kHeardShare * strongest;
+    if (grew || std::max(peakNear(mag, binHz, f), octave) >= kHeardShare * strongest) heard |= bit;
   }
   judged.missing = static_cast<std::uint16_t>(wanted & ~heard);
   for (std::size_t k = first; k <= last; ++k) {
@@ -100,9 +205,10 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, double 
 }  // namespace
 
 std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSettings& settings,
-                                          const NoteNames& names) {
+                                          const NoteNames& names, std::string* error) {
   std::vector<ExpectedStrum> strums;
   const RecordedSong recorded = recordSong(song, settings, RecordingOptions{});
+  if (error != nullptr) *error = recorded.error;
   const int perMeasure = slotsPerMeasure(song.signature);
   const double msPerTick = static_cast<double>(recorded.tempoMicros) / kTicksPerBeat / 1000.0;
   for (const TickedEvent& e : recorded.events) {
@@ -128,21 +234,7 @@ std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSet
 
 std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::span<const float> mono,
                                   double sampleRate, const ScoreWindow& window, double a4Hz) {
-  // The onsets: the note listener's, which keeps finding plucks in noise where the chord
-  // listener's longer gap loses them; a strum's first string is its onset. The listener is fed
-  // some silence first, so a strum right at the start of the take is an onset too.
-  NoteListener listener(sampleRate, a4Hz);
-  std::vector<double> onsets;
-  const std::vector<float> lead(static_cast<std::size_t>(kLeadSeconds * sampleRate), 0.0f);
-  const double leadMs = static_cast<double>(lead.size()) * 1000.0 / sampleRate;
-  auto take = [&](const std::vector<HeardNote>& notes) {
-    for (const HeardNote& n : notes) onsets.push_back(static_cast<double>(n.ms) - leadMs);
-  };
-  take(listener.feed(lead.data(), lead.size()));
-  for (std::size_t i = 0; i < mono.size(); i += kBlock)
-    take(listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i)));
-  take(listener.finish());
-
+  const StrumFlux flux(mono, sampleRate);
   const auto length = static_cast<std::size_t>(std::lround(kWindowSeconds * sampleRate));
   listen::ChordSpectrum spectrum(sampleRate, length);
   auto samplesFrom = [&](std::int64_t first) {
@@ -160,16 +252,15 @@ std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::sp
     StrumScore score;
     score.strum = strum;
     const double beat = strum.ms + window.latencyMs;
-    const auto from = std::lower_bound(onsets.begin(), onsets.end(), beat - window.earlyMs);
-    double best = std::numeric_limits<double>::infinity();
-    if (from != onsets.end() && *from <= beat + window.lateMs) best = *from;
+    const double best = flux.strumBetween(beat - window.earlyMs, beat + window.lateMs);
     if (std::isfinite(best)) {
       const auto onset = static_cast<std::int64_t>(std::llround(best * sampleRate / 1000.0));
       const std::vector<float> inside = samplesFrom(onset + std::llround(kWindowStartSeconds * sampleRate));
       const std::vector<float> before =
           samplesFrom(onset - std::llround(kGuardSeconds * sampleRate) - static_cast<std::int64_t>(length));
-      const Judged judged =
-          judge(strum, spectrum.difference(inside.data(), before.data()), spectrum.binHz(), a4Hz);
+      const Judged judged = judge(strum, spectrum.difference(inside.data(), before.data()),
+                                  spectrum.difference(inside.data(), nullptr),
+                                  spectrum.difference(before.data(), nullptr), spectrum.binHz(), a4Hz);
       score.verdict = judged.verdict;
       score.missing = judged.missing;
       score.extra = judged.extra;

@@ -27,9 +27,11 @@ struct ExpectedStrum {
 };
 
 // The strums of `song` as Play plays it from measure 1 with its repeats, Loop Play and count-off
-// off, at the file's tempo: the same sequencer and timing the export uses.
+// off, at the file's tempo: the same sequencer and timing the export uses. A song whose repeats
+// play longer than an export may gives none, with the reason in `error` when one is given.
 std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSettings& settings,
-                                          const NoteNames& names = {Spelling::Sharps});
+                                          const NoteNames& names = {Spelling::Sharps},
+                                          std::string* error = nullptr);
 
 enum class StrumVerdict { Right, Partly, Missed };
 
