@@ -26,8 +26,9 @@ std::mutex& plannerMutex() {
 constexpr double kLowestPeakHz = 70;
 constexpr double kHighestPeakHz = 5000;
 // A peak must stand this far above the spectrum around it (the floor), which keeps broadband
-// noise from being taken for notes.
-constexpr double kPeakOverFloor = 4.0;  // 12 dB
+// noise from being taken for notes; higher, the top strings of a dense strum (whose partials
+// crowd the floor up) are lost.
+constexpr double kPeakOverFloor = 2.5;  // 8 dB
 
 struct Peak {
   double hz;

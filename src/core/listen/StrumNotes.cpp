@@ -120,6 +120,15 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
     }
     return g;
   };
+  // A note of its own sounds its fundamental where no chosen note has a partial (a low string, at
+  // first, its second and third partials): a peak on a lower note's partial is not a new note.
+  const auto soundsItself = [&](std::size_t i, const std::vector<double>& cover) {
+    const auto free = [&](int h) {
+      const int p = candidates[i].peak[static_cast<std::size_t>(h)];
+      return p >= 0 && cover[static_cast<std::size_t>(p)] == 0;
+    };
+    return free(0) || (free(1) && free(2));
+  };
   const auto midiOf = [&](const std::vector<std::size_t>& chosen, std::size_t extra) {
     std::vector<int> notes;
     for (std::size_t i : chosen) notes.push_back(candidates[i].midi);
@@ -137,6 +146,7 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
     double bestGain = 0;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
       if (std::find(chosen.begin(), chosen.end(), i) != chosen.end()) continue;
+      if (!soundsItself(i, cover)) continue;
       const double g = gain(i, cover);
       if (g <= bestGain) continue;
       if (!playableOnSixStrings(midiOf(chosen, i))) continue;
