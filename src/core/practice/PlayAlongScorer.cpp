@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 #include <mutex>
+#include <new>
 #include <numbers>
 
 #include "core/chords/ChordName.h"
@@ -63,9 +64,14 @@ class StrumFlux {
     float* in = fftwf_alloc_real(kFluxFrame);
     fftwf_complex* out = fftwf_alloc_complex(kFluxFrame / 2 + 1);
     fftwf_plan plan = nullptr;
-    {
+    if (in != nullptr && out != nullptr) {
       std::lock_guard lock(planner());
       plan = fftwf_plan_dft_r2c_1d(static_cast<int>(kFluxFrame), in, out, FFTW_ESTIMATE);
+    }
+    if (plan == nullptr) {
+      fftwf_free(in);
+      fftwf_free(out);
+      throw std::bad_alloc();
     }
     const auto first = static_cast<std::size_t>(kLowestHz * kFluxFrame / sampleRate);
     const auto last =
