@@ -15,6 +15,7 @@ constexpr const char* kUsage =
     "       strumly --convert-tab RAW.tab OUT.vxt\n"
     "       strumly --print-pdf FILE OUT.pdf\n"
     "       strumly --hear-notes IN.wav | --hear-chords IN.wav\n"
+    "       strumly --score SONG.ppf TAKE.wav [--latency MS]\n"
     "       strumly --help | --version\n"
     "\n"
     "A guitar teaching and practice program. FILE is a song (.ppf), a tab page (.vxt), plain-text\n"
@@ -29,6 +30,9 @@ constexpr const char* kUsage =
     "  --print-pdf       print a page file into a PDF file, without a window\n"
     "  --hear-notes      list the notes heard in a WAV file: onset ms, note, cents\n"
     "  --hear-chords     list the strums heard in a WAV file: onset ms, pitch classes, chord name\n"
+    "  --score           judge each chord strum of a recorded take against the song played once:\n"
+    "                    measure.slot, chord, right/partly/missed, offset ms; then the summary\n"
+    "  --latency MS      with --score: the input's delay, taken off every beat\n"
     "  --no-splash       start without the splash window\n"
     "  -h, --help        show this help and exit\n"
     "  --version         show the version and exit\n";

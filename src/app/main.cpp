@@ -10,6 +10,7 @@
 #include "app/ExportCommand.h"
 #include "app/HearCommand.h"
 #include "app/PrintCommand.h"
+#include "app/ScoreCommand.h"
 #include "gui/app/AppStyle.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Program.h"
@@ -51,6 +52,11 @@ int main(int argc, char** argv) {
     // The listeners read a file and print what they heard: no window, no display, no device.
     QCoreApplication core(argc, argv);
     return runHear(QCoreApplication::arguments());
+  }
+  if (wantsScore(raw)) {
+    // Scoring reads a song and a take and prints the verdicts: no window, no device.
+    QCoreApplication core(argc, argv);
+    return runScore(QCoreApplication::arguments());
   }
   if (wantsPrintPdf(raw)) {
     // The sheets are drawn as the pages draw them, but never shown: no display is needed.
