@@ -1,5 +1,7 @@
 // At twice the pixels (QT_SCALE_FACTOR=2) a page and the neck are painted with twice the detail,
 // not blown up from their 1x pictures, and presses still land where they land at 1x.
+#include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "gui/common/PagePrintout.h"
@@ -42,8 +44,8 @@ class HiDpiTest : public QObject {
     const QImage sharp = page.image();
     QCOMPARE(sharp.size(), QSize(2 * kChordPageWidth, 2 * kDiagramPageHeight));
     QCOMPARE(sharp.deviceIndependentSize().toSize(), QSize(kChordPageWidth, kDiagramPageHeight));
-    const QImage blownUp = pageSheet(page).image(1.0).scaled(sharp.size(), Qt::IgnoreAspectRatio,
-                                                            Qt::FastTransformation);
+    const QImage blownUp =
+        pageSheet(page).image(1.0).scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     // Over the diagram and the text, the round dots, the cross and the glyph edges take pixels
     // a blown-up 1x picture cannot have.
     const PixelPoint at = smallDiagramOrigin(DiagramPage::Chords, {2, 1});

@@ -624,14 +624,16 @@ class MainWindowTest : public QObject {
     writeFile(shipped, "[Main]\nSspeed=-222\n");
     writeFile(dir_.filePath("data/Strumly/Kv.ini"), "[Main]\nSspeed=-333\n");
     writeFile(dir_.filePath("data/Strumly/tip.kvt"), "False\nB\nA\n");
-    const UserFolders user{dir_.filePath("config/Strumly"), dir_.filePath("data/Strumly"),
-                           dir_.filePath("cache/Strumly")};
+    const UserFolders user{dir_.filePath("config/Strumly"), dir_.filePath("Documents/Strumly"),
+                           dir_.filePath("cache/Strumly"), dir_.filePath("data/Strumly")};
     const ProgramFolder first = ProgramFolder::locate(dir_.filePath("home/bin"), user);
     QCOMPARE(first.dataFolder, dir_.filePath("home/share/strumly") + "/");
     QCOMPARE(first.settingsFile(), dir_.filePath("config/Strumly/Kv.ini"));
-    QCOMPARE(first.documentFolder, dir_.filePath("data/Strumly") + "/");
+    QCOMPARE(first.documentFolder, dir_.filePath("Documents/Strumly") + "/");
     QCOMPARE(first.workFolder, dir_.filePath("cache/Strumly") + "/");
     QVERIFY(QFileInfo(first.workFolder).isDir());
+    // The documents appear in Documents when the user first saves or opens there, not at start.
+    QVERIFY(!QFileInfo::exists(first.documentFolder));
     // Moved once, nothing lost, nothing left behind to be read instead.
     QCOMPARE(IniFile(first.settingsFile().toStdString()).readInteger("Main", "Sspeed", 0), -333);
     QVERIFY(QFileInfo::exists(dir_.filePath("config/Strumly/tip.kvt")));

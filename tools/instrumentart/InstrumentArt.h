@@ -5,11 +5,12 @@
 
 namespace instrumentart {
 
-QImage drawNeck();                        // NECK, 900 x 132, right-handed, without numbers
-QImage drawFretNumbers(bool leftHanded);  // FRETNUMR / FRETNUML, 900 x 14
-QImage drawMarkers();                     // FINGERS, 240 x 12
-QImage drawKeyboard();                    // KEYBOARD, 281 x 18
-QImage drawStaff();                       // StaffBmp, 150 x 140
+// The neck's pictures at `scale` times the pixels (1, or 2 for the @2x pictures of HiDPI screens).
+QImage drawNeck(int scale = 1);                          // NECK, 900 x 132, right-handed, without numbers
+QImage drawFretNumbers(bool leftHanded, int scale = 1);  // FRETNUMR / FRETNUML, 900 x 14
+QImage drawMarkers(int scale = 1);                       // FINGERS, 240 x 12
+QImage drawKeyboard();                                   // KEYBOARD, 281 x 18
+QImage drawStaff();                                      // StaffBmp, 150 x 140
 // Note head and accidentals, black on white, for ANDing into the staff.
 QImage drawStaffGlyph(const char* const* rows, int width, int height);
 extern const char* const kNoteHead[];
@@ -20,6 +21,6 @@ extern const char* const kDoubleFlat[];
 extern const char* const kDoubleSharp[];
 
 // The colour behind the neck, shared by the neck and the number strips so they join seamlessly.
-QColor backdrop(int y);
+QColor backdrop(double y);
 
 }  // namespace instrumentart

@@ -80,8 +80,10 @@ void paintSet(QPainter& p, bool isRoot, bool playing, const MarkerColours& c) {
 
 }  // namespace
 
-QImage drawMarkers() {
-  QImage image(strumly::kMarkerStripWidth, strumly::kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+QImage drawMarkers(int scale) {
+  QImage image(strumly::kMarkerStripWidth * scale, strumly::kMarkerSize * scale,
+               QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);

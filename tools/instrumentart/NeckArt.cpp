@@ -83,9 +83,12 @@ QColor mix(const QColor& a, const QColor& b, double t) {
                           a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
+// The pixel loops run over the picture's own pixels; at twice the pixels each stands for half a
+// logical one.
 void paintBackdrop(QImage& image) {
+  const double s = image.devicePixelRatio();
   for (int y = 0; y < image.height(); ++y) {
-    const QRgb c = backdrop(y).rgb();
+    const QRgb c = backdrop(s == 1 ? y : (y + 0.5) / s - 0.5).rgb();
     for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, c);
   }
 }
@@ -104,8 +107,10 @@ void paintHeadstock(QPainter& p) {
 
 void paintFingerboard(QImage& image) {
   const QColor dark(34, 17, 10), mid(78, 40, 24), light(112, 62, 38);
-  for (int x = kNutRight; x < kNeckWidth; ++x) {
-    const double top = boardTop(x), bottom = boardBottom(x);
+  const int s = static_cast<int>(image.devicePixelRatio());
+  for (int px = kNutRight * s; px < kNeckWidth * s; ++px) {
+    const double x = s == 1 ? px : (px + 0.5) / s - 0.5;
+    const double top = boardTop(x) * s, bottom = boardBottom(x) * s;
     for (int y = static_cast<int>(std::floor(top)); y <= static_cast<int>(std::ceil(bottom)); ++y) {
       const double v = (y - top) / (bottom - top);
       // Grain runs along the neck: stretched noise with a wavy drift.
@@ -114,7 +119,7 @@ void paintFingerboard(QImage& image) {
       const double streak = 0.5 + 0.5 * std::sin((v * 40.0 + drift * 6.0 + grain * 5.0));
       double t = 0.25 + 0.55 * grain + 0.18 * streak * streak;
       QColor c = t < 0.55 ? mix(dark, mid, t / 0.55) : mix(mid, light, (t - 0.55) / 0.45);
-      if (hash(x * 7, y * 13) > 0.985) c = c.darker(150);  // pores
+      if (hash(px * 7, y * 13) > 0.985) c = c.darker(150);  // pores
       // The board's edges roll away from the light.
       const double edge = std::min(v, 1.0 - v);
       if (edge < 0.12) c = c.darker(100 + static_cast<int>((0.12 - edge) * 500));
@@ -122,8 +127,8 @@ void paintFingerboard(QImage& image) {
       double cover = 1.0;
       if (y < top) cover = 1.0 - (top - y);
       if (y > bottom) cover = 1.0 - (y - bottom);
-      if (cover <= 0 || y < 0 || y >= kNeckHeight) continue;
-      image.setPixelColor(x, y, mix(image.pixelColor(x, y), c, cover));
+      if (cover <= 0 || y < 0 || y >= kNeckHeight * s) continue;
+      image.setPixelColor(px, y, mix(image.pixelColor(px, y), c, cover));
     }
   }
 }
@@ -212,14 +217,15 @@ void paintStrings(QPainter& p) {
 
 }  // namespace
 
-QColor backdrop(int y) {
+QColor backdrop(double y) {
   // A dark stage: slightly lighter at the middle height of the neck.
   const double t = std::abs(y - kNeckHeight / 2.0) / (kNeckHeight / 2.0);
   return mix(QColor(46, 42, 40), QColor(24, 22, 21), t);
 }
 
-QImage drawNeck() {
-  QImage image(kNeckWidth, kNeckHeight, QImage::Format_ARGB32_Premultiplied);
+QImage drawNeck(int scale) {
+  QImage image(kNeckWidth * scale, kNeckHeight * scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   paintBackdrop(image);
   paintFingerboard(image);
   QPainter p(&image);
@@ -233,8 +239,10 @@ QImage drawNeck() {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage drawFretNumbers(bool leftHanded) {
-  QImage image(kNeckWidth, strumly::kFretNumberStripHeight, QImage::Format_ARGB32_Premultiplied);
+QImage drawFretNumbers(bool leftHanded, int scale) {
+  QImage image(kNeckWidth * scale, strumly::kFretNumberStripHeight * scale,
+               QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   paintBackdrop(image);
   QPainter p(&image);
   p.setRenderHint(QPainter::TextAntialiasing);

@@ -30,10 +30,11 @@ bool isWritableFolder(const QString& folder) {
 
 // Earlier versions of an installed copy kept Kv.ini and the tip state with the documents, in the
 // user's data folder; the first start moves them over, so no setting and no tip choice is lost.
+// The document folders Kv.ini remembers keep pointing where the user's files are.
 void adoptEarlierSettings(const ProgramFolder& folder) {
-  if (folder.documentFolder == folder.userFolder) return;
+  if (folder.earlierFolder == folder.userFolder) return;
   for (const char* name : {"Kv.ini", "tip.kvt"}) {
-    const QString earlier = folder.documentFolder + name;
+    const QString earlier = folder.earlierFolder + name;
     const QString now = folder.userFolder + name;
     if (!QFileInfo::exists(now) && QFileInfo::exists(earlier)) QFile::rename(earlier, now);
   }
@@ -45,12 +46,12 @@ UserFolders UserFolders::standard() {
   const auto strumlyIn = [](QStandardPaths::StandardLocation location) {
     return QStandardPaths::writableLocation(location) + "/Strumly/";
   };
-  return {strumlyIn(QStandardPaths::GenericConfigLocation), strumlyIn(QStandardPaths::GenericDataLocation),
-          strumlyIn(QStandardPaths::GenericCacheLocation)};
+  return {strumlyIn(QStandardPaths::GenericConfigLocation), strumlyIn(QStandardPaths::DocumentsLocation),
+          strumlyIn(QStandardPaths::GenericCacheLocation), strumlyIn(QStandardPaths::GenericDataLocation)};
 }
 
 UserFolders UserFolders::allIn(const QString& folder) {
-  return {folder, folder, folder};
+  return {folder, folder, folder, folder};
 }
 
 ProgramFolder ProgramFolder::locate(const QString& executableFolder, const UserFolders& user) {
@@ -68,7 +69,8 @@ ProgramFolder ProgramFolder::locate(const QString& executableFolder, const UserF
   folder.userFolder = withSlash(user.settings);
   folder.documentFolder = withSlash(user.documents);
   folder.workFolder = withSlash(user.work);
-  for (const QString& f : {folder.userFolder, folder.documentFolder, folder.workFolder}) QDir().mkpath(f);
+  folder.earlierFolder = withSlash(user.earlier);
+  for (const QString& f : {folder.userFolder, folder.workFolder}) QDir().mkpath(f);
   adoptEarlierSettings(folder);
   if (!QFileInfo::exists(folder.settingsFile()) && holdsProgramData(folder.dataFolder)) {
     QFile::copy(folder.dataFolder + "Kv.ini", folder.settingsFile());

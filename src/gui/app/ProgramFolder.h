@@ -5,7 +5,7 @@
 // there, even when it could, so a reinstall cannot overwrite what the user's runs wrote: Kv.ini
 // and the tip state go to the user's configuration folder (seeded with the shipped Kv.ini on the
 // first start), the working files to the cache folder, the default document folders to the
-// user's data folder.
+// user's Documents folder (each made when a file dialog first opens there).
 #include <QString>
 
 namespace strumly::gui {
@@ -13,11 +13,14 @@ namespace strumly::gui {
 // The user's own folders of an installed copy, each ending with '/'.
 struct UserFolders {
   QString settings;   // Kv.ini, tip.kvt: $XDG_CONFIG_HOME/Strumly
-  QString documents;  // default document folders: $XDG_DATA_HOME/Strumly (Kv.ini lived here once)
+  QString documents;  // default document folders: <Documents>/Strumly
   QString work;       // tab conversion working files: $XDG_CACHE_HOME/Strumly
+  // Where earlier versions kept Kv.ini, the tip state and the default document folders:
+  // $XDG_DATA_HOME/Strumly. Settings move over from here once; the folders they remember stay.
+  QString earlier = documents;
 
   static UserFolders standard();
-  // All three in one folder.
+  // All of them in one folder.
   static UserFolders allIn(const QString& folder);
 };
 
@@ -26,13 +29,14 @@ struct ProgramFolder {
   QString userFolder;                   // Kv.ini and the tip state; ends with '/'
   QString documentFolder = userFolder;  // base of the default document folders
   QString workFolder = userFolder;      // the tab conversion's working files
+  QString earlierFolder;                // see UserFolders::earlier; empty when self-contained
 
   QString settingsFile() const { return userFolder + "Kv.ini"; }
 
   // executableFolder: the folder of the running program; user: where the user's files go when
-  // the program is not self-contained. Creates the user's folders; on the first start of an
-  // installed copy moves Kv.ini and tip.kvt over from the data folder they were kept in before,
-  // or copies the shipped Kv.ini.
+  // the program is not self-contained. Creates the settings and work folders (the document
+  // folders wait for their first use); on the first start of an installed copy moves Kv.ini and
+  // tip.kvt over from the folder they were kept in before, or copies the shipped Kv.ini.
   static ProgramFolder locate(const QString& executableFolder, const UserFolders& user);
   static ProgramFolder locate(const QString& executableFolder, const QString& userFolder) {
     return locate(executableFolder, UserFolders::allIn(userFolder));

@@ -1,6 +1,8 @@
 #include "gui/common/DialogService.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -43,8 +45,16 @@ bool QtDialogService::confirm(QWidget* parent, const QString& text, Answer defau
          QMessageBox::Yes;
 }
 
+void QtDialogService::makeDocumentFolder(const QString& folder) const {
+  if (documentFolder_.isEmpty() || folder.isEmpty()) return;
+  const QString clean = QDir::cleanPath(folder);
+  if (clean.startsWith(QDir::cleanPath(documentFolder_) + '/') && !QFileInfo::exists(clean))
+    QDir().mkpath(clean);
+}
+
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                       const QString& filter) {
+  makeDocumentFolder(folder);
   QFileDialog dialog(parent, title, folder);
   dialog.setFileMode(QFileDialog::ExistingFile);
   setFileType(dialog, filter);
@@ -54,6 +64,9 @@ QString QtDialogService::openFileName(QWidget* parent, const QString& title, con
 
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                       const QString& filter, const QString& defaultSuffix) {
+  // Given a folder, or a file name in the folder to save in.
+  const QFileInfo start(folder);
+  makeDocumentFolder(folder.endsWith('/') || start.isDir() ? folder : start.absolutePath());
   QFileDialog dialog(parent, title, folder);
   setFileType(dialog, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -55,6 +55,9 @@ void setFileType(QFileDialog& dialog, const QString& filter);
 // The real dialogs of Qt.
 class QtDialogService : public DialogService {
  public:
+  // The default document folders live under `folder` and are made by the first file dialog that
+  // opens in one of them, so a user who never saves finds no empty folders in their Documents.
+  void setDocumentFolder(const QString& folder) { documentFolder_ = folder; }
   void notice(QWidget* parent, const QString& text) override;
   Answer question(QWidget* parent, const QString& text) override;
   bool confirm(QWidget* parent, const QString& text, Answer defaultAnswer) override;
@@ -64,6 +67,11 @@ class QtDialogService : public DialogService {
                        const QString& defaultSuffix) override;
   bool choosePrinter(QWidget* parent, QPrinter& printer, int minPage, int maxPage) override;
   void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+
+ private:
+  void makeDocumentFolder(const QString& folder) const;
+
+  QString documentFolder_;
 };
 
 }  // namespace strumly::gui

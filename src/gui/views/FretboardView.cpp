@@ -9,19 +9,30 @@
 namespace strumly::gui {
 namespace {
 
-// A picture of the wanted size even when the resource is missing, so drawing never fails.
-QImage loadPicture(const QString& name, QSize size, const QColor& fill) {
-  QImage picture = gui::picture(name);
-  if (picture.isNull() || picture.size() != size) {
-    QImage blank(size, QImage::Format_ARGB32_Premultiplied);
-    blank.fill(fill);
-    if (!picture.isNull()) {
-      QPainter p(&blank);
-      p.drawImage(0, 0, picture);
-    }
+// A picture of the wanted logical size at `ratio` even when the resource is missing, so drawing
+// never fails. A screen above 1x takes the @2x picture; any other ratio is scaled from it.
+QImage loadPicture(const QString& name, QSize size, const QColor& fill, qreal ratio) {
+  QImage picture = gui::picture(name, ratio);
+  const QSize pixels = (QSizeF(size) * ratio).toSize();
+  QImage blank(pixels, QImage::Format_ARGB32_Premultiplied);
+  blank.setDevicePixelRatio(ratio);
+  if (!picture.isNull() && picture.deviceIndependentSize().toSize() == size && picture.size() == pixels) {
+    blank = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    blank.setDevicePixelRatio(ratio);
     return blank;
   }
-  return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  blank.fill(fill);
+  if (!picture.isNull()) {
+    QPainter p(&blank);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), picture.deviceIndependentSize()), picture);
+  }
+  return blank;
+}
+
+// A rectangle of logical pixels as the picture's own pixels.
+QRect devicePixels(const QRect& logical, qreal ratio) {
+  return QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect();
 }
 
 }  // namespace
@@ -31,43 +42,71 @@ FretboardView::FretboardView(QWidget* parent) : QWidget(parent) {
   setFixedSize(kNeckWidth, kNeckHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  neck_ = loadPicture("NECK", {kNeckWidth, kNeckHeight}, QColor(60, 40, 28));
-  markers_ = loadPicture("FINGERS", {kMarkerStripWidth, kMarkerSize}, Qt::transparent);
-  numbersRight_ = loadPicture("FRETNUMR", {kNeckWidth, kFretNumberStripHeight}, Qt::transparent);
-  numbersLeft_ = loadPicture("FRETNUML", {kNeckWidth, kFretNumberStripHeight}, Qt::transparent);
+  loadPictures(devicePixelRatioF());
   setHand(Hand::Right);
+}
+
+void FretboardView::loadPictures(qreal ratio) {
+  ratio_ = ratio;
+  neck_ = loadPicture("NECK", {kNeckWidth, kNeckHeight}, QColor(60, 40, 28), ratio);
+  markers_ = loadPicture("FINGERS", {kMarkerStripWidth, kMarkerSize}, Qt::transparent, ratio);
+  numbersRight_ = loadPicture("FRETNUMR", {kNeckWidth, kFretNumberStripHeight}, Qt::transparent, ratio);
+  numbersLeft_ = loadPicture("FRETNUML", {kNeckWidth, kFretNumberStripHeight}, Qt::transparent, ratio);
 }
 
 void FretboardView::setHand(Hand hand) {
   hand_ = hand;
   clean_ = hand == Hand::Left ? neck_.mirrored(true, false) : neck_.copy();
+  clean_.setDevicePixelRatio(ratio_);
   QPainter p(&clean_);
   p.drawImage(0, 0, hand == Hand::Left ? numbersLeft_ : numbersRight_);
   p.end();
   image_ = clean_.copy();
+  marks_.clear();
   update();
+}
+
+bool FretboardView::event(QEvent* event) {
+  // A new screen may have another pixel ratio; paintEvent notices it.
+  if (event->type() == QEvent::ScreenChangeInternal) update();
+  return QWidget::event(event);
+}
+
+void FretboardView::followPixelRatio() {
+  const qreal ratio = devicePixelRatioF();
+  if (qFuzzyCompare(ratio, ratio_)) return;
+  // The pictures are rebuilt at the new ratio and the markers and outlines on show drawn again.
+  const std::vector<Mark> marks = std::move(marks_);
+  loadPictures(ratio);
+  setHand(hand_);
+  for (const Mark& m : marks) m.cellX >= 0 ? drawMarker(m.cellX, m.x, m.y) : drawOutline(m.x, m.y, m.colour);
 }
 
 void FretboardView::restoreClean() {
   // Same size and format: a plain copy of the pixels, no reallocation.
   std::memcpy(image_.bits(), clean_.constBits(), static_cast<std::size_t>(clean_.sizeInBytes()));
+  marks_.clear();
   update();
 }
 
 void FretboardView::restoreClean(const QRect& area) {
   QPainter p(&image_);
   p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(area.topLeft(), clean_, area);
+  p.drawImage(QRectF(area), clean_, QRectF(devicePixels(area, ratio_)));
+  std::erase_if(marks_, [&](const Mark& m) { return area.intersects(QRect(m.x - 1, m.y - 1, 15, 15)); });
   update(area);
 }
 
 void FretboardView::drawMarker(int cellX, int x, int y) {
+  marks_.push_back({cellX, x, y, {}});
   QPainter p(&image_);
-  p.drawImage(QPoint(x, y), markers_, QRect(cellX, 0, kMarkerSize, kMarkerSize));
+  p.drawImage(QRectF(x, y, kMarkerSize, kMarkerSize), markers_,
+              QRectF(devicePixels(QRect(cellX, 0, kMarkerSize, kMarkerSize), ratio_)));
   update(QRect(x, y, kMarkerSize, kMarkerSize));
 }
 
 void FretboardView::drawOutline(int x, int y, const QColor& colour) {
+  marks_.push_back({-1, x, y, colour});
   QPainter p(&image_);
   p.setPen(QPen(colour, 1));
   p.setBrush(Qt::NoBrush);
@@ -77,7 +116,9 @@ void FretboardView::drawOutline(int x, int y, const QColor& colour) {
 }
 
 QImage FretboardView::markerCell(int x, int y) const {
-  return image_.copy(x, y, kMarkerSize, kMarkerSize);
+  QImage cell = image_.copy(devicePixels(QRect(x, y, kMarkerSize, kMarkerSize), ratio_));
+  cell.setDevicePixelRatio(ratio_);
+  return cell;
 }
 
 void FretboardView::putMarkerCell(const QImage& cell, int x, int y) {
@@ -88,8 +129,9 @@ void FretboardView::putMarkerCell(const QImage& cell, int x, int y) {
 }
 
 void FretboardView::paintEvent(QPaintEvent* event) {
+  followPixelRatio();
   QPainter p(this);
-  p.drawImage(event->rect(), image_, event->rect());
+  p.drawImage(QRectF(event->rect()), image_, QRectF(devicePixels(event->rect(), ratio_)));
 }
 
 void FretboardView::mouseMoveEvent(QMouseEvent* event) {

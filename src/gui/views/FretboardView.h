@@ -1,9 +1,11 @@
 #pragma once
 // `imgGuitar`: the drawn neck. It keeps the unmarked neck of the current hand (`imgGuitarCopy`)
 // and the picture on show; markers and outlines are drawn into the picture, never onto the
-// screen, and the widget copies the picture 1:1. Mouse positions arrive in picture pixels.
+// screen, and the widget copies the picture 1:1. The pictures have the screen's pixel ratio;
+// positions, given and reported, are logical pixels.
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "core/views/FretboardGeometry.h"
 
@@ -42,19 +44,31 @@ class FretboardView : public QWidget {
   void mouseLeft();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
+  void loadPictures(qreal ratio);
+  void followPixelRatio();
+
+  // A marker (cellX >= 0) or an outline drawn since the neck was last cleaned.
+  struct Mark {
+    int cellX, x, y;
+    QColor colour;
+  };
+
   Hand hand_ = Hand::Right;
+  qreal ratio_ = 1.0;
   QImage neck_;          // the right-handed neck without numbers
   QImage markers_;       // imgFinger
   QImage numbersRight_;  // imgNumberRight
   QImage numbersLeft_;   // imgNumberLeft
   QImage clean_;
   QImage image_;
+  std::vector<Mark> marks_;
 };
 
 }  // namespace strumly::gui
