@@ -13,9 +13,10 @@ namespace {
 
 constexpr int kPartials = 20;
 // A string's partials sit a little sharp of the exact multiples: f_h = h f0 sqrt(1 + B h^2).
-constexpr double kInharmonicity = 1.0e-4;
-// A peak is a note's partial within this distance of its place.
-constexpr double kToleranceCents = 35;
+constexpr double kInharmonicity = 5.0e-5;
+// A peak is a note's partial within this distance of its place: wider, a neighbouring string's
+// partial is taken for it (35 cents heard 10 % fewer sets exactly).
+constexpr double kToleranceCents = 20;
 // A note's salience and what it adds count its partials by h^-kDecay, its low ones most. A peak
 // explained by a note chosen already adds nothing more: a lower note's third or fifth partial is
 // not heard as a note of its own.
