@@ -183,9 +183,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(titles(w->mainMenu().menuFile()->actions()),
              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "Export MIDI...", "Export WAV...",
                           "-", "&Print...", "Print Pre&view...", "Export PDF...", "-", "E&xit"}));
-    QCOMPARE(
-        titles(w->mainMenu().menuOptions()->actions()),
-        (QStringList{"Tempo...", "Flats", "Flip", "Preferences...", "Interval Calculator...", "Tuner..."}));
+    QCOMPARE(titles(w->mainMenu().menuOptions()->actions()),
+             (QStringList{"Tempo...", "Speed Trainer...", "Flats", "Flip", "Preferences...",
+                          "Interval Calculator...", "Tuner..."}));
     QCOMPARE(titles(w->mainMenu().menuKey()->actions()),
              (QStringList{"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"}));
     QVERIFY(w->mainMenu().submenu("menuMoreMajor"));

@@ -37,6 +37,7 @@ bool PlayPageSequencer::start(const PlaySlots& song, TimeSignature signature, co
   tempoDue_ = false;
   tempoMicros_ =
       trainer_ ? tempoMicrosForBpm(trainerTempoBpm(settings_.speedTrainer, 0)) : settings_.tempoMicros;
+  startTempoMicros_ = tempoMicros_;
   sink.setTempo(tempoMicros_);
   startSlot_ = playStart.index();
   seqMeasure_ = startSlot_ / slotsPerMeasure_;

@@ -54,8 +54,9 @@ class PlayPageSequencer {
   // With the speed trainer on and Loop Play down, each pass through the loop plays at the
   // trainer's tempo for it; the change rides in the queue at the pass's first beat.
   bool trainerActive() const { return trainer_; }
-  // The tempo of the pass being queued now (the first pass's right after `start`).
-  std::uint32_t tempoMicros() const { return tempoMicros_; }
+  // The tempo playback starts at: the page's, or the trainer's first. Later passes are queued
+  // ahead, so their tempo is told by the clock as each comes due (kMsgTempoChanged).
+  std::uint32_t startTempoMicros() const { return startTempoMicros_; }
 
  private:
   bool filled(int slot) const { return !song_[static_cast<std::size_t>(slot)].isEmpty(); }
@@ -93,8 +94,9 @@ class PlayPageSequencer {
   bool endQueued_ = false;
   bool trainer_ = false;
   int pass_ = 0;  // passes through the loop begun so far, the first counting 0
-  std::uint32_t tempoMicros_ = 0;
-  bool tempoDue_ = false;  // the next slot opens with a change to `tempoMicros_`
+  std::uint32_t startTempoMicros_ = 0;
+  std::uint32_t tempoMicros_ = 0;  // of the pass being queued
+  bool tempoDue_ = false;          // the next slot opens with a change to `tempoMicros_`
 
   // The current slot's events, times included, and how many of them the queue took.
   std::vector<MidiEvent> slotEvents_;

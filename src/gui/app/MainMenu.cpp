@@ -50,6 +50,7 @@ MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling) : QObject(bar), bar_(b
 
   menuOptions_ = addMenu("&Options", "menuOptions");
   addItem(menuOptions_, "Tempo...", "mnuTempo");
+  addItem(menuOptions_, "Speed Trainer...", "mnuSpeedTrainer");
   QAction* flats = addItem(menuOptions_, "Flats", "mnuFlatSharp");
   flats->setCheckable(true);
   flats->setChecked(true);

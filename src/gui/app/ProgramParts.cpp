@@ -31,6 +31,7 @@
 #include "gui/chorddesign/UserChordTypes.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/common/DialogService.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/fretlight/FretlightLink.h"
@@ -40,6 +41,7 @@
 #include "gui/playback/MidiSession.h"
 #include "gui/playback/PlaybackContext.h"
 #include "gui/playpage/PlayPage.h"
+#include "gui/playpage/TdlgSpeedTrainer.h"
 #include "gui/playpage/TdlgTempo.h"
 #include "gui/print/PrintCellPlayback.h"
 #include "gui/print/PrintPage.h"
@@ -284,6 +286,23 @@ void ProgramParts::connectCommands() {
     QObject::connect(dialog, &QDialog::accepted, &transport_, [this, dialog] {
       if (const std::optional<std::uint32_t> micros = dialog->chosenTempoMicros())
         transport_.tempoChosen(*micros);
+    });
+    dialog->open();
+  });
+  QObject::connect(menu_->action("mnuSpeedTrainer"), &QAction::triggered, window, [this, window] {
+    if (transport_.IsPlayingOrBusy()) return;
+    auto* dialog = new TdlgSpeedTrainer(settings_.speedTrainer, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, window, [this, dialog, window] {
+      const std::optional<SpeedTrainerSettings> chosen = dialog->chosen();
+      if (!chosen) return;
+      // The choice holds for this run even when the file cannot take it.
+      settings_.speedTrainer = *chosen;
+      try {
+        if (store_) store_->saveSpeedTrainerValues(settings_);
+      } catch (const IniWriteError& error) {
+        devices_.dialogs.notice(window, QString::fromStdString(error.what()));
+      }
     });
     dialog->open();
   });

@@ -48,6 +48,7 @@ PlaybackSettings PlaybackContext::settings(bool playPageActive) const {
   s.rootPlay = controls_.rootPlay && controls_.rootPlay->isChecked();
   s.scaleFrets = settings_.scaleFrets;
   s.tempoMicros = transport_.tempoMicros();
+  s.speedTrainer = settings_.speedTrainer;
   return s;
 }
 

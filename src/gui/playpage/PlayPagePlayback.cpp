@@ -39,6 +39,11 @@ bool PlayPagePlayback::play() {
                         context_.settings(true), *sink))
     return false;
   beatCursorIndex_ = sequencer_.startSlot() / 2;
+  if (sequencer_.trainerActive()) {
+    // Shown only: the tempo the song keeps (and saves) stays the page's.
+    pageTempo_ = transport.tempoMicros();
+    transport.setTempoMicros(sequencer_.startTempoMicros());
+  }
   if (transport.stepMode()) {
     transport.setChordSounding(true);
     canvas_.moveStepCursor(SlotPos::of(sequencer_.seqSlot()));
@@ -68,6 +73,7 @@ bool PlayPagePlayback::stop() {
   }
   if (SequenceSink* sink = context_.sink()) sink->stop();
   sequencer_.stopped(model_.workingMarkers());
+  restorePageTempo();
   cleanUp();
   // Events already on their way may still draw markers: the clean-up runs again after them.
   timerDelayAfterStop_.start();
@@ -121,9 +127,15 @@ void PlayPagePlayback::ended() {
   }
   if (sink) sink->stop();
   sequencer_.stopped(model_.workingMarkers());
+  restorePageTempo();
   cleanUp();
   transport.setChordSounding(false);
   transport.playbackEnded();
+}
+
+void PlayPagePlayback::restorePageTempo() {
+  if (pageTempo_) context_.transport().setTempoMicros(*pageTempo_);
+  pageTempo_.reset();
 }
 
 void PlayPagePlayback::midiMessage(std::uint32_t message, std::uint32_t param) {
@@ -144,6 +156,9 @@ void PlayPagePlayback::midiMessage(std::uint32_t message, std::uint32_t param) {
       return;
     case kMsgAllPlayed:
       ended();
+      return;
+    case kMsgTempoChanged:
+      if (pageTempo_) transport.setTempoMicros(param);
       return;
     default:
       break;

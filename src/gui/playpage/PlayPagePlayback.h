@@ -3,6 +3,8 @@
 // repeats and the loop, refilled as the queue empties; the beat cursor follows the beats and the
 // fretboard shows each note as it sounds. Stop halts at once and cleans up again half a second
 // later for events that arrive late. "Play Chord" from the page's popup plays one chord instead.
+// With the speed trainer the tempo edit shows each pass's tempo; the page's tempo comes back at
+// the end, and the song is not touched.
 #include <QTimer>
 #include <optional>
 
@@ -40,6 +42,7 @@ class PlayPagePlayback : public PagePlayer {
   void moveBeatCursor(int index);
   void cleanUp();
   void ended();
+  void restorePageTempo();
 
   PlayPageModel& model_;
   PlayPageCanvas& canvas_;
@@ -52,6 +55,8 @@ class PlayPagePlayback : public PagePlayer {
   int beatCursorIndex_ = 0;  // where the next beat message puts the cursor
   int shownBeat_ = -1;       // where REDSLASH stands now
   int beatsCounted_ = 0;
+  // While the speed trainer drives the tempo edit: the page's own tempo, put back at the end.
+  std::optional<std::uint32_t> pageTempo_;
 };
 
 }  // namespace strumly::gui
