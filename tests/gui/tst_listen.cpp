@@ -1,10 +1,12 @@
-// Listening in the program: an input lost while listening ends Listen with one notice, Play ends
-// it and it sends no MIDI, Chord Design asks for its chord (or any), and
-// without an input the tuner and Listen are off and say why.
+// Listening in the program: a strummed E m7 heard on the Chords page marks its notes, an input
+// lost while listening ends Listen with one notice, Play ends it and it sends no MIDI, Chord
+// Design asks for its chord (or any), and without an input the tuner and Listen are off and say
+// why.
 #include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "gui/app/ListenOnPages.h"
 #include "gui/app/ListenWiring.h"
@@ -12,7 +14,9 @@
 #include "gui/app/ToolPanel.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/listen/ListenOverlays.h"
+#include "platform/midi/SoundFontLocator.h"
 #include "support/ProgramFixture.h"
+#include "support/RenderedGuitar.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -21,6 +25,32 @@ class ListenTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // The E m7 on the neck, rendered on the steel guitar (strummed low to high, 12 ms a string)
+  // after half a second of silence: every one of its places turns green and none is said missing.
+  void aStrummedChordOnTheNeckIsMarkedHeard() {
+    ProgramFixture p({.audio = true, .page = PageId::Chords});
+    p.showChords(4, p.parts->mainMenu().menuMinor(), "m7");
+    testing::Strike strike{500, {}, 1100, 12};
+    for (PitchNumber pitch : p.parts->holders().chordPageChord.pitches)
+      if (pitch != 0) strike.notes.push_back(pitch);
+    QVERIFY(strike.notes.size() >= 4);
+    const auto soundFont = findSoundFont();
+    QVERIFY2(soundFont.has_value(), "no General MIDI sound font installed");
+    OfflineRenderer renderer(*soundFont);
+    const std::vector<float> strum = testing::renderStrikes(renderer, testing::kSteelGuitar, {strike});
+    ListenOnPages& listen = p.parts->listen().pages();
+    THemisphereButton* button = listen.button();
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QVERIFY(listen.listening());
+    QCOMPARE(listen.neckMarks().marks().size(), strike.notes.size());
+    QVERIFY(std::none_of(listen.neckMarks().marks().begin(), listen.neckMarks().marks().end(),
+                         [](const NeckMarks::Mark& m) { return m.heard; }));
+    p.audio.play(strum);
+    QTRY_VERIFY(std::all_of(listen.neckMarks().marks().begin(), listen.neckMarks().marks().end(),
+                            [](const NeckMarks::Mark& m) { return m.heard; }));
+    QVERIFY2(!listen.readout()->text().startsWith("Missing"), qPrintable(listen.readout()->text()));
+  }
+
   void aLostInputEndsListeningWithOneNotice() {
     ProgramFixture p({.audio = true, .page = PageId::Chords});
     ListenOnPages& listen = p.parts->listen().pages();
