@@ -117,6 +117,8 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
   addCaption("Chord Name:")->setObjectName("Label2");
   editChordNameUser_->setObjectName("editChordNameUser");
   editChordNameUser_->setMaxLength(25);
+  editChordNameUser_->setAccessibleName("Chord Name");
+  editChordNameUser_->setAccessibleDescription("A name of your own for the chord on the fretboard");
   editChordNameUser_->setFixedWidth(130);
   showStartOfText(editChordNameUser_);
   readOuts->addWidget(editChordNameUser_);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,6 +59,8 @@ TfrmMain::TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages
   QTabWidget* pageControl = pages_.pageControl();
   pageControl->setObjectName("PageControl1");
   pageControl->setDocumentMode(true);
+  pageControl->tabBar()->setAccessibleName("Pages");
+  pageControl->tabBar()->setAccessibleDescription("The left and right arrow keys change the page");
   layout->addWidget(pnlTop_);
   layout->addWidget(pageControl, 1);
   layout->addWidget(pnlBottom_);

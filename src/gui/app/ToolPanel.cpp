@@ -41,7 +41,10 @@ QToolButton* ToolPanel::makeButton(const QString& name, const QString& hint, con
   b->setToolTip(hint);
   b->setCheckable(toggle);
   b->setAutoRaise(true);
-  b->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the buttons; a click leaves the focus where it was, so Space after a click is
+  // still the window's Play key.
+  b->setFocusPolicy(Qt::TabFocus);
+  b->setAccessibleName(hint);
   const QIcon icon = toolIcon(name);
   if (icon.isNull()) {
     b->setText(text);
@@ -119,6 +122,9 @@ ToolPanel::ToolPanel(QWidget* parent)
   meditTempoMain_->setAlignment(Qt::AlignCenter);
   UpDownTempo_->setObjectName("UpDownTempo");
   UpDownTempo_->setToolTip("PlayPage Tempo");
+  UpDownTempo_->setAccessibleName("Tempo up or down");
+  meditTempoMain_->setAccessibleName("Tempo");
+  meditTempoMain_->setAccessibleDescription("The PlayPage tempo in beats a minute");
   UpDownTempo_->setRange(10, 250);
   top->addWidget(meditTempoMain_);
   top->addWidget(UpDownTempo_);
@@ -149,6 +155,8 @@ ToolPanel::ToolPanel(QWidget* parent)
   sbStrumSpeed_->setFixedWidth(130);
   // It parks the keyboard focus so Space and the arrows reach the main window's key handler.
   sbStrumSpeed_->setFocusPolicy(Qt::StrongFocus);
+  sbStrumSpeed_->setAccessibleName("Strum Speed");
+  sbStrumSpeed_->setAccessibleDescription("How fast the strings of a chord follow one another");
   bottom->addWidget(sbStrumSpeed_);
   bottom->addWidget(separator(this));
   bottom->addWidget(buttons_.sbtnBassNote = makeButton("sbtnBassNote", "Bass Note", "Bass", true));
@@ -162,12 +170,14 @@ ToolPanel::ToolPanel(QWidget* parent)
   bottom->addWidget(caption("Root", this, "lblChordRoot"));
   editChordRoot_->setObjectName("editChordRoot");
   editChordRoot_->setReadOnly(true);
+  editChordRoot_->setAccessibleName("Root");
   editChordRoot_->setFixedWidth(44);
   bottom->addWidget(editChordRoot_);
   bottom->addSpacing(6);
   bottom->addWidget(caption("Chord Name", this, "lblChordName"));
   editChordName_->setObjectName("editChordName");
   editChordName_->setReadOnly(true);
+  editChordName_->setAccessibleName("Chord Name");
   editChordName_->setFixedWidth(120);
   showStartOfText(editChordName_);
   bottom->addWidget(editChordName_);
@@ -176,6 +186,18 @@ ToolPanel::ToolPanel(QWidget* parent)
   btnShowChords_->setDefault(false);
   btnShowChords_->setAutoDefault(false);
   bottom->addWidget(btnShowChords_);
+
+  // Tab runs along the first row, then the second, as the panel reads; the edits and bars were
+  // made before the buttons and would otherwise come first.
+  const Buttons& b = buttons_;
+  const std::initializer_list<QWidget*> order{
+      b.sbtnOpen,    b.sbtnSave,      b.sbtnErase,         b.sbtnPrintPage, b.sbtnPlay,     b.sbtnPause,
+      b.sbtnStop,    b.sbtnStep,      b.sbtnLoop,          b.sbtnCount,     b.sbtnClick,    b.sbtnTime,
+      b.sbtnUndo,    b.sbtnPage[0],   b.sbtnPage[1],       b.sbtnPage[2],   b.sbtnPage[3],  meditTempoMain_,
+      UpDownTempo_,  b.sbtnRootFlash, b.sbtnFLAnimate,     sbStrumSpeed_,   b.sbtnBassNote, b.sbtnLeftHanded,
+      b.sbtnFlip,    b.sbShowArp,     b.sbtnShowFullScale, b.sbtnRootPlay,  editChordRoot_, editChordName_,
+      btnShowChords_};
+  for (auto it = order.begin(); it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
 }
 
 void ToolPanel::addListenButton(QWidget* button) {

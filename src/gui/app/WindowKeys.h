@@ -1,14 +1,16 @@
 #pragma once
 // The main window's own keys (FormKeyDown): Space and the arrows drive the transport and step
 // play, 1..4 and P pick the finger on the Chord Design page, and any other key sends the focus
-// back to the strum-speed bar so that the next Space reaches the window again. Typing into the
-// few edits that take text (tuning name, chord name, fret edits) is never intercepted.
+// back to the strum-speed bar so that the next Space reaches the window again. The keys act only
+// while the focus is on a page (its picture or background) or the strum-speed bar: edits, lists,
+// spin boxes, buttons and the tab text keep their keys, and Tab always moves between controls.
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
 #include "core/app/PageRules.h"
 
+class QKeyEvent;
 class QWidget;
 
 namespace strumly::gui {
@@ -25,7 +27,13 @@ class WindowKeys : public QObject {
   void addTypingWidget(QWidget* widget) { typing_ << widget; }
 
   // Acts on a key of Qt::Key; true when the key was taken and must not reach the focused control.
-  bool FormKeyDown(int key);
+  // `moveFocus` false keeps the focus where it is instead of sending it to the strum-speed bar.
+  bool FormKeyDown(int key, bool moveFocus = true);
+  // Whether `key`, pressed while `focus` has the keyboard focus, is the window's to act on. The
+  // one place that decides it.
+  bool isWindowKey(const QWidget* focus, const QKeyEvent& key) const;
+  // Controls that use Space, the arrows or typed text themselves.
+  static bool focusKeepsKeys(const QWidget* focus);
 
   // Previews the key presses of every control of the window (installed on the application).
   void install();

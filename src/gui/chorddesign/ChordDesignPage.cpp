@@ -27,6 +27,8 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
       sbDisplayIntervals_(new QToolButton(this)) {
   setObjectName("pageChordDesign");
   ComboBox1_->setObjectName("ComboBox1");
+  ComboBox1_->setAccessibleName("Chord type");
+  ComboBox1_->setAccessibleDescription("The chord type Show Intervals shows across the neck");
   ComboBox1_->setToolTip("Chord type to show across the neck");
   // Wide enough for the longest built-in name, "sus(add3/add9)".
   ComboBox1_->setMinimumContentsLength(15);
@@ -36,7 +38,7 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
   sbDisplayIntervals_->setText("Show Intervals");
   sbDisplayIntervals_->setToolTip("Show the intervals of the chord type across the neck");
   sbDisplayIntervals_->setCheckable(true);
-  sbDisplayIntervals_->setFocusPolicy(Qt::NoFocus);
+  sbDisplayIntervals_->setFocusPolicy(Qt::TabFocus);
   sbDisplayIntervals_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   sbDisplayIntervals_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   auto* chordType = new QVBoxLayout;
@@ -60,6 +62,7 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
   // small screen the page scrolls rather than push the window's edge off the screen.
   auto* scroll = new QScrollArea(this);
   scroll->setObjectName("scrollChordDesign");
+  scroll->setFocusPolicy(Qt::ClickFocus);
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
   content_ = new QWidget;

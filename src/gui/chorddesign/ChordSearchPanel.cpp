@@ -62,7 +62,7 @@ QButtonGroup* addOptions(QWidget* parent, QVBoxLayout* into, const char* name, c
   auto* group = new QButtonGroup(box);
   for (int i = 0; i < items.size(); ++i) {
     auto* radio = new QRadioButton(items[i], box);
-    radio->setFocusPolicy(Qt::NoFocus);
+    radio->setFocusPolicy(Qt::TabFocus);
     group->addButton(radio, i);
     column->addWidget(radio);
   }
@@ -93,11 +93,13 @@ ChordSearchPanel::ChordSearchPanel(const ChordDiagram& designChord, const AppSet
       this, options, "rgRootOp", "Root Note Options",
       {"Use Current Root Note Only", "Use Each Note In Chord As Root", "Use All 12 Keys As Root"}, 0);
   btnSearch_->setObjectName("btnSearch");
-  btnSearch_->setFocusPolicy(Qt::NoFocus);
+  btnSearch_->setFocusPolicy(Qt::TabFocus);
   options->addWidget(btnSearch_);
   options->addStretch(1);
 
   listChordDesign_->setObjectName("listChordDesign");
+  listChordDesign_->setAccessibleName("Chords found");
+  listChordDesign_->setAccessibleDescription("The chords the search found; drag one onto the design group");
   // The rows put the formula after a tab; a delegate-free list takes its tab stop from the font.
   listChordDesign_->setItemDelegate(new TabStopDelegate(kTabStop, listChordDesign_));
   listChordDesign_->setMinimumWidth(260);

@@ -87,6 +87,21 @@ DesignGroupView::DesignGroupView(ChordDesignPage& page, ChordSearchPanel& search
           [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int) {
             imgChordDesignMouseDown(button, x);
           });
+  // The keyboard steps through the used slots only, as a click can only select those.
+  connect(imgChordDesign_, &PageImage::selectionMoveRequested, this, [this](int across, int) {
+    int k = group_.selected().value_or(-across);
+    for (k += across; k >= 0 && k < DesignGroup::kSlots; k += across) {
+      if (!group_.isUsed(k)) continue;
+      const PixelRect frame = designSelectionFrame(k, imgChordDesign_->pageSize().height());
+      imgChordDesignMouseDown(Qt::LeftButton, (frame.left + frame.right) / 2);
+      return;
+    }
+  });
+  pressSelectionOnKeys(imgChordDesign_,
+                       [this](Qt::MouseButton button, int x, int) { imgChordDesignMouseDown(button, x); });
+  describePicture(imgChordDesign_, "Chord design group", "The six chords of the design group");
+  bitbtnDrag_->setAccessibleName("Drag");
+  bitbtnDrag_->setAccessibleDescription("Drag the designed chord onto a slot of the group");
   // The note and interval read-outs name only what lies under the pointer on the neck.
   connect(imgChordDesign_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
   connect(&search_, &ChordSearchPanel::pointerMoved, this, [this] { display_.clearPointerReadOuts(); });
@@ -164,7 +179,7 @@ void DesignGroupView::imgChordDesignMouseDown(Qt::MouseButton button, int x) {
   if (!group_.isUsed(a)) return;
   popupArmed_ = true;
   if (button == Qt::RightButton) {
-    popmenuDesign_->popup(QCursor::pos());
+    popmenuDesign_->popup(imgChordDesign_->popupPosition());
     return;
   }
   if (group_.selected() != a) selectSlot(a);

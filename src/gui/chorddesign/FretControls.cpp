@@ -47,6 +47,9 @@ FretControls::FretControls(QWidget* parent) : QWidget(parent), fingers_(new QBut
     button->setText(buttons[i].first);
     button->setCheckable(true);
     button->setFixedSize(24, 22);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(buttons[i].second == kFingerPlain ? QString("Plain marker")
+                                                                : QString("Finger %1").arg(buttons[i].first));
     fingers_->addButton(button, buttons[i].second);
     fingerRow->addWidget(button);
   }
@@ -70,6 +73,8 @@ FretControls::FretControls(QWidget* parent) : QWidget(parent), fingers_(new QBut
   for (int s = kStringCount - 1; s >= 0; --s) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString("editTab%1").arg(s));
+    edit->setAccessibleName(QString("String %1 fret").arg(s + 1));
+    edit->setAccessibleDescription("The fret pressed on the string; empty for a muted string");
     edit->setProperty("tag", s);
     edit->setMaxLength(2);
     edit->setValidator(digits);
@@ -102,6 +107,8 @@ QWidget* FretControls::makeStepper(const QString& name, QLineEdit*& edit, void (
     arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
     arrow->setFixedSize(16, 11);
     arrow->setAutoRepeat(true);
+    arrow->setFocusPolicy(Qt::TabFocus);
+    arrow->setAccessibleName(QString(name == "udRoot" ? "Root" : "Bass") + (delta > 0 ? " up" : " down"));
     // A button emits released before clicked, and again on every auto-repeat, so the release
     // is reported after the last step: the click that comes with the button up.
     connect(arrow, &QToolButton::clicked, this, [this, step, delta, arrow, reportRelease] {

@@ -74,6 +74,8 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages,
   setObjectName("pageChords");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
+  scrollChordPage_->setFocusPolicy(Qt::ClickFocus);
   scrollChordPage_->setObjectName("scrollChordPage");
   imgChordPage_->setObjectName("imgChordPage");
   imgChordPage_->setCanvasFont(pageFont(8));
@@ -98,6 +100,22 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages,
             imgChordPageMouseDown(button, x, y);
           });
   connect(imgChordPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  // The keyboard presses where the selection is, as the mouse would.
+  connect(imgChordPage_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+    if (model_.setCount() == 0) return;
+    pressCell(Qt::LeftButton,
+              keyboardStep(model_.selection(), across, down, ChordsPageModel::kDiagrams, model_.setCount()));
+  });
+  pressSelectionOnKeys(imgChordPage_,
+                       [this](Qt::MouseButton button, int x, int y) { imgChordPageMouseDown(button, x, y); });
+  // A press on the selected diagram leaves it as it is; Enter shows it on the neck again.
+  connect(imgChordPage_, &PageImage::selectionShowRequested, this, &ChordsPage::showOnFretboard);
+  describePicture(imgChordPage_, "Chord page", "The chord sets shown, six voicings a row");
+}
+
+void ChordsPage::pressCell(Qt::MouseButton button, GridCell cell) {
+  const QPoint at = cellMiddle(DiagramPage::Chords, cell);
+  imgChordPageMouseDown(button, at.x(), at.y());
 }
 
 void ChordsPage::btnShowChordsClick() {
@@ -148,7 +166,7 @@ void ChordsPage::imgChordPageMouseDown(Qt::MouseButton button, int x, int y) {
   popupArmed_ = press.armPopup;
   if (!press.armPopup) return;
   if (button == Qt::RightButton) {
-    popmenuChords_->popup(QCursor::pos());
+    popmenuChords_->popup(imgChordPage_->popupPosition());
     return;
   }
   applySelection(press);

@@ -106,6 +106,8 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
 
  private:
   void applySelection(const ChordsPagePress& moved);
+  // A press in the middle of a diagram: what the keys on the focused picture do.
+  void pressCell(Qt::MouseButton button, GridCell cell);
   bool busy() const;
   void redrawFretboard(const ChordDiagram& chord);
   void returnFocus();

@@ -3,13 +3,20 @@
 // logical pixels, and the widget shows the picture at a fixed size. What is drawn is kept as a
 // PageScene: the screen picture is painted from it at the window's pixel ratio (and painted again
 // when the window reaches a screen with another ratio), printing paints it onto the paper.
-// Mouse presses arrive in page pixels.
+// Mouse presses arrive in page pixels. The keyboard reaches the picture with Tab: the arrows move
+// the page's selection, Enter shows it and the Menu key or Shift+F10 opens the page's popup.
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "core/pages/PageLayout.h"
 #include "gui/common/PageScene.h"
+
+class QKeyEvent;
 
 namespace strumly::gui {
 
@@ -42,7 +49,7 @@ class PageImage : public QWidget {
 
   // The rectangle of the current selection frame; null when none is drawn.
   PixelRect selectionFrame() const { return frame_; }
-  void setSelectionFrame(PixelRect frame) { frame_ = frame; }
+  void setSelectionFrame(PixelRect frame);
 
   // Shows what was drawn into the image; a rectangle limits the repaint.
   void refresh() { update(); }
@@ -50,11 +57,28 @@ class PageImage : public QWidget {
 
   QSize sizeHint() const override { return size_; }
 
+  // The keys a focused picture acts on itself instead of leaving them to the window: none until
+  // its page answers them (pressSelectionOnKeys).
+  bool takesKey(const QKeyEvent& key) const;
+  void setSelectionKeys(bool on) { selectionKeys_ = on; }
+  // Where the page's popup opens for the keyboard: the middle of the selection frame, else the
+  // top left of the part in view (page pixels).
+  QPoint keyboardPopupPoint() const;
+  // Where a page opens the popup a press asked for, on the screen: at the mouse pointer, or at the
+  // selection while the popup was asked for from the keyboard.
+  QPoint popupPosition() const;
+
  Q_SIGNALS:
   void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
   void doubleClicked(int x, int y);
+  // An arrow key: the selection one diagram (or slot) across and down; -1, 0 or +1 each.
+  void selectionMoveRequested(int across, int down);
+  // Enter or Return: show the selection as a left press on it would.
+  void selectionShowRequested();
+  // The Menu key or Shift+F10: the page's popup at `at` (page pixels), as a right press would.
+  void popupRequested(QPoint at);
 
  protected:
   bool event(QEvent* event) override;
@@ -63,6 +87,9 @@ class PageImage : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // The picture again from the scene, at the ratio the widget has now.
@@ -73,7 +100,22 @@ class PageImage : public QWidget {
   PageScene scene_;
   QFont canvasFont_;
   PixelRect frame_;
+  bool keyboardPopup_ = false;
+  bool selectionKeys_ = false;
 };
+
+// Enter and the menu keys on a focused picture press the middle of its selection frame, with the
+// left and the right button, through the page's own press handler.
+void pressSelectionOnKeys(PageImage* image, const std::function<void(Qt::MouseButton, int, int)>& press);
+// The name and description a screen reader gives a page picture.
+void describePicture(PageImage* image, const QString& name, const QString& shows);
+
+// The cell an arrow key moves a grid selection to: one across and down from `from`, held inside
+// `columns` x `rows`; the first cell when nothing is selected yet.
+GridCell keyboardStep(std::optional<GridCell> from, int across, int down, int columns, int rows);
+
+// The middle of a diagram's selection frame, where the keyboard presses it (page pixels).
+QPoint cellMiddle(DiagramPage page, GridCell cell);
 
 // The "Ariel" of the page layouts at a point size, on a 96 dpi canvas as the layouts assume.
 QFont pageFont(int pointSize);

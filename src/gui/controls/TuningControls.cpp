@@ -29,6 +29,8 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
     readOut->setProperty("readout", true);
     auto* upDown = new UpDown(this);
     upDown->setObjectName(QString("UpDown%1").arg(s));
+    upDown->setAccessibleName(QString("String %1 tuning").arg(s + 1));
+    upDown->setAccessibleDescription("Up and Down tune the open string a semitone higher or lower");
     upDown->setRange(kLowestOpenString, kHighestOpenString);
     upDown->setWrap(true);
     upDown->setPosition(kStandardTuning[static_cast<std::size_t>(s)]);
@@ -42,6 +44,7 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
   lblTuningName_ = new QLabel("Tuning Name:", this);
   lblTuningName_->setObjectName("lblTuningName");
   editTuningName_->setObjectName("editTuningName");
+  editTuningName_->setAccessibleName("Tuning Name");
   editTuningName_->setMaxLength(static_cast<int>(kTuningNameCapacity));
   editTuningName_->setFixedWidth(110);
   editTuningName_->setText("Standard");

@@ -31,7 +31,8 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), d
   // Auto-repeat emits pressed() again for every repeat, so stepping on pressed() covers both.
   connect(up_, &QToolButton::pressed, this, [this] { step(+1); });
   connect(down_, &QToolButton::pressed, this, [this] { step(-1); });
-  setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it and the Up and Down keys step it; a click on its arrows leaves the focus alone.
+  setFocusPolicy(Qt::TabFocus);
   setFixedSize(18, 24);
 }
 

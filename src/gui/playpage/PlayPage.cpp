@@ -72,8 +72,12 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
   setObjectName("pagePlayPage");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
+  scrollPlayPage_->setFocusPolicy(Qt::ClickFocus);
   scrollPlayPage_->setObjectName("scrollPlayPage");
   imgPlayPage_->setObjectName("imgPlayPage");
+  imgPlayPage_->setAccessibleName("Play page");
+  imgPlayPage_->setAccessibleDescription("The song: 288 chord slots in bars, played from the start marker");
   scrollPlayPage_->setWidget(imgPlayPage_);
   scrollPlayPage_->setBackgroundRole(QPalette::Base);
   layout->addWidget(scrollPlayPage_);

@@ -82,6 +82,8 @@ PrintPage::PrintPage(PageHolders& holders, PageList& pages, DialogService& dialo
   setObjectName("pagePrint");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
+  scrollPrintPage_->setFocusPolicy(Qt::ClickFocus);
   scrollPrintPage_->setObjectName("scrollPrintPage");
   imgPrintPage_->setObjectName("imgPrintPage");
   imgPrintPage_->setCanvasFont(pageFont(7));
@@ -109,6 +111,16 @@ PrintPage::PrintPage(PageHolders& holders, PageList& pages, DialogService& dialo
             imgPrintPageMouseDown(button, x, y);
           });
   connect(imgPrintPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  // The keyboard walks every cell, empty ones too: a carried diagram can be dropped on any.
+  connect(imgPrintPage_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+    const QPoint at = cellMiddle(
+        DiagramPage::Print,
+        keyboardStep(model_.selection(), across, down, PageHolders::kPrintColumns, PageHolders::kPrintRows));
+    imgPrintPageMouseDown(Qt::LeftButton, at.x(), at.y());
+  });
+  pressSelectionOnKeys(imgPrintPage_,
+                       [this](Qt::MouseButton button, int x, int y) { imgPrintPageMouseDown(button, x, y); });
+  describePicture(imgPrintPage_, "Print page", "The diagrams to print, six a row in five rows");
   connect(&spelling_, &NoteSpelling::changed, this, &PrintPage::redrawPage);
 }
 
@@ -245,7 +257,7 @@ void PrintPage::imgPrintPageMouseDown(Qt::MouseButton button, int x, int y) {
       popmenuPrint_->findChild<QAction*>("pmenu3SendtoScale")->setEnabled(items.sendToScale);
       popmenuPrint_->findChild<QAction*>("pmenu3SendtoDesign")->setEnabled(items.sendToDesign);
       popmenuPrint_->findChild<QAction*>("pmenu3SendtoPlay")->setEnabled(items.sendToPlay);
-      popmenuPrint_->popup(QCursor::pos());
+      popmenuPrint_->popup(imgPrintPage_->popupPosition());
       return;
     }
   }

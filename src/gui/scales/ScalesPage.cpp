@@ -74,6 +74,8 @@ ScalesPage::ScalesPage(PageHolders& holders, PageList& pages, DialogService& dia
         *playback);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
+  scrollScales_->setFocusPolicy(Qt::ClickFocus);
   scrollScales_->setObjectName("scrollScales");
   imgScales_->setObjectName("imgScales");
   imgScales_->setCanvasFont(pageFont(8));
@@ -98,6 +100,16 @@ ScalesPage::ScalesPage(PageHolders& holders, PageList& pages, DialogService& dia
             imgScalesMouseDown(button, x, y);
           });
   connect(imgScales_, &PageImage::mouseMoved, this, [this] { display_.chords.clearPointerReadOuts(); });
+  connect(imgScales_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+    if (model_.setCount() == 0) return;
+    const QPoint at = cellMiddle(
+        DiagramPage::Scales,
+        keyboardStep(model_.selection(), across, down, ScalesPageModel::kPositions, model_.setCount()));
+    imgScalesMouseDown(Qt::LeftButton, at.x(), at.y());
+  });
+  pressSelectionOnKeys(imgScales_,
+                       [this](Qt::MouseButton button, int x, int y) { imgScalesMouseDown(button, x, y); });
+  describePicture(imgScales_, "Scales page", "The scale sets shown, six positions a row");
 }
 
 ScalesPage::~ScalesPage() = default;
@@ -165,7 +177,7 @@ void ScalesPage::imgScalesMouseDown(Qt::MouseButton button, int x, int y) {
   if (!model_.isUsed(*cell)) return;
   popupArmed_ = true;
   if (button == Qt::RightButton) {
-    popmenuScales_->popup(QCursor::pos());
+    popmenuScales_->popup(imgScales_->popupPosition());
     return;
   }
   if (model_.selection() != cell) selectAndShow(*cell);

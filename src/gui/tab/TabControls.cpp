@@ -18,8 +18,8 @@ QPushButton* button(const QString& name, const QString& caption, bool enabled) {
   auto* b = new QPushButton(caption);
   b->setObjectName(name);
   b->setEnabled(enabled);
-  // Clicks leave the focus where the window keys find it.
-  b->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it; a click leaves the focus where the window keys find it.
+  b->setFocusPolicy(Qt::TabFocus);
   return b;
 }
 
@@ -28,7 +28,7 @@ QCheckBox* checkBox(const QString& name, const QString& caption, bool checked, b
   c->setObjectName(name);
   c->setChecked(checked);
   c->setEnabled(enabled);
-  c->setFocusPolicy(Qt::NoFocus);
+  c->setFocusPolicy(Qt::TabFocus);
   return c;
 }
 

@@ -27,6 +27,8 @@ TabPageView::TabPageView(QWidget* parent)
       end_(picture("TABEND").convertToFormat(QImage::Format_RGB32)),
       playCursor_(picture("TABCURSR").convertToFormat(QImage::Format_RGB32)) {
   setObjectName("scrollTabPage");
+  setAccessibleName("Converted tab");
+  setAccessibleDescription("The tab as it plays, with the play range markers and the play cursor");
   viewport()->setObjectName("imgTabPage");
   viewport()->setMouseTracking(true);
   // "Courier" 12: every character keeps the page's 9-pixel column, whatever font stands in.

@@ -44,6 +44,8 @@ TabRawView::TabRawView(QWidget* parent)
       highlighter_(new TabBlockHighlighter(document())),
       popmenuRawTab_(new QMenu(this)) {
   setObjectName("reditTabPage");
+  setAccessibleName("Tab text");
+  setAccessibleDescription("The tab as written, to edit before it is converted");
   QFont font("Courier New");
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
