@@ -9,6 +9,10 @@
 class QMenu;
 class QWidget;
 
+namespace strumly {
+class FakeAudioInput;
+}  // namespace strumly
+
 namespace strumly::gui {
 class MidiSession;
 class ProgramParts;
@@ -31,7 +35,8 @@ bool save(QWidget& window, const QString& path);
 struct ShotContext {
   gui::ProgramParts& parts;
   gui::ScriptedDialogService& dialogs;
-  QString out;  // the output folder, ending in '/'
+  QString out;                      // the output folder, ending in '/'
+  FakeAudioInput* audio = nullptr;  // what Listen and the tuner hear
 };
 
 // A walk returns false when a picture could not be made. Walks run in the order of their names,

@@ -49,6 +49,7 @@
 #include "gui/playpage/PlayPage.h"
 #include "gui/views/FretboardView.h"
 #include "platform/audio/PcmPlayer.h"
+#include "support/FakeAudioInput.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -78,7 +79,9 @@ int main(int argc, char** argv) {
     void close() override {}
     SequenceSink* sequence() override { return &sink; }
   } session;
-  ProgramParts parts({dialogs, player, &session}, folder);
+  // Listen hears what a walk plays into this input.
+  FakeAudioInput audio;
+  ProgramParts parts({dialogs, player, &session, nullptr, nullptr, &audio}, folder);
   parts.start();
   TfrmMain& window = parts.mainWindow();
   window.show();
@@ -194,7 +197,7 @@ int main(int argc, char** argv) {
   bool ok = save(window, out + "play-page-playing.png");
   parts.toolPanel().buttons().sbtnStop->click();
   // The walks of the other pages, each in its own file.
-  ShotContext context{parts, dialogs, out};
+  ShotContext context{parts, dialogs, out, &audio};
   runRegisteredShots(context, ok);
   return ok ? 0 : 1;
 }
