@@ -2,6 +2,8 @@
 // input the tests use:
 //   listen-chord-missing.png  E m7 on the Chords page strummed without one of its notes
 //   listen-scale-half.png     the selected scale position with its first half played
+//   tuner.png                 the tuner reading the A string, plucked and still ringing
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include "gui/app/ToolPanel.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/listen/ListenOverlays.h"
+#include "gui/tuner/TdlgTuner.h"
 #include "platform/midi/SoundFontLocator.h"
 #include "support/FakeAudioInput.h"
 #include "support/RenderedGuitar.h"
@@ -92,5 +95,19 @@ static RegisterShots reg("80-listen", [](ShotContext& c) {
   hearOut();
   ok = save(c.parts.mainWindow(), c.out + "listen-scale-half.png") && ok;
   toggleListen(c.parts);
+
+  // The tuner, fed the first 800 ms of a plucked open A string, so it reads the string ringing.
+  trigger(menu.menuOptions(), "Tuner...");
+  settle();
+  TdlgTuner* tuner = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* t = qobject_cast<TdlgTuner*>(w); t && t->isVisible()) tuner = t;
+  if (!tuner) return false;
+  std::vector<float> pluck = rendered({{0, {45}, 2000}});
+  pluck.resize(std::min<std::size_t>(pluck.size(), 44100 * 8 / 10));
+  c.audio->play(pluck);
+  hearOut();
+  ok = save(*tuner, c.out + "tuner.png") && ok;
+  tuner->close();
   return ok;
 });
