@@ -25,6 +25,15 @@ struct Strike {
   int velocity = 100;
 };
 
+// The renderer's 16-bit stereo mixed down to mono floats in -1..1, as the listeners take them.
+inline std::vector<float> monoOf(const RenderedAudio& audio) {
+  std::vector<float> mono(audio.frames());
+  for (std::size_t f = 0; f < mono.size(); ++f)
+    mono[f] =
+        (static_cast<float>(audio.samples[2 * f]) + static_cast<float>(audio.samples[2 * f + 1])) / 65536.0f;
+  return mono;
+}
+
 // Mono samples at 44.1 kHz of the strikes played with `program`, followed by `tailSeconds`.
 inline std::vector<float> renderStrikes(OfflineRenderer& renderer, int program,
                                         const std::vector<Strike>& strikes, double tailSeconds = 1.0) {
@@ -60,11 +69,7 @@ inline std::vector<float> renderStrikes(OfflineRenderer& renderer, int program,
   // Without chorus: it sways the pitch, which a real guitar in the room does not.
   options.effects = false;
   const RenderedAudio audio = renderer.render(events, options);
-  std::vector<float> mono(audio.frames());
-  for (std::size_t f = 0; f < mono.size(); ++f)
-    mono[f] =
-        (static_cast<float>(audio.samples[2 * f]) + static_cast<float>(audio.samples[2 * f + 1])) / 65536.0f;
-  return mono;
+  return monoOf(audio);
 }
 
 // White noise `dB` below the level of the guitar while it sounds (the RMS of the samples that

@@ -11,6 +11,7 @@
 #include "core/playback/SongRecording.h"
 #include "platform/midi/OfflineRenderer.h"
 #include "platform/midi/SoundFontLocator.h"
+#include "support/RenderedGuitar.h"
 
 namespace strumly::testing {
 
@@ -68,11 +69,7 @@ inline std::vector<float> renderSongTake(const PlayPageSong& song,
   // the chord before.
   options.polyphony = 256;
   const RenderedAudio audio = renderer.render(events, options);
-  std::vector<float> mono(audio.frames());
-  for (std::size_t f = 0; f < mono.size(); ++f)
-    mono[f] =
-        (static_cast<float>(audio.samples[2 * f]) + static_cast<float>(audio.samples[2 * f + 1])) / 65536.0f;
-  return mono;
+  return monoOf(audio);
 }
 
 }  // namespace strumly::testing
