@@ -10,6 +10,7 @@
 
 #include "core/app/PageRules.h"
 #include "core/midi/MidiEvent.h"
+#include "gui/common/Command.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -22,7 +23,7 @@ class PageList;
 class PagePlayer;
 class UpDown;
 
-class Transport : public QObject {
+class Transport : public QObject, public CommandGate {
   Q_OBJECT
  public:
   struct Buttons {
@@ -46,7 +47,7 @@ class Transport : public QObject {
 
   // Play or Pause down, or the busy cursor showing: pages do not change, nothing new starts and
   // the program does not close.
-  bool IsPlayingOrBusy() const { return playing_ || paused_ || busy_ > 0; }
+  bool IsPlayingOrBusy() const override { return playing_ || paused_ || busy_ > 0; }
   bool playing() const { return playing_; }
   bool paused() const { return paused_; }
   bool busy() const { return busy_ > 0; }
