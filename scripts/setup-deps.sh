@@ -6,6 +6,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev libpulse-dev libhidapi-dev libudev-dev
   libaubio-dev libfftw3-dev
   fonts-liberation

@@ -16,6 +16,7 @@
 #include "gui/app/Program.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/SplashScreen.h"
+#include "gui/app/Translation.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   if (const std::optional<int> answered = answerInfoOptions(raw)) return *answered;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Strumly");
+  installTranslators(app);
   // No display name: the window captions already begin with "Strumly!", and Qt would append it
   // to every one of them again.
   QGuiApplication::setDesktopFileName("strumly");

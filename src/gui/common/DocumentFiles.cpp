@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/pages/PageFiles.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 
 namespace strumly::gui {
@@ -53,7 +54,7 @@ std::optional<std::vector<std::uint8_t>> readDocumentBytes(DialogService& dialog
                                                            const QString& path) {
   std::string error;
   std::optional<std::vector<std::uint8_t>> bytes = readPageFileBytes(path.toStdString(), error);
-  if (!bytes) dialogs.notice(parent, QString::fromStdString(error));
+  if (!bytes) dialogs.notice(parent, coreText(error));
   return bytes;
 }
 
@@ -61,7 +62,7 @@ bool writeDocumentBytes(DialogService& dialogs, QWidget* parent, const QString& 
                         std::span<const std::uint8_t> bytes) {
   std::string error;
   if (savePageFile(path.toStdString(), bytes, error)) return true;
-  dialogs.notice(parent, QString::fromStdString(error));
+  dialogs.notice(parent, coreText(error));
   return false;
 }
 

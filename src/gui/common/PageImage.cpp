@@ -100,9 +100,9 @@ void pressSelectionOnKeys(PageImage* image, const std::function<void(Qt::MouseBu
 
 void describePicture(PageImage* image, const QString& name, const QString& shows) {
   image->setAccessibleName(name);
-  image->setAccessibleDescription(shows +
-                                  ". The arrow keys move the selection, Enter shows it, the Menu key "
-                                  "or Shift+F10 opens its commands");
+  image->setAccessibleDescription(PageImage::tr("%1. The arrow keys move the selection, Enter shows it, the "
+                                                "Menu key or Shift+F10 opens its commands")
+                                      .arg(shows));
 }
 
 void PageImage::keyPressEvent(QKeyEvent* event) {

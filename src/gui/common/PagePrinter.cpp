@@ -1,6 +1,7 @@
 #include "gui/common/PagePrinter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include "core/pages/PrintPageModel.h"
 #include "core/playpage/PlayPageLayout.h"
 #include "core/tab/TabBlocks.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageImage.h"
 
@@ -134,7 +136,9 @@ PagePrintout playPageSheets(const std::shared_ptr<const PageScene>& scene, int w
     sheet.band = QRect(0, playPageTop(page), width, kPlayPageHeight);
     sheet.at = QPoint(0, page == 1 ? 10 : 21);
     out.pictures << sheet;
-    out.titles << QString("Strumly! Play Page (Page %1):%2").arg(page).arg(fileName);
+    out.titles << QCoreApplication::translate("PagePrinter", "Strumly! Play Page (Page %1):%2")
+                      .arg(page)
+                      .arg(fileName);
   }
   out.firstSheet = out.lastSheet = std::clamp(currentPage, 1, kPlayPageCount);
   return out;
@@ -188,13 +192,14 @@ bool paintPrintout(QPrinter& printer, const PagePrintout& printout, int from, in
   QPainter p;
   if (!p.begin(&printer)) {
     error = printer.outputFileName().isEmpty()
-                ? QString("The printer could not be started.")
-                : QString("Could not write %1.").arg(QDir::toNativeSeparators(printer.outputFileName()));
+                ? QCoreApplication::translate("PagePrinter", "The printer could not be started.")
+                : QCoreApplication::translate("PagePrinter", "Could not write %1.")
+                      .arg(QDir::toNativeSeparators(printer.outputFileName()));
     return false;
   }
   paintSheets(p, printer, printout, from, to);
   if (!p.end()) {
-    error = "The printer stopped before the last page.";
+    error = QCoreApplication::translate("PagePrinter", "The printer stopped before the last page.");
     return false;
   }
   return true;
@@ -216,14 +221,14 @@ bool writePrintoutPdf(const PagePrintout& printout, const QString& path, QString
     writer.setTitle(paper.docName());
     QPainter p;
     if (!p.begin(&writer)) {
-      error =
-          QString("Could not write %1: the PDF could not be started.").arg(QDir::toNativeSeparators(path));
+      error = QCoreApplication::translate("PagePrinter", "Could not write %1: the PDF could not be started.")
+                  .arg(QDir::toNativeSeparators(path));
       return false;
     }
     paintSheets(p, writer, printout, 1, printedSheetCount(printout, writer));
     if (!p.end()) {
-      error =
-          QString("Could not write %1: the PDF could not be finished.").arg(QDir::toNativeSeparators(path));
+      error = QCoreApplication::translate("PagePrinter", "Could not write %1: the PDF could not be finished.")
+                  .arg(QDir::toNativeSeparators(path));
       return false;
     }
   }
@@ -235,7 +240,7 @@ bool writePrintoutPdf(const PagePrintout& printout, const QString& path, QString
         out.close();
         return static_cast<bool>(out);
       });
-  error = QString::fromStdString(why);
+  error = coreText(why);
   return why.empty();
 }
 
@@ -261,7 +266,7 @@ void PagePrinter::print(const PagePrintout& printout) {
   if (!dialogs_.choosePrinter(window_, *printer, 1, sheets)) return;
   const bool toFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
   if (!printer->isValid() && !toFile) {
-    dialogs_.notice(window_, "Printer could not be found");
+    dialogs_.notice(window_, tr("Printer could not be found"));
     return;
   }
   int from = 1;
@@ -284,8 +289,9 @@ void PagePrinter::preview(const PagePrintout& printout) {
 
 void PagePrinter::exportPdf(const PagePrintout& printout, const QString& folder, const QString& baseName) {
   if (printout.isEmpty()) return;
-  const QString path = dialogs_.saveFileName(window_, "Export PDF", QDir(folder).filePath(baseName + ".pdf"),
-                                             "PDF Files (*.pdf)", "pdf");
+  const QString path =
+      dialogs_.saveFileName(window_, tr("Export PDF"), QDir(folder).filePath(baseName + ".pdf"),
+                            tr("PDF Files") + " (*.pdf)", "pdf");
   if (path.isEmpty()) return;
   QString error;
   if (!writePrintoutPdf(printout, path, error)) dialogs_.notice(window_, error);

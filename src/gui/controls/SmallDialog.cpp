@@ -19,12 +19,12 @@ SmallDialog::SmallDialog(const QString& caption, QWidget* parent)
   bevel->setGeometry(8, 8, 297, 161);
   bevel->lower();
 
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName("btnOK");
   ok->setGeometry(79, 180, 75, 25);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName("btnCancel");
   cancel->setGeometry(159, 180, 75, 25);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

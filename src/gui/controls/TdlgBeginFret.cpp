@@ -13,8 +13,8 @@ constexpr int kHighestFret = 20;
 }  // namespace
 
 TdlgBeginFret::TdlgBeginFret(QWidget* parent)
-    : SmallDialog("Change Beginning Fret", parent),
-      label1_(addLabel("Label1", "Enter a number between 1 and 20", 64, 40)),
+    : SmallDialog(tr("Change Beginning Fret"), parent),
+      label1_(addLabel("Label1", tr("Enter a number between 1 and 20"), 64, 40)),
       meditBeginFret_(new QLineEdit(this)) {
   // Two digits at most; the range is checked on OK so that the user sees why it was refused.
   meditBeginFret_->setObjectName("meditBeginFret");

@@ -25,12 +25,12 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
     readOut->setFixedWidth(38);
     readOut->setAlignment(Qt::AlignCenter);
     readOut->setCursor(Qt::ArrowCursor);
-    readOut->setToolTip(QString("String %1").arg(s + 1));
+    readOut->setToolTip(tr("String %1").arg(s + 1));
     readOut->setProperty("readout", true);
     auto* upDown = new UpDown(this);
     upDown->setObjectName(QString("UpDown%1").arg(s));
-    upDown->setAccessibleName(QString("String %1 tuning").arg(s + 1));
-    upDown->setAccessibleDescription("Up and Down tune the open string a semitone higher or lower");
+    upDown->setAccessibleName(tr("String %1 tuning").arg(s + 1));
+    upDown->setAccessibleDescription(tr("Up and Down tune the open string a semitone higher or lower"));
     upDown->setRange(kLowestOpenString, kHighestOpenString);
     upDown->setWrap(true);
     upDown->setPosition(kStandardTuning[static_cast<std::size_t>(s)]);
@@ -41,10 +41,10 @@ TuningControls::TuningControls(NoteSpelling& spelling, QWidget* parent)
     readOuts_[static_cast<std::size_t>(s)] = readOut;
     upDowns_[static_cast<std::size_t>(s)] = upDown;
   }
-  lblTuningName_ = new QLabel("Tuning Name:", this);
+  lblTuningName_ = new QLabel(tr("Tuning Name:"), this);
   lblTuningName_->setObjectName("lblTuningName");
   editTuningName_->setObjectName("editTuningName");
-  editTuningName_->setAccessibleName("Tuning Name");
+  editTuningName_->setAccessibleName(tr("Tuning Name"));
   editTuningName_->setMaxLength(static_cast<int>(kTuningNameCapacity));
   editTuningName_->setFixedWidth(110);
   editTuningName_->setText("Standard");

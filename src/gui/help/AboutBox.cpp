@@ -33,17 +33,17 @@ QLabel* label(const QString& name, const QString& text) {
 }  // namespace
 
 QString TfrmAboutBox::soundFontCredit(const QString& soundFontPath) {
-  if (soundFontPath.isEmpty()) return "no General MIDI sound font found";
+  if (soundFontPath.isEmpty()) return tr("no General MIDI sound font found");
   // The system's default font is a link to the one installed; credit the real one.
   const QFileInfo info(soundFontPath);
   const QString file =
       (info.canonicalFilePath().isEmpty() ? info : QFileInfo(info.canonicalFilePath())).fileName();
   const QString base = QFileInfo(file).completeBaseName();
-  if (base.startsWith("FluidR3", Qt::CaseInsensitive)) return "FluidR3 GM by Frank Wen (MIT licence)";
-  if (base.startsWith("TimGM6mb", Qt::CaseInsensitive)) return "TimGM6mb by Tim Brechbill (GPL 2)";
+  if (base.startsWith("FluidR3", Qt::CaseInsensitive)) return tr("FluidR3 GM by Frank Wen (MIT licence)");
+  if (base.startsWith("TimGM6mb", Qt::CaseInsensitive)) return tr("TimGM6mb by Tim Brechbill (GPL 2)");
   if (base.startsWith("MuseScore_General", Qt::CaseInsensitive))
-    return "MuseScore General by S. Christian Collins (MIT licence)";
-  return file + " (see its own licence)";
+    return tr("MuseScore General by S. Christian Collins (MIT licence)");
+  return tr("%1 (see its own licence)").arg(file);
 }
 
 TfrmAboutBox::TfrmAboutBox(DialogService& dialogs, const QString& licenceFolder, const QString& soundFontPath,
@@ -52,22 +52,22 @@ TfrmAboutBox::TfrmAboutBox(DialogService& dialogs, const QString& licenceFolder,
       dialogs_(dialogs),
       licenceFolder_(licenceFolder) {
   setObjectName("frmAboutBox");
-  setWindowTitle("About Strumly");
+  setWindowTitle(tr("About Strumly"));
   auto* picture = new QLabel;
   picture->setObjectName("imgLogo");
   picture->setPixmap(QPixmap::fromImage(gui::picture("STRUMLY")));
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-  auto* lblCredit = label(
-      "lblCredit", QString("Built with Qt, FluidSynth and hidapi. Guitar and bass sounds: %1. Spoken note "
-                           "names: voices of eSpeak NG (GPL 3).")
-                       .arg(soundFontCredit(soundFontPath)));
+  auto* lblCredit =
+      label("lblCredit", tr("Built with Qt, FluidSynth and hidapi. Guitar and bass sounds: %1. Spoken note "
+                            "names: voices of eSpeak NG (GPL 3).")
+                             .arg(soundFontCredit(soundFontPath)));
   QString versions =
       QString("Qt %1 \u00b7 FluidSynth %2").arg(qVersion(), QString::fromStdString(fluidSynthVersion()));
   if (const std::string hid = hidapiVersion(); !hid.empty())
     versions += QString(" \u00b7 hidapi %1").arg(QString::fromStdString(hid));
   auto* lblLibraryVer = label("lblLibraryVer", versions);
-  auto* lblProductVer = label("lblProductVer", "                Strumly! version: 6.6.1");
+  auto* lblProductVer = label("lblProductVer", QString(16, ' ') + tr("Strumly! version: %1").arg("6.6.1"));
   lblProductVer->setWordWrap(false);
   lblStrumlyWeb_ = label("lblStrumlyWeb", kStrumlyWebAddress);
   lblStrumlyWeb_->setToolTip(kStrumlyWebAddress);
@@ -77,12 +77,12 @@ TfrmAboutBox::TfrmAboutBox(DialogService& dialogs, const QString& licenceFolder,
   auto* lblDisclaimer1 = label("lblDisclaimer1", "");
   auto* lblDisclaimer2 =
       label("lblDisclaimer2",
-            "Please be responsible and obtain all of your tablature in a legal manner. Thank you.");
+            tr("Please be responsible and obtain all of your tablature in a legal manner. Thank you."));
 
-  auto* btnLicences = new QPushButton("Licences...");
+  auto* btnLicences = new QPushButton(tr("Licences..."));
   btnLicences->setObjectName("btnLicences");
   btnLicences->setAutoDefault(false);
-  auto* btnOkay = new QPushButton("Okay");
+  auto* btnOkay = new QPushButton(tr("Okay"));
   btnOkay->setObjectName("btnOkay");
   btnOkay->setDefault(true);
   connect(btnLicences, &QPushButton::clicked, this, &TfrmAboutBox::showLicences);
@@ -123,7 +123,7 @@ void TfrmAboutBox::showLicences() {
 
 LicencesView::LicencesView(const QString& licenceFolder, QWidget* parent) : QDialog(parent) {
   setObjectName("frmLicences");
-  setWindowTitle("Licences");
+  setWindowTitle(tr("Licences"));
   resize(720, 480);
   auto* list = new QListWidget;
   auto* text = new QTextBrowser;
@@ -144,12 +144,12 @@ LicencesView::LicencesView(const QString& licenceFolder, QWidget* parent) : QDia
   if (list->count() > 0)
     list->setCurrentRow(0);
   else
-    text->setPlainText("The licence texts are missing from " + licenceFolder);
+    text->setPlainText(tr("The licence texts are missing from %1").arg(licenceFolder));
   auto* splitter = new QSplitter;
   splitter->addWidget(list);
   splitter->addWidget(text);
   splitter->setSizes({200, 520});
-  auto* close = new QPushButton("Close");
+  auto* close = new QPushButton(tr("Close"));
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter, 1);

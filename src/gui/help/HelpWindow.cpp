@@ -31,7 +31,7 @@ QListWidgetItem* addTopic(QListWidget* list, const QString& text, const QString&
 HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), book_(std::make_unique<HelpBook>(helpFolder)) {
   setObjectName("frmHelp");
-  setWindowTitle("Strumly Help");
+  setWindowTitle(tr("Strumly Help"));
   resize(900, 640);
 
   browser_ = new QTextBrowser;
@@ -52,7 +52,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
 
   auto* indexTab = new QWidget;
   indexFilter_ = new QLineEdit;
-  indexFilter_->setPlaceholderText("Type a keyword");
+  indexFilter_->setPlaceholderText(tr("Type a keyword"));
   index_ = new QListWidget;
   index_->setObjectName("lstIndex");
   auto* indexLayout = new QVBoxLayout(indexTab);
@@ -63,8 +63,8 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
 
   auto* searchTab = new QWidget;
   searchWords_ = new QLineEdit;
-  searchWords_->setPlaceholderText("Words to find");
-  auto* searchButton = new QPushButton("&Search");
+  searchWords_->setPlaceholderText(tr("Words to find"));
+  auto* searchButton = new QPushButton(tr("&Search"));
   results_ = new QListWidget;
   results_->setObjectName("lstSearch");
   auto* searchRow = new QHBoxLayout;
@@ -77,9 +77,9 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
   connect(searchWords_, &QLineEdit::returnPressed, this, &HelpWindow::runSearch);
 
   side_ = new QTabWidget;
-  side_->addTab(contents_, "Contents");
-  side_->addTab(indexTab, "Index");
-  side_->addTab(searchTab, "Search");
+  side_->addTab(contents_, tr("Contents"));
+  side_->addTab(indexTab, tr("Index"));
+  side_->addTab(searchTab, tr("Search"));
   for (QListWidget* list : {contents_, index_, results_})
     connect(list, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { open(item->data(kPageRole).toString()); });
@@ -87,11 +87,11 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
           [this](QListWidgetItem* item) { open(item->data(kPageRole).toString()); });
 
   auto* bar = new QToolBar;
-  QAction* back =
-      bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back", browser_, &QTextBrowser::backward);
-  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward", browser_,
+  QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"), browser_,
+                                 &QTextBrowser::backward);
+  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"), browser_,
                                     &QTextBrowser::forward);
-  bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "&Contents", this,
+  bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"), this,
                  [this] { go(HelpDestination{}); });
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
@@ -157,7 +157,7 @@ void HelpWindow::runSearch() {
   results_->clear();
   for (const HelpTopic& topic : book_->search(searchWords_->text()))
     addTopic(results_, topic.title, topic.page);
-  if (results_->count() == 0) results_->addItem("No page holds all of these words.");
+  if (results_->count() == 0) results_->addItem(tr("No page holds all of these words."));
 }
 
 }  // namespace strumly::gui

@@ -57,7 +57,7 @@ TTipOfTheDayForm::TTipOfTheDayForm(const TipFile& tips, DialogService& dialogs, 
       tips_(tips),
       dialogs_(dialogs) {
   setObjectName("TipOfTheDayForm");
-  setWindowTitle("Tip of the Day");
+  setWindowTitle(tr("Tip of the Day"));
   setModal(true);
 
   auto* panel = new QFrame;
@@ -66,7 +66,7 @@ TTipOfTheDayForm::TTipOfTheDayForm(const TipFile& tips, DialogService& dialogs, 
   auto* bulb = new QLabel;
   bulb->setPixmap(bulbPicture(devicePixelRatioF()));
   bulb->setAlignment(Qt::AlignTop);
-  auto* heading = new QLabel("Did you know...");
+  auto* heading = new QLabel(tr("Did you know..."));
   QFont big = heading->font();
   big.setBold(true);
   big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -83,13 +83,13 @@ TTipOfTheDayForm::TTipOfTheDayForm(const TipFile& tips, DialogService& dialogs, 
   panelLayout->addWidget(bulb);
   panelLayout->addLayout(text, 1);
 
-  ShowOnStartup_ = new QCheckBox("Show Tips at Startup");
+  ShowOnStartup_ = new QCheckBox(tr("Show Tips at Startup"));
   ShowOnStartup_->setObjectName("ShowOnStartup");
   ShowOnStartup_->setChecked(true);
-  NextBtn_ = new QPushButton("Next Tip");
+  NextBtn_ = new QPushButton(tr("Next Tip"));
   NextBtn_->setObjectName("NextBtn");
   NextBtn_->setAutoDefault(false);
-  OKBtn_ = new QPushButton("OK");
+  OKBtn_ = new QPushButton(tr("OK"));
   OKBtn_->setObjectName("OKBtn");
   OKBtn_->setDefault(true);
   auto* buttons = new QHBoxLayout;
@@ -147,8 +147,8 @@ void TTipOfTheDayForm::OKBtnClick() {
   const std::string reason = tips_.save(lines_.file());
   // The user asked for the choice to be kept: a failure to keep it is told, once.
   if (!reason.empty())
-    dialogs_.notice(this, QString("The tips could not be saved to %1:\n%2\n\nYour choice of \"Show Tips at "
-                                  "Startup\" will not be remembered.")
+    dialogs_.notice(this, tr("The tips could not be saved to %1:\n%2\n\nYour choice of \"Show Tips at "
+                             "Startup\" will not be remembered.")
                               .arg(QString::fromStdString(tips_.userPath()), QString::fromStdString(reason)));
   accept();
 }

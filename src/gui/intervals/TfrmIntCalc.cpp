@@ -1,6 +1,7 @@
 #include "gui/intervals/TfrmIntCalc.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -21,8 +22,19 @@ namespace {
 constexpr int kBoxLeft = 14;
 constexpr int kBoxPitch = 40;
 constexpr int kBoxTop = 74;
-constexpr std::array<const char*, 12> kIntervalNames{"Root (1)", "b2", "2",  "b3", "3",  "4",
-                                                     "b5",       "5",  "#5", "6",  "b7", "7"};
+constexpr std::array<const char*, 12> kIntervalNames{
+    QT_TRANSLATE_NOOP("strumly::gui::TfrmIntCalc", "Root (1)"),
+    "b2",
+    "2",
+    "b3",
+    "3",
+    "4",
+    "b5",
+    "5",
+    "#5",
+    "6",
+    "b7",
+    "7"};
 // Compound names stand under the boxes of b2, 2, b3, 4, b5, b6 and 6.
 constexpr std::array<const char*, 12> kCompoundNames{"",    "b9", "9",   "#9", "", "11",
                                                      "#11", "",   "b13", "13", "", ""};
@@ -31,7 +43,8 @@ constexpr int kNoteOn = 0x90;
 constexpr int kLongestNote = 1100;  // minus the speed bar's position
 
 QLabel* nameLabel(QWidget* parent, const char* text, int box, int y) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  // Only "Root" has words; the interval names read the same in every language.
+  auto* label = new QLabel(QCoreApplication::translate("strumly::gui::TfrmIntCalc", text), parent);
   label->setAlignment(Qt::AlignCenter);
   label->setGeometry(kBoxLeft + kBoxPitch * box - 8, y, 49, 14);
   return label;
@@ -55,7 +68,7 @@ TfrmIntCalc::TfrmIntCalc(DirectMidiOut* midi, const MidiSettings& settings,
       trkbarIntCalc_(new QSlider(Qt::Horizontal, this)),
       timer1_(new QTimer(this)) {
   setObjectName("frmIntCalc");
-  setWindowTitle("Strumly! Music Interval Calculator");
+  setWindowTitle(tr("Strumly! Music Interval Calculator"));
   setFixedSize(2 * kBoxLeft + 11 * kBoxPitch + 33, 200);
 
   auto* top = new QFrame(this);
@@ -75,19 +88,19 @@ TfrmIntCalc::TfrmIntCalc(DirectMidiOut* midi, const MidiSettings& settings,
     b->setFocusPolicy(Qt::NoFocus);
     b->setGeometry(x, 7, w, 24);
   };
-  speedButton(sbtnFlatSharp_, "sbtnFlatSharp", "Flats or Sharps", 6, 44);
+  speedButton(sbtnFlatSharp_, "sbtnFlatSharp", tr("Flats or Sharps"), 6, 44);
   sbtnFlatSharp_->setText("b / #");
-  speedButton(sbtnPlay_, "sbtnPlay", "Play", 52, 30);
+  speedButton(sbtnPlay_, "sbtnPlay", tr("Play"), 52, 30);
   sbtnPlay_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-  speedButton(sbtnChordScale_, "sbtnChordScale", "Scales or Chords", 84, 58);
-  sbtnChordScale_->setText("Scales");
+  speedButton(sbtnChordScale_, "sbtnChordScale", tr("Scales or Chords"), 84, 58);
+  sbtnChordScale_->setText(tr("Scales"));
   cbScales_->setObjectName("cbScales");
   cbScales_->setGeometry(148, 7, 196, 24);
   cbScales_->setMaxVisibleItems(20);
-  auto* rootLabel = new QLabel("Root", top);
+  auto* rootLabel = new QLabel(tr("Root"), top);
   rootLabel->setGeometry(356, 11, 30, 16);
   upDown1_->setObjectName("UpDown1");
-  upDown1_->setToolTip("Change Root");
+  upDown1_->setToolTip(tr("Change Root"));
   upDown1_->setRange(0, 11);
   upDown1_->setWrap(true);
   upDown1_->setPosition(0);
@@ -95,7 +108,7 @@ TfrmIntCalc::TfrmIntCalc(DirectMidiOut* midi, const MidiSettings& settings,
 
   buildBoxes();
 
-  auto* speed = new QLabel("Speed", this);
+  auto* speed = new QLabel(tr("Speed"), this);
   speed->setObjectName("lblSpeed");
   speed->setGeometry(kBoxLeft, 132, 40, 16);
   trkbarIntCalc_->setObjectName("trkbarIntCalc");
@@ -106,11 +119,11 @@ TfrmIntCalc::TfrmIntCalc(DirectMidiOut* midi, const MidiSettings& settings,
   trkbarIntCalc_->setPageStep(50);
   trkbarIntCalc_->setGeometry(kBoxLeft + 44, 126, 240, 30);
 
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName("Button1");
   close->setGeometry(width() - 170, 164, 75, 25);
   close->setDefault(true);
-  auto* help = new QPushButton("Help", this);
+  auto* help = new QPushButton(tr("Help"), this);
   help->setObjectName("btnHelp");
   help->setGeometry(width() - 88, 164, 75, 25);
 
@@ -165,8 +178,8 @@ void TfrmIntCalc::fillList() {
   } else {
     add(ChoiceMenu::Scale);
   }
-  sbtnChordScale_->setToolTip(chords ? "Chords" : "Scales");
-  sbtnChordScale_->setText(chords ? "Chords" : "Scales");
+  sbtnChordScale_->setToolTip(chords ? tr("Chords") : tr("Scales"));
+  sbtnChordScale_->setText(chords ? tr("Chords") : tr("Scales"));
   cbScales_->setCurrentIndex(0);
 }
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "gui/common/CoreText.h"
+
 namespace strumly::gui {
 
 AudioFeed::AudioFeed(AudioInput* input, QObject* parent) : QObject(parent), input_(input) {}
@@ -15,13 +17,13 @@ AudioFeed::~AudioFeed() {
 
 void AudioFeed::probe() {
   if (!input_) {
-    reason_ = "No audio input.";  // a program built without one (tests): nothing to tell
+    reason_ = tr("No audio input.");  // a program built without one (tests): nothing to tell
     return;
   }
-  reason_ = QString::fromStdString(input_->unavailableReason());
+  const std::string reason = input_->unavailableReason();
+  reason_ = coreText(reason);
   // Start-up goes on: the listen controls stay off and their tooltips repeat this.
-  if (!reason_.isEmpty())
-    std::fprintf(stderr, "strumly: %s Listen and the tuner are off.\n", qPrintable(reason_));
+  if (!reason.empty()) std::fprintf(stderr, "strumly: %s Listen and the tuner are off.\n", reason.c_str());
 }
 
 std::vector<AudioSourceInfo> AudioFeed::sources() const {
@@ -38,7 +40,7 @@ bool AudioFeed::start(QObject* holder, const std::string& sourceId, Samples onSa
   // The same holder only changes source; another one takes the feed over.
   if (previous && previous != holder) Q_EMIT stopped(previous, {});
   if (!input_ || !available()) {
-    error_ = reason_.isEmpty() ? QString("No audio input.") : reason_;
+    error_ = reason_.isEmpty() ? tr("No audio input.") : reason_;
     return false;
   }
   const auto onBlock = [this](const float* samples, std::size_t count) {
@@ -50,10 +52,10 @@ bool AudioFeed::start(QObject* holder, const std::string& sourceId, Samples onSa
   };
   const auto onLost = [this](const std::string& reason) {
     QMetaObject::invokeMethod(
-        this, [this, why = QString::fromStdString(reason)] { deviceLost(why); }, Qt::QueuedConnection);
+        this, [this, why = coreText(reason)] { deviceLost(why); }, Qt::QueuedConnection);
   };
   if (!input_->start(sourceId, onBlock, onLost)) {
-    error_ = QString::fromStdString(input_->error());
+    error_ = coreText(input_->error());
     return false;
   }
   error_.clear();

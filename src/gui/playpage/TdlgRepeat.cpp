@@ -38,35 +38,35 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, i
 }  // namespace
 
 TdlgRepeat::TdlgRepeat(QWidget* parent)
-    : SmallDialog("Repeat Markers", parent),
+    : SmallDialog(tr("Repeat Markers"), parent),
       lblNum_(nullptr),
       cbReturn_(nullptr),
       cbRepeat_(nullptr),
       editRepeat_(new CountEdit(this)),
       cbLoop_(nullptr) {
-  QLabel* caption = addLabel("Label1", "Choose Repeat Markers For Measure", 32, 20);
+  QLabel* caption = addLabel("Label1", tr("Choose Repeat Markers For Measure"), 32, 20);
   lblNum_ = addLabel("lblNum", "", caption->geometry().right() + 6, 20);
   lblNum_->setMinimumWidth(24);
 
   // The pictures above the two boxes are their captions.
   cbReturn_ = checkBox(this, "cbReturn", "", 48, 80);
-  cbReturn_->setToolTip("Start of a repeated section");
+  cbReturn_->setToolTip(tr("Start of a repeated section"));
   cbRepeat_ = checkBox(this, "cbRepeat", "", 136, 80);
-  cbRepeat_->setToolTip("End of a repeated section");
+  cbRepeat_->setToolTip(tr("End of a repeated section"));
   connect(cbRepeat_, &QCheckBox::clicked, this, [this](bool checked) {
     if (checked) editRepeat_->setFocus();
   });
 
-  addLabel("Label2", "How Many Repeats?", 176, 48);
+  addLabel("Label2", tr("How Many Repeats?"), 176, 48);
   editRepeat_->setObjectName("editRepeat");
   editRepeat_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), editRepeat_));
   editRepeat_->setMaxLength(3);
   editRepeat_->setAlignment(Qt::AlignCenter);
   editRepeat_->setGeometry(184, 76, 41, 21);
-  addLabel("Label3", "(1 - 255)", 232, 80);
+  addLabel("Label3", tr("(1 - 255)"), 232, 80);
 
-  addLabel("Label4", "Check to loop from this measure", 32, 132);
-  cbLoop_ = checkBox(this, "cbLoop", "Loop", 232, 130);
+  addLabel("Label4", tr("Check to loop from this measure"), 32, 132);
+  cbLoop_ = checkBox(this, "cbLoop", tr("Loop"), 232, 130);
 }
 
 void TdlgRepeat::setMeasure(int measure1Based, RepeatMarkers& working, TimeSignature signature) {

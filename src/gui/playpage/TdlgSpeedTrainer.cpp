@@ -18,7 +18,7 @@ constexpr int kRowHeight = 28;
 }  // namespace
 
 TdlgSpeedTrainer::TdlgSpeedTrainer(const SpeedTrainerSettings& settings, QWidget* parent)
-    : SmallDialog("Speed Trainer", parent) {
+    : SmallDialog(tr("Speed Trainer"), parent) {
   const SpeedTrainerSettings s = clampedTrainer(settings);
   int row = 0;
   const auto spin = [this, &row](const QString& name, const QString& caption, int low, int high, int value) {
@@ -31,17 +31,18 @@ TdlgSpeedTrainer::TdlgSpeedTrainer(const SpeedTrainerSettings& settings, QWidget
     box->setGeometry(kSpinX, y, 64, 22);
     return box;
   };
-  spinStartTempo_ = spin("spinStartTempo", "Start tempo (bpm)", kMinTempoBpm, kMaxTempoBpm, s.startTempo);
-  spinStep_ = spin("spinStep", "Step (bpm)", kTrainerMinStep, kTrainerMaxStep, s.step);
+  spinStartTempo_ = spin("spinStartTempo", tr("Start tempo (bpm)"), kMinTempoBpm, kMaxTempoBpm, s.startTempo);
+  spinStep_ = spin("spinStep", tr("Step (bpm)"), kTrainerMinStep, kTrainerMaxStep, s.step);
   spinEveryPasses_ =
-      spin("spinEveryPasses", "Every (passes)", kTrainerMinPasses, kTrainerMaxPasses, s.everyPasses);
-  spinTargetTempo_ = spin("spinTargetTempo", "Target tempo (bpm)", kMinTempoBpm, kMaxTempoBpm, s.targetTempo);
-  cbUseTrainer_ = new QCheckBox("Use the speed trainer", this);
+      spin("spinEveryPasses", tr("Every (passes)"), kTrainerMinPasses, kTrainerMaxPasses, s.everyPasses);
+  spinTargetTempo_ =
+      spin("spinTargetTempo", tr("Target tempo (bpm)"), kMinTempoBpm, kMaxTempoBpm, s.targetTempo);
+  cbUseTrainer_ = new QCheckBox(tr("Use the speed trainer"), this);
   cbUseTrainer_->setObjectName("cbUseTrainer");
   cbUseTrainer_->setChecked(s.enabled);
   cbUseTrainer_->move(kLabelX, kFirstRow + kRowHeight * row + 6);
   cbUseTrainer_->adjustSize();
-  cbUseTrainer_->setToolTip("With Loop Play down, each pass of the loop plays at the trainer's tempo");
+  cbUseTrainer_->setToolTip(tr("With Loop Play down, each pass of the loop plays at the trainer's tempo"));
 }
 
 void TdlgSpeedTrainer::accept() {

@@ -11,11 +11,11 @@
 
 namespace strumly::gui {
 TdlgTempo::TdlgTempo(std::uint32_t tempoMicros, QWidget* parent)
-    : SmallDialog("Change PlayPage Tempo", parent),
+    : SmallDialog(tr("Change PlayPage Tempo"), parent),
       tempoMicros_(tempoMicros),
       meditTempo_(new QLineEdit(this)),
       scrollTempo_(new QScrollBar(Qt::Horizontal, this)) {
-  addLabel("Label1", "Enter a tempo between 10 and 250", 52, 32);
+  addLabel("Label1", tr("Enter a tempo between 10 and 250"), 52, 32);
 
   // Digits only, three at most: the value is brought into range on OK, not while typing.
   meditTempo_->setObjectName("meditTempo");

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,11 @@
 
 namespace strumly::gui {
 namespace {
+
+// The tabs are built by free functions; their texts share one translation context.
+struct PreferenceTabs {
+  Q_DECLARE_TR_FUNCTIONS(PreferenceTabs)
+};
 
 template <class W>
 W* named(W* widget, const char* name) {
@@ -43,11 +49,11 @@ QScrollBar* volumeBar(const char* name, int maximum) {
 QGroupBox* instrumentGroup(const QString& title, QComboBox* voice, QComboBox* channel, QScrollBar* volume) {
   auto* group = new QGroupBox(title);
   auto* grid = new QGridLayout(group);
-  grid->addWidget(new QLabel("Voice:"), 0, 0);
+  grid->addWidget(new QLabel(PreferenceTabs::tr("Voice:")), 0, 0);
   grid->addWidget(voice, 0, 1);
-  grid->addWidget(new QLabel("Channel:"), 1, 0);
+  grid->addWidget(new QLabel(PreferenceTabs::tr("Channel:")), 1, 0);
   grid->addWidget(channel, 1, 1);
-  grid->addWidget(new QLabel("Volume:"), 2, 0);
+  grid->addWidget(new QLabel(PreferenceTabs::tr("Volume:")), 2, 0);
   grid->addWidget(volume, 2, 1);
   return group;
 }
@@ -63,13 +69,15 @@ QGroupBox* listGroup(const QString& title, QListWidget* list) {
 // action code.
 QGridLayout* switchColumns(FretlightTab& t) {
   static const char* const kSuffixes[] = {"Play", "NextDia", "Root", "LEDs", "ClrPage"};
-  static const char* const kCaptions[] = {"Play", "Next Diagram", "Show Root Note", "Activate LEDs",
-                                          "Next Page"};
+  static const char* const kCaptions[] = {
+      QT_TRANSLATE_NOOP("PreferenceTabs", "Play"), QT_TRANSLATE_NOOP("PreferenceTabs", "Next Diagram"),
+      QT_TRANSLATE_NOOP("PreferenceTabs", "Show Root Note"),
+      QT_TRANSLATE_NOOP("PreferenceTabs", "Activate LEDs"), QT_TRANSLATE_NOOP("PreferenceTabs", "Next Page")};
   auto* grid = new QGridLayout;
   t.switch2 = named(new QButtonGroup(t.page), "pnlSwitch2");
   t.switch1 = named(new QButtonGroup(t.page), "pnlSwitch1");
-  grid->addWidget(new QLabel("Left\nSwitch"), 0, 0, Qt::AlignCenter);
-  grid->addWidget(new QLabel("Right\nSwitch"), 0, 2, Qt::AlignCenter);
+  grid->addWidget(new QLabel(PreferenceTabs::tr("Left\nSwitch")), 0, 0, Qt::AlignCenter);
+  grid->addWidget(new QLabel(PreferenceTabs::tr("Right\nSwitch")), 0, 2, Qt::AlignCenter);
   for (int code = 0; code < 5; ++code) {
     auto* sw2 = new QRadioButton;
     sw2->setObjectName(QString("rbSw2") + kSuffixes[code]);
@@ -78,7 +86,8 @@ QGridLayout* switchColumns(FretlightTab& t) {
     t.switch2->addButton(sw2, code);
     t.switch1->addButton(sw1, code);
     grid->addWidget(sw2, code + 1, 0, Qt::AlignCenter);
-    grid->addWidget(new QLabel(kCaptions[code]), code + 1, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QCoreApplication::translate("PreferenceTabs", kCaptions[code])), code + 1, 1,
+                    Qt::AlignCenter);
     grid->addWidget(sw1, code + 1, 2, Qt::AlignCenter);
   }
   return grid;
@@ -105,18 +114,21 @@ MidiTab buildMidiTab() {
   t.sbClickVolume = volumeBar("sbClickVolume", 84);
 
   auto* grid = new QGridLayout(t.page);
-  grid->addWidget(listGroup(" MIDI In Device (Not Used) ", t.lbMidiIn), 0, 0);
-  grid->addWidget(listGroup(" MIDI Out Device ", t.lbMidiOut), 0, 1);
-  grid->addWidget(instrumentGroup(" Guitar Settings ", t.cmboGuitarVoice, t.cmboGuitarCh, t.sbGuitarVolume),
+  grid->addWidget(listGroup(" " + PreferenceTabs::tr("MIDI In Device (Not Used)") + " ", t.lbMidiIn), 0, 0);
+  grid->addWidget(listGroup(" " + PreferenceTabs::tr("MIDI Out Device") + " ", t.lbMidiOut), 0, 1);
+  grid->addWidget(instrumentGroup(" " + PreferenceTabs::tr("Guitar Settings") + " ", t.cmboGuitarVoice,
+                                  t.cmboGuitarCh, t.sbGuitarVolume),
                   1, 0);
-  grid->addWidget(instrumentGroup(" Bass Settings ", t.cmboBassVoice, t.cmboBassCh, t.sbBassVolume), 1, 1);
-  auto* click = new QGroupBox(" Click Settings ");
+  grid->addWidget(instrumentGroup(" " + PreferenceTabs::tr("Bass Settings") + " ", t.cmboBassVoice,
+                                  t.cmboBassCh, t.sbBassVolume),
+                  1, 1);
+  auto* click = new QGroupBox(" " + PreferenceTabs::tr("Click Settings") + " ");
   auto* row = new QGridLayout(click);
-  row->addWidget(new QLabel("Channel:"), 0, 0);
+  row->addWidget(new QLabel(PreferenceTabs::tr("Channel:")), 0, 0);
   row->addWidget(t.cmboClickCh, 0, 1);
-  row->addWidget(new QLabel("Note:  (0 - 127)"), 0, 2);
+  row->addWidget(new QLabel(PreferenceTabs::tr("Note:  (0 - 127)")), 0, 2);
   row->addWidget(t.editNote, 0, 3, Qt::AlignLeft);
-  row->addWidget(new QLabel("Volume:"), 1, 0);
+  row->addWidget(new QLabel(PreferenceTabs::tr("Volume:")), 1, 0);
   row->addWidget(t.sbClickVolume, 1, 1, 1, 3);
   grid->addWidget(click, 2, 0, 1, 2);
 
@@ -127,11 +139,11 @@ MidiTab buildMidiTab() {
   t.pbInputLevel->setMaximumHeight(12);
   t.lblAudioInput = named(new QLabel, "lblAudioInput");
   t.lblAudioInput->setWordWrap(true);
-  auto* input = new QGroupBox(" Input ");
+  auto* input = new QGroupBox(" " + PreferenceTabs::tr("Input") + " ");
   auto* rows = new QGridLayout(input);
-  rows->addWidget(new QLabel("Device:"), 0, 0);
+  rows->addWidget(new QLabel(PreferenceTabs::tr("Device:")), 0, 0);
   rows->addWidget(t.cmboAudioInput, 0, 1);
-  rows->addWidget(new QLabel("Level:"), 1, 0);
+  rows->addWidget(new QLabel(PreferenceTabs::tr("Level:")), 1, 0);
   rows->addWidget(t.pbInputLevel, 1, 1);
   rows->addWidget(t.lblAudioInput, 2, 0, 1, 2);
   grid->addWidget(input, 3, 0, 1, 2);
@@ -146,18 +158,20 @@ FretlightTab buildFretlightTab() {
   t.lblProduct = named(new QLabel, "lblProduct");
   t.lblAccess = named(new QLabel, "lblFretlightAccess");
   t.lblAccess->setWordWrap(true);
-  t.btnAllLeds = named(new QPushButton("All LED's On"), "btnAllLeds");
+  t.btnAllLeds = named(new QPushButton(PreferenceTabs::tr("All LED's On")), "btnAllLeds");
   t.btnAllLeds->setEnabled(false);
-  t.chboxReverseFoot = named(new QCheckBox("Reverse Foot Switches"), "chboxReverseFoot");
+  t.chboxReverseFoot = named(new QCheckBox(PreferenceTabs::tr("Reverse Foot Switches")), "chboxReverseFoot");
   t.trkbarRootFlash = named(new QSlider(Qt::Horizontal), "trkbarRootFlash");
   t.trkbarRootFlash->setRange(250, 800);
   t.trkbarRootFlash->setTickInterval(29);
   t.trkbarRootFlash->setTickPosition(QSlider::TicksBelow);
   t.trkbarRootFlash->setValue(350);
-  t.cbFlashingNote = named(new QCheckBox("Flash the Note that is Playing"), "cbFlashingNote");
-  t.cbImmediateStop = named(new QCheckBox("Stop Function (Slow Computers)"), "cbImmediateStop");
+  t.cbFlashingNote =
+      named(new QCheckBox(PreferenceTabs::tr("Flash the Note that is Playing")), "cbFlashingNote");
+  t.cbImmediateStop =
+      named(new QCheckBox(PreferenceTabs::tr("Stop Function (Slow Computers)")), "cbImmediateStop");
 
-  auto* group = new QGroupBox(" OPTEK Fretlight Guitar ");
+  auto* group = new QGroupBox(" " + PreferenceTabs::tr("OPTEK Fretlight Guitar") + " ");
   auto* layout = new QVBoxLayout(group);
   for (QLabel* label : {t.lblFretlightIn, t.lblCompany, t.lblProduct, t.lblAccess}) layout->addWidget(label);
   auto* switches = new QHBoxLayout;
@@ -169,9 +183,9 @@ FretlightTab buildFretlightTab() {
   side->addStretch();
   switches->addLayout(side);
   layout->addLayout(switches);
-  layout->addWidget(new QLabel("Root Note Flash Speed"));
+  layout->addWidget(new QLabel(PreferenceTabs::tr("Root Note Flash Speed")));
   layout->addWidget(t.trkbarRootFlash);
-  auto* notes = new QGroupBox(" Note Flashing ");
+  auto* notes = new QGroupBox(" " + PreferenceTabs::tr("Note Flashing") + " ");
   auto* noteRows = new QVBoxLayout(notes);
   noteRows->addWidget(t.cbFlashingNote);
   noteRows->addWidget(t.cbImmediateStop);
@@ -184,22 +198,24 @@ FretlightTab buildFretlightTab() {
 GeneralTab buildGeneralTab() {
   GeneralTab t;
   t.page = named(new QWidget, "pageStrumly");
-  auto* frets = named(new QGroupBox(" Scale Diagrams "), "rg4or5Frets");
+  auto* frets = named(new QGroupBox(" " + PreferenceTabs::tr("Scale Diagrams") + " "), "rg4or5Frets");
   auto* fretRows = new QVBoxLayout(frets);
   t.rg4or5Frets = new QButtonGroup(frets);
   int id = 0;
   for (const char* caption :
-       {"Span 4 Frets", "Span 5 Frets  (Use this for Standard Tuning)", "Span 6 Frets"}) {
-    auto* button = new QRadioButton(caption);
+       {QT_TRANSLATE_NOOP("PreferenceTabs", "Span 4 Frets"),
+        QT_TRANSLATE_NOOP("PreferenceTabs", "Span 5 Frets  (Use this for Standard Tuning)"),
+        QT_TRANSLATE_NOOP("PreferenceTabs", "Span 6 Frets")}) {
+    auto* button = new QRadioButton(QCoreApplication::translate("PreferenceTabs", caption));
     t.rg4or5Frets->addButton(button, id++);
     fretRows->addWidget(button);
   }
-  t.chboxTips = named(new QCheckBox("Show Tips on Startup"), "chboxTips");
+  t.chboxTips = named(new QCheckBox(PreferenceTabs::tr("Show Tips on Startup")), "chboxTips");
   t.editCountMeasure = named(new QLineEdit, "editCountMeasure");
   t.editCountMeasure->setFixedWidth(40);
-  t.cbTinyFont = named(new QCheckBox("Use Small Font for Chord Name"), "cbTinyFont");
-  t.cbCDTinyFont = named(new QCheckBox("Use Small Font for Chord Name"), "cbCDTinyFont");
-  t.cbSpeechOn = named(new QCheckBox("Speak Notes"), "cbSpeechOn");
+  t.cbTinyFont = named(new QCheckBox(PreferenceTabs::tr("Use Small Font for Chord Name")), "cbTinyFont");
+  t.cbCDTinyFont = named(new QCheckBox(PreferenceTabs::tr("Use Small Font for Chord Name")), "cbCDTinyFont");
+  t.cbSpeechOn = named(new QCheckBox(PreferenceTabs::tr("Speak Notes")), "cbSpeechOn");
   t.trkbarSpeechVolume = named(new QSlider(Qt::Horizontal), "trkbarSpeechVolume");
   t.trkbarSpeechVolume->setRange(0, 255);
   t.trkbarSpeechVolume->setTickInterval(15);
@@ -207,27 +223,27 @@ GeneralTab buildGeneralTab() {
   t.editTimingChars = named(new QLineEdit, "editTimingChars");
   t.editTimingChars->setMaxLength(7);
   t.editInsertFile = named(new QLineEdit, "editInsertFile");
-  t.btnBrowseInsert = named(new QPushButton("Browse..."), "btnBrowseInsert");
+  t.btnBrowseInsert = named(new QPushButton(PreferenceTabs::tr("Browse...")), "btnBrowseInsert");
 
-  auto* tips = new QGroupBox(" Tip of the Day ");
+  auto* tips = new QGroupBox(" " + PreferenceTabs::tr("Tip of the Day") + " ");
   (new QVBoxLayout(tips))->addWidget(t.chboxTips);
-  auto* play = new QGroupBox(" Play Page ");
+  auto* play = new QGroupBox(" " + PreferenceTabs::tr("Play Page") + " ");
   auto* playRows = new QGridLayout(play);
-  playRows->addWidget(new QLabel("Count Off Measures (1 - 4)"), 0, 0);
+  playRows->addWidget(new QLabel(PreferenceTabs::tr("Count Off Measures (1 - 4)")), 0, 0);
   playRows->addWidget(t.editCountMeasure, 0, 1);
   playRows->addWidget(t.cbTinyFont, 1, 0, 1, 2);
-  auto* design = new QGroupBox(" Chord Design ");
+  auto* design = new QGroupBox(" " + PreferenceTabs::tr("Chord Design") + " ");
   (new QVBoxLayout(design))->addWidget(t.cbCDTinyFont);
-  auto* speech = new QGroupBox(" Speech Options ");
+  auto* speech = new QGroupBox(" " + PreferenceTabs::tr("Speech Options") + " ");
   auto* speechRows = new QVBoxLayout(speech);
   speechRows->addWidget(t.cbSpeechOn);
-  speechRows->addWidget(new QLabel("Speech Volume"));
+  speechRows->addWidget(new QLabel(PreferenceTabs::tr("Speech Volume")));
   speechRows->addWidget(t.trkbarSpeechVolume);
-  auto* tab = new QGroupBox(" Tab Page ");
+  auto* tab = new QGroupBox(" " + PreferenceTabs::tr("Tab Page") + " ");
   auto* tabRows = new QGridLayout(tab);
-  tabRows->addWidget(new QLabel("Timing Characters"), 0, 0);
+  tabRows->addWidget(new QLabel(PreferenceTabs::tr("Timing Characters")), 0, 0);
   tabRows->addWidget(t.editTimingChars, 0, 1, 1, 2);
-  tabRows->addWidget(new QLabel("Insert File"), 1, 0);
+  tabRows->addWidget(new QLabel(PreferenceTabs::tr("Insert File")), 1, 0);
   tabRows->addWidget(t.editInsertFile, 1, 1);
   tabRows->addWidget(t.btnBrowseInsert, 1, 2);
 

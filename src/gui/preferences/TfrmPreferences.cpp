@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/fretlight/FretlightLink.h"
 #include "gui/fretlight/RootFlash.h"
@@ -33,7 +34,7 @@ void fillDeviceList(QListWidget* list, const QStringList& names) {
   list->clear();
   list->setEnabled(!names.isEmpty());
   if (names.isEmpty()) {
-    list->addItem("None Found");
+    list->addItem(TfrmPreferences::tr("None Found"));
     return;
   }
   for (const QString& name : names) list->addItem(name.left(31));
@@ -61,16 +62,16 @@ TfrmPreferences::TfrmPreferences(PreferencesSetup setup, QWidget* parent)
       midi_(buildMidiTab()),
       fretlight_(buildFretlightTab()),
       general_(buildGeneralTab()),
-      btnApply_(new QPushButton("OK")),
-      btnClose_(new QPushButton("Cancel")),
-      btnHelp_(new QPushButton("Help")) {
+      btnApply_(new QPushButton(tr("OK"))),
+      btnClose_(new QPushButton(tr("Cancel"))),
+      btnHelp_(new QPushButton(tr("Help"))) {
   setObjectName("frmPreferences");
-  setWindowTitle("Strumly Preferences");
+  setWindowTitle(tr("Strumly Preferences"));
   setMinimumSize(449, 431);
   pageControlPref_->setObjectName("pageControlPref");
-  pageControlPref_->addTab(midi_.page, "MIDI");
-  pageControlPref_->addTab(fretlight_.page, "Fretlight");
-  pageControlPref_->addTab(general_.page, "Strumly");
+  pageControlPref_->addTab(midi_.page, tr("MIDI"));
+  pageControlPref_->addTab(fretlight_.page, tr("Fretlight"));
+  pageControlPref_->addTab(general_.page, tr("Strumly"));
   btnApply_->setObjectName("btnApply");
   btnClose_->setObjectName("btnClose");
   btnHelp_->setObjectName("btnHelp");
@@ -107,9 +108,9 @@ void TfrmPreferences::fillAudioInputs() {
   QComboBox* box = midi_.cmboAudioInput;
   box->clear();
   const bool present = setup_.audio && setup_.audio->available();
-  const QString why = setup_.audio ? setup_.audio->unavailableReason() : QString("No audio input.");
+  const QString why = setup_.audio ? setup_.audio->unavailableReason() : tr("No audio input.");
   if (!present) {
-    box->addItem("None Found");
+    box->addItem(tr("None Found"));
     box->setEnabled(false);
     box->setToolTip(why);
     midi_.lblAudioInput->setText(why);
@@ -119,12 +120,12 @@ void TfrmPreferences::fillAudioInputs() {
   box->setToolTip({});
   midi_.lblAudioInput->clear();
   for (const AudioSourceInfo& source : setup_.audio->sources())
-    box->addItem(QString::fromStdString(source.description), QString::fromStdString(source.id));
+    box->addItem(coreText(source.description), QString::fromStdString(source.id));
   const QString kept = QString::fromStdString(setup_.settings.listen.input);
   int row = box->findData(kept);
   // A device unplugged for now stays the choice; OK must not swap it for the default unasked.
   if (row < 0) {
-    box->addItem(kept + " (not connected)", kept);
+    box->addItem(tr("%1 (not connected)").arg(kept), kept);
     row = box->count() - 1;
   }
   box->setCurrentIndex(row);
@@ -216,13 +217,13 @@ void TfrmPreferences::FormShow(Tab tab) {
 
 void TfrmPreferences::showGuitarStatus() {
   const bool present = setup_.guitar && setup_.guitar->present();
-  fretlight_.lblFretlightIn->setText(present ? "Fretlight Plugged In" : "Fretlight Unplugged");
+  fretlight_.lblFretlightIn->setText(present ? tr("Fretlight Plugged In") : tr("Fretlight Unplugged"));
   fretlight_.lblProduct->setText(present ? setup_.guitar->productName() : QString());
   fretlight_.lblCompany->setText(present ? setup_.guitar->manufacturerName() : QString());
   const bool refused = setup_.guitar && setup_.guitar->lastSearch() == FretlightSearch::NoPermission;
   fretlight_.lblAccess->setText(
-      refused ? QString("A Fretlight guitar is attached, but you may not open it. Install the udev "
-                        "rule %1 (cmake --install puts it in lib/udev/rules.d) and plug the guitar in again.")
+      refused ? tr("A Fretlight guitar is attached, but you may not open it. Install the udev "
+                   "rule %1 (cmake --install puts it in lib/udev/rules.d) and plug the guitar in again.")
                     .arg(kUdevRule)
               : QString());
   fretlight_.lblAccess->setVisible(refused);
@@ -233,7 +234,7 @@ std::optional<int> TfrmPreferences::integerIn(const QString& text) {
   bool ok = false;
   const int value = text.trimmed().toInt(&ok);
   if (ok) return value;
-  setup_.dialogs.notice(this, QString("'%1' is not a valid integer value").arg(text));
+  setup_.dialogs.notice(this, tr("'%1' is not a valid integer value").arg(text));
   return std::nullopt;
 }
 
@@ -282,7 +283,7 @@ bool TfrmPreferences::btnApplyClick() {
       store_->savePreferenceValues(s);
       store_->saveListenValues(s);
     } catch (const IniWriteError& error) {
-      problem = QString::fromStdString(error.what());
+      problem = coreText(error.what());
     }
   }
   writeTipChoice();
@@ -313,8 +314,9 @@ void TfrmPreferences::btnHelpClick() {
 }
 
 void TfrmPreferences::btnBrowseInsertClick() {
-  const QString file = setup_.dialogs.openFileName(this, "Look For: Insert Tab File", setup_.programFolder,
-                                                   "Tab files (*.tab);;Text files (*.txt);;All files (*.*)");
+  const QString file = setup_.dialogs.openFileName(
+      this, tr("Look For: Insert Tab File"), setup_.programFolder,
+      tr("Tab files") + " (*.tab);;" + tr("Text files") + " (*.txt);;" + tr("All files") + " (*.*)");
   if (!file.isEmpty()) general_.editInsertFile->setText(file);
 }
 

@@ -44,24 +44,24 @@ QSlider* slider(const QString& name, int low, int high, int position) {
 }  // namespace
 
 QString TabControls::sliceTimeCaption(int value) {
-  return QStringLiteral("Time of each - : %1").arg(value);
+  return tr("Time of each - : %1").arg(value);
 }
 
 TabControls::TabControls(QWidget* parent)
     : QFrame(parent),
-      btnCheckTabEdits(button("btnCheckTabEdits", "Check Tab Edits", false)),
-      btnConvertTab(button("btnConvertTab", "Convert Tab", false)),
-      btnViewRawConTab(button("btnViewRawConTab", "View Converted Tab", true)),
-      cbUserTabPlay1stChar(checkBox("cbUserTabPlay1stChar", "Play on First Digit", false, true)),
-      cbUserTabTimeAdjust(checkBox("cbUserTabTimeAdjust", "Double Digit Tempo Adjust", true, true)),
-      cbAutoTune(checkBox("cbAutoTune", "Auto Tune", true, false)),
+      btnCheckTabEdits(button("btnCheckTabEdits", tr("Check Tab Edits"), false)),
+      btnConvertTab(button("btnConvertTab", tr("Convert Tab"), false)),
+      btnViewRawConTab(button("btnViewRawConTab", tr("View Converted Tab"), true)),
+      cbUserTabPlay1stChar(checkBox("cbUserTabPlay1stChar", tr("Play on First Digit"), false, true)),
+      cbUserTabTimeAdjust(checkBox("cbUserTabTimeAdjust", tr("Double Digit Tempo Adjust"), true, true)),
+      cbAutoTune(checkBox("cbAutoTune", tr("Auto Tune"), true, false)),
       trkbarTabSustain(slider("trkbarTabSustain", kMinTabSustain, kMaxTabSustain, kDefaultTabSustain)),
       trkbarSliceTime(slider("trkbarSliceTime", kMinSliceTime, kMaxSliceTime, kDefaultSliceTime)),
       lblSliceTime(new QLabel(sliceTimeCaption(kDefaultSliceTime))),
-      grpWriteTab(new QGroupBox(" Write Tab ")),
-      cbEditTab(checkBox("cbEditTab", "Edit Cursor", false, true)),
-      btnStripTab(button("btnStripTab", "Strip Tab", true)),
-      btnInsertTab(button("btnInsertTab", "Insert Tab", true)) {
+      grpWriteTab(new QGroupBox(" " + tr("Write Tab") + " ")),
+      cbEditTab(checkBox("cbEditTab", tr("Edit Cursor"), false, true)),
+      btnStripTab(button("btnStripTab", tr("Strip Tab"), true)),
+      btnInsertTab(button("btnInsertTab", tr("Insert Tab"), true)) {
   setObjectName("pnlTablature");
   setFrameShape(QFrame::StyledPanel);
   lblSliceTime->setObjectName("lblSliceTime");
@@ -78,7 +78,7 @@ TabControls::TabControls(QWidget* parent)
   boxes->addWidget(cbAutoTune);
 
   auto* sliders = new QVBoxLayout;
-  auto* sustainLabel = new QLabel("Note Sustain");
+  auto* sustainLabel = new QLabel(tr("Note Sustain"));
   sustainLabel->setObjectName("lblTabSustain");
   sliders->addWidget(sustainLabel);
   sliders->addWidget(trkbarTabSustain);

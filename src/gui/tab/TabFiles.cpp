@@ -7,6 +7,7 @@
 #include "core/tab/TabConversion.h"
 #include "core/tab/TabFile.h"
 #include "core/tab/TabRecording.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/tab/TabPage.h"
@@ -18,8 +19,13 @@ namespace strumly::gui {
 
 namespace {
 
-constexpr const char* kTabPageFilter = "Tab Page Files (*.vxt)";
-constexpr const char* kRawTabFilter = "Tab files (*.tab);;Text files (*.txt);;All files (*)";
+QString tabPageFilter() {
+  return TabFiles::tr("Tab Page Files") + " (*.vxt)";
+}
+QString rawTabFilter() {
+  return TabFiles::tr("Tab files") + " (*.tab);;" + TabFiles::tr("Text files") + " (*.txt);;" +
+         TabFiles::tr("All files") + " (*)";
+}
 
 std::filesystem::path fsPath(const QString& path) {
   return std::filesystem::path(path.toStdU32String());
@@ -44,13 +50,13 @@ bool TabFiles::SaveTabPageFile(bool askName) {
   const TabPageSettings header = page_.currentSettings();
   // The tab folder is remembered without a slash, and only once the file is written.
   const std::optional<QString> target =
-      askSavePath(page_.dialogs(), &page_, "Save Strumly Tab File", kTabPageFilter, "vxt",
+      askSavePath(page_.dialogs(), &page_, tr("Save Strumly Tab File"), tabPageFilter(), "vxt",
                   DocumentLocation{state.tabPageFileName, settings.folders.tab}.path(),
                   askName || state.tabPageFileName.isEmpty());
   if (!target) return false;
   const std::string error = writeTabPageFile(fsPath(*target), header, state.converted);
   if (!error.empty()) {
-    page_.dialogs().notice(&page_, QString::fromStdString(error));
+    page_.dialogs().notice(&page_, coreText(error));
     return false;
   }
   const QFileInfo info(*target);
@@ -64,7 +70,7 @@ bool TabFiles::SaveTabPageFile(bool askName) {
 bool TabFiles::mayReplaceTabPage() {
   if (!page_.state().tabPageModified) return true;
   const DialogService::Answer answer = page_.dialogs().question(
-      &page_, "Do you want to save changes to this Strumly Tab file before opening another file?");
+      &page_, tr("Do you want to save changes to this Strumly Tab file before opening another file?"));
   if (answer == DialogService::Answer::Cancel) return false;
   return answer == DialogService::Answer::No || SaveTabPageFile(false);
 }
@@ -73,14 +79,15 @@ bool TabFiles::mayReplaceRaw() {
   if (page_.state().rawTabSaved) return true;
   const DialogService::Answer answer = page_.dialogs().question(
       &page_,
-      "This raw tab file has been modified. Do you want to save changes to it before opening another file?");
+      tr("This raw tab file has been modified. Do you want to save changes to it before opening another "
+         "file?"));
   if (answer == DialogService::Answer::Cancel) return false;
   return answer == DialogService::Answer::No || SaveRawTab(false);
 }
 
 bool TabFiles::OpenTabPageDialog() {
   if (!active() || !page_.convertedViewShown() || !mayReplaceTabPage()) return false;
-  const QString path = chooseOpenPath(page_.dialogs(), &page_, "Open Strumly Tab File", kTabPageFilter,
+  const QString path = chooseOpenPath(page_.dialogs(), &page_, tr("Open Strumly Tab File"), tabPageFilter(),
                                       page_.settings().folders.tab);
   if (path.isEmpty()) return false;
   QString error;
@@ -93,7 +100,7 @@ bool TabFiles::OpenTabPageFile(const QString& path, QString* error) {
   // The whole file is read and checked before anything of it is taken over.
   const TabPageReadResult read = readTabPageFile(fsPath(path));
   if (!read.ok()) {
-    if (error) *error = QString::fromStdString(read.error);
+    if (error) *error = coreText(read.error);
     return false;
   }
   TabPageState& state = page_.state();
@@ -105,8 +112,7 @@ bool TabFiles::OpenTabPageFile(const QString& path, QString* error) {
   page_.applySettings(file.settings);
   state.tabPageModified = false;
   if (!page_.ConvertTab()) {
-    if (error)
-      *error = QString::fromUtf8(kNotATabPageFile.data(), static_cast<qsizetype>(kNotATabPageFile.size()));
+    if (error) *error = coreText(std::string(kNotATabPageFile));
     return false;
   }
   const TabMarkers markers = clampTabMarkers(file.settings.markers, state.converted);
@@ -129,7 +135,7 @@ bool TabFiles::SaveRawTab(bool askName) {
   QString target;
   for (;;) {
     const std::optional<QString> chosen =
-        askSavePath(page_.dialogs(), &page_, "Save Raw Tab File", kRawTabFilter, "tab", known,
+        askSavePath(page_.dialogs(), &page_, tr("Save Raw Tab File"), rawTabFilter(), "tab", known,
                     askName || state.rawTabFileName.isEmpty());
     if (!chosen) {
       page_.focusHome();
@@ -146,8 +152,8 @@ bool TabFiles::SaveRawTab(bool askName) {
     }
     const bool again = page_.dialogs().confirm(
         &page_,
-        "This file is Read-Only (probably a template). To Save it, you will have to use a different name. "
-        "Would you like to save it under a different name?",
+        tr("This file is Read-Only (probably a template). To Save it, you will have to use a different name. "
+           "Would you like to save it under a different name?"),
         DialogService::Answer::Yes);
     if (!again) {
       page_.focusHome();
@@ -157,7 +163,7 @@ bool TabFiles::SaveRawTab(bool askName) {
   }
   const std::string error = writeTabTextFile(fsPath(target), page_.rawView()->lines());
   if (!error.empty()) {
-    page_.dialogs().notice(&page_, QString::fromStdString(error));
+    page_.dialogs().notice(&page_, coreText(error));
     return false;
   }
   const QFileInfo info(target);
@@ -172,28 +178,28 @@ bool TabFiles::SaveRawTab(bool askName) {
 bool TabFiles::exportSound(bool wav) {
   const TabPageState& state = page_.state();
   if (!state.hasPage) {
-    page_.dialogs().notice(&page_, "There is no tab page to export yet: convert the tab first.");
+    page_.dialogs().notice(&page_, tr("There is no tab page to export yet: convert the tab first."));
     return true;
   }
   const QString named = !state.tabPageFileName.isEmpty() ? state.tabPageFileName : state.rawTabFileName;
   const QString base = named.isEmpty() ? QString("Tab") : QFileInfo(named).completeBaseName();
   const QString folder = withSlash(QString::fromStdString(page_.settings().folders.tab));
-  const QString path = wav ? page_.dialogs().saveFileName(&page_, "Export WAV", folder + base + ".wav",
-                                                          "WAV Files (*.wav)", "wav")
-                           : page_.dialogs().saveFileName(&page_, "Export MIDI", folder + base + ".mid",
-                                                          "MIDI Files (*.mid)", "mid");
+  const QString path = wav ? page_.dialogs().saveFileName(&page_, tr("Export WAV"), folder + base + ".wav",
+                                                          tr("WAV Files") + " (*.wav)", "wav")
+                           : page_.dialogs().saveFileName(&page_, tr("Export MIDI"), folder + base + ".mid",
+                                                          tr("MIDI Files") + " (*.mid)", "mid");
   if (path.isEmpty()) return true;  // cancelled: nothing to tell
   const RecordedSong song =
       recordTabPage(TabPageFile{page_.currentSettings(), state.converted}, page_.settings().midi);
   const std::string error = exportRecordedSong(song, wav, fsPath(path));
-  if (!error.empty()) page_.dialogs().notice(&page_, QString::fromStdString(error));
+  if (!error.empty()) page_.dialogs().notice(&page_, coreText(error));
   return true;
 }
 
 bool TabFiles::OpenRawTabDialog() {
   if (!active() || page_.convertedViewShown() || !mayReplaceRaw()) return false;
   page_.state().lastEditSource = TabEditSource::OpeningRaw;
-  const QString path = chooseOpenPath(page_.dialogs(), &page_, "Open Raw Tab File", kRawTabFilter,
+  const QString path = chooseOpenPath(page_.dialogs(), &page_, tr("Open Raw Tab File"), rawTabFilter(),
                                       page_.settings().folders.tabRaw);
   if (path.isEmpty()) return false;
   return loadRaw(path);
@@ -208,7 +214,7 @@ bool TabFiles::LoadRawTabFile(const QString& path) {
 bool TabFiles::loadRaw(const QString& path) {
   const TabTextReadResult read = readTabTextFile(fsPath(path));
   if (!read.ok) {
-    page_.dialogs().notice(&page_, QString::fromStdString(read.error));
+    page_.dialogs().notice(&page_, coreText(read.error));
     return false;
   }
   // An empty file changes nothing: the text on show, and the file a later Save writes, stay.

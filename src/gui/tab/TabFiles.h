@@ -2,6 +2,7 @@
 // The Tablature page's files: tab page files (.vxt: the converted lines with the player's
 // settings and the markers) while the converted view shows, raw tab text (.tab, .txt, any text)
 // while the raw view shows. Every save goes through a temporary file renamed over the target.
+#include <QCoreApplication>
 #include <QString>
 
 namespace strumly::gui {
@@ -9,6 +10,8 @@ namespace strumly::gui {
 class TabPage;
 
 class TabFiles {
+  Q_DECLARE_TR_FUNCTIONS(TabFiles)
+
  public:
   explicit TabFiles(TabPage& page) : page_(page) {}
 

@@ -46,17 +46,17 @@ TdlgTuner::TdlgTuner(Setup setup, QWidget* parent)
       spinA4_(new QSpinBox),
       needle_(new TunerNeedle) {
   setObjectName("dlgTuner");
-  setWindowTitle("Tuner");
+  setWindowTitle(tr("Tuner"));
   lblStatus_->setObjectName("lblTunerStatus");
   lblStatus_->setWordWrap(true);
   spinA4_->setObjectName("spinTunerA4");
   spinA4_->setRange(ListenSettings::kLowestA4, ListenSettings::kHighestA4);
-  spinA4_->setSuffix(" Hz");
+  spinA4_->setSuffix(tr(" Hz"));
   spinA4_->setValue(setup_.settings.listen.clampedA4());
-  auto* close = new QPushButton("Close");
+  auto* close = new QPushButton(tr("Close"));
   close->setObjectName("btnTunerClose");
   auto* reference = new QHBoxLayout;
-  reference->addWidget(new QLabel("Reference A4:"));
+  reference->addWidget(new QLabel(tr("Reference A4:")));
   reference->addWidget(spinA4_);
   reference->addStretch();
   reference->addWidget(close);
@@ -99,17 +99,17 @@ void TdlgTuner::startListening() {
     return;
   }
   listener_ = std::make_unique<NoteListener>(setup_.audio.sampleRate(), setup_.settings.listen.clampedA4());
-  lblStatus_->setText("Play one string at a time.");
+  lblStatus_->setText(tr("Play one string at a time."));
 }
 
 void TdlgTuner::stopped(QObject* holder, const QString& lostReason) {
   if (holder != this) return;
-  if (!lostReason.isEmpty()) lblStatus_->setText("The input was lost: " + lostReason + ".");
+  if (!lostReason.isEmpty()) lblStatus_->setText(tr("The input was lost: %1.").arg(lostReason));
   if (!isVisible()) return;
   needle_->showCents(std::nullopt, false);
   if (lostReason.isEmpty())
     lblStatus_->setText(
-        "Listening stopped: the input is in use elsewhere. Close and open the tuner to listen again.");
+        tr("Listening stopped: the input is in use elsewhere. Close and open the tuner to listen again."));
 }
 
 void TdlgTuner::showReading() {
@@ -125,13 +125,12 @@ void TdlgTuner::showReading() {
     lblInTune_->clear();
     return;
   }
-  lblString_->setText(QString("String %1: %2").arg(r->string + 1).arg(noteText(r->stringPitch, names)));
+  lblString_->setText(tr("String %1: %2").arg(r->string + 1).arg(noteText(r->stringPitch, names)));
   lblNote_->setText(noteText(r->heardPitch, names));
   needle_->showCents(r->centsOff, r->inTune);
   const long cents =
       std::lround((std::log2(heard.hz / noteHz(r->stringPitch, setup_.settings.listen.clampedA4()))) * 1200);
-  lblInTune_->setText(r->inTune ? QString("in tune")
-                                : QString("%1%2 cents").arg(cents > 0 ? "+" : "").arg(cents));
+  lblInTune_->setText(r->inTune ? tr("in tune") : tr("%1%2 cents").arg(cents > 0 ? "+" : "").arg(cents));
 }
 
 void TdlgTuner::setReferenceA4(int hz) {

@@ -82,7 +82,7 @@ void Fretboard::RedrawFretboard(const ChordDiagram& chord) {
   }
   const ChordPicture picture = drawChord(chord, hand_, host_.noteNames());
   showReadout(picture.readout, Qt::black, false);
-  setText(widgets_.nameCaption, QStringLiteral("Chord Name:"));
+  setText(widgets_.nameCaption, tr("Chord Name:"));
   Q_EMIT tuningShown(picture.tuning, QString::fromLatin1(picture.readout.tuningName));
   if (widgets_.neck)
     for (const MarkerPlacement& m : picture.markers) widgets_.neck->drawMarker(m.cellX, m.x, m.y);

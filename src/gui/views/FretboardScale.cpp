@@ -42,7 +42,7 @@ void Fretboard::ShowScale(const ScaleDiagram& scale, int beginFret, int span) {
     return;
   }
   const NoteNames& names = host_.noteNames();
-  if (widgets_.nameCaption) widgets_.nameCaption->setText(QStringLiteral("Scale Name:"));
+  if (widgets_.nameCaption) widgets_.nameCaption->setText(tr("Scale Name:"));
   Q_EMIT tuningShown(Tuning{scale.tuning}, QString::fromLatin1(scale.tuningName.view()));
   blackText(widgets_.chordName,
             QString::fromLatin1(names.name(scale.root)) + ' ' + QString::fromLatin1(scale.name.view()));
