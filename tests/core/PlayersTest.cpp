@@ -371,5 +371,26 @@ TEST(PlayPageTest, SpeedTrainerStepsEachPassOfTheLoopTowardsTheTarget) {
   EXPECT_EQ(trainerTempoBpm(down, 1000000), 55);
 }
 
+// Playing along: the guitar's notes are left to the student, while the bass, the click and the
+// neck's markers keep their places.
+TEST(PlayPageTest, MutedGuitarLeavesTheBassTheClickAndTheMarkers) {
+  Song song;
+  song.settings.bassNote = true;
+  song.settings.click = true;
+  song.settings.muteGuitar = true;
+  song.slots[0] = openE();
+  song.slots[0].bass = 40;
+  song.slots[4] = openC();
+  song.slots[4].bass = 48;
+  RecordingSequenceSink sink;
+  PlayPageSequencer seq;
+  song.start(seq, sink);
+  EXPECT_TRUE(guitarNotes(sink).empty());
+  EXPECT_EQ(withStatus(sink, 0x91),
+            (std::vector<Ev>{{20, 0x91, 40, 100, 0}, {20 + 4 * 240, 0x91, 48, 100, 0}}));
+  EXPECT_EQ(withStatus(sink, 0x99).size(), 144u);       // every beat of the 288 slots
+  EXPECT_EQ(withStatus(sink, 1).size(), 2u * (6 + 5));  // each string's start and end
+}
+
 }  // namespace
 }  // namespace strumly

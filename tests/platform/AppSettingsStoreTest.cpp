@@ -263,13 +263,16 @@ TEST_F(AppSettingsStoreTest, ListenValuesKeepASectionOfTheirOwn) {
   EXPECT_EQ(a.listen.referenceA4, 440);
   a.listen.input = "pulse:alsa_input.usb-guitar";
   a.listen.referenceA4 = 442;
+  a.listen.latencyMs = -35;
   a.strumSpeed = -100;  // not the listener's to write
   s.saveListenValues(a);
   EXPECT_EQ(fileText(),
-            "[Main]\nSspeed=-300\n\n[Listen]\nInput=pulse:alsa_input.usb-guitar\nReferenceA4=442\n");
+            "[Main]\nSspeed=-300\n\n[Listen]\nInput=pulse:alsa_input.usb-guitar\nReferenceA4=442\n"
+            "LatencyMs=-35\n");
   const AppSettings back = s.load();
   EXPECT_EQ(back.listen.input, "pulse:alsa_input.usb-guitar");
   EXPECT_EQ(back.listen.referenceA4, 442);
+  EXPECT_EQ(back.listen.latencyMs, -35);
   ListenSettings odd;
   odd.referenceA4 = 415;  // baroque pitch: the tuner offers 430..450 only
   EXPECT_EQ(odd.clampedA4(), 430);

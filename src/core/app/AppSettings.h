@@ -52,10 +52,17 @@ struct FretlightSettings {
 struct ListenSettings {
   std::string input;      // the audio source's id; empty: the system default source
   int referenceA4 = 440;  // Hz, 430..450
+  // How much later than its beat the input hears a strum played on it (sound out, sound in), ms.
+  int latencyMs = 0;
   static constexpr int kLowestA4 = 430;
   static constexpr int kHighestA4 = 450;
+  static constexpr int kMaxLatencyMs = 1000;
   int clampedA4() const {
     return referenceA4 < kLowestA4 ? kLowestA4 : (referenceA4 > kHighestA4 ? kHighestA4 : referenceA4);
+  }
+  int clampedLatencyMs() const {
+    return latencyMs < -kMaxLatencyMs ? -kMaxLatencyMs
+                                      : (latencyMs > kMaxLatencyMs ? kMaxLatencyMs : latencyMs);
   }
 };
 

@@ -147,8 +147,11 @@ void PlayPageSequencer::buildSlot() {
       if (chord.pitches[i] == 0) continue;
       soundingNotes_[i] = chord.pitches[i];
       soundingFrets_[i] = chord.strings[i].fret;
-      put(channelEvent(0x90, midi.guitarChannel, chord.pitches[i], midi.guitarVolume));
-      time = 0;
+      // Muted, the strum keeps its timing and its markers: the neck still shows what to play.
+      if (!settings_.muteGuitar) {
+        put(channelEvent(0x90, midi.guitarChannel, chord.pitches[i], midi.guitarVolume));
+        time = 0;
+      }
       put(markerEvent(1, string, chord.strings[i].fret, chord.strings[i].finger));
       time = static_cast<std::uint32_t>(strumTicks_);
       ++strumCount_;
@@ -172,7 +175,8 @@ void PlayPageSequencer::pushReleases(std::uint32_t& time) {
   for (int string = 5; string >= 0; --string) {
     const auto i = static_cast<std::size_t>(string);
     if (soundingNotes_[i] == 0) continue;
-    put(channelEvent(0x80, midi.guitarChannel, soundingNotes_[i], midi.guitarVolume));
+    if (!settings_.muteGuitar)
+      put(channelEvent(0x80, midi.guitarChannel, soundingNotes_[i], midi.guitarVolume));
     put(markerEvent(1, string, soundingFrets_[i], kMarkerNoteEnds));
     soundingNotes_[i] = 0;
   }

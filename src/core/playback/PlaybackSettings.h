@@ -19,6 +19,7 @@ struct PlaybackSettings {
   bool stepMode = false;         // Step Play button
   bool singleChordMode = false;  // a single play-page chord from the popup menu
   bool playPageActive = false;   // the PlayPage tab shows
+  bool muteGuitar = false;       // playing along: the play page sounds only the bass and the click
   bool rootPlay = false;         // Play Scale From Root
   int scaleFrets = 5;            // [Scales] Frets: frets of a scale position
   std::uint32_t tempoMicros = 600000;  // microseconds per beat of the play page

@@ -1,5 +1,6 @@
 #include "gui/app/ListenOnPages.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -13,6 +14,8 @@
 #include "gui/listen/AudioFeed.h"
 #include "gui/listen/ListenOverlays.h"
 #include "gui/listen/ListenSession.h"
+#include "gui/playpage/PlayPage.h"
+#include "gui/playpage/PlayPageScoring.h"
 #include "gui/scales/ScalesPage.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/KeyboardView.h"
@@ -23,7 +26,8 @@ namespace {
 constexpr int kWrongFlashMs = 600;
 
 bool listensOn(std::optional<PageId> page) {
-  return page == PageId::Chords || page == PageId::ChordDesign || page == PageId::Scales;
+  return page == PageId::Chords || page == PageId::ChordDesign || page == PageId::Scales ||
+         page == PageId::PlayPage;
 }
 
 }  // namespace
@@ -32,6 +36,7 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
     : parts_(parts),
       scales_(scales),
       session_(new ListenSession(parts.audioFeed(), parts.settings(), this)),
+      scoring_(&parts.playPage().scoring(parts.audioFeed())),
       button_(new THemisphereButton(&parts.toolPanel())),
       readout_(new QLabel),
       neck_(new NeckMarks(parts.bottomPanel().fretboard())),
@@ -41,6 +46,9 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
   button_->setFixedSize(64, 22);
   button_->setGroupIndex(19);
   button_->setAllowAllUp(true);
+  // Each goes right after the strum buttons: the mute box first, so it ends up beside Listen.
+  scoring_->muteBox()->hide();
+  parts.toolPanel().addListenButton(scoring_->muteBox());
   parts.toolPanel().addListenButton(button_);
   readout_->setObjectName("lblListen");
   readout_->hide();
@@ -52,9 +60,11 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
   connect(session_, &ListenSession::chordHeard, this, &ListenOnPages::chordHeard);
   connect(session_, &ListenSession::noteHeard, this, &ListenOnPages::noteHeard);
   connect(session_, &ListenSession::ended, this, &ListenOnPages::ended);
-  // Listening and playback never share the moment: Play ends listening.
+  connect(scoring_, &PlayPageScoring::ended, this, &ListenOnPages::ended);
+  // Listening and playback share the moment only on the Play page, where Play with Listen down
+  // scores the song: elsewhere Play ends listening.
   connect(&parts_.transport(), &Transport::stateChanged, this, [this] {
-    if (parts_.transport().playing() && listening()) listenToggled(false);
+    if (parts_.transport().playing() && listening() && page_ != PageId::PlayPage) listenToggled(false);
   });
   connect(parts_.pages().pageControl(), &QTabWidget::currentChanged, this, [this] {
     if (listening()) listenToggled(false);
@@ -72,9 +82,12 @@ void ListenOnPages::enableForPage() {
   const AudioFeed& audio = parts_.audioFeed();
   const bool page = listensOn(parts_.pages().currentId());
   button_->setEnabled(audio.available() && page);
+  const bool playPage = parts_.pages().currentId() == PageId::PlayPage;
   button_->setToolTip(!audio.available() ? audio.unavailableReason()
-                      : page ? QString("Listen: marks what you play against the chord or scale shown")
-                             : QString("Listen works on the Chords, Chord Design and Scales pages"));
+                      : playPage ? tr("Listen: press Play and play along; each chord of the song is marked")
+                      : page     ? QString("Listen: marks what you play against the chord or scale shown")
+                                 : tr("Listen works on the Chords, Chord Design, Scales and PlayPage pages"));
+  scoring_->muteBox()->setVisible(playPage && audio.available());
 }
 
 void ListenOnPages::listenToggled(bool on) {
@@ -85,6 +98,19 @@ void ListenOnPages::listenToggled(bool on) {
   }
   const std::optional<PageId> page = parts_.pages().currentId();
   if (!listensOn(page) || parts_.transport().IsPlayingOrBusy()) return finish();
+  if (page == PageId::PlayPage) {
+    if (!scoring_->listen(true)) {
+      readout_->setText(scoring_->error());
+      readout_->show();
+      button_->setDown(false);
+      return;
+    }
+    page_ = page;
+    button_->setDown(true);
+    readout_->setText(tr("Listening: press Play and play along"));
+    readout_->show();
+    return;
+  }
   const bool scales = page == PageId::Scales;
   if (!session_->start(scales ? ListenSession::Ear::Notes : ListenSession::Ear::Chords)) {
     readout_->setText(session_->error());
@@ -186,6 +212,7 @@ void ListenOnPages::ended(const QString& lostReason) {
 }
 
 void ListenOnPages::finish() {
+  if (page_ == PageId::PlayPage) scoring_->listen(false);
   page_.reset();
   button_->setDown(false);
   flash_.stop();

@@ -4,7 +4,8 @@
 // grey, heard notes outside it turn red on the keyboard, and a line under the neck reads "Right",
 // "Missing B" or "Extra F#"; a Chord Design page with no chord names what it heard. On the Scales
 // page the selected position is the target and the line counts the notes played. Play, another
-// page or the input going away end listening; listening never sends MIDI.
+// page or the input going away end listening; listening never sends MIDI. On the PlayPage Listen
+// stays down through Play: each take is scored there (PlayPageScoring).
 #include <QObject>
 #include <QTimer>
 #include <optional>
@@ -20,6 +21,7 @@ class QLabel;
 namespace strumly::gui {
 
 class ListenSession;
+class PlayPageScoring;
 class ProgramParts;
 class ScalesPage;
 class THemisphereButton;
@@ -57,6 +59,7 @@ class ListenOnPages : public QObject {
   ProgramParts& parts_;
   ScalesPage& scales_;
   ListenSession* session_;
+  PlayPageScoring* scoring_;  // the Play page's: Listen there scores each Play
   THemisphereButton* button_;
   QLabel* readout_;
   NeckMarks* neck_;

@@ -35,6 +35,7 @@
 #include "gui/playpage/PlayPageCanvas.h"
 #include "gui/playpage/PlayPageDrag.h"
 #include "gui/playpage/PlayPagePlayback.h"
+#include "gui/playpage/PlayPageScoring.h"
 #include "gui/playpage/TdlgRepeat.h"
 #include "gui/views/ChordDisplay.h"
 #include "gui/views/DiagramPainter.h"
@@ -68,6 +69,7 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
       popmenuPlayPage_(new QMenu(this)),
       playback_(
           std::make_unique<PlayPagePlayback>(model_, *canvas_, *imgPlayPage_, *scrollPlayPage_, playback)),
+      lblScore_(new QLabel(this)),
       dlgRepeat_(new TdlgRepeat(this)) {
   setObjectName("pagePlayPage");
   auto* layout = new QVBoxLayout(this);
@@ -80,6 +82,11 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
   imgPlayPage_->setAccessibleDescription("The song: 288 chord slots in bars, played from the start marker");
   scrollPlayPage_->setWidget(imgPlayPage_);
   scrollPlayPage_->setBackgroundRole(QPalette::Base);
+  lblScore_->setObjectName("lblScore");
+  lblScore_->setAccessibleName(tr("Play-along score"));
+  lblScore_->setContentsMargins(6, 2, 6, 2);
+  lblScore_->hide();
+  layout->addWidget(lblScore_);
   layout->addWidget(scrollPlayPage_);
   for (int k = 2; k <= kPlayPageCount; ++k) {
     auto* label = new QLabel(QString("Page %1").arg(k), imgPlayPage_);
@@ -207,8 +214,19 @@ void PlayPage::DrawRepeatMarkers() {
   imgPlayPage_->refresh();
 }
 
+PlayPageScoring& PlayPage::scoring(AudioFeed& audio) {
+  if (!scoring_) {
+    scoring_ =
+        std::make_unique<PlayPageScoring>(audio, settings_, spelling_, *canvas_, *imgPlayPage_, *lblScore_);
+    playback_->setScoring(scoring_.get());
+  }
+  return *scoring_;
+}
+
 void PlayPage::redrawAll() {
   clearPageImage(*imgPlayPage_);
+  // Another song or measure grid: the verdicts of the last take belong to none of its slots.
+  if (scoring_) scoring_->clear();
   canvas_->DrawPlayGrid(model_.timeSignature());
   canvas_->movePlayStart({0, 0}, model_.playStart());
   DrawRepeatMarkers();

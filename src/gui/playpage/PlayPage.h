@@ -28,6 +28,7 @@ struct PlayPageSong;
 
 namespace strumly::gui {
 
+class AudioFeed;
 class ChordDisplay;
 class DialogService;
 class NoteSpelling;
@@ -36,6 +37,7 @@ class PageList;
 class PlayPageCanvas;
 class PlayPageDrag;
 class PlayPagePlayback;
+class PlayPageScoring;
 class PlaybackContext;
 class TdlgRepeat;
 class Transport;
@@ -69,6 +71,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   void startPlacement() override;
   void dropPlacement() override;
   PageDocument* document() override { return this; }
+  bool keepsTempo() const override { return true; }
   PagePlayer* player() override;
   void undo() override;
 
@@ -93,6 +96,9 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   QScrollArea* scrollPlayPage() const { return scrollPlayPage_; }
   QMenu* popmenuPlayPage() const { return popmenuPlayPage_; }
   TdlgRepeat* dlgRepeat() const { return dlgRepeat_; }
+  // Play-along scoring, hearing `audio`: made on the first call, which joins it to Play.
+  PlayPageScoring& scoring(AudioFeed& audio);
+  QLabel* lblScore() const { return lblScore_; }
 
   void sbtnPageClick(int page);  // 1..4
   void sbtnTimeClick();
@@ -144,6 +150,8 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   PlayPageDrag* drag_;
   QMenu* popmenuPlayPage_;
   std::unique_ptr<PlayPagePlayback> playback_;
+  QLabel* lblScore_;  // the take's latest verdict, then its summary
+  std::unique_ptr<PlayPageScoring> scoring_;
   TdlgRepeat* dlgRepeat_;
   int currentPage_ = 1;
   QString documentName_;

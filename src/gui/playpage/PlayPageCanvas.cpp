@@ -109,4 +109,33 @@ void PlayPageCanvas::moveStepCursor(std::optional<SlotPos> slot) {
   drawPicture("STEPARRW", at.x(), at.y());
 }
 
+void PlayPageCanvas::drawVerdictMark(SlotPos slot, std::optional<StrumVerdict> verdict) {
+  // Under the diagram's strings, clear of the measure numbers at the left of a cell.
+  const QRect strip(63 * slot.column + 28, 132 * slot.row + 87, 45, 7);
+  image_.paint(strip, [strip, verdict](QPainter& p) {
+    p.fillRect(strip, Qt::white);
+    if (!verdict) return;
+    const QRect bar = strip.adjusted(0, 1, -1, -1);
+    // A frame `width` pixels wide inside the bar, painted without any smoothing.
+    const auto frame = [&p, bar](const QColor& colour, int width) {
+      p.fillRect(bar, colour);
+      p.fillRect(bar.adjusted(width, width, -width, -width), Qt::white);
+    };
+    switch (*verdict) {
+      case StrumVerdict::Right:
+        p.fillRect(bar, QColor(0x2e, 0x9e, 0x3e));
+        break;
+      case StrumVerdict::Partly: {
+        const QColor amber(0xe0, 0x9a, 0x00);
+        frame(amber, 1);
+        p.fillRect(bar.adjusted(0, 0, -bar.width() / 2, 0), amber);
+        break;
+      }
+      case StrumVerdict::Missed:
+        frame(QColor(0xd0, 0x20, 0x20), 2);
+        break;
+    }
+  });
+}
+
 }  // namespace strumly::gui

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/playpage/PlayPageData.h"
+#include "core/practice/PlayAlongScorer.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly::gui {
@@ -43,6 +44,10 @@ class PlayPageCanvas {
   // The step cursor STEPARRW under a slot in step play; what it covered comes back when it moves
   // on or goes (no slot).
   void moveStepCursor(std::optional<SlotPos> slot);
+  // A take's verdict in the strip under a slot's diagram (between the cell and the marker band):
+  // right a full green bar, partly an amber bar half filled, missed a red outline. Shape and colour
+  // both tell them apart. No verdict: the strip is blank again.
+  void drawVerdictMark(SlotPos slot, std::optional<StrumVerdict> verdict);
 
  private:
   void drawPicture(const char* name, int x, int y);

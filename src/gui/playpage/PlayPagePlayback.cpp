@@ -9,6 +9,7 @@
 #include "gui/playback/PlaybackContext.h"
 #include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPageCanvas.h"
+#include "gui/playpage/PlayPageScoring.h"
 #include "gui/views/Fretboard.h"
 
 namespace strumly::gui {
@@ -35,9 +36,17 @@ bool PlayPagePlayback::play() {
   model_.loadWorkingMarkers();
   beatsCounted_ = 0;
   shownBeat_ = -1;
+  PlaybackSettings settings = context_.settings(true);
+  scored_ = scoring_ && scoring_->listening() && !transport.stepMode();
+  if (scored_) {
+    settings.muteGuitar = scoring_->mutesGuitar();
+    scoring_->takeStarted();
+  }
   if (!sequencer_.start(model_.slots(), model_.timeSignature(), model_.workingMarkers(), model_.playStart(),
-                        context_.settings(true), *sink))
+                        settings, *sink)) {
+    endTake(true);
     return false;
+  }
   beatCursorIndex_ = sequencer_.startSlot() / 2;
   if (sequencer_.trainerActive()) {
     // Shown only: the tempo the song keeps (and saves) stays the page's.
@@ -74,6 +83,7 @@ bool PlayPagePlayback::stop() {
   if (SequenceSink* sink = context_.sink()) sink->stop();
   sequencer_.stopped(model_.workingMarkers());
   restorePageTempo();
+  endTake(true);
   cleanUp();
   // Events already on their way may still draw markers: the clean-up runs again after them.
   timerDelayAfterStop_.start();
@@ -128,9 +138,15 @@ void PlayPagePlayback::ended() {
   if (sink) sink->stop();
   sequencer_.stopped(model_.workingMarkers());
   restorePageTempo();
+  endTake(false);
   cleanUp();
   transport.setChordSounding(false);
   transport.playbackEnded();
+}
+
+void PlayPagePlayback::endTake(bool cutShort) {
+  if (scored_ && scoring_) scoring_->takeEnded(cutShort);
+  scored_ = false;
 }
 
 void PlayPagePlayback::restorePageTempo() {
@@ -169,7 +185,10 @@ void PlayPagePlayback::midiMessage(std::uint32_t message, std::uint32_t param) {
     beatCursorIndex_ = markerData1(param);
   } else if (message == markerMessage(3)) {
     const int slot = markerData2(param) * 256 + markerData1(param);
-    if (slot >= 0 && slot < kPlaySlotCount) context_.slotReached(model_.slot(SlotPos::of(slot)));
+    if (slot < 0 || slot >= kPlaySlotCount) return;
+    const ChordDiagram& chord = model_.slot(SlotPos::of(slot));
+    context_.slotReached(chord);
+    if (scored_ && scoring_ && !chord.isEmpty()) scoring_->strumDue(slot, chord, model_.timeSignature());
   }
 }
 

@@ -23,6 +23,7 @@ namespace strumly::gui {
 class PageImage;
 class PlaybackContext;
 class PlayPageCanvas;
+class PlayPageScoring;
 
 class PlayPagePlayback : public PagePlayer {
  public:
@@ -31,8 +32,11 @@ class PlayPagePlayback : public PagePlayer {
 
   // The next Play plays this chord alone (pmenu4PlayChordClick).
   void playChordNext(const ChordDiagram& chord) { singleChord_ = chord; }
+  // With Listen down, each Play of the song is a take this judges (not step play or one chord).
+  void setScoring(PlayPageScoring* scoring) { scoring_ = scoring; }
 
   bool play() override;
+  bool canPause() const override { return true; }
   void pause(bool down) override;
   bool stop() override;
   void step(int direction) override;
@@ -43,6 +47,7 @@ class PlayPagePlayback : public PagePlayer {
   void cleanUp();
   void ended();
   void restorePageTempo();
+  void endTake(bool cutShort);
 
   PlayPageModel& model_;
   PlayPageCanvas& canvas_;
@@ -51,6 +56,8 @@ class PlayPagePlayback : public PagePlayer {
   PlaybackContext& context_;
   PlayPageSequencer sequencer_;
   std::optional<ChordDiagram> singleChord_;
+  PlayPageScoring* scoring_ = nullptr;
+  bool scored_ = false;  // this run is a take
   QTimer timerDelayAfterStop_;
   int beatCursorIndex_ = 0;  // where the next beat message puts the cursor
   int shownBeat_ = -1;       // where REDSLASH stands now

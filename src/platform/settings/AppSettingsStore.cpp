@@ -19,7 +19,7 @@ namespace {
 enum class Owner {
   Shutdown,
   Preferences,
-  Listen,        // the input chosen in the preferences and the tuner's A4, each written when it changes
+  Listen,  // the input and latency chosen in the preferences and the tuner's A4, each written when it changes
   SpeedTrainer,  // the speed trainer dialog's OK
   StartUpOnly,   // written elsewhere or never: the user chord types belong to the add and delete commands
 };
@@ -102,6 +102,7 @@ constexpr auto kEntries = std::to_array<Entry>({
     {"Tab", "InsertFile", &at<&A::tabInsertFile>, kPref, 24},
     {"Listen", "Input", &in<&A::listen, &L::input>, Owner::Listen, 0},
     {"Listen", "ReferenceA4", &in<&A::listen, &L::referenceA4>, Owner::Listen, 1},
+    {"Listen", "LatencyMs", &in<&A::listen, &L::latencyMs>, Owner::Listen, 2},
     {"SpeedTrainer", "StartTempo", &in<&A::speedTrainer, &T::startTempo>, Owner::SpeedTrainer, 0},
     {"SpeedTrainer", "Step", &in<&A::speedTrainer, &T::step>, Owner::SpeedTrainer, 1},
     {"SpeedTrainer", "EveryPasses", &in<&A::speedTrainer, &T::everyPasses>, Owner::SpeedTrainer, 2},
