@@ -34,7 +34,6 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Line 2 of the tab file, \"%1\", is not a tempo."),
     QT_TRANSLATE_NOOP("CoreText", "%1 is too large for a tab."),
     QT_TRANSLATE_NOOP("CoreText", "%1 is not a text file."),
-    QT_TRANSLATE_NOOP("CoreText", "no tab found"),
     // Page files
     QT_TRANSLATE_NOOP("CoreText", "This is not a Chord Page file"),
     QT_TRANSLATE_NOOP("CoreText", "This is not a Print Page file"),

@@ -17,6 +17,7 @@
 #include "core/tab/TabChordAtCursor.h"
 #include "core/tab/TabCommands.h"
 #include "core/tab/TabConversion.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
@@ -232,7 +233,7 @@ bool TabPage::convertedViewShown() const {
 
 void TabPage::showViewOf(bool converted) {
   views_->setCurrentWidget(converted ? static_cast<QWidget*>(scrollTabPage_) : reditTabPage_);
-  pnlTablature_->btnViewRawConTab->setText(converted ? "View Raw Tab" : "View Converted Tab");
+  pnlTablature_->btnViewRawConTab->setText(converted ? tr("View Raw Tab") : tr("View Converted Tab"));
   pnlTablature_->btnCheckTabEdits->setEnabled(!converted && state_.rawTabNeedsCheck);
   if (!pagePrepared_) {
     ClearTabPage();
@@ -299,12 +300,9 @@ void TabPage::btnConvertTabClick() {
     ConvertTab();
     return;
   }
-  // Told in the command line's words; the page shown before stays as it was.
+  // The command line's words, in the interface's language; the page shown before stays as it was.
   pnlTablature_->btnConvertTab->setEnabled(false);
-  QString reason = QString::fromUtf8(kNoTabFound.data(), static_cast<qsizetype>(kNoTabFound.size()));
-  if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
-  if (!reason.endsWith('.')) reason += '.';
-  services_.dialogs.notice(this, reason);
+  services_.dialogs.notice(this, tr("No tab found."));
   focusHome();
 }
 
@@ -323,7 +321,8 @@ bool TabPage::ConvertTab() {
   setCaption(documentCaption(state_.tabPageFileName));
   if (state_.tabPageModified) {
     const DialogService::Answer answer = services_.dialogs.question(
-        this, "Do you want to save changes to the current Strumly Tab file before converting another file?");
+        this,
+        tr("Do you want to save changes to the current Strumly Tab file before converting another file?"));
     if (answer == DialogService::Answer::Cancel ||
         (answer == DialogService::Answer::Yes && !files_->SaveTabPageFile(false))) {
       backToRaw();
@@ -373,7 +372,7 @@ void TabPage::convertFailed() {
   c.btnCheckTabEdits->setEnabled(false);
   c.btnConvertTab->setEnabled(false);
   c.cbAutoTune->setEnabled(false);
-  services_.dialogs.notice(this, "Please edit the tab file into smaller sections. Cannot display.");
+  services_.dialogs.notice(this, tr("Please edit the tab file into smaller sections. Cannot display."));
   focusHome();
 }
 
@@ -494,7 +493,7 @@ void TabPage::btnInsertTabClick() {
   if (name.empty()) return;
   const TabTextReadResult read = readTabTextFile(name);
   if (!read.ok) {
-    services_.dialogs.notice(this, QString::fromStdString(read.error));
+    services_.dialogs.notice(this, coreText(read.error));
     return;
   }
   reditTabPage_->insertBeforeCaretLine(read.lines);

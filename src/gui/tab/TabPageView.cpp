@@ -133,7 +133,7 @@ void TabPageView::renderPage(QPainter& painter, const QRect& area) const {
         painter.drawText(x, y, text);
       }
       if (tabLineHasPageLabel(static_cast<int>(e))) {
-        const QString label = QStringLiteral("Page %1").arg(e / kTabLinesPerPageLabel + 1);
+        const QString label = tr("Page %1").arg(e / kTabLinesPerPageLabel + 1);
         const int x = labelRight() - metrics.horizontalAdvance(label) - 24;
         painter.setPen(Qt::white);
         painter.drawText(x - 1, y - 1, label);

@@ -13,25 +13,26 @@ namespace strumly::gui {
 
 namespace {
 
-const char* const kInstructions[] = {
-    "To convert tab:",
-    "1. Click on the \"Open\" (the folder icon) button and select a tab file.",
-    "2. Strumly will analyze and display the file here. Any section that Strumly thinks is",
-    "   tab, will be highlighted in red.",
-    "3. If it looks like Strumly found all the guitar tab sections, click on the \"Convert ",
-    "   Tab\" button.",
-    "4. If there are sections that Strumly did not find, you will have to edit the sections",
-    "   to make sure the lines are the same length, or there are not too many spaces",
-    "   in the lines of tab, etc.",
-    "5. Once the tab has been converted it would be a good idea to save the tab to",
-    "   a Strumly tab file. Just click on the \"Save\" (the disk icon) button to save ",
-    "   the file as you would when saving any Strumly page.     ",
-    "6. You can now play the tab. Click on the Play button just like you would play a",
-    "   PlayPage song.",
-    "",
-    "For more information, see the help file or click on the \"Open\" button",
-    "and open the \"Tablature Tutorial.tab\" file. ",
-};
+// One text for the translators; the page shows it line by line.
+const char* const kInstructions = QT_TRANSLATE_NOOP(
+    "strumly::gui::TabRawView",
+    "To convert tab:\n"
+    "1. Click on the \"Open\" (the folder icon) button and select a tab file.\n"
+    "2. Strumly will analyze and display the file here. Any section that Strumly thinks is\n"
+    "   tab, will be highlighted in red.\n"
+    "3. If it looks like Strumly found all the guitar tab sections, click on the \"Convert \n"
+    "   Tab\" button.\n"
+    "4. If there are sections that Strumly did not find, you will have to edit the sections\n"
+    "   to make sure the lines are the same length, or there are not too many spaces\n"
+    "   in the lines of tab, etc.\n"
+    "5. Once the tab has been converted it would be a good idea to save the tab to\n"
+    "   a Strumly tab file. Just click on the \"Save\" (the disk icon) button to save \n"
+    "   the file as you would when saving any Strumly page.     \n"
+    "6. You can now play the tab. Click on the Play button just like you would play a\n"
+    "   PlayPage song.\n"
+    "\n"
+    "For more information, see the help file or click on the \"Open\" button\n"
+    "and open the \"Tablature Tutorial.tab\" file. ");
 
 bool isArrow(int key) {
   return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
@@ -66,7 +67,7 @@ TabRawView::TabRawView(QWidget* parent)
 
 TabLines TabRawView::instructionLines() {
   TabLines lines;
-  for (const char* line : kInstructions) lines.push_back(fromUtf8(line));
+  for (const QString& line : tr(kInstructions).split('\n')) lines.push_back(fromUtf8(line.toStdString()));
   return lines;
 }
 
