@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -16,8 +18,11 @@
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/fretlight/FretlightLink.h"
+#include "gui/preferences/TdlgCalibrate.h"
 #include "gui/preferences/TfrmPreferences.h"
+#include "platform/midi/SoundFontLocator.h"
 #include "support/ProgramFixture.h"
+#include "support/RenderedGuitar.h"
 
 using namespace strumly;
 using namespace strumly::gui;
@@ -134,6 +139,44 @@ class PreferencesTest : public QObject {
     prefs.FormShow();
     QCOMPARE(box->currentText(), QString("fake:usb (not connected)"));
     prefs.btnCloseClick();
+  }
+
+  // Calibrate...: eight clicks a second apart go to the output once the input has run a second;
+  // strums rendered 120 ms after the last four, heard through the fake input, give 120 ms, which
+  // Use puts in the latency box and OK keeps in Kv.ini.
+  void calibrateMeasuresTheStrumsAfterTheClicks() {
+    ProgramFixture p({.midi = true, .audio = true, .show = false});
+    TfrmPreferences& prefs = *p.parts->options().preferences();
+    prefs.FormShow();
+    prefs.show();
+    QCOMPARE(prefs.midiTab().spinLatency->value(), 0);
+    prefs.midiTab().btnCalibrate->click();
+    TdlgCalibrate* dialog = prefs.calibrateDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->findChild<QPushButton*>("btnCalibrateStart")->click();
+    QVERIFY(dialog->measuring());
+    std::vector<testing::Strike> strums;
+    for (int k = 4; k < 8; ++k) strums.push_back({1000 + 1000 * k + 120, {40, 47, 52, 56, 59, 64}, 700, 12});
+    const auto soundFont = findSoundFont();
+    QVERIFY2(soundFont.has_value(), "no General MIDI sound font installed");
+    OfflineRenderer renderer(*soundFont);
+    std::vector<float> take = testing::renderStrikes(renderer, testing::kSteelGuitar, strums);
+    take.resize(10 * 44100, 0.0f);
+    p.audio.play(take);
+    QTRY_VERIFY(!dialog->measuring());
+    QVERIFY2(dialog->measuredMs().has_value(),
+             qPrintable(dialog->findChild<QLabel*>("lblCalibrateResult")->text()));
+    QVERIFY2(std::abs(*dialog->measuredMs() - 120) <= 15, qPrintable(QString::number(*dialog->measuredMs())));
+    int clicks = 0;
+    for (const SinkCall& c : p.session.sink.events()) clicks += c.event.status == 0x99 ? 1 : 0;
+    QCOMPARE(clicks, 8);
+    dialog->findChild<QPushButton*>("btnCalibrateUse")->click();
+    QCOMPARE(prefs.midiTab().spinLatency->value(), *dialog->measuredMs());
+    QVERIFY(prefs.btnApplyClick());
+    QCOMPARE(p.parts->settings().listen.latencyMs, *dialog->measuredMs());
+    QFile ini(p.user.filePath("Kv.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains(QString("LatencyMs=%1").arg(*dialog->measuredMs()).toUtf8()));
   }
 
   void withoutAnInputThePartSaysWhy() {

@@ -7,9 +7,12 @@
 #include "gui/app/ListenOnPages.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/OptionsWiring.h"
 #include "gui/app/ProgramParts.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/listen/AudioFeed.h"
+#include "gui/playback/PlaybackContext.h"
+#include "gui/preferences/TfrmPreferences.h"
 #include "gui/tuner/TdlgTuner.h"
 
 namespace strumly::gui {
@@ -29,6 +32,9 @@ void ListenWiring::start(AppSettingsStore& store) {
   tuner->setToolTip(audio.unavailableReason());
   parts_.mainMenu().menuOptions()->setToolTipsVisible(true);
   pages_->start();
+  // The latency calibration clicks through whichever output plays at that moment.
+  if (TfrmPreferences* preferences = parts_.options().preferences())
+    preferences->setClickSink([this] { return parts_.playback().sink(); });
 }
 
 void ListenWiring::mnuTunerClick() {

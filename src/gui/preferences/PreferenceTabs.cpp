@@ -16,7 +16,10 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "core/app/AppSettings.h"
 
 namespace strumly::gui {
 namespace {
@@ -146,6 +149,19 @@ MidiTab buildMidiTab() {
   rows->addWidget(new QLabel(PreferenceTabs::tr("Level:")), 1, 0);
   rows->addWidget(t.pbInputLevel, 1, 1);
   rows->addWidget(t.lblAudioInput, 2, 0, 1, 2);
+  t.spinLatency = named(new QSpinBox, "spinLatency");
+  t.spinLatency->setRange(-ListenSettings::kMaxLatencyMs, ListenSettings::kMaxLatencyMs);
+  t.spinLatency->setSuffix(" ms");
+  t.spinLatency->setToolTip(
+      PreferenceTabs::tr("How much later than its beat the input hears a strum played on it; Calibrate "
+                         "measures it"));
+  t.btnCalibrate = named(new QPushButton(PreferenceTabs::tr("Calibrate...")), "btnCalibrate");
+  auto* latency = new QHBoxLayout;
+  latency->addWidget(t.spinLatency);
+  latency->addWidget(t.btnCalibrate);
+  latency->addStretch();
+  rows->addWidget(new QLabel(PreferenceTabs::tr("Latency:")), 3, 0);
+  rows->addLayout(latency, 3, 1);
   grid->addWidget(input, 3, 0, 1, 2);
   return t;
 }

@@ -14,6 +14,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QSlider;
+class QSpinBox;
 class QWidget;
 
 namespace strumly::gui {
@@ -35,6 +36,8 @@ struct MidiTab {
   QComboBox* cmboAudioInput = nullptr;
   QProgressBar* pbInputLevel = nullptr;
   QLabel* lblAudioInput = nullptr;  // why there is no input, or why the chosen one did not open
+  QSpinBox* spinLatency = nullptr;  // ms the input hears a strum after its beat, for play-along scoring
+  QPushButton* btnCalibrate = nullptr;
 };
 
 struct FretlightTab {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include "gui/fretlight/FretlightLink.h"
 #include "gui/fretlight/RootFlash.h"
 #include "gui/listen/AudioFeed.h"
+#include "gui/preferences/TdlgCalibrate.h"
 #include "platform/settings/AppSettingsStore.h"
 
 namespace strumly::gui {
@@ -101,6 +103,7 @@ TfrmPreferences::TfrmPreferences(PreferencesSetup setup, QWidget* parent)
     connect(this, &QDialog::finished, this, [this] { setup_.audio->stop(this); });
   }
   connect(midi_.cmboAudioInput, &QComboBox::activated, this, &TfrmPreferences::cmboAudioInputChange);
+  connect(midi_.btnCalibrate, &QPushButton::clicked, this, &TfrmPreferences::btnCalibrateClick);
   fillLists();
 }
 
@@ -140,6 +143,22 @@ void TfrmPreferences::cmboAudioInputChange() {
     midi_.lblAudioInput->setText(setup_.audio->error());
     showInputLevel(0);
   }
+}
+
+void TfrmPreferences::btnCalibrateClick() {
+  if (!setup_.audio || !setup_.audio->available()) return;
+  // The input chosen here, before OK keeps it.
+  AppSettings chosen = setup_.settings;
+  chosen.listen.input = midi_.cmboAudioInput->currentData().toString().toStdString();
+  if (calibrate_) calibrate_->deleteLater();
+  calibrate_ = new TdlgCalibrate(*setup_.audio, std::move(chosen), clickSink_, this);
+  connect(calibrate_, &QDialog::finished, this, [this, dialog = calibrate_](int result) {
+    if (result == QDialog::Accepted && dialog->measuredMs())
+      midi_.spinLatency->setValue(*dialog->measuredMs());
+    // The calibration had the input; the meter takes it back.
+    cmboAudioInputChange();
+  });
+  calibrate_->open();
 }
 
 void TfrmPreferences::showInputLevel(double peak) {
@@ -186,6 +205,8 @@ void TfrmPreferences::FormShow(Tab tab) {
   midi_.sbClickVolume->setValue(s.midi.clickVolume);
   midi_.editNote->setText(QString::number(s.midi.clickNote));
   fillAudioInputs();
+  midi_.spinLatency->setValue(s.listen.clampedLatencyMs());
+  midi_.btnCalibrate->setEnabled(midi_.cmboAudioInput->isEnabled());
   showInputLevel(0);
 
   fretlight_.chboxReverseFoot->setChecked(s.fretlight.reverseSwitch);
@@ -277,6 +298,7 @@ bool TfrmPreferences::btnApplyClick() {
   s.tabInsertFile = general_.editInsertFile->text().toStdString();
   if (midi_.cmboAudioInput->isEnabled())
     s.listen.input = midi_.cmboAudioInput->currentData().toString().toStdString();
+  s.listen.latencyMs = midi_.spinLatency->value();
   QString problem;
   if (store_) {
     try {

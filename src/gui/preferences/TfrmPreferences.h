@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "core/app/AppSettings.h"
@@ -20,7 +21,8 @@ class QTabWidget;
 
 namespace strumly {
 class AppSettingsStore;
-}
+class SequenceSink;
+}  // namespace strumly
 
 namespace strumly::gui {
 
@@ -28,6 +30,7 @@ class AudioFeed;
 class DialogService;
 class FretlightLink;
 class RootFlash;
+class TdlgCalibrate;
 
 struct PreferencesSetup {
   AppSettings& settings;
@@ -53,6 +56,8 @@ class TfrmPreferences : public QDialog {
 
   // Where OK writes; none: the settings change for the run only.
   void setStore(AppSettingsStore* store) { store_ = store; }
+  // Where the latency calibration plays its clicks: the output open at that moment.
+  void setClickSink(std::function<SequenceSink*()> sink) { clickSink_ = std::move(sink); }
   // Fills the controls from the run's settings and opens on `tab`; the caller shows the dialog.
   void FormShow(Tab tab = MidiPage);
   // The guitar's read-outs: plugged in or not, its maker and name, or why it cannot be opened.
@@ -70,6 +75,9 @@ class TfrmPreferences : public QDialog {
   void editNoteClick();
   // The Input part: the meter listens to the chosen device while the dialog is open.
   void cmboAudioInputChange();
+  // "Calibrate...": measures the latency on the chosen input; "Use" puts it in the latency box.
+  void btnCalibrateClick();
+  TdlgCalibrate* calibrateDialog() const { return calibrate_; }
 
   QTabWidget* pageControl() const { return pageControlPref_; }
   const MidiTab& midiTab() const { return midi_; }
@@ -96,6 +104,8 @@ class TfrmPreferences : public QDialog {
 
   PreferencesSetup setup_;
   AppSettingsStore* store_ = nullptr;
+  std::function<SequenceSink*()> clickSink_;
+  TdlgCalibrate* calibrate_ = nullptr;
   QTabWidget* pageControlPref_;
   MidiTab midi_;
   FretlightTab fretlight_;
