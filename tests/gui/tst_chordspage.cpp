@@ -240,6 +240,26 @@ class TestChordsPage : public QObject {
     QCOMPARE(rig.tabs.currentWidget(), rig.page.get());
   }
 
+  // A popup opened before playback began does nothing once it plays: no item sends, plays or
+  // selects.
+  void popupItemsAreRefusedWhilePlaying() {
+    Rig rig;
+    QSignalSpy plays(rig.page.get(), &ChordsPage::playRequested);
+    rig.pick(0);
+    rig.show.click();
+    rig.press(Qt::RightButton, 3, 0);
+    const Transport::BusyCursor busy(rig.transport);
+    for (const char* item :
+         {"Play Chord", "Send to Chord Design", "Send to PlayPage", "Send to Print Page", "Show Arpeggio"})
+      rig.choose(item);
+    QCOMPARE(plays.count(), 0);
+    QVERIFY(rig.holders.heldChord.isEmpty());
+    QVERIFY(rig.holders.heldCell.isEmpty());
+    QCOMPARE(rig.display.arpeggios, 0);
+    QCOMPARE(rig.page->model().selection(), (GridCell{0, 0}));
+    QVERIFY(!rig.design.image->testAttribute(Qt::WA_SetCursor));
+  }
+
   void sendCommandsCarryTheTargetWithThePlacementCursor() {
     Rig rig;
     rig.pick(7);

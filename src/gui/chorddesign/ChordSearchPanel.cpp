@@ -17,6 +17,7 @@
 
 #include "core/app/AppSettings.h"
 #include "core/chords/ChordTypeList.h"
+#include "gui/common/Command.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/playback/Transport.h"
@@ -110,7 +111,14 @@ ChordSearchPanel::ChordSearchPanel(const ChordDiagram& designChord, const AppSet
   row->setContentsMargins(0, 0, 0, 0);
   row->addLayout(options);
   row->addWidget(listChordDesign_, 1);
-  connect(btnSearch_, &QPushButton::clicked, this, &ChordSearchPanel::btnSearchClick);
+  // Search is a command: refused while playing or busy by its table, like every popup item.
+  auto* commands = new CommandTable(&transport_, this);
+  Command search;
+  search.id = "btnSearch";
+  search.caption = btnSearch_->text();
+  search.handler = [this] { btnSearchClick(); };
+  commands->add(search);
+  commands->bind(btnSearch_, search.id);
 }
 
 IntervalOption ChordSearchPanel::intervalOption() const {
@@ -127,7 +135,6 @@ void ChordSearchPanel::setRootOption(RootOption option) {
 }
 
 void ChordSearchPanel::btnSearchClick() {
-  if (transport_.IsPlayingOrBusy()) return;
   listChordDesign_->clear();
   std::vector<ChordTypeRecord> types;
   try {

@@ -1,14 +1,11 @@
 #include "gui/chorddesign/DesignGroupView.h"
 
-#include <QAction>
-#include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,7 +21,6 @@
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
-#include "gui/common/Resources.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/playback/Transport.h"
 #include "gui/views/ChordDisplay.h"
@@ -34,7 +30,6 @@ namespace strumly::gui {
 namespace {
 
 constexpr const char* kFilter = "Chord Design Files (*.cds)";
-constexpr const char* kReplace = "Do you want to replace this diagram?";
 
 }  // namespace
 
@@ -43,72 +38,63 @@ DesignGroupView::DesignGroupView(ChordDesignPage& page, ChordSearchPanel& search
                                  const Transport& transport, ChordDisplay& display,
                                  const TuningControls& tuning, AppSettings& settings,
                                  std::filesystem::path dataFolder, QWidget* parent)
-    : QWidget(parent),
+    : DiagramPageBase({{},
+                       "imgChordDesign",
+                       QSize(kDesignImageWidth, kDesignImageHeight),
+                       0,
+                       "popmenuDesign",
+                       tr("Chord design group"),
+                       tr("The six chords of the design group")},
+                      transport, dialogs, nullptr, parent),
       page_(page),
       search_(search),
       holders_(holders),
       pages_(pages),
-      dialogs_(dialogs),
       spelling_(spelling),
-      transport_(transport),
       display_(display),
       tuning_(tuning),
       settings_(settings),
       dataFolder_(std::move(dataFolder)),
       group_(holders),
-      imgChordDesign_(new PageImage(QSize(kDesignImageWidth, kDesignImageHeight), this)),
       bitbtnDrag_(new QToolButton(this)),
-      lblCDFilePath_(new QLabel("File: ", this)),
-      popmenuDesign_(new QMenu(this)) {
-  imgChordDesign_->setObjectName("imgChordDesign");
-  imgChordDesign_->setAcceptDrops(true);
-  imgChordDesign_->installEventFilter(this);
-  imgChordDesign_->setMouseTracking(true);
+      lblCDFilePath_(new QLabel(tr("File: "), this)) {
+  image()->setAcceptDrops(true);
+  image()->installEventFilter(this);
+  image()->setMouseTracking(true);
   bitbtnDrag_->setObjectName("bitbtnDrag");
-  bitbtnDrag_->setText("Drag");
-  bitbtnDrag_->setToolTip("Drag to add chord to set");
-  bitbtnDrag_->setFocusPolicy(Qt::NoFocus);
+  bitbtnDrag_->setText(tr("Drag"));
+  bitbtnDrag_->setToolTip(tr("Drag to add chord to set"));
+  bitbtnDrag_->setFocusPolicy(Qt::TabFocus);
   bitbtnDrag_->installEventFilter(this);
   lblCDFilePath_->setObjectName("lblCDFilePath");
 
-  popmenuDesign_->setObjectName("popmenuDesign");
-  const auto addItem = [this](const char* name, const char* caption, void (DesignGroupView::*handler)()) {
-    QAction* action = popmenuDesign_->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, handler);
-  };
-  addItem("pmenu2PlayChord", "Play Chord", &DesignGroupView::pmenu2PlayChordClick);
-  addItem("pmenu2SendtoPlay", "Send To PlayPage", &DesignGroupView::pmenu2SendtoPlayClick);
-  addItem("pmenu2SendtoPrint", "Send To Print Page", &DesignGroupView::pmenu2SendtoPrintClick);
-  addItem("pmenu2Delete", "Delete", &DesignGroupView::pmenu2DeleteClick);
-  addItem("pmenu2Move", "Move", &DesignGroupView::pmenu2MoveClick);
+  addPopupItems({
+      popupItem("pmenu2PlayChord", tr("Play Chord"), [this] { pmenu2PlayChordClick(); }),
+      popupItem("pmenu2SendtoPlay", tr("Send To PlayPage"), [this] { pmenu2SendtoPlayClick(); }),
+      popupItem("pmenu2SendtoPrint", tr("Send To Print Page"), [this] { pmenu2SendtoPrintClick(); }),
+      popupItem("pmenu2Delete", tr("Delete"), [this] { pmenu2DeleteClick(); }),
+      popupItem("pmenu2Move", tr("Move"), [this] { pmenu2MoveClick(); }),
+  });
 
-  connect(imgChordDesign_, &PageImage::mousePressed, this,
-          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int) {
-            imgChordDesignMouseDown(button, x);
-          });
   // The keyboard steps through the used slots only, as a click can only select those.
-  connect(imgChordDesign_, &PageImage::selectionMoveRequested, this, [this](int across, int) {
+  connect(image(), &PageImage::selectionMoveRequested, this, [this](int across, int) {
     int k = group_.selected().value_or(-across);
     for (k += across; k >= 0 && k < DesignGroup::kSlots; k += across) {
       if (!group_.isUsed(k)) continue;
-      const PixelRect frame = designSelectionFrame(k, imgChordDesign_->pageSize().height());
+      const PixelRect frame = designSelectionFrame(k, image()->pageSize().height());
       imgChordDesignMouseDown(Qt::LeftButton, (frame.left + frame.right) / 2);
       return;
     }
   });
-  pressSelectionOnKeys(imgChordDesign_,
-                       [this](Qt::MouseButton button, int x, int) { imgChordDesignMouseDown(button, x); });
-  describePicture(imgChordDesign_, "Chord design group", "The six chords of the design group");
-  bitbtnDrag_->setAccessibleName("Drag");
-  bitbtnDrag_->setAccessibleDescription("Drag the designed chord onto a slot of the group");
+  bitbtnDrag_->setAccessibleName(tr("Drag"));
+  bitbtnDrag_->setAccessibleDescription(tr("Drag the designed chord onto a slot of the group"));
   // The note and interval read-outs name only what lies under the pointer on the neck.
-  connect(imgChordDesign_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  connect(image(), &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
   connect(&search_, &ChordSearchPanel::pointerMoved, this, [this] { display_.clearPointerReadOuts(); });
 
   auto* row = new QHBoxLayout;
   row->addWidget(bitbtnDrag_, 0, Qt::AlignTop);
-  row->addWidget(imgChordDesign_, 0, Qt::AlignTop);
+  row->addWidget(image(), 0, Qt::AlignTop);
   row->addStretch(1);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -116,40 +102,28 @@ DesignGroupView::DesignGroupView(ChordDesignPage& page, ChordSearchPanel& search
   column->addWidget(lblCDFilePath_);
 }
 
-bool DesignGroupView::busy() const {
-  return transport_.IsPlayingOrBusy();
-}
-
 void DesignGroupView::drawSlot(int k) {
   const TinyChordStyle style{spelling_.names(), display_.leftHanded(), settings_.chordDesignTinyFont};
-  drawTinyChord(group_.slot(k), k, *imgChordDesign_, style);
-  imgChordDesign_->refresh();
+  drawTinyChord(group_.slot(k), k, *image(), style);
+  image()->refresh();
 }
 
 void DesignGroupView::selectSlot(int k) {
   group_.select(k);
-  moveSelection(*imgChordDesign_, designSelectionFrame(k, imgChordDesign_->pageSize().height()));
-  imgChordDesign_->refresh();
+  moveSelection(*image(), designSelectionFrame(k, image()->pageSize().height()));
+  image()->refresh();
   page_.designSelected();
 }
 
 void DesignGroupView::showCursor() {
-  switch (group_.placement()) {
-    case DesignPlacement::None:
-      imgChordDesign_->unsetCursor();
-      break;
-    case DesignPlacement::Carried:
-      imgChordDesign_->setCursor(gui::cursor("CURFRET"));
-      break;
-    case DesignPlacement::Moving:
-      imgChordDesign_->setCursor(gui::cursor("CURMOVE"));
-      break;
-  }
+  const DesignPlacement placement = group_.placement();
+  showPlacementCursor(placement == DesignPlacement::Carried  ? DropCursor::Carried
+                      : placement == DesignPlacement::Moving ? DropCursor::Moving
+                                                             : DropCursor::None);
 }
 
 void DesignGroupView::imgChordDesignMouseDown(Qt::MouseButton button, int x) {
-  popupArmed_ = false;
-  if (busy()) return;
+  if (!pressTaken(button)) return;
   const std::optional<int> hit = designSlotHitTest(x);
   if (!hit) return;
   const int a = *hit;
@@ -161,7 +135,7 @@ void DesignGroupView::imgChordDesignMouseDown(Qt::MouseButton button, int x) {
         showCursor();
         return;
       }
-      if (group_.isUsed(a) && !dialogs_.confirm(this, kReplace, DialogService::Answer::No)) return;
+      if (!replaceConfirmed(group_.isUsed(a), tr("Do you want to replace this diagram?"))) return;
       group_.store(a, holders_.heldChord);
       group_.cancelPlacement();
       showCursor();
@@ -176,17 +150,12 @@ void DesignGroupView::imgChordDesignMouseDown(Qt::MouseButton button, int x) {
     case DesignPlacement::None:
       break;
   }
-  if (!group_.isUsed(a)) return;
-  popupArmed_ = true;
-  if (button == Qt::RightButton) {
-    popmenuDesign_->popup(imgChordDesign_->popupPosition());
-    return;
-  }
+  if (!group_.isUsed(a) || armPopup(button)) return;
   if (group_.selected() != a) selectSlot(a);
 }
 
 void DesignGroupView::imgChordDesignDragDrop(DragSource source, int x) {
-  if (busy()) return;
+  if (refusedNow()) return;
   cancelPlacement();  // a chord taken up by Move is back in its slot before anything shifts
   if (source == DragSource::SearchList) {
     const std::optional<ChordSearchMatch> match = search_.selectedMatch();
@@ -199,7 +168,7 @@ void DesignGroupView::imgChordDesignDragDrop(DragSource source, int x) {
   }
   const std::optional<int> k = designSlotHitTest(x);
   if (!k || holders_.designChord.isEmpty()) return;
-  if (group_.isUsed(*k) && !dialogs_.confirm(this, kReplace, DialogService::Answer::No)) return;
+  if (!replaceConfirmed(group_.isUsed(*k), tr("Do you want to replace this diagram?"))) return;
   storeDragged(*k);
 }
 
@@ -218,7 +187,7 @@ void DesignGroupView::storeDragged(int k) {
 
 void DesignGroupView::storeVoicings(const ChordSearchMatch& match) {
   if (match.typeIndex < 0 || match.typeIndex >= kChordTypeCount) {
-    dialogs_.notice(this, QString::fromLatin1(kChordFilesMissingText));
+    dialogs().notice(this, QString::fromLatin1(kChordFilesMissingText));
     return;
   }
   const FamilyType type = familyTypeOf(match.typeIndex);
@@ -226,7 +195,7 @@ void DesignGroupView::storeVoicings(const ChordSearchMatch& match) {
   try {
     voicings = LoadChordVoicings(dataFolder_, type.family, type.type, match.root);
   } catch (const DictionaryError& error) {
-    dialogs_.notice(this, QString::fromStdString(error.what()));
+    dialogs().notice(this, QString::fromStdString(error.what()));
     return;
   }
   group_.storeVoicings(voicings);
@@ -260,7 +229,7 @@ void DesignGroupView::pmenu2SendtoPrintClick() {
 void DesignGroupView::pmenu2DeleteClick() {
   const std::optional<int> target = group_.target();
   if (!target || !group_.isUsed(*target)) return;
-  if (!dialogs_.confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No)) return;
+  if (!dialogs().confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No)) return;
   const std::optional<int> before = group_.selected();
   group_.erase(*target);
   drawSlot(*target);
@@ -283,7 +252,7 @@ void DesignGroupView::cancelPlacement() {
   if (const std::optional<int> back = group_.cancelPlacement()) {
     drawSlot(*back);
     if (const std::optional<int> selected = group_.selected())
-      moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->pageSize().height()));
+      moveSelection(*image(), designSelectionFrame(*selected, image()->pageSize().height()));
   }
   showCursor();
 }
@@ -297,18 +266,18 @@ void DesignGroupView::selectNextDiagram() {
 }
 
 void DesignGroupView::redrawGroup() {
-  clearPageImage(*imgChordDesign_);
+  clearPageImage(*image());
   for (int k = 0; k < DesignGroup::kSlots; ++k)
     if (group_.isUsed(k)) drawSlot(k);
   if (const std::optional<int> selected = group_.selected())
-    moveSelection(*imgChordDesign_, designSelectionFrame(*selected, imgChordDesign_->pageSize().height()));
-  imgChordDesign_->refresh();
+    moveSelection(*image(), designSelectionFrame(*selected, image()->pageSize().height()));
+  image()->refresh();
 }
 
 // ---- The group's document ----
 
 bool DesignGroupView::saveBefore(const QString& question) {
-  switch (dialogs_.question(this, question)) {
+  switch (dialogs().question(this, question)) {
     case DialogService::Answer::Cancel:
       return false;
     case DialogService::Answer::Yes:
@@ -323,8 +292,8 @@ void DesignGroupView::erase() {
   if (group_.isModified() && !saveBefore("Do you want to save changes to this Design Group before erasing?"))
     return;
   group_.clear();
-  clearPageImage(*imgChordDesign_);
-  imgChordDesign_->refresh();
+  clearPageImage(*image());
+  image()->refresh();
   showCursor();
   lblCDFilePath_->setText("File:");
   fileName_.clear();
@@ -336,16 +305,16 @@ bool DesignGroupView::openWithPrompt() {
       !saveBefore("Do you want to save changes to this Design Group before opening another file?"))
     return false;
   const QString path =
-      chooseOpenPath(dialogs_, this, "Open Chord Design File", kFilter, settings_.folders.design);
+      chooseOpenPath(dialogs(), this, "Open Chord Design File", kFilter, settings_.folders.design);
   if (path.isEmpty()) return false;
   return openFile(path);
 }
 
 bool DesignGroupView::openFile(const QString& path) {
-  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs(), this, path);
   if (!bytes) return false;
   if (const std::optional<std::string> refused = readDesignFile(*bytes, holders_)) {
-    dialogs_.notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, QString::fromStdString(*refused));
     return false;
   }
   DocumentLocation{fileName_, settings_.folders.design}.remember(path);
@@ -363,11 +332,11 @@ bool DesignGroupView::openFile(const QString& path) {
 }
 
 bool DesignGroupView::save(bool alwaysAsk) {
-  const std::optional<QString> path = chooseSavePath(dialogs_, this, "Save Chord Design File", kFilter, "cds",
-                                                     {fileName_, settings_.folders.design}, alwaysAsk);
+  const std::optional<QString> path = chooseSavePath(dialogs(), this, "Save Chord Design File", kFilter,
+                                                     "cds", {fileName_, settings_.folders.design}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::ChordDesign)) window()->setWindowTitle(documentCaption(fileName_));
-  if (!writeDocumentBytes(dialogs_, this, *path, writeDesignFile(holders_))) return false;
+  if (!writeDocumentBytes(dialogs(), this, *path, writeDesignFile(holders_))) return false;
   lblCDFilePath_->setText("File: " + *path);
   group_.setModified(false);
   return true;
@@ -389,11 +358,14 @@ void DesignGroupView::startDrag() {
 }
 
 bool DesignGroupView::eventFilter(QObject* watched, QEvent* event) {
+  // Tab reaches the Drag control before the group's picture, as the row reads. Set once the group
+  // is shown: taking the group into the page's layout rebuilds its part of the focus chain.
+  if (watched == bitbtnDrag_ && event->type() == QEvent::Show) setTabOrder(bitbtnDrag_, image());
   if (watched == bitbtnDrag_ && event->type() == QEvent::MouseButtonPress) {
     startDrag();
     return true;
   }
-  if (watched != imgChordDesign_) return QWidget::eventFilter(watched, event);
+  if (watched != image()) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

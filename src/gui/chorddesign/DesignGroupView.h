@@ -4,12 +4,12 @@
 // (.cds). Chords enter by a drag from `bitbtnDrag` (the design on the fretboard) or from the
 // search list (six dictionary voicings), by a chord carried from another page, or by Move. The
 // slots and their rules are the core's DesignGroup; this class asks the questions and draws.
-#include <QWidget>
 #include <filesystem>
 #include <optional>
 
 #include "core/chords/ChordSearch.h"
 #include "core/pages/DesignGroup.h"
+#include "gui/common/DiagramPageBase.h"
 #include "gui/common/SaveBeforeClose.h"
 
 class QLabel;
@@ -32,7 +32,7 @@ class PageList;
 class Transport;
 class TuningControls;
 
-class DesignGroupView : public QWidget {
+class DesignGroupView : public DiagramPageBase {
   Q_OBJECT
  public:
   enum class DragSource { DragButton, SearchList };
@@ -43,8 +43,6 @@ class DesignGroupView : public QWidget {
                   std::filesystem::path dataFolder, QWidget* parent = nullptr);
 
   DesignGroup& group() { return group_; }
-  PageImage* image() const { return imgChordDesign_; }
-  QMenu* popup() const { return popmenuDesign_; }
   QToolButton* dragButton() const { return bitbtnDrag_; }
   QLabel* filePathLabel() const { return lblCDFilePath_; }
 
@@ -85,32 +83,27 @@ class DesignGroupView : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void imagePressed(Qt::MouseButton button, int x, int) override { imgChordDesignMouseDown(button, x); }
   void drawSlot(int k);
   void selectSlot(int k);
   void showCursor();
   void storeDragged(int k);
   void storeVoicings(const ChordSearchMatch& match);
   bool saveBefore(const QString& question);
-  bool busy() const;
   void startDrag();
 
   ChordDesignPage& page_;
   ChordSearchPanel& search_;
   PageHolders& holders_;
   PageList& pages_;
-  DialogService& dialogs_;
   const NoteSpelling& spelling_;
-  const Transport& transport_;
   ChordDisplay& display_;
   const TuningControls& tuning_;
   AppSettings& settings_;
   std::filesystem::path dataFolder_;
   DesignGroup group_;
-  PageImage* imgChordDesign_;
   QToolButton* bitbtnDrag_;
   QLabel* lblCDFilePath_;
-  QMenu* popmenuDesign_;
-  bool popupArmed_ = false;
   QString fileName_;
 };
 

@@ -12,6 +12,7 @@
 #include "core/chords/ChordTypes.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
+#include "gui/common/DiagramPageBase.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageList.h"
 #include "gui/playback/Transport.h"
@@ -45,7 +46,7 @@ bool ShowIntervals::displayDown() const {
 
 void ShowIntervals::sbDisplayIntervalsClick() {
   QAbstractButton* button = page_.displayIntervalsButton();
-  if (busy()) {
+  if (DiagramPageBase::refusedNow(transport_)) {
     const QSignalBlocker block(button);
     button->setChecked(!button->isChecked());
     return;
@@ -76,7 +77,7 @@ void ShowIntervals::sbDisplayIntervalsClick() {
 
 void ShowIntervals::ComboBox1Click() {
   // Choosing a type while playing leaves the button alone: only its own click puts it back.
-  if (!busy()) {
+  if (!DiagramPageBase::refusedNow(transport_)) {
     if (displayDown())
       sbDisplayIntervalsClick();
     else
@@ -128,7 +129,7 @@ ShowIntervals::Loaded ShowIntervals::loadSelectedType(ChordTypeRecord& type) {
 
 void ShowIntervals::editIntervals0Click(int tag) {
   if (!chordDesignActive()) return;
-  if (displayDown() || busy()) return;
+  if (displayDown() || DiagramPageBase::refusedNow(transport_)) return;
   // The switch redraws the design through the page's designChanged.
   page_.switchCompound(tag);
 }
@@ -137,10 +138,6 @@ void ShowIntervals::editChordNameUserKeyUp(const QString& text) {
   if (!chordDesignActive()) return;
   if (const std::optional<std::string> name = reduceTypedChordName(text.toLatin1().toStdString()))
     page_.designChord().name = *name;
-}
-
-bool ShowIntervals::busy() const {
-  return transport_.IsPlayingOrBusy();
 }
 
 bool ShowIntervals::chordDesignActive() const {

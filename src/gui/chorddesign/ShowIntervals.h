@@ -65,7 +65,6 @@ class ShowIntervals : public QObject {
   Loaded loadSelectedType(ChordTypeRecord& type);
   void showDisplay();
   bool displayDown() const;
-  bool busy() const;
   bool chordDesignActive() const;
 
   ChordDesignPage& page_;

@@ -1,13 +1,7 @@
 #include "gui/chords/ChordsPage.h"
 
-#include <QAction>
-#include <QCursor>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
 
 #include "core/app/AppSettings.h"
 #include "core/chords/ChordDictionary.h"
@@ -55,62 +49,36 @@ ChordsPage::ChordsPage(PageHolders& holders, ChordMenus& menus, PageList& pages,
                        NoteSpelling& spelling, const Transport& transport, ChordDisplay& display,
                        std::filesystem::path dataFolder, AppSettings& settings, PagePlayer* player,
                        QWidget* focusHome, QWidget* parent)
-    : QWidget(parent),
+    : DiagramPageBase({"scrollChordPage", "imgChordPage", QSize(kChordPageWidth, kDiagramPageHeight), 8,
+                       "popmenuChords", tr("Chord page"), tr("The chord sets shown, six voicings a row")},
+                      transport, dialogs, focusHome, parent),
       holders_(holders),
       model_(holders),
       menus_(menus),
       pages_(pages),
-      dialogs_(dialogs),
       spelling_(spelling),
-      transport_(transport),
       display_(display),
       dataFolder_(std::move(dataFolder)),
       settings_(settings),
-      player_(player),
-      focusHome_(focusHome),
-      scrollChordPage_(new QScrollArea(this)),
-      imgChordPage_(new PageImage(QSize(kChordPageWidth, kDiagramPageHeight))),
-      popmenuChords_(new QMenu(this)) {
+      player_(player) {
   setObjectName("pageChords");
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
-  scrollChordPage_->setFocusPolicy(Qt::ClickFocus);
-  scrollChordPage_->setObjectName("scrollChordPage");
-  imgChordPage_->setObjectName("imgChordPage");
-  imgChordPage_->setCanvasFont(pageFont(8));
-  scrollChordPage_->setWidget(imgChordPage_);
-  scrollChordPage_->setBackgroundRole(QPalette::Base);
-  layout->addWidget(scrollChordPage_);
+  addPopupItems({
+      popupItem("pmenu1PlayChord", tr("Play Chord"), [this] { pmenu1PlayChordClick(); }),
+      popupItem("pmenu1SendtoDesign", tr("Send to Chord Design"), [this] { pmenu1SendtoDesignClick(); }),
+      popupItem("pmenu1SendtoPlay", tr("Send to PlayPage"), [this] { pmenu1SendtoPlayClick(); }),
+      popupItem("pmenu1SendtoPrint", tr("Send to Print Page"), [this] { pmenu1SendtoPrintClick(); }),
+      popupItem("menu1Arpeggio", tr("Show Arpeggio"), [this] { menu1ArpeggioClick(); }),
+  });
 
-  popmenuChords_->setObjectName("popmenuChords");
-  const auto addItem = [this](const char* name, const char* caption, void (ChordsPage::*handler)()) {
-    QAction* action = popmenuChords_->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, handler);
-  };
-  addItem("pmenu1PlayChord", "Play Chord", &ChordsPage::pmenu1PlayChordClick);
-  addItem("pmenu1SendtoDesign", "Send to Chord Design", &ChordsPage::pmenu1SendtoDesignClick);
-  addItem("pmenu1SendtoPlay", "Send to PlayPage", &ChordsPage::pmenu1SendtoPlayClick);
-  addItem("pmenu1SendtoPrint", "Send to Print Page", &ChordsPage::pmenu1SendtoPrintClick);
-  addItem("menu1Arpeggio", "Show Arpeggio", &ChordsPage::menu1ArpeggioClick);
-
-  connect(imgChordPage_, &PageImage::mousePressed, this,
-          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-            imgChordPageMouseDown(button, x, y);
-          });
-  connect(imgChordPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  connect(imgChordPage(), &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
   // The keyboard presses where the selection is, as the mouse would.
-  connect(imgChordPage_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+  connect(imgChordPage(), &PageImage::selectionMoveRequested, this, [this](int across, int down) {
     if (model_.setCount() == 0) return;
     pressCell(Qt::LeftButton,
               keyboardStep(model_.selection(), across, down, ChordsPageModel::kDiagrams, model_.setCount()));
   });
-  pressSelectionOnKeys(imgChordPage_,
-                       [this](Qt::MouseButton button, int x, int y) { imgChordPageMouseDown(button, x, y); });
   // A press on the selected diagram leaves it as it is; Enter shows it on the neck again.
-  connect(imgChordPage_, &PageImage::selectionShowRequested, this, &ChordsPage::showOnFretboard);
-  describePicture(imgChordPage_, "Chord page", "The chord sets shown, six voicings a row");
+  connect(imgChordPage(), &PageImage::selectionShowRequested, this, &ChordsPage::showOnFretboard);
 }
 
 void ChordsPage::pressCell(Qt::MouseButton button, GridCell cell) {
@@ -120,13 +88,13 @@ void ChordsPage::pressCell(Qt::MouseButton button, GridCell cell) {
 
 void ChordsPage::btnShowChordsClick() {
   const ChordMenus::Readouts& readouts = menus_.readouts();
-  if (!readouts.editChordRoot || readouts.editChordRoot->text().isEmpty() || busy()) return;
+  if (!readouts.editChordRoot || readouts.editChordRoot->text().isEmpty() || refusedNow()) return;
   if (menus_.scaleChosen()) {
     Q_EMIT showScaleRequested();
     return;
   }
   if (model_.isFull()) {
-    dialogs_.notice(this, "Maximum is 5 sets of chords. Clear the Chord page.");
+    dialogs().notice(this, "Maximum is 5 sets of chords. Clear the Chord page.");
     return;
   }
   menus_.chooseMajorWhenUnnamed();
@@ -138,7 +106,7 @@ void ChordsPage::btnShowChordsClick() {
     voicings = LoadChordVoicings(dataFolder_, choice.family, choice.number, key);
   } catch (const DictionaryError& error) {
     // Missing shape files have their own notice; any other read failure abandons the set too.
-    dialogs_.notice(this, QString::fromStdString(error.what()));
+    dialogs().notice(this, QString::fromStdString(error.what()));
     return;
   }
 
@@ -149,33 +117,26 @@ void ChordsPage::btnShowChordsClick() {
   const QString heading = QString::fromStdString(chordSetHeading(
       readouts.editChordRoot->text().toStdString(), readouts.editChordName->text().toStdString(),
       first.intervals, key, first.formula.view(), spelling_.names()));
-  drawChordSet(*imgChordPage_, holders_, *set, ChordMarkers::Shapes, heading, display_.leftHanded());
-  scrollChordPage_->verticalScrollBar()->setValue(kSetPitch * *set);
-  moveSelection(*imgChordPage_, DiagramPage::Chords, GridCell{0, *set});
-  imgChordPage_->refresh();
+  drawChordSet(*image(), holders_, *set, ChordMarkers::Shapes, heading, display_.leftHanded());
+  scrollTo(kSetPitch * *set);
+  moveSelection(*image(), DiagramPage::Chords, GridCell{0, *set});
+  image()->refresh();
   redrawFretboard(model_.chordPageChord());
   returnFocus();
 }
 
 void ChordsPage::imgChordPageMouseDown(Qt::MouseButton button, int x, int y) {
-  popupArmed_ = false;
-  if (busy()) return;
-  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  if (!pressTaken(button)) return;
   ChordsPagePress press =
       model_.press(x, y, button == Qt::RightButton ? PressButton::Right : PressButton::Left);
-  popupArmed_ = press.armPopup;
-  if (!press.armPopup) return;
-  if (button == Qt::RightButton) {
-    popmenuChords_->popup(imgChordPage_->popupPosition());
-    return;
-  }
+  if (!press.armPopup || armPopup(button)) return;
   applySelection(press);
 }
 
 void ChordsPage::applySelection(const ChordsPagePress& moved) {
   if (!moved.newSelection) return;
-  moveSelection(*imgChordPage_, DiagramPage::Chords, *moved.newSelection);
-  imgChordPage_->refresh();
+  moveSelection(*image(), DiagramPage::Chords, *moved.newSelection);
+  image()->refresh();
   redrawFretboard(model_.chordPageChord());
 }
 
@@ -215,34 +176,34 @@ void ChordsPage::menu1ArpeggioClick() {
 }
 
 void ChordsPage::erase() {
-  clearPageImage(*imgChordPage_);
-  imgChordPage_->refresh();
+  clearPageImage(*image());
+  image()->refresh();
   display_.ClearFretboard();
   model_.erase();
-  scrollChordPage_->verticalScrollBar()->setValue(0);
+  scrollTo(0);
   fileName_.clear();
   window()->setWindowTitle("Strumly!");
 }
 
 bool ChordsPage::openWithPrompt() {
   const QString path =
-      chooseOpenPath(dialogs_, this, "Open Chord Page File", kChordPageFilter, settings_.folders.chord);
+      chooseOpenPath(dialogs(), this, "Open Chord Page File", kChordPageFilter, settings_.folders.chord);
   if (path.isEmpty()) return false;
   return openHandedFile(path);
 }
 
 bool ChordsPage::openHandedFile(const QString& path) {
-  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs(), this, path);
   if (!bytes) return false;
   // The file is checked whole before the page changes: a refused file leaves it as it was.
   if (const std::optional<std::string> refused = readChordPageFile(*bytes, holders_)) {
-    dialogs_.notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, QString::fromStdString(*refused));
     return false;
   }
   model_.opened();
   display_.ClearFretboard();
   redrawPage();
-  scrollChordPage_->verticalScrollBar()->setValue(0);
+  scrollTo(0);
   DocumentLocation{fileName_, settings_.folders.chord}.remember(path);
   // Entering the page shows the selected diagram on the fretboard.
   if (pages_.isActive(PageId::Chords))
@@ -258,11 +219,11 @@ bool ChordsPage::save(bool alwaysAsk) {
   QString name = fileName_;
   std::string folder = settings_.folders.chord;
   const DocumentLocation chosen{name, folder};
-  if (!chooseSavePath(dialogs_, this, "Save Chord Page File", kChordPageFilter, "cpf", chosen, alwaysAsk))
+  if (!chooseSavePath(dialogs(), this, "Save Chord Page File", kChordPageFilter, "cpf", chosen, alwaysAsk))
     return false;
   std::string error;
   if (!savePageFile(chosen.path().toStdString(), writeChordPageFile(holders_), error)) {
-    dialogs_.notice(this, "The Chord Page was not saved: " + QString::fromStdString(error));
+    dialogs().notice(this, "The Chord Page was not saved: " + QString::fromStdString(error));
     return false;
   }
   fileName_ = name;
@@ -272,22 +233,22 @@ bool ChordsPage::save(bool alwaysAsk) {
 }
 
 void ChordsPage::redrawPage() {
-  clearPageImage(*imgChordPage_);
+  clearPageImage(*image());
   if (!model_.chordPageChord().isEmpty()) {
     model_.recount();
-    drawChordPageSets(*imgChordPage_, holders_, spelling_.names(), display_.leftHanded());
+    drawChordPageSets(*image(), holders_, spelling_.names(), display_.leftHanded());
     if (std::optional<GridCell> selected = model_.selection()) {
-      moveSelection(*imgChordPage_, DiagramPage::Chords, *selected);
+      moveSelection(*image(), DiagramPage::Chords, *selected);
     }
   }
-  imgChordPage_->refresh();
+  image()->refresh();
 }
 
 void ChordsPage::selectNextDiagram() {
-  imgChordPage_->unsetCursor();
+  image()->unsetCursor();
   std::optional<GridCell> next = model_.nextDiagram();
   if (!next) return;
-  if (next->column == 0) scrollChordPage_->verticalScrollBar()->setValue(kSetPitch * next->row);
+  if (next->column == 0) scrollTo(kSetPitch * next->row);
   applySelection(model_.select(*next));
 }
 
@@ -299,28 +260,17 @@ void ChordsPage::redrawFretboard(const ChordDiagram& chord) {
   display_.RedrawFretboard(chord);
 }
 
-void ChordsPage::returnFocus() {
-  if (focusHome_) focusHome_->setFocus();
-}
-
-bool ChordsPage::busy() const {
-  return transport_.IsPlayingOrBusy();
-}
-
 PagePrintout ChordsPage::printout() const {
   if (model_.setCount() == 0) return {};
-  PagePrintout out;
-  out.pictures << pageSheet(*imgChordPage_);
-  out.titles << "Strumly! Chord Page: " + fileName_;
-  return out;
+  return sheet(tr("Strumly! Chord Page: %1").arg(fileName_));
 }
 
 QAbstractScrollArea* ChordsPage::scrollArea() const {
-  return scrollChordPage_;
+  return scroll();
 }
 
 QWidget* ChordsPage::placementImage() const {
-  return imgChordPage_;
+  return image();
 }
 
 }  // namespace strumly::gui

@@ -5,18 +5,13 @@
 // shows its arpeggio or sends it to the Chord Design, Play or Print page. The composition root
 // connects btnShowChords to btnShowChordsClick. The page is saved to and opened from chord page
 // files (.cpf).
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <filesystem>
 
 #include "core/chords/ChordsPageModel.h"
+#include "gui/common/DiagramPageBase.h"
 #include "gui/common/Page.h"
 #include "gui/views/DiagramPainter.h"
-
-class QAction;
-class QMenu;
-class QScrollArea;
 
 namespace strumly {
 struct AppSettings;
@@ -25,9 +20,7 @@ struct AppSettings;
 namespace strumly::gui {
 
 class ChordMenus;
-class DialogService;
 class NoteSpelling;
-class PageImage;
 class PageList;
 class ChordDisplay;
 class Transport;
@@ -40,7 +33,7 @@ void drawChordSet(PageImage& image, PageHolders& holders, int set, ChordMarkers 
 // the selection frame is the caller's. The page and the printout of a chord page file share it.
 void drawChordPageSets(PageImage& image, PageHolders& holders, const NoteNames& names, bool leftHanded);
 
-class ChordsPage : public QWidget, public Page, public PageDocument {
+class ChordsPage : public DiagramPageBase, public Page, public PageDocument {
   Q_OBJECT
  public:
   // `dataFolder` holds the chord dictionary; `settings` keeps the folder of the last chord page
@@ -68,9 +61,9 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   bool openWithPrompt() override;
   bool save(bool alwaysAsk) override;
 
-  PageImage* imgChordPage() const { return imgChordPage_; }
-  QScrollArea* scrollChordPage() const { return scrollChordPage_; }
-  QMenu* popmenuChords() const { return popmenuChords_; }
+  PageImage* imgChordPage() const { return image(); }
+  QScrollArea* scrollChordPage() const { return scroll(); }
+  QMenu* popmenuChords() const { return popup(); }
   ChordsPageModel& model() { return model_; }
   const ChordsPageModel& model() const { return model_; }
 
@@ -89,14 +82,12 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   // The whole page again from the holder (left-handed switch, page file opened): sets row by row
   // up to the first gap, with the headings of their records and the selection frame.
   void redrawPage();
+  void handChanged() override { redrawPage(); }
   // Foot switch: the next diagram becomes the selection, as a left press on it would.
   void selectNextDiagram();
   void SelectNextDiagram() override { selectNextDiagram(); }
   // What the fretboard shows when the page is entered.
   void showOnFretboard();
-
-  // True while the popup may open over the last press (only over a used set).
-  bool popupArmed() const { return popupArmed_; }
 
  Q_SIGNALS:
   // "Play Chord" selected its diagram: Play plays it.
@@ -108,26 +99,18 @@ class ChordsPage : public QWidget, public Page, public PageDocument {
   void applySelection(const ChordsPagePress& moved);
   // A press in the middle of a diagram: what the keys on the focused picture do.
   void pressCell(Qt::MouseButton button, GridCell cell);
-  bool busy() const;
+  void imagePressed(Qt::MouseButton button, int x, int y) override { imgChordPageMouseDown(button, x, y); }
   void redrawFretboard(const ChordDiagram& chord);
-  void returnFocus();
 
   PageHolders& holders_;
   ChordsPageModel model_;
   ChordMenus& menus_;
   PageList& pages_;
-  DialogService& dialogs_;
   NoteSpelling& spelling_;
-  const Transport& transport_;
   ChordDisplay& display_;
   std::filesystem::path dataFolder_;
   AppSettings& settings_;
   PagePlayer* player_;
-  QPointer<QWidget> focusHome_;
-  QScrollArea* scrollChordPage_;
-  PageImage* imgChordPage_;
-  QMenu* popmenuChords_;
-  bool popupArmed_ = false;
   QString fileName_;
 };
 

@@ -1,13 +1,8 @@
 #include "gui/print/PrintPage.h"
 
-#include <QAction>
-#include <QCursor>
 #include <QDir>
-#include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
 
 #include "core/app/AppSettings.h"
 #include "core/pages/PageFiles.h"
@@ -19,7 +14,6 @@
 #include "gui/common/PageList.h"
 #include "gui/common/PagePrinter.h"
 #include "gui/common/RecordText.h"
-#include "gui/common/Resources.h"
 #include "gui/playback/Transport.h"
 #include "gui/views/ChordDisplay.h"
 #include "gui/views/DiagramPainter.h"
@@ -66,61 +60,41 @@ void drawPrintCell(PageImage& image, const PrintCell& cell, GridCell at, const N
 PrintPage::PrintPage(PageHolders& holders, PageList& pages, DialogService& dialogs,
                      const NoteSpelling& spelling, Transport& transport, ChordDisplay& display,
                      AppSettings& settings, PagePlayer* player, QWidget* parent)
-    : QWidget(parent),
+    : DiagramPageBase({"scrollPrintPage", "imgPrintPage", QSize(kPrintPageWidth, kDiagramPageHeight), 7,
+                       "popmenuPrint", tr("Print page"), tr("The diagrams to print, six a row in five rows")},
+                      transport, dialogs, nullptr, parent),
       holders_(holders),
       model_(holders),
       pages_(pages),
-      dialogs_(dialogs),
       spelling_(spelling),
       transport_(transport),
       display_(display),
       settings_(settings),
-      player_(player),
-      scrollPrintPage_(new QScrollArea(this)),
-      imgPrintPage_(new PageImage(QSize(kPrintPageWidth, kDiagramPageHeight))),
-      popmenuPrint_(new QMenu(this)) {
+      player_(player) {
   setObjectName("pagePrint");
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
-  scrollPrintPage_->setFocusPolicy(Qt::ClickFocus);
-  scrollPrintPage_->setObjectName("scrollPrintPage");
-  imgPrintPage_->setObjectName("imgPrintPage");
-  imgPrintPage_->setCanvasFont(pageFont(7));
-  scrollPrintPage_->setWidget(imgPrintPage_);
-  scrollPrintPage_->setBackgroundRole(QPalette::Base);
-  layout->addWidget(scrollPrintPage_);
+  addPopupItems({
+      popupItem("pmenu3PlayDiagram", tr("Play Diagram"), [this] { pmenu3PlayDiagramClick(); }),
+      popupItem(
+          "pmenu3SendtoPlay", tr("Send To PlayPage"), [this] { pmenu3SendtoPlayClick(); },
+          [this] { return offered().sendToPlay; }),
+      popupItem(
+          "pmenu3SendtoDesign", tr("Send To Chord Design"), [this] { pmenu3SendtoDesignClick(); },
+          [this] { return offered().sendToDesign; }),
+      popupItem(
+          "pmenu3SendtoScale", tr("Send To Scale Page"), [this] { pmenu3SendtoScaleClick(); },
+          [this] { return offered().sendToScale; }),
+      popupItem("pmenu3Delete", tr("Delete"), [this] { pmenu3DeleteClick(); }),
+      popupItem("pmenu3Move", tr("Move"), [this] { pmenu3MoveClick(); }),
+  });
 
-  popmenuPrint_->setObjectName("popmenuPrint");
-  const auto addItem = [this](const char* name, const char* caption, void (PrintPage::*handler)()) {
-    QAction* action = popmenuPrint_->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, handler] {
-      if (!busy()) (this->*handler)();
-    });
-  };
-  addItem("pmenu3PlayDiagram", "Play Diagram", &PrintPage::pmenu3PlayDiagramClick);
-  addItem("pmenu3SendtoPlay", "Send To PlayPage", &PrintPage::pmenu3SendtoPlayClick);
-  addItem("pmenu3SendtoDesign", "Send To Chord Design", &PrintPage::pmenu3SendtoDesignClick);
-  addItem("pmenu3SendtoScale", "Send To Scale Page", &PrintPage::pmenu3SendtoScaleClick);
-  addItem("pmenu3Delete", "Delete", &PrintPage::pmenu3DeleteClick);
-  addItem("pmenu3Move", "Move", &PrintPage::pmenu3MoveClick);
-
-  connect(imgPrintPage_, &PageImage::mousePressed, this,
-          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-            imgPrintPageMouseDown(button, x, y);
-          });
-  connect(imgPrintPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  connect(imgPrintPage(), &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
   // The keyboard walks every cell, empty ones too: a carried diagram can be dropped on any.
-  connect(imgPrintPage_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+  connect(imgPrintPage(), &PageImage::selectionMoveRequested, this, [this](int across, int down) {
     const QPoint at = cellMiddle(
         DiagramPage::Print,
         keyboardStep(model_.selection(), across, down, PageHolders::kPrintColumns, PageHolders::kPrintRows));
     imgPrintPageMouseDown(Qt::LeftButton, at.x(), at.y());
   });
-  pressSelectionOnKeys(imgPrintPage_,
-                       [this](Qt::MouseButton button, int x, int y) { imgPrintPageMouseDown(button, x, y); });
-  describePicture(imgPrintPage_, "Print page", "The diagrams to print, six a row in five rows");
   connect(&spelling_, &NoteSpelling::changed, this, &PrintPage::redrawPage);
 }
 
@@ -131,11 +105,11 @@ void PrintPage::entered() {
 }
 
 QAbstractScrollArea* PrintPage::scrollArea() const {
-  return scrollPrintPage_;
+  return scroll();
 }
 
 QWidget* PrintPage::placementImage() const {
-  return imgPrintPage_;
+  return image();
 }
 
 void PrintPage::startPlacement() {
@@ -152,10 +126,7 @@ void PrintPage::dropPlacement() {
 
 PagePrintout PrintPage::printout() const {
   if (!model_.anyUsed()) return {};
-  PagePrintout out;
-  out.pictures << pageSheet(*imgPrintPage_);
-  out.titles << "Strumly! Print Page: " + fileName_;
-  return out;
+  return sheet(tr("Strumly! Print Page: %1").arg(fileName_));
 }
 
 void PrintPage::SelectNextDiagram() {
@@ -163,29 +134,29 @@ void PrintPage::SelectNextDiagram() {
   const std::optional<GridCell> next = model_.nextUsedCell();
   if (!next) return;
   model_.select(*next);
-  scrollPrintPage_->verticalScrollBar()->setValue(kStepScrollPitch * next->row);
+  scrollTo(kStepScrollPitch * next->row);
   showSelection();
 }
 
 // ---- Drawing ----
 
 void PrintPage::blankCell(GridCell at) {
-  blankPrintCell(*imgPrintPage_, at);
+  blankPrintCell(*image(), at);
 }
 
 void PrintPage::drawCell(GridCell at) {
-  drawPrintCell(*imgPrintPage_, model_.cell(at), at, spelling_.names(), settings_.scaleFrets,
+  drawPrintCell(*image(), model_.cell(at), at, spelling_.names(), settings_.scaleFrets,
                 display_.leftHanded());
 }
 
 void PrintPage::redrawPage() {
-  clearPageImage(*imgPrintPage_);
+  clearPageImage(*image());
   for (int row = 0; row < kGridRows; ++row)
     for (int column = 0; column < kGridColumns; ++column)
       if (model_.isUsed({column, row})) drawCell({column, row});
   if (const std::optional<GridCell> selected = model_.selection())
-    moveSelection(*imgPrintPage_, DiagramPage::Print, *selected);
-  imgPrintPage_->refresh();
+    moveSelection(*image(), DiagramPage::Print, *selected);
+  image()->refresh();
 }
 
 void PrintPage::showCell(const PrintCell& cell) {
@@ -201,35 +172,23 @@ void PrintPage::showCell(const PrintCell& cell) {
 
 void PrintPage::showSelection() {
   if (const std::optional<GridCell> selected = model_.selection()) {
-    moveSelection(*imgPrintPage_, DiagramPage::Print, *selected);
+    moveSelection(*image(), DiagramPage::Print, *selected);
     showCell(holders_.printPageCell);
   }
-  imgPrintPage_->refresh();
+  image()->refresh();
 }
 
 void PrintPage::updateCursor() {
-  switch (model_.carry()) {
-    case PrintCarry::None:
-      imgPrintPage_->unsetCursor();
-      break;
-    case PrintCarry::Sent:
-      imgPrintPage_->setCursor(gui::cursor("CURFRET"));
-      break;
-    case PrintCarry::Moving:
-      imgPrintPage_->setCursor(gui::cursor("CURMOVE"));
-      break;
-  }
-}
-
-bool PrintPage::busy() const {
-  return transport_.IsPlayingOrBusy();
+  const PrintCarry carry = model_.carry();
+  showPlacementCursor(carry == PrintCarry::Sent     ? DropCursor::Carried
+                      : carry == PrintCarry::Moving ? DropCursor::Moving
+                                                    : DropCursor::None);
 }
 
 // ---- Presses and the popup ----
 
 void PrintPage::imgPrintPageMouseDown(Qt::MouseButton button, int x, int y) {
-  if (busy()) return;
-  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  if (!pressTaken(button)) return;
   const bool wasMoving = model_.carry() == PrintCarry::Moving;
   const PrintPress press = model_.press(x, y, button == Qt::RightButton);
   switch (press.outcome) {
@@ -241,7 +200,7 @@ void PrintPage::imgPrintPageMouseDown(Qt::MouseButton button, int x, int y) {
       updateCursor();
       return;
     case PrintPress::Outcome::AskReplace:
-      if (!dialogs_.confirm(this, "Do you want to replace this diagram?", DialogService::Answer::No)) return;
+      if (!replaceConfirmed(true, tr("Do you want to replace this diagram?"))) return;
       model_.drop();
       drawCell(*press.target);
       showSelection();
@@ -252,14 +211,9 @@ void PrintPage::imgPrintPageMouseDown(Qt::MouseButton button, int x, int y) {
       showSelection();
       updateCursor();
       return;
-    case PrintPress::Outcome::ArmPopup: {
-      const PrintPopupItems items = model_.popupItems();
-      popmenuPrint_->findChild<QAction*>("pmenu3SendtoScale")->setEnabled(items.sendToScale);
-      popmenuPrint_->findChild<QAction*>("pmenu3SendtoDesign")->setEnabled(items.sendToDesign);
-      popmenuPrint_->findChild<QAction*>("pmenu3SendtoPlay")->setEnabled(items.sendToPlay);
-      popmenuPrint_->popup(imgPrintPage_->popupPosition());
+    case PrintPress::Outcome::ArmPopup:
+      armPopup(button);
       return;
-    }
   }
 }
 
@@ -296,7 +250,7 @@ void PrintPage::pmenu3DeleteClick() {
   const std::optional<GridCell> target = model_.target();
   if (!target) return;
   if (model_.deleteNeedsQuestion() &&
-      !dialogs_.confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No))
+      !dialogs().confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No))
     return;
   const PrintPageModel::Deleted deleted = model_.deleteTarget();
   if (deleted.pageCleared) {
@@ -305,18 +259,18 @@ void PrintPage::pmenu3DeleteClick() {
   }
   blankCell(*target);
   if (deleted.selectionMoved) {
-    imgPrintPage_->setSelectionFrame({});
+    image()->setSelectionFrame({});
     showSelection();
     updateCursor();
   }
-  imgPrintPage_->refresh();
+  image()->refresh();
 }
 
 void PrintPage::pmenu3MoveClick() {
   const std::optional<GridCell> target = model_.target();
   if (!target || !model_.moveTarget()) return;
   blankCell(*target);
-  imgPrintPage_->refresh();
+  image()->refresh();
   updateCursor();
 }
 
@@ -324,29 +278,29 @@ void PrintPage::pmenu3MoveClick() {
 
 void PrintPage::erase() {
   model_.erase();
-  clearPageImage(*imgPrintPage_);
-  imgPrintPage_->refresh();
+  clearPageImage(*image());
+  image()->refresh();
   display_.ClearFretboard();
-  scrollPrintPage_->verticalScrollBar()->setValue(0);
+  scrollTo(0);
   fileName_.clear();
   updateCursor();
   window()->setWindowTitle("Strumly!");
 }
 
 bool PrintPage::openWithPrompt() {
-  const QString path = chooseOpenPath(dialogs_, this, "Open Print Page File",
+  const QString path = chooseOpenPath(dialogs(), this, "Open Print Page File",
                                       "Print Page Files (*.gpr; *.prf)", settings_.folders.print);
   if (path.isEmpty()) return true;
   return OpenPrintPageFile(path);
 }
 
 bool PrintPage::OpenPrintPageFile(const QString& path) {
-  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs(), this, path);
   if (!bytes) return false;
   // The file is read whole into a copy first: a refused file leaves the page as it was.
   PageHolders read = holders_;
   if (const std::optional<std::string> refused = readPrintPageFile(*bytes, read)) {
-    dialogs_.notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, QString::fromStdString(*refused));
     return false;
   }
   model_.erase();
@@ -354,7 +308,7 @@ bool PrintPage::OpenPrintPageFile(const QString& path) {
   model_.selectFirstUsed();
   DocumentLocation{fileName_, settings_.folders.print}.remember(path);
   window()->setWindowTitle(documentCaption(fileName_));
-  scrollPrintPage_->verticalScrollBar()->setValue(0);
+  scrollTo(0);
   updateCursor();
   redrawPage();
   showCell(holders_.printPageCell);
@@ -363,11 +317,11 @@ bool PrintPage::OpenPrintPageFile(const QString& path) {
 
 bool PrintPage::SavePrintPage(bool alwaysAsk) {
   const std::optional<QString> path =
-      chooseSavePath(dialogs_, this, "Save Print Page File", "Print Page Files (*.gpr)", "gpr",
+      chooseSavePath(dialogs(), this, "Save Print Page File", "Print Page Files (*.gpr)", "gpr",
                      {fileName_, settings_.folders.print}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::Print)) window()->setWindowTitle(documentCaption(fileName_));
-  return writeDocumentBytes(dialogs_, this, *path, writePrintPageFile(holders_));
+  return writeDocumentBytes(dialogs(), this, *path, writePrintPageFile(holders_));
 }
 
 }  // namespace strumly::gui

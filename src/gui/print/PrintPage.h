@@ -4,13 +4,10 @@
 // a press selects, the popup plays, moves, deletes or sends a cell on. Its document is the
 // print page file (.gpr; older .prf files open the same way).
 #include <QString>
-#include <QWidget>
 
 #include "core/pages/PrintPageModel.h"
+#include "gui/common/DiagramPageBase.h"
 #include "gui/common/Page.h"
-
-class QMenu;
-class QScrollArea;
 
 namespace strumly {
 struct AppSettings;
@@ -19,9 +16,7 @@ struct AppSettings;
 namespace strumly::gui {
 
 class ChordDisplay;
-class DialogService;
 class NoteSpelling;
-class PageImage;
 class PageList;
 class Transport;
 
@@ -30,7 +25,7 @@ class Transport;
 void drawPrintCell(PageImage& image, const PrintCell& cell, GridCell at, const NoteNames& names, int span,
                    bool leftHanded);
 
-class PrintPage : public QWidget, public Page, public PageDocument {
+class PrintPage : public DiagramPageBase, public Page, public PageDocument {
   Q_OBJECT
  public:
   PrintPage(PageHolders& holders, PageList& pages, DialogService& dialogs, const NoteSpelling& spelling,
@@ -65,8 +60,8 @@ class PrintPage : public QWidget, public Page, public PageDocument {
   bool SavePrintPage(bool alwaysAsk);
 
   PrintPageModel& model() { return model_; }
-  PageImage* imgPrintPage() const { return imgPrintPage_; }
-  QMenu* popmenuPrint() const { return popmenuPrint_; }
+  PageImage* imgPrintPage() const { return image(); }
+  QMenu* popmenuPrint() const { return popup(); }
 
   void imgPrintPageMouseDown(Qt::MouseButton button, int x, int y);
   void pmenu3PlayDiagramClick();
@@ -77,6 +72,7 @@ class PrintPage : public QWidget, public Page, public PageDocument {
   void pmenu3MoveClick();
   // Every used cell again (a file opened, the hand or the note names switched).
   void redrawPage();
+  void handChanged() override { redrawPage(); }
 
  Q_SIGNALS:
   // A scale cell is to be shown on the fretboard (chords go to the display directly).
@@ -88,20 +84,18 @@ class PrintPage : public QWidget, public Page, public PageDocument {
   void showCell(const PrintCell& cell);
   void showSelection();
   void updateCursor();
-  bool busy() const;
+  void imagePressed(Qt::MouseButton button, int x, int y) override { imgPrintPageMouseDown(button, x, y); }
+  // The Send items offered for the popup's target.
+  PrintPopupItems offered() const { return model_.popupItems(); }
 
   PageHolders& holders_;
   PrintPageModel model_;
   PageList& pages_;
-  DialogService& dialogs_;
   const NoteSpelling& spelling_;
   Transport& transport_;
   ChordDisplay& display_;
   AppSettings& settings_;
   PagePlayer* player_;
-  QScrollArea* scrollPrintPage_;
-  PageImage* imgPrintPage_;
-  QMenu* popmenuPrint_;
   QString fileName_;
 };
 

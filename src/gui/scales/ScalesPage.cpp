@@ -1,11 +1,6 @@
 #include "gui/scales/ScalesPage.h"
 
-#include <QAction>
-#include <QCursor>
-#include <QMenu>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
 
 #include "core/app/AppSettings.h"
 #include "core/pages/RecordConversions.h"
@@ -16,7 +11,6 @@
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
 #include "gui/common/PagePrinter.h"
-#include "gui/common/Resources.h"
 #include "gui/controls/TdlgBeginFret.h"
 #include "gui/playback/ScalePlayback.h"
 #include "gui/playback/Transport.h"
@@ -52,64 +46,38 @@ ScalesPage::ScalesPage(PageHolders& holders, PageList& pages, DialogService& dia
                        const NoteSpelling& spelling, const Transport& transport, ScalesPageDisplay display,
                        AppSettings& settings, std::filesystem::path dataFolder, PlaybackContext* playback,
                        QWidget* focusHome, QWidget* parent)
-    : QWidget(parent),
+    : DiagramPageBase({"scrollScales", "imgScales", QSize(kScalePageWidth, kDiagramPageHeight), 8,
+                       "popmenuScales", tr("Scales page"), tr("The scale sets shown, six positions a row")},
+                      transport, dialogs, focusHome, parent),
       holders_(holders),
       model_(holders),
       pages_(pages),
-      dialogs_(dialogs),
       spelling_(spelling),
-      transport_(transport),
       display_(display),
       settings_(settings),
       dataFolder_(std::move(dataFolder)),
-      focusHome_(focusHome),
-      scrollScales_(new QScrollArea(this)),
-      imgScales_(new PageImage(QSize(kScalePageWidth, kDiagramPageHeight))),
-      popmenuScales_(new QMenu(this)),
       dlgBeginFret_(new TdlgBeginFret(this)) {
   setObjectName("pageScales");
   if (playback)
     player_ = std::make_unique<ScalePlayback>(
         holders_.currentScale, [this] { return model_.selection() ? model_.selection()->column : 0; },
         *playback);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  // A click on the page takes the focus out of any edit; Tab goes straight to the picture.
-  scrollScales_->setFocusPolicy(Qt::ClickFocus);
-  scrollScales_->setObjectName("scrollScales");
-  imgScales_->setObjectName("imgScales");
-  imgScales_->setCanvasFont(pageFont(8));
-  scrollScales_->setWidget(imgScales_);
-  scrollScales_->setBackgroundRole(QPalette::Base);
-  layout->addWidget(scrollScales_);
-
-  popmenuScales_->setObjectName("popmenuScales");
-  const auto addItem = [this](const char* name, const char* caption, void (ScalesPage::*handler)()) {
-    QAction* action = popmenuScales_->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, handler);
-  };
-  addItem("pmenu5PlayDiagram", "Play This Diagram", &ScalesPage::pmenu5PlayDiagramClick);
-  addItem("pmenu5PlayRoot", "Play Scale From Root", &ScalesPage::pmenu5PlayRootClick);
-  addItem("pmenu5SendtoPrint", "Send To Print Page", &ScalesPage::pmenu1SendtoPrintClick);
-  addItem("pmenu5StartFret", "Change Beginning Fret", &ScalesPage::pmenu5StartFretClick);
+  addPopupItems({
+      popupItem("pmenu5PlayDiagram", tr("Play This Diagram"), [this] { pmenu5PlayDiagramClick(); }),
+      popupItem("pmenu5PlayRoot", tr("Play Scale From Root"), [this] { pmenu5PlayRootClick(); }),
+      popupItem("pmenu5SendtoPrint", tr("Send To Print Page"), [this] { pmenu1SendtoPrintClick(); }),
+      popupItem("pmenu5StartFret", tr("Change Beginning Fret"), [this] { pmenu5StartFretClick(); }),
+  });
 
   connect(dlgBeginFret_, &QDialog::accepted, this, &ScalesPage::beginFretChosen);
-  connect(imgScales_, &PageImage::mousePressed, this,
-          [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-            imgScalesMouseDown(button, x, y);
-          });
-  connect(imgScales_, &PageImage::mouseMoved, this, [this] { display_.chords.clearPointerReadOuts(); });
-  connect(imgScales_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+  connect(imgScales(), &PageImage::mouseMoved, this, [this] { display_.chords.clearPointerReadOuts(); });
+  connect(imgScales(), &PageImage::selectionMoveRequested, this, [this](int across, int down) {
     if (model_.setCount() == 0) return;
     const QPoint at = cellMiddle(
         DiagramPage::Scales,
         keyboardStep(model_.selection(), across, down, ScalesPageModel::kPositions, model_.setCount()));
     imgScalesMouseDown(Qt::LeftButton, at.x(), at.y());
   });
-  pressSelectionOnKeys(imgScales_,
-                       [this](Qt::MouseButton button, int x, int y) { imgScalesMouseDown(button, x, y); });
-  describePicture(imgScales_, "Scales page", "The scale sets shown, six positions a row");
 }
 
 ScalesPage::~ScalesPage() = default;
@@ -118,15 +86,11 @@ int ScalesPage::span() const {
   return clampScaleSpan(settings_.scaleFrets);
 }
 
-bool ScalesPage::busy() const {
-  return transport_.IsPlayingOrBusy();
-}
-
 void ScalesPage::addScaleSet(int scaleNumber, PitchClass root, const QString& name) {
-  if (busy()) return;
+  if (refusedNow()) return;
   pages_.activate(PageId::Scales);
   if (model_.isFull()) {
-    dialogs_.notice(this, "Maximum is 5 sets of scales. Clear the Scale page.");
+    dialogs().notice(this, "Maximum is 5 sets of scales. Clear the Scale page.");
     return;
   }
   ScaleRecord record;
@@ -134,7 +98,7 @@ void ScalesPage::addScaleSet(int scaleNumber, PitchClass root, const QString& na
     record = ReadScaleRecord(dataFolder_, scaleNumber);
   } catch (const DictionaryError& error) {
     // A missing file has its own notice; a short or unreadable one names itself. No set either way.
-    dialogs_.notice(this, QString::fromStdString(error.what()));
+    dialogs().notice(this, QString::fromStdString(error.what()));
     return;
   }
   const ScaleDiagram scale = newScaleSet(record, name.toLatin1().toStdString(), tuning(),
@@ -144,10 +108,10 @@ void ScalesPage::addScaleSet(int scaleNumber, PitchClass root, const QString& na
 }
 
 void ScalesPage::showNewSet(int set) {
-  drawScaleSet(*imgScales_, holders_, set, spelling_.names(), span(), display_.chords.leftHanded());
-  scrollScales_->verticalScrollBar()->setValue(kSetPitch * set);
-  moveSelection(*imgScales_, DiagramPage::Scales, GridCell{0, set});
-  imgScales_->refresh();
+  drawScaleSet(*image(), holders_, set, spelling_.names(), span(), display_.chords.leftHanded());
+  scrollTo(kSetPitch * set);
+  moveSelection(*image(), DiagramPage::Scales, GridCell{0, set});
+  image()->refresh();
   ShowScale();
 }
 
@@ -162,11 +126,10 @@ void ScalesPage::ShowScale() {
 }
 
 void ScalesPage::imgScalesMouseDown(Qt::MouseButton button, int x, int y) {
-  popupArmed_ = false;
-  if (busy() || (button != Qt::LeftButton && button != Qt::RightButton)) return;
+  if (!pressTaken(button)) return;
   const std::optional<GridCell> cell = model_.pressTarget(x, y);
   if (!cell) return;
-  if (placing_) {
+  if (placing()) {
     if (button == Qt::RightButton || holders_.heldCell.isEmpty()) {
       dropPlacement();
       return;
@@ -174,19 +137,12 @@ void ScalesPage::imgScalesMouseDown(Qt::MouseButton button, int x, int y) {
     dropHeldCell(*cell);
     return;
   }
-  if (!model_.isUsed(*cell)) return;
-  popupArmed_ = true;
-  if (button == Qt::RightButton) {
-    popmenuScales_->popup(imgScales_->popupPosition());
-    return;
-  }
+  if (!model_.isUsed(*cell) || armPopup(button)) return;
   if (model_.selection() != cell) selectAndShow(*cell);
 }
 
 void ScalesPage::dropHeldCell(GridCell cell) {
-  if (model_.isUsed(cell) &&
-      !dialogs_.confirm(this, "Do you want to replace this row of diagrams?", DialogService::Answer::No))
-    return;
+  if (!replaceConfirmed(model_.isUsed(cell), tr("Do you want to replace this row of diagrams?"))) return;
   const int set = model_.dropSet(cell.row);
   model_.dropCell(holders_.heldCell, set);
   dropPlacement();
@@ -195,8 +151,8 @@ void ScalesPage::dropHeldCell(GridCell cell) {
 
 void ScalesPage::selectAndShow(GridCell cell) {
   if (!model_.select(cell)) return;
-  moveSelection(*imgScales_, DiagramPage::Scales, cell);
-  imgScales_->refresh();
+  moveSelection(*image(), DiagramPage::Scales, cell);
+  image()->refresh();
   ShowScale();
 }
 
@@ -237,48 +193,43 @@ void ScalesPage::beginFretChosen() {
   const std::optional<int> fret = dlgBeginFret_->chosenFret();
   const std::optional<GridCell> target = model_.target();
   if (!fret || !target || !model_.setTargetBeginFret(*fret)) return;
-  drawScalePosition(model_.set(target->row), target->column, *imgScales_, DiagramPage::Scales, target->row,
+  drawScalePosition(model_.set(target->row), target->column, *image(), DiagramPage::Scales, target->row,
                     target->column, span(), display_.chords.leftHanded());
   if (const std::optional<GridCell> selected = model_.selection())
-    moveSelection(*imgScales_, DiagramPage::Scales, *selected);
-  imgScales_->refresh();
+    moveSelection(*image(), DiagramPage::Scales, *selected);
+  image()->refresh();
   // With the whole neck on show the neck would not change; showing it again costs nothing.
   if (model_.selection() == target) ShowScale();
   returnFocus();
 }
 
 void ScalesPage::redrawPage() {
-  clearPageImage(*imgScales_);
-  drawScalePageSets(*imgScales_, holders_, spelling_.names(), span(), display_.chords.leftHanded());
+  clearPageImage(*image());
+  drawScalePageSets(*image(), holders_, spelling_.names(), span(), display_.chords.leftHanded());
   if (const std::optional<GridCell> selected = model_.selection())
-    moveSelection(*imgScales_, DiagramPage::Scales, *selected);
-  imgScales_->refresh();
+    moveSelection(*image(), DiagramPage::Scales, *selected);
+  image()->refresh();
 }
 
 void ScalesPage::selectNextDiagram() {
   dropPlacement();
   const std::optional<GridCell> next = model_.nextPosition();
   if (!next) return;
-  if (next->column == 0) scrollScales_->verticalScrollBar()->setValue(kSetPitch * next->row);
+  if (next->column == 0) scrollTo(kSetPitch * next->row);
   selectAndShow(*next);
 }
 
 void ScalesPage::startPlacement() {
-  placing_ = true;
-  imgScales_->setCursor(gui::cursor("CURFRET"));
+  showPlacementCursor(DropCursor::Carried);
 }
 
 void ScalesPage::dropPlacement() {
-  placing_ = false;
-  imgScales_->unsetCursor();
+  showPlacementCursor(DropCursor::None);
 }
 
 PagePrintout ScalesPage::printout() const {
   if (model_.setCount() == 0) return {};
-  PagePrintout out;
-  out.pictures << pageSheet(*imgScales_);
-  out.titles << "Strumly! Scale Page: " + fileName_;
-  return out;
+  return sheet(tr("Strumly! Scale Page: %1").arg(fileName_));
 }
 
 PagePlayer* ScalesPage::player() {
@@ -286,15 +237,11 @@ PagePlayer* ScalesPage::player() {
 }
 
 QAbstractScrollArea* ScalesPage::scrollArea() const {
-  return scrollScales_;
+  return scroll();
 }
 
 QWidget* ScalesPage::placementImage() const {
-  return imgScales_;
-}
-
-void ScalesPage::returnFocus() {
-  if (focusHome_) focusHome_->setFocus();
+  return image();
 }
 
 }  // namespace strumly::gui

@@ -5,18 +5,14 @@
 // "popmenuScales" plays a position, plays it from its root, sends it to the Print page or changes
 // its beginning fret. A scale cell carried here from the Print page is dropped as a set by the
 // next press. The page saves to and opens Scale Page files (.spf).
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <filesystem>
 #include <memory>
 
 #include "core/scales/ScalesPageModel.h"
+#include "gui/common/DiagramPageBase.h"
 #include "gui/common/Page.h"
 #include "gui/common/TuningTakeOver.h"
-
-class QMenu;
-class QScrollArea;
 
 namespace strumly {
 struct AppSettings;
@@ -25,9 +21,7 @@ struct AppSettings;
 namespace strumly::gui {
 
 class ChordDisplay;
-class DialogService;
 class NoteSpelling;
-class PageImage;
 class PageList;
 class PlaybackContext;
 class ScaleDisplay;
@@ -50,7 +44,7 @@ void drawScaleSet(PageImage& image, const PageHolders& holders, int set, const N
 void drawScalePageSets(PageImage& image, const PageHolders& holders, const NoteNames& names, int span,
                        bool leftHanded);
 
-class ScalesPage : public QWidget, public Page, public PageDocument, public PageTuning {
+class ScalesPage : public DiagramPageBase, public Page, public PageDocument, public PageTuning {
   Q_OBJECT
  public:
   // `dataFolder` holds kvs.dat; `playback` may be null (no Play on this page); `focusHome`
@@ -86,13 +80,11 @@ class ScalesPage : public QWidget, public Page, public PageDocument, public Page
   bool OpenScalePageFile(const QString& path);
 
   ScalesPageModel& model() { return model_; }
-  PageImage* imgScales() const { return imgScales_; }
-  QScrollArea* scrollScales() const { return scrollScales_; }
-  QMenu* popmenuScales() const { return popmenuScales_; }
+  PageImage* imgScales() const { return image(); }
+  QScrollArea* scrollScales() const { return scroll(); }
+  QMenu* popmenuScales() const { return popup(); }
   TdlgBeginFret* dlgBeginFret() const { return dlgBeginFret_; }
-  bool placing() const { return placing_; }
-  // True while the popup may open over the last press (only over a used set).
-  bool popupArmed() const { return popupArmed_; }
+  bool placing() const { return dropCursor() != DropCursor::None; }
 
   // "Show Scale": adds a set of scale `scaleNumber` (its caption `name`) in key `root`.
   void addScaleSet(int scaleNumber, PitchClass root, const QString& name);
@@ -105,6 +97,7 @@ class ScalesPage : public QWidget, public Page, public PageDocument, public Page
   void ShowScale();
   // The whole page again from the holder (left-handed switch, page file opened).
   void redrawPage();
+  void handChanged() override { redrawPage(); }
   // Foot switch: the next position becomes the selection, as a left press on it would.
   void selectNextDiagram();
   // The beginning fret of the position on the neck (Listen's target).
@@ -116,31 +109,22 @@ class ScalesPage : public QWidget, public Page, public PageDocument, public Page
 
  private:
   int span() const;
-  bool busy() const;
+  void imagePressed(Qt::MouseButton button, int x, int y) override { imgScalesMouseDown(button, x, y); }
   void showNewSet(int set);
   void selectAndShow(GridCell cell);
   void dropHeldCell(GridCell cell);
   void beginFretChosen();
   void playTarget(bool fromRoot);
-  void returnFocus();
 
   PageHolders& holders_;
   ScalesPageModel model_;
   PageList& pages_;
-  DialogService& dialogs_;
   const NoteSpelling& spelling_;
-  const Transport& transport_;
   ScalesPageDisplay display_;
   AppSettings& settings_;
   std::filesystem::path dataFolder_;
   std::unique_ptr<ScalePlayback> player_;
-  QPointer<QWidget> focusHome_;
-  QScrollArea* scrollScales_;
-  PageImage* imgScales_;
-  QMenu* popmenuScales_;
   TdlgBeginFret* dlgBeginFret_;
-  bool popupArmed_ = false;
-  bool placing_ = false;
   QString fileName_;
 };
 

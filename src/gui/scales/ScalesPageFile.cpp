@@ -1,7 +1,4 @@
 // The Scales page's document: Erase / New, and Open, Save and Save As of Scale Page files (.spf).
-#include <QScrollArea>
-#include <QScrollBar>
-
 #include "core/app/AppSettings.h"
 #include "core/pages/PageFiles.h"
 #include "gui/common/DialogService.h"
@@ -20,31 +17,31 @@ constexpr const char* kFilter = "Scale Page Files (*.spf)";
 }  // namespace
 
 void ScalesPage::erase() {
-  clearPageImage(*imgScales_);
-  imgScales_->refresh();
+  clearPageImage(*image());
+  image()->refresh();
   display_.chords.ClearFretboard();
   model_.erase();
-  scrollScales_->verticalScrollBar()->setValue(0);
+  scrollTo(0);
   fileName_.clear();
   window()->setWindowTitle("Strumly!");
 }
 
 bool ScalesPage::openWithPrompt() {
-  if (busy()) return false;
+  if (refusedNow()) return false;
   const QString path =
-      chooseOpenPath(dialogs_, this, "Open Scale Page File", kFilter, settings_.folders.scale);
+      chooseOpenPath(dialogs(), this, "Open Scale Page File", kFilter, settings_.folders.scale);
   if (path.isEmpty()) return true;  // cancelled: nothing to tell
   return OpenScalePageFile(path);
 }
 
 bool ScalesPage::OpenScalePageFile(const QString& path) {
-  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs_, this, path);
+  const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs(), this, path);
   if (!bytes) return false;
   // The reader checks the whole file before it touches the page, so a refused file leaves the
   // page as it was; the holder is only written on success.
   PageHolders read = holders_;
   if (const std::optional<std::string> refused = readScalePageFile(*bytes, read)) {
-    dialogs_.notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, QString::fromStdString(*refused));
     return false;
   }
   pages_.activate(PageId::Scales);
@@ -54,7 +51,7 @@ bool ScalesPage::OpenScalePageFile(const QString& path) {
   holders_.currentScale = read.currentScale;
   model_.reloaded(scalePageOpensWithSelection(holders_));
   redrawPage();
-  scrollScales_->verticalScrollBar()->setValue(0);
+  scrollTo(0);
   DocumentLocation{fileName_, settings_.folders.scale}.remember(path);
   window()->setWindowTitle(documentCaption(fileName_));
   ShowScale();
@@ -62,12 +59,12 @@ bool ScalesPage::OpenScalePageFile(const QString& path) {
 }
 
 bool ScalesPage::save(bool alwaysAsk) {
-  if (busy()) return false;
-  const std::optional<QString> path = chooseSavePath(dialogs_, this, "Save Scale Page File", kFilter, "spf",
+  if (refusedNow()) return false;
+  const std::optional<QString> path = chooseSavePath(dialogs(), this, "Save Scale Page File", kFilter, "spf",
                                                      {fileName_, settings_.folders.scale}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::Scales)) window()->setWindowTitle(documentCaption(fileName_));
-  return writeDocumentBytes(dialogs_, this, *path, writeScalePageFile(holders_));
+  return writeDocumentBytes(dialogs(), this, *path, writeScalePageFile(holders_));
 }
 
 }  // namespace strumly::gui
