@@ -1,10 +1,14 @@
-// At twice the pixels (QT_SCALE_FACTOR=2) a page and the neck are painted with twice the detail,
-// not blown up from their 1x pictures, and presses still land where they land at 1x.
+// At twice the pixels (QT_SCALE_FACTOR=2) a page, the neck, the round button and the tab page are
+// painted with twice the detail, not blown up from their 1x pictures, and presses still land
+// where they land at 1x.
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
+#include "core/tab/TabMarkers.h"
 #include "gui/common/PagePrintout.h"
+#include "gui/controls/THemisphereButton.h"
+#include "gui/tab/TabPageView.h"
 #include "gui/views/DiagramPainter.h"
 #include "gui/views/Fretboard.h"
 #include "gui/views/FretboardView.h"
@@ -23,6 +27,17 @@ ChordDiagram openC() {
   c.strings = {StringFret{0, 0}, {1, 1}, {0, 0}, {2, 2}, {3, 3}, {3, kFingerMuted}};
   c.intervals = {0, 4, 7, 255, 255, 255, 255};
   return c;
+}
+
+// A 1x picture blown up is made of equal 2 x 2 blocks: how many blocks of `logical` are not.
+int mixedBlocks(const QImage& sharp, const QRect& logical) {
+  int mixed = 0;
+  for (int y = 2 * logical.top(); y < 2 * (logical.bottom() + 1); y += 2)
+    for (int x = 2 * logical.left(); x < 2 * (logical.right() + 1); x += 2) {
+      const QRgb c = sharp.pixel(x, y);
+      mixed += sharp.pixel(x + 1, y) != c || sharp.pixel(x, y + 1) != c || sharp.pixel(x + 1, y + 1) != c;
+    }
+  return mixed;
 }
 
 }  // namespace
@@ -107,6 +122,47 @@ class HiDpiTest : public QObject {
     QCOMPARE(pressed.count(), 1);
     QCOMPARE(pressed[0][0].toInt(), 3);
     QCOMPARE(pressed[0][1].toInt(), 0);
+  }
+
+  void theRoundButtonAndTheTabPageAreSharpAndPressedInLogicalPixels() {
+    QWidget window;
+    window.resize(420, 200);
+    auto* button = new THemisphereButton(&window);
+    button->resize(90, 30);  // one lowered ring of 2: half axes 43 and 13 round (45, 15)
+    button->setCaption("Show Intervals");
+    auto* tab = new TabPageView(&window);
+    tab->setGeometry(0, 40, 400, 160);
+    const TabLines lines{U"",
+                         U"e|-0---12--3-|",
+                         U"B|--1-------|",
+                         U"G|----2-----|",
+                         U"D|-------2--|",
+                         U"A|----------|",
+                         U"E|-3--------|"};
+    tab->setPage(&lines);
+    tab->setMarkers(defaultTabMarkers(lines));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QImage& face = button->imageOut();
+    QCOMPARE(face.size(), QSize(180, 60));
+    // The shaded dome and the caption's edges change within a 1x pixel almost everywhere.
+    QVERIFY2(mixedBlocks(face, QRect(0, 0, 90, 30)) > 90 * 30 / 2, "round button blown up");
+    QSignalSpy clicks(button, &THemisphereButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(87, 15));  // (42 / 43)^2 = 0.95: on the face
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(89, 15));  // (44 / 43)^2: beyond it
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(2, 2));    // a corner
+    QCOMPARE(clicks.count(), 1);
+
+    const QImage page = tab->viewport()->grab().toImage();
+    QCOMPARE(page.size(), 2 * tab->viewport()->size());
+    // The six string lines of the first block (y 23 .. 131) over the text's columns.
+    QVERIFY2(mixedBlocks(page, QRect(9, 23, 110, 108)) > 500, "tab page blown up");
+    QSignalSpy pressed(tab, &TabPageView::pagePressed);
+    QTest::mouseClick(tab->viewport(), Qt::RightButton, {}, QPoint(37, 41));
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed[0][0].toInt(), 37);
+    QCOMPARE(pressed[0][1].toInt(), 41);
   }
 };
 

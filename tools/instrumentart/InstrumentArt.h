@@ -9,10 +9,12 @@ namespace instrumentart {
 QImage drawNeck(int scale = 1);                          // NECK, 900 x 132, right-handed, without numbers
 QImage drawFretNumbers(bool leftHanded, int scale = 1);  // FRETNUMR / FRETNUML, 900 x 14
 QImage drawMarkers(int scale = 1);                       // FINGERS, 240 x 12
-QImage drawKeyboard();                                   // KEYBOARD, 281 x 18
-QImage drawStaff();                                      // StaffBmp, 150 x 140
-// Note head and accidentals, black on white, for ANDing into the staff.
-QImage drawStaffGlyph(const char* const* rows, int width, int height);
+QImage drawKeyboard(int scale = 1);                      // KEYBOARD, 281 x 18
+QImage drawStaff(int scale = 1);                         // StaffBmp, 150 x 140
+// Note head and accidentals, black on white, for ANDing into the staff; at 2 each pixel of the
+// pixel picture is two by two, except the note head, which is drawn as its oval.
+QImage drawStaffGlyph(const char* const* rows, int width, int height, int scale = 1);
+QImage drawNoteHead(int scale = 1);  // NoteBmp, 10 x 6
 extern const char* const kNoteHead[];
 extern const char* const kSharp[];
 extern const char* const kFlat[];

@@ -37,11 +37,12 @@ QPainterPath trebleClef() {
 
 }  // namespace
 
-QImage drawKeyboard() {
+QImage drawKeyboard(int scale) {
   using namespace strumly;
-  QImage image(kKeyboardWidth, kKeyboardHeight, QImage::Format_ARGB32_Premultiplied);
+  QImage image(kKeyboardWidth * scale, kKeyboardHeight * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(QColor(30, 28, 26));
   QPainter p(&image);
+  p.scale(scale, scale);
   // White keys: ivory with a soft fall-off towards the player, grey joints.
   QLinearGradient ivory(0, 0, 0, kKeyboardHeight);
   ivory.setColorAt(0.0, QColor(236, 232, 222));
@@ -71,10 +72,11 @@ QImage drawKeyboard() {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage drawStaff() {
-  QImage image(kStaffWidth, kStaffHeight, QImage::Format_RGB32);
+QImage drawStaff(int scale) {
+  QImage image(kStaffWidth * scale, kStaffHeight * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
+  p.scale(scale, scale);
   for (int y : kStaffLines) p.fillRect(QRect(4, y, kStaffWidth - 8, 1), Qt::black);
   p.fillRect(QRect(4, kStaffLines.front(), 1, kStaffLines.back() - kStaffLines.front() + 1), Qt::black);
   p.fillRect(QRect(kStaffWidth - 5, kStaffLines.front(), 1, kStaffLines.back() - kStaffLines.front() + 1),
@@ -93,12 +95,29 @@ QImage drawStaff() {
   return image;
 }
 
-QImage drawStaffGlyph(const char* const* rows, int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
+QImage drawStaffGlyph(const char* const* rows, int width, int height, int scale) {
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
+  QPainter p(&image);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width && rows[y][x] != '\0'; ++x)
-      if (rows[y][x] == '#') image.setPixel(x, y, qRgb(0, 0, 0));
+      if (rows[y][x] == '#') p.fillRect(QRect(x * scale, y * scale, scale, scale), Qt::black);
+  return image;
+}
+
+QImage drawNoteHead(int scale) {
+  if (scale == 1) return drawStaffGlyph(kNoteHead, 10, 6);
+  // The tilted oval the pixel head stands for, drawn smooth at the finer pixels.
+  QImage image(10 * scale, 6 * scale, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
+  p.translate(5, 3);
+  p.rotate(-22);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  p.drawEllipse(QPointF(0, 0), 4.9, 2.7);
   return image;
 }
 

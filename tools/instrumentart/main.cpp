@@ -27,12 +27,18 @@ int main(int argc, char** argv) {
       {"FINGERS@2x", drawMarkers(2)},
       {"KEYBOARD", drawKeyboard()},
       {"StaffBmp", drawStaff()},
-      {"NoteBmp", drawStaffGlyph(kNoteHead, 10, 6)},
+      {"NoteBmp", drawNoteHead()},
       {"SharpBmp", drawStaffGlyph(kSharp, 5, 13)},
       {"FlatBmp", drawStaffGlyph(kFlat, 5, 13)},
       {"NaturalBmp", drawStaffGlyph(kNatural, 5, 13)},
       {"DblFlatBmp", drawStaffGlyph(kDoubleFlat, 5, 13)},
       {"DblSharpBmp", drawStaffGlyph(kDoubleSharp, 5, 13)},
+      {"KEYBOARD@2x", drawKeyboard(2)},
+      {"StaffBmp@2x", drawStaff(2)},
+      {"NoteBmp@2x", drawNoteHead(2)},
+      {"SharpBmp@2x", drawStaffGlyph(kSharp, 5, 13, 2)},
+      {"FlatBmp@2x", drawStaffGlyph(kFlat, 5, 13, 2)},
+      {"NaturalBmp@2x", drawStaffGlyph(kNatural, 5, 13, 2)},
   };
   for (const auto& picture : pictures) {
     const QString path = out.filePath(QString::fromLatin1(picture.name) + ".png");

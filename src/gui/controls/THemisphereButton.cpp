@@ -1,5 +1,6 @@
 #include "gui/controls/THemisphereButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -8,6 +9,8 @@ namespace strumly::gui {
 
 THemisphereButton::THemisphereButton(QWidget* parent) : QWidget(parent) {
   resize(25, 25);
+  // Reached with Tab; Space or Enter then works it as a click on its middle would.
+  setFocusPolicy(Qt::TabFocus);
   BuildImages();
 }
 
@@ -55,6 +58,8 @@ void THemisphereButton::setBorderStyle(TBorderStyle style) {
 }
 
 void THemisphereButton::setCaption(const QString& caption) {
+  // The caption names the button for a screen reader unless it was given a name of its own.
+  if (accessibleName().isEmpty() || accessibleName() == caption_) setAccessibleName(caption);
   if (store(caption_, caption)) changed();
 }
 
@@ -136,8 +141,47 @@ bool THemisphereButton::HitTest(int x, int y) const {
 }
 
 void THemisphereButton::paintEvent(QPaintEvent*) {
+  // Moved to a screen with another pixel ratio: the faces are rendered again for it.
+  if (!qFuzzyCompare(std::max(1.0, devicePixelRatioF()), ratio_)) BuildImages();
   QPainter painter(this);
-  painter.drawImage(0, 0, down_ ? paintIn_ : paintOut_);
+  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), down_ ? paintIn_ : paintOut_);
+  if (hasFocus()) {
+    // The keyboard focus: a dashed ring just inside the dome's edge.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+  }
+}
+
+void THemisphereButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (!isEnabled() || event->isAutoRepeat() ||
+      (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  const QPoint middle(width() / 2, height() / 2);
+  Q_EMIT mousePressed(Qt::LeftButton, middle);
+  downAtPress_ = down_;
+  release(true);
+  Q_EMIT mouseReleased(Qt::LeftButton, middle);
+  event->accept();
+}
+
+void THemisphereButton::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void THemisphereButton::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
+}
+
+bool THemisphereButton::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) update();
+  return QWidget::event(event);
 }
 
 void THemisphereButton::resizeEvent(QResizeEvent* event) {
@@ -188,20 +232,23 @@ void THemisphereButton::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (tracking_) {
     tracking_ = false;
-    const bool inside = HitTest(at.x(), at.y());
-    if (inside) Q_EMIT clicked();
-    if (groupIndex_ == 0) {
-      down_ = false;
-    } else if (!inside) {
-      // Let go beside the button: nothing toggles.
-      down_ = downAtPress_;
-    } else if (allowAllUp_ || !downAtPress_) {
-      for (THemisphereButton* mate : groupMates()) mate->setDown(false);
-      down_ = !downAtPress_;
-    }
-    update();
+    release(HitTest(at.x(), at.y()));
   }
   Q_EMIT mouseReleased(event->button(), at);
+}
+
+void THemisphereButton::release(bool inside) {
+  if (inside) Q_EMIT clicked();
+  if (groupIndex_ == 0) {
+    down_ = false;
+  } else if (!inside) {
+    // Let go beside the button: nothing toggles.
+    down_ = downAtPress_;
+  } else if (allowAllUp_ || !downAtPress_) {
+    for (THemisphereButton* mate : groupMates()) mate->setDown(false);
+    down_ = !downAtPress_;
+  }
+  update();
 }
 
 }  // namespace strumly::gui

@@ -3,7 +3,8 @@
 // caption and a glyph laid flat or wrapped over the dome. It works as a push button or, with a
 // group index, as a toggle among the buttons of the same group and parent. Both faces (up and
 // down) are rendered into images whenever the appearance changes; painting only draws the stored
-// face, so the control is see-through outside its ellipse.
+// face, so the control is see-through outside its ellipse. Tab reaches it, and Space or Enter
+// works it like a click on its middle.
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -89,7 +90,8 @@ class THemisphereButton : public QWidget {
   // Whether (x, y) lies on the face: the ellipse inside the bevel rings.
   bool HitTest(int x, int y) const;
 
-  // The rendered faces and the mask (white outside the ellipse, black inside).
+  // The rendered faces and the mask (white outside the ellipse, black inside), in device pixels
+  // of the screen the button is on (their devicePixelRatio() gives the scale).
   const QImage& imageOut() const { return imageOut_; }
   const QImage& imageIn() const { return imageIn_; }
   const QImage& imageMask() const { return imageMask_; }
@@ -109,11 +111,17 @@ class THemisphereButton : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void BuildImages();
   void changed();
   void press(QMouseEvent* event, bool doubleClick);
+  // The end of a press: a click when it ends on the face, then the push or toggle rule.
+  void release(bool inside);
   QList<THemisphereButton*> groupMates() const;
   QImage currentGlyph() const;
 
@@ -143,6 +151,7 @@ class THemisphereButton : public QWidget {
   QImage paintOut_;  // the faces with the mask applied, as painted
   QImage paintIn_;
   QSize rendered_;
+  qreal ratio_ = 1.0;  // the pixel ratio the faces were rendered at
   bool tracking_ = false;
   bool downAtPress_ = false;
 };

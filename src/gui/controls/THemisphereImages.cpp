@@ -69,12 +69,16 @@ QImage THemisphereButton::currentGlyph() const {
 }
 
 void THemisphereButton::BuildImages() {
-  const int W = width();
-  const int H = height();
-  if (W < 2 || H < 2) return;
+  if (width() < 2 || height() < 2) return;
   rendered_ = size();
+  // Rendered in the screen's own pixels: every measure below is in device pixels, so the dome,
+  // the rings and the caption stay sharp at 200 %; the logical size and the hit test do not change.
+  ratio_ = std::max(1.0, devicePixelRatioF());
+  const double r = ratio_;
+  const int W = static_cast<int>(std::lround(width() * r));
+  const int H = static_cast<int>(std::lround(height() * r));
   const int k = (bevelInner_ != hbNone) + (bevelOuter_ != hbNone);
-  const int b = k > 0 ? bevelWidth_ : 0;
+  const double b = k > 0 ? bevelWidth_ * r : 0;
   const Ellipse whole(0, 0, W, H);
   const Ellipse inset1(b, b, W - b, H - b);
   const Ellipse inset2(2 * b, 2 * b, W - 2 * b, H - 2 * b);
@@ -84,8 +88,9 @@ void THemisphereButton::BuildImages() {
 
   const QImage picture = currentGlyph();
   const QRgb transparent = picture.isNull() ? 0 : glyph_.pixel(0, glyph_.height() - 1) | 0xFF000000u;
-  const int flatLeft = (W - picture.width()) / 2;
-  const int flatTop = (H - picture.height()) / 2;
+  // A flat glyph keeps its logical size: centred as at 1x, each of its pixels r device pixels.
+  const double flatLeft = ((width() - picture.width()) / 2) * r;
+  const double flatTop = ((height() - picture.height()) / 2) * r;
 
   QImage up(W, H, QImage::Format_RGB32);
   QImage downFace(W, H, QImage::Format_RGB32);
@@ -132,8 +137,8 @@ void THemisphereButton::BuildImages() {
           gx = static_cast<int>(std::floor(std::atan2(z, -x) * (picture.width() - 1) / std::numbers::pi));
           gy = static_cast<int>(std::floor(std::atan2(z, -y) * (picture.height() - 1) / std::numbers::pi));
         } else {
-          gx = px - flatLeft;
-          gy = py - flatTop;
+          gx = static_cast<int>(std::floor((px - flatLeft) / r));
+          gy = static_cast<int>(std::floor((py - flatTop) / r));
         }
         if (picture.valid(gx, gy)) {
           const QRgb g = picture.pixel(gx, gy);
@@ -158,8 +163,9 @@ void THemisphereButton::BuildImages() {
     const QFontMetrics metrics(font());
     const int tw = metrics.horizontalAdvance(caption_);
     const int th = metrics.height();
-    const QRect at(roundEven((W - tw - 2) / 2.0), roundEven((H - th - 2) / 2.0), tw + 2, th + 2);
+    const QRect at(roundEven((width() - tw - 2) / 2.0), roundEven((height() - th - 2) / 2.0), tw + 2, th + 2);
     const auto write = [&](QImage& image, const QColor& colour) {
+      image.setDevicePixelRatio(r);
       QPainter p(&image);
       p.setFont(font());
       p.setPen(colour);
@@ -187,9 +193,10 @@ void THemisphereButton::BuildImages() {
   if (borderStyle_ == bsSingle) {
     const int inset = k * bevelWidth_;
     for (QImage* image : {&imageOut_, &imageIn_}) {
+      image->setDevicePixelRatio(r);
       QPainter p(image);
       p.setPen(borderColor_);
-      p.drawEllipse(QRect(inset, inset, W - 2 * inset - 1, H - 2 * inset - 1));
+      p.drawEllipse(QRect(inset, inset, width() - 2 * inset - 1, height() - 2 * inset - 1));
     }
   }
 
@@ -201,8 +208,11 @@ void THemisphereButton::BuildImages() {
         if (qRed(imageMask_.pixel(px, py)) > 127) out.setPixel(px, py, 0);
     return out;
   };
+  for (QImage* image : {&imageOut_, &imageIn_, &imageMask_}) image->setDevicePixelRatio(r);
   paintOut_ = masked(imageOut_);
   paintIn_ = masked(imageIn_);
+  paintOut_.setDevicePixelRatio(r);
+  paintIn_.setDevicePixelRatio(r);
 }
 
 }  // namespace strumly::gui

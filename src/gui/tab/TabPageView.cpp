@@ -19,17 +19,28 @@ QRect toQRect(const TabRect& r) {
   return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
+// A marker's picture for a painter: its @2x picture on a device of more than one pixel per page
+// pixel, so a HiDPI screen gets the marker's own detail.
+QImage markerPicture(const char* name, const QPainter& painter) {
+  const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+  QImage image = picture(QString::fromLatin1(name), ratio);
+  const qreal own = image.devicePixelRatio();
+  image = image.convertToFormat(QImage::Format_RGB32);
+  image.setDevicePixelRatio(own);
+  return image;
+}
+
 }  // namespace
 
-TabPageView::TabPageView(QWidget* parent)
-    : QAbstractScrollArea(parent),
-      start_(picture("TABSTART").convertToFormat(QImage::Format_RGB32)),
-      end_(picture("TABEND").convertToFormat(QImage::Format_RGB32)),
-      playCursor_(picture("TABCURSR").convertToFormat(QImage::Format_RGB32)) {
+TabPageView::TabPageView(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName("scrollTabPage");
-  setAccessibleName("Converted tab");
-  setAccessibleDescription("The tab as it plays, with the play range markers and the play cursor");
+  setAccessibleName(tr("Converted tab"));
+  setAccessibleDescription(tr("The tab as it plays, with the play range markers and the play cursor"));
   viewport()->setObjectName("imgTabPage");
+  viewport()->setAccessibleName(tr("Tab page"));
+  viewport()->setAccessibleDescription(
+      tr("The converted tab in blocks of six strings; a left click sets the start marker, a right click "
+         "the end marker, a right click beside a block's text opens the marker commands"));
   viewport()->setMouseTracking(true);
   // "Courier" 12: every character keeps the page's 9-pixel column, whatever font stands in.
   font_ = QFont("Courier");
@@ -141,9 +152,11 @@ void TabPageView::renderPage(QPainter& painter, const QRect& area) const {
         painter.drawText(x, y, label);
       }
     }
-    drawOver(painter, area, start_, startMarkerRect(markers_.start));
-    drawOver(painter, area, end_, endMarkerRect(markers_.end));
-    if (cursor_) drawOver(painter, area, playCursor_, tabCursorRect(cursor_->first, cursor_->second));
+    drawOver(painter, area, markerPicture("TABSTART", painter), startMarkerRect(markers_.start));
+    drawOver(painter, area, markerPicture("TABEND", painter), endMarkerRect(markers_.end));
+    if (cursor_)
+      drawOver(painter, area, markerPicture("TABCURSR", painter),
+               tabCursorRect(cursor_->first, cursor_->second));
   }
   painter.restore();
 }
@@ -154,20 +167,23 @@ void TabPageView::drawOver(QPainter& painter, const QRect& area, const QImage& b
   if (bitmap.isNull() || !target.intersects(area)) return;
   // AND-combined: the page shows through the bitmap's white.
   painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-  painter.drawImage(target.topLeft(), bitmap);
+  painter.drawImage(QRectF(target.topLeft(), bitmap.deviceIndependentSize()), bitmap);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void TabPageView::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect();
   if (dirty.isEmpty()) return;
-  // Painted through an image of the dirty part: the markers' AND needs a raster target.
-  QImage buffer(dirty.size(), QImage::Format_RGB32);
+  // Painted through an image of the dirty part: the markers' AND needs a raster target. The image
+  // has the screen's own pixels, so text and markers are as sharp as the screen.
+  const qreal ratio = devicePixelRatioF();
+  QImage buffer((QSizeF(dirty.size()) * ratio).toSize(), QImage::Format_RGB32);
+  buffer.setDevicePixelRatio(ratio);
   {
     QPainter painter(&buffer);
     renderPage(painter, dirty.translated(horizontalScrollBar()->value(), verticalScrollBar()->value()));
   }
-  QPainter(viewport()).drawImage(dirty.topLeft(), buffer);
+  QPainter(viewport()).drawImage(QRectF(dirty), buffer);
 }
 
 void TabPageView::resizeEvent(QResizeEvent* event) {

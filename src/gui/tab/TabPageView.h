@@ -59,9 +59,6 @@ class TabPageView : public QAbstractScrollArea {
   const TabLines* lines_ = nullptr;
   TabMarkers markers_{};
   std::optional<std::pair<int, int>> cursor_;
-  QImage start_;
-  QImage end_;
-  QImage playCursor_;
   QFont font_;
   int ascent_ = 0;
   int pageWidth_ = kTabPageWidth;

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/theory/Pitch.h"
 #include "core/views/KeyboardLayout.h"
@@ -22,6 +23,7 @@ class KeyboardView : public QWidget {
   // Back to the unmarked keyboard (`imgKeyboardCopy`).
   void clear();
 
+  // In device pixels of the screen the keyboard is on (its devicePixelRatio() gives the scale).
   const QImage& image() const { return image_; }
   QSize sizeHint() const override { return {kKeyboardWidth, kKeyboardHeight}; }
 
@@ -30,10 +32,15 @@ class KeyboardView : public QWidget {
   void keyHovered(int key);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  void loadPicture(qreal ratio);
+  void drawDots();
+
+  std::vector<KeyboardDot> dots_;
   QImage clean_;
   QImage image_;
   int hoveredKey_ = -1;

@@ -1,5 +1,6 @@
 #include "gui/views/TNvStaffBox.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include "core/views/StaffLayout.h"
@@ -8,13 +9,18 @@
 namespace strumly::gui {
 namespace {
 
-QImage staffPicture(const QString& name, QSize fallback) {
-  QImage image = picture(name);
+// A staff picture at `ratio`: the @2x picture above 1x, where there is one of the right size.
+QImage staffPicture(const QString& name, QSize size, qreal ratio) {
+  QImage image = picture(name, ratio);
+  if (image.isNull() || image.deviceIndependentSize().toSize() != size) image = picture(name);
   if (image.isNull()) {
-    image = QImage(fallback, QImage::Format_RGB32);
+    image = QImage(size, QImage::Format_RGB32);
     image.fill(Qt::white);
   }
-  return image.convertToFormat(QImage::Format_RGB32);
+  const qreal own = image.devicePixelRatio();
+  image = image.convertToFormat(QImage::Format_RGB32);
+  image.setDevicePixelRatio(own);
+  return image;
 }
 
 }  // namespace
@@ -22,12 +28,17 @@ QImage staffPicture(const QString& name, QSize fallback) {
 TNvStaffBox::TNvStaffBox(QWidget* parent) : QWidget(parent) {
   setObjectName("StaffBox");
   setFixedSize(kWidth, kHeight);
-  staff_ = staffPicture("StaffBmp", {kWidth - 4, kHeight - 4});
-  noteHead_ = staffPicture("NoteBmp", {10, 6});
-  sharpSign_ = staffPicture("SharpBmp", {5, 13});
-  flatSign_ = staffPicture("FlatBmp", {5, 13});
-  naturalSign_ = staffPicture("NaturalBmp", {5, 13});
-  buffer_ = staff_.copy();
+  loadPictures(devicePixelRatioF());
+}
+
+void TNvStaffBox::loadPictures(qreal ratio) {
+  ratio_ = ratio;
+  staff_ = staffPicture("StaffBmp", {kWidth - 4, kHeight - 4}, ratio);
+  noteHead_ = staffPicture("NoteBmp", {10, 6}, ratio);
+  sharpSign_ = staffPicture("SharpBmp", {5, 13}, ratio);
+  flatSign_ = staffPicture("FlatBmp", {5, 13}, ratio);
+  naturalSign_ = staffPicture("NaturalBmp", {5, 13}, ratio);
+  layOut();
 }
 
 void TNvStaffBox::setNotes(const NoteSet& notes) {
@@ -49,6 +60,7 @@ void TNvStaffBox::setSharp(int sharp) {
 
 void TNvStaffBox::layOut() {
   buffer_ = staff_.copy();
+  buffer_.setDevicePixelRatio(staff_.devicePixelRatio());
   const StaffLayout layout = layoutStaff(notes_);
   QPainter p(&buffer_);
   // Glyphs are black on white and are ANDed in, so staff and ledger lines show through them.
@@ -71,13 +83,20 @@ void TNvStaffBox::layOut() {
         glyph = &naturalSign_;
         break;
     }
-    p.drawImage(mark.x, mark.y, *glyph);
+    p.drawImage(QRectF(QPointF(mark.x, mark.y), glyph->deviceIndependentSize()), *glyph);
   }
   p.end();
   update();
 }
 
+bool TNvStaffBox::event(QEvent* event) {
+  // A new screen may have another pixel ratio; paintEvent notices it.
+  if (event->type() == QEvent::ScreenChangeInternal) update();
+  return QWidget::event(event);
+}
+
 void TNvStaffBox::paintEvent(QPaintEvent*) {
+  if (!qFuzzyCompare(devicePixelRatioF(), ratio_)) loadPictures(devicePixelRatioF());
   QPainter p(this);
   const QColor shadow = palette().color(QPalette::Dark);
   const QColor face = palette().color(QPalette::Button);
@@ -94,7 +113,7 @@ void TNvStaffBox::paintEvent(QPaintEvent*) {
   p.setPen(face);
   p.drawLine(1, b - 1, r - 1, b - 1);
   p.drawLine(r - 1, 1, r - 1, b - 1);
-  p.drawImage(2, 2, buffer_);
+  p.drawImage(QRectF(QPointF(2, 2), buffer_.deviceIndependentSize()), buffer_);
 }
 
 }  // namespace strumly::gui

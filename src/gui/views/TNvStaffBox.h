@@ -31,13 +31,16 @@ class TNvStaffBox : public QWidget {
   int sharp() const { return sharp_; }
   void setSharp(int sharp);
 
+  // In device pixels of the screen the staff is on (its devicePixelRatio() gives the scale).
   const QImage& backBuffer() const { return buffer_; }
   QSize sizeHint() const override { return {kWidth, kHeight}; }
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void loadPictures(qreal ratio);
   void layOut();
 
   QImage staff_;
@@ -49,6 +52,7 @@ class TNvStaffBox : public QWidget {
   NoteSet notes_{};
   int key_ = 0;
   int sharp_ = 0;
+  qreal ratio_ = 1.0;
 };
 
 }  // namespace strumly::gui
