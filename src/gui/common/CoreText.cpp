@@ -28,6 +28,11 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "its tempo is %1"),
     QT_TRANSLATE_NOOP("CoreText", "its strum speed is not a number"),
     QT_TRANSLATE_NOOP("CoreText", "a PlayPage file cannot end in .rpt"),
+    // The play page's questions
+    QT_TRANSLATE_NOOP("CoreText", "Do you want to replace this diagram?"),
+    QT_TRANSLATE_NOOP("CoreText", "Do you want to replace this measure?"),
+    QT_TRANSLATE_NOOP("CoreText", "Do you want to delete this diagram?"),
+    QT_TRANSLATE_NOOP("CoreText", "Do you want to delete this measure?"),
     // Tab files
     QT_TRANSLATE_NOOP("CoreText", "This is not a Strumly 6.50 Tab file"),
     QT_TRANSLATE_NOOP("CoreText", "Line %1 of the tab file, \"%2\", is not a whole number."),

@@ -22,6 +22,7 @@
 #include "core/playback/SongRecording.h"
 #include "core/playpage/PlayPageFile.h"
 #include "core/playpage/PlayPageLayout.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
@@ -44,7 +45,9 @@
 namespace strumly::gui {
 namespace {
 
-constexpr const char* kFilter = "Play Page Files (*.ppf)";
+QString playPageFilter() {
+  return PlayPage::tr("Play Page Files") + " (*.ppf)";
+}
 
 }  // namespace
 
@@ -89,7 +92,7 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
   layout->addWidget(lblScore_);
   layout->addWidget(scrollPlayPage_);
   for (int k = 2; k <= kPlayPageCount; ++k) {
-    auto* label = new QLabel(QString("Page %1").arg(k), imgPlayPage_);
+    auto* label = new QLabel(tr("Page %1").arg(k), imgPlayPage_);
     label->setObjectName(QString("lblPage%1").arg(k));
     label->setFont(pageFont(7));
     label->move(PlayPageCanvas::kWidth - 52, kPlayPageLabelTops[static_cast<std::size_t>(k - 2)]);
@@ -122,7 +125,7 @@ PlayPage::~PlayPage() = default;
 
 void PlayPage::buildPopup() {
   popmenuPlayPage_->setObjectName("popmenuPlayPage");
-  const auto add = [this](const char* name, const char* caption, auto command) {
+  const auto add = [this](const char* name, const QString& caption, auto command) {
     QAction* action = popmenuPlayPage_->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, command] {
@@ -132,21 +135,21 @@ void PlayPage::buildPopup() {
         runPopupCommand(command);
     });
   };
-  add("pmenu4PlayChord", "Play Chord", &PlayPage::pmenu4PlayChordClick);
-  add("pmenu4SendtoDesign", "Send To Chord Design", &PlayPage::pmenu4SendtoDesignClick);
-  add("pmenu4SendtoPrint", "Send To Print Page", &PlayPage::pmenu4SendtoPrintClick);
+  add("pmenu4PlayChord", tr("Play Chord"), &PlayPage::pmenu4PlayChordClick);
+  add("pmenu4SendtoDesign", tr("Send To Chord Design"), &PlayPage::pmenu4SendtoDesignClick);
+  add("pmenu4SendtoPrint", tr("Send To Print Page"), &PlayPage::pmenu4SendtoPrintClick);
   popmenuPlayPage_->addSeparator();
-  add("pmenu4InsertSpace", "Insert Space", &PlayPage::pmenu4InsertSpaceClick);
-  add("pmenu4Delete", "Delete Chord", &PlayPage::pmenu4DeleteClick);
-  add("pmenu4CutMove", "Cut and Move Chord", &PlayPage::pmenu4CutMoveClick);
-  add("pmenu4CopyMove", "Copy and Move Chord", &PlayPage::pmenu4CopyMoveClick);
+  add("pmenu4InsertSpace", tr("Insert Space"), &PlayPage::pmenu4InsertSpaceClick);
+  add("pmenu4Delete", tr("Delete Chord"), &PlayPage::pmenu4DeleteClick);
+  add("pmenu4CutMove", tr("Cut and Move Chord"), &PlayPage::pmenu4CutMoveClick);
+  add("pmenu4CopyMove", tr("Copy and Move Chord"), &PlayPage::pmenu4CopyMoveClick);
   popmenuPlayPage_->addSeparator();
-  add("pmenu4InsertMeasure", "Insert Measure", &PlayPage::pmenu4InsertMeasureClick);
-  add("pmenu4DeleteMeasure", "Delete Measure", &PlayPage::pmenu4DeleteMeasureClick);
-  add("pmenu4CutMoveMeas", "Cut and Move Measure", [this] { pmenu4CutMoveMeasClick(true); });
-  add("pmenu4CopyMoveMeas", "Copy and Move Measure", [this] { pmenu4CutMoveMeasClick(false); });
+  add("pmenu4InsertMeasure", tr("Insert Measure"), &PlayPage::pmenu4InsertMeasureClick);
+  add("pmenu4DeleteMeasure", tr("Delete Measure"), &PlayPage::pmenu4DeleteMeasureClick);
+  add("pmenu4CutMoveMeas", tr("Cut and Move Measure"), [this] { pmenu4CutMoveMeasClick(true); });
+  add("pmenu4CopyMoveMeas", tr("Copy and Move Measure"), [this] { pmenu4CutMoveMeasClick(false); });
   popmenuPlayPage_->addSeparator();
-  add("pmenu4Repeat", "Repeat Markers", &PlayPage::pmenu4RepeatClick);
+  add("pmenu4Repeat", tr("Repeat Markers"), &PlayPage::pmenu4RepeatClick);
 }
 
 // ---- The page contract ----
@@ -252,7 +255,7 @@ void PlayPage::edited() {
 bool PlayPage::confirm(std::optional<PlayQuestion> question) {
   if (!question) return true;
   // Every question here replaces or deletes the user's chords: Enter answers No.
-  return dialogs_.confirm(this, questionText(*question), DialogService::Answer::No);
+  return dialogs_.confirm(this, coreText(questionText(*question)), DialogService::Answer::No);
 }
 
 bool PlayPage::busyRefuses(QAbstractButton* toggle, bool restoreTo) {
@@ -471,8 +474,8 @@ QList<ClosingDocument> PlayPage::closingDocuments() {
 
 bool PlayPage::OpenPlayPageWithPrompt() {
   if (model_.isModified()) {
-    switch (dialogs_.question(this,
-                              "Do you want to save changes to this PlayPage before opening another file?")) {
+    switch (dialogs_.question(
+        this, tr("Do you want to save changes to this PlayPage before opening another file?"))) {
       case DialogService::Answer::Cancel:
         return false;
       case DialogService::Answer::Yes:
@@ -482,7 +485,8 @@ bool PlayPage::OpenPlayPageWithPrompt() {
         break;
     }
   }
-  const QString path = chooseOpenPath(dialogs_, this, "Open PlayPage File", kFilter, settings_.folders.play);
+  const QString path =
+      chooseOpenPath(dialogs_, this, tr("Open PlayPage File"), playPageFilter(), settings_.folders.play);
   if (path.isEmpty()) return true;
   return OpenPlayPageFile(path);
 }
@@ -491,13 +495,13 @@ bool PlayPage::OpenPlayPageFile(const QString& path) {
   const PlayPageReadResult read = readPlayPage(path.toStdString());
   if (!read.ok()) {
     // The page is untouched: a refused file is read whole before anything changes.
-    dialogs_.notice(this, QString::fromStdString(read.error));
+    dialogs_.notice(this, coreText(read.error));
     return false;
   }
   pages_.activate(PageId::PlayPage);
   applySong(*read.song);
   DocumentLocation{documentName_, settings_.folders.play}.remember(path);
-  versionSuffix_ = read.song->olderFormat ? " (RU5 Version)" : "";
+  versionSuffix_ = read.song->olderFormat ? " " + tr("(RU5 Version)") : QString();
   window()->setWindowTitle(documentCaption(documentName_) + versionSuffix_);
   SetTuningFromPlayPage();
   return true;
@@ -538,14 +542,15 @@ PlayPageSong PlayPage::currentSong() const {
 }
 
 bool PlayPage::SavePlayPage(bool alwaysAsk) {
-  const std::optional<QString> path = chooseSavePath(dialogs_, this, "Save PlayPage File", kFilter, "ppf",
-                                                     {documentName_, settings_.folders.play}, alwaysAsk);
+  const std::optional<QString> path =
+      chooseSavePath(dialogs_, this, tr("Save PlayPage File"), playPageFilter(), "ppf",
+                     {documentName_, settings_.folders.play}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::PlayPage)) window()->setWindowTitle(documentCaption(documentName_));
   const PlayPageWriteResult written =
       writePlayPage(path->toStdString(), currentSong(), model_.workingMarkers());
   if (!written.ok()) {
-    dialogs_.notice(this, QString::fromStdString(written.error));
+    dialogs_.notice(this, coreText(written.error));
     return false;
   }
   versionSuffix_.clear();
@@ -559,9 +564,10 @@ bool PlayPage::exportSound(bool wav) {
   const QString base =
       documentName_.isEmpty() ? QString("Song") : QFileInfo(documentName_).completeBaseName();
   const QString folder = withSlash(QString::fromStdString(settings_.folders.play));
-  const QString path =
-      wav ? dialogs_.saveFileName(this, "Export WAV", folder + base + ".wav", "WAV Files (*.wav)", "wav")
-          : dialogs_.saveFileName(this, "Export MIDI", folder + base + ".mid", "MIDI Files (*.mid)", "mid");
+  const QString path = wav ? dialogs_.saveFileName(this, tr("Export WAV"), folder + base + ".wav",
+                                                   tr("WAV Files") + " (*.wav)", "wav")
+                           : dialogs_.saveFileName(this, tr("Export MIDI"), folder + base + ".mid",
+                                                   tr("MIDI Files") + " (*.mid)", "mid");
   if (path.isEmpty()) return true;  // cancelled: nothing to tell
   PlayPageSong song = currentSong();
   song.savedMarkers() = model_.savedMarkers(model_.timeSignature());
@@ -571,7 +577,7 @@ bool PlayPage::exportSound(bool wav) {
   RecordedSong recorded = recordSong(song, settings_, options);
   recorded.name = documentName_.toStdString();
   const std::string error = exportRecordedSong(recorded, wav, path.toStdString());
-  if (!error.empty()) dialogs_.notice(this, QString::fromStdString(error));
+  if (!error.empty()) dialogs_.notice(this, coreText(error));
   return true;
 }
 
