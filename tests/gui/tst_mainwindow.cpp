@@ -25,6 +25,7 @@
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/OptionsCommands.h"
 #include "gui/app/ProgramParts.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/ToolPanel.h"
@@ -34,10 +35,13 @@
 #include "gui/controls/TuningControls.h"
 #include "gui/controls/UpDown.h"
 #include "gui/fretlight/FretlightLink.h"
+#include "gui/intervals/TfrmIntCalc.h"
 #include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiBridge.h"
 #include "gui/playback/PagePlayer.h"
 #include "gui/playback/Transport.h"
+#include "gui/playpage/PlayPage.h"
+#include "gui/playpage/TdlgTempo.h"
 #include "platform/audio/PcmPlayer.h"
 #include "platform/midi/MidiClock.h"
 #include "platform/midi/MidiLibrary.h"
@@ -74,6 +78,8 @@ class FakePage : public QWidget, public Page, public PageDocument, public PagePl
   QAbstractScrollArea* scrollArea() const override { return nullptr; }
   PageDocument* document() override { return this; }
   PagePlayer* player() override { return this; }
+  void entered() override { ++entries; }
+  void handChanged() override { ++handChanges; }
   QStringList handedOverExtensions() const override { return extensions_; }
   bool openHandedFile(const QString& path) override {
     if (whileOpening) whileOpening();
@@ -88,6 +94,8 @@ class FakePage : public QWidget, public Page, public PageDocument, public PagePl
   std::function<void()> whileOpening;  // e.g. a dialog about the file, with its own event loop
   QList<ClosingDocument> closing;
   int erased = 0;
+  int entries = 0;
+  int handChanges = 0;
 
  private:
   PageId id_;
@@ -99,7 +107,7 @@ struct BareShell {
   NoteSpelling spelling;
   QTabWidget* tabs = new QTabWidget;
   PageList pages{tabs};
-  Transport transport{pages};
+  Transport transport{[this] { return pages.current(); }};
   ToolPanel* tools = new ToolPanel;
   std::unique_ptr<TfrmMain> window;
   FakePage design{PageId::ChordDesign};
@@ -111,9 +119,6 @@ struct BareShell {
     // Added in tab order; the save questions still come in their own order.
     window->addPage(design);
     window->addPage(play);
-    const ToolPanel::Buttons& b = tools->buttons();
-    transport.bindButtons(
-        {b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
   }
   ~BareShell() {
     // The fake pages outlive the window that holds them only if they leave it first.
@@ -353,14 +358,72 @@ class MainWindowTest : public QObject {
     QVERIFY(shell.window->close());
   }
 
+  void fullFretboardShowsThePageAgainButSpringsBackWhilePlaying() {
+    BareShell shell(dialogs_);
+    shell.tabs->setCurrentIndex(1);
+    QToolButton* full = shell.tools->buttons().sbtnShowFullScale;
+    const int entries = shell.play.entries;
+    QTest::mouseClick(full, Qt::LeftButton);
+    QVERIFY(full->isChecked());
+    QCOMPARE(shell.play.entries, entries + 1);
+    QTest::mouseClick(shell.tools->buttons().sbtnPlay, Qt::LeftButton);
+    QVERIFY(shell.transport.playing());
+    QTest::mouseClick(full, Qt::LeftButton);
+    QVERIFY(full->isChecked());  // back down, and the page was not entered again
+    QCOMPARE(shell.play.entries, entries + 1);
+  }
+
+  void aChangeOfHandRedrawsEveryPageAndEntersTheActiveOneAgain() {
+    BareShell shell(dialogs_);
+    shell.tabs->setCurrentIndex(1);
+    const int entries = shell.play.entries, behind = shell.design.entries;
+    shell.window->handChanged();
+    // The page behind is drawn for the new hand too, so it is right when it comes to the front.
+    QCOMPARE(shell.design.handChanges, 1);
+    QCOMPARE(shell.play.handChanges, 1);
+    QCOMPARE(shell.play.entries, entries + 1);
+    QCOMPARE(shell.design.entries, behind);
+  }
+
+  void theTempoDialogSetsTheTempoAndTheCalculatorHasTheSynthToItself() {
+    struct CountingSession : MidiSession {
+      int closed = 0, reopened = 0;
+      void open(const MidiSettings&) override {}
+      void close() override {}
+      void closeOutput() override { ++closed; }
+      void reopenOutput() override { ++reopened; }
+    } midi;
+    auto w = created("", &midi);
+    QVERIFY(w->pages().activate(PageId::PlayPage));
+    w->mainMenu().action("mnuTempo")->trigger();
+    auto* tempo = w->mainWindow().findChild<TdlgTempo*>();
+    QVERIFY(tempo);
+    tempo->findChild<QLineEdit*>("meditTempo")->setText("120");
+    tempo->accept();
+    QCOMPARE(w->transport().tempoMicros(), 500000u);  // 60000000 / 120
+    QCOMPARE(w->toolPanel().tempoEdit()->text(), QString("120"));
+    QVERIFY(w->playPage().model().isModified());  // the song keeps its tempo
+
+    int closedWhileShown = -1;
+    QTimer::singleShot(0, this, [&] {
+      closedWhileShown = midi.closed - midi.reopened;
+      w->optionsCommands().calculator().reject();
+    });
+    w->mainMenu().action("menuIntervalCalc")->trigger();
+    QCOMPARE(closedWhileShown, 1);
+    QCOMPARE(midi.reopened, 1);
+  }
+
   void saveQuestionsComeInOrderAndCancelOrAFailedSaveKeepsTheProgramOpen() {
     BareShell shell(dialogs_);
     bool playModified = true, designModified = true, playSaved = false;
     int designSaves = 0;
-    shell.play.closing = {{"Save PlayPage changes ", [&] { return playModified; },
+    shell.play.closing = {{"Save PlayPage changes before closing?",
+                           "Save PlayPage changes to %1 before closing?", [&] { return playModified; },
                            [] { return QString("song.ppf"); }, [&] { return playSaved; }}};
-    shell.design.closing = {{"Save Chord Design Page changes ", [&] { return designModified; },
-                             [] { return QString(); },
+    shell.design.closing = {{"Save Chord Design Page changes before closing?",
+                             "Save Chord Design Page changes to %1 before closing?",
+                             [&] { return designModified; }, [] { return QString(); },
                              [&] {
                                ++designSaves;
                                return true;

@@ -145,7 +145,7 @@ class PlayPageTest : public QObject {
     QTest::mouseClick(p.image(), Qt::LeftButton, {}, slotPoint(1, 3));
     QTest::mouseClick(p.parts->toolPanel().buttons().sbtnTime, Qt::LeftButton);  // 3/4
     p.parts->toolPanel().tempoEdit()->setText("72");
-    p.parts->transport().meditTempoMainExit();
+    p.parts->toolPanel().meditTempoMainExit();
     const QString song = p.user.filePath("Song.ppf");
     p.dialogs.fileNames = {song};
     p.parts->mainMenu().action("mnuSaveAs")->trigger();
@@ -159,7 +159,7 @@ class PlayPageTest : public QObject {
     p.parts->mainMenu().action("mnuNew")->trigger();
     QVERIFY(p.slot(1, 3).isEmpty());
     p.parts->toolPanel().tempoEdit()->setText("100");
-    p.parts->transport().meditTempoMainExit();  // a new tempo is a change worth a question
+    p.parts->toolPanel().meditTempoMainExit();  // a new tempo is a change worth a question
     p.dialogs.answers = {DialogService::Answer::No};
     p.dialogs.fileNames = {song};
     QTest::mouseClick(p.parts->toolPanel().buttons().sbtnOpen, Qt::LeftButton);

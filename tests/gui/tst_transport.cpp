@@ -7,6 +7,8 @@
 #include <QToolButton>
 
 #include "core/playback/SequenceSink.h"
+#include "gui/app/ToolPanel.h"
+#include "gui/common/Command.h"
 #include "gui/common/Page.h"
 #include "gui/common/PageList.h"
 #include "gui/common/ScriptedDialogService.h"
@@ -20,9 +22,14 @@ using namespace strumly::gui;
 
 namespace {
 
-class FakePage : public QWidget, public Page, public PagePlayer {
+class FakePage : public QWidget, public Page, public PageDocument, public PagePlayer {
  public:
   FakePage(PageId id, bool hasPlayer) : id_(id), hasPlayer_(hasPlayer) {}
+  // As the real pages answer: a song pauses and keeps its tempo in its file; a print cell does neither.
+  bool canPause() const override { return id_ == PageId::PlayPage; }
+  PageDocument* document() override { return this; }
+  void erase() override {}
+  bool keepsTempo() const override { return id_ == PageId::PlayPage; }
   PageId pageId() const override { return id_; }
   QString title() const override { return "Fake"; }
   QWidget* pageWidget() override { return this; }
@@ -52,35 +59,28 @@ class FakePage : public QWidget, public Page, public PagePlayer {
   bool hasPlayer_;
 };
 
-QToolButton* toggle() {
-  auto* b = new QToolButton;
-  b->setCheckable(true);
-  return b;
-}
-
+// The tool panel's transport buttons and tempo controls, bound to the transport as the shell binds them.
 struct Rig {
   QTabWidget tabs;
   PageList pages{&tabs};
-  Transport transport{pages};
+  Transport transport{[this] { return pages.current(); }};
+  CommandTable commands{&transport, nullptr};
+  ToolPanel panel;
   FakePage* chords = new FakePage(PageId::Chords, false);
   FakePage* playPage = new FakePage(PageId::PlayPage, true);
   FakePage* print = new FakePage(PageId::Print, true);
-  QToolButton *play = toggle(), *pause = toggle(), *stop = new QToolButton, *step = toggle(),
-              *loop = toggle();
-  QLineEdit tempo;
-  UpDown upDown;
-  QWidget home;
+  const ToolPanel::Buttons& b = panel.buttons();
+  QToolButton *play = b.sbtnPlay, *pause = b.sbtnPause, *stop = b.sbtnStop, *step = b.sbtnStep,
+              *loop = b.sbtnLoop;
+  QLineEdit& tempo = *panel.tempoEdit();
+  UpDown& upDown = *panel.tempoUpDown();
 
   Rig() {
     for (FakePage* p : {chords, playPage, print}) pages.add(*p);
-    transport.bindButtons({play, pause, stop, step, loop, nullptr, nullptr});
-    upDown.setRange(10, 250);
-    transport.bindTempo(&tempo, &upDown, &home);
+    panel.declareCommands(commands);
+    panel.bindTransport(transport, commands);
   }
-  ~Rig() {
-    for (QWidget* w : std::initializer_list<QWidget*>{play, pause, stop, step, loop}) delete w;
-  }
-  void click(QToolButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+  void click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
 
 }  // namespace
@@ -164,7 +164,7 @@ class TransportTest : public QObject {
     const QList<std::pair<QString, int>> cases{{"5", 10}, {"300", 250}, {"", 100}, {"72", 72}};
     for (const auto& [typed, bpm] : cases) {
       r.tempo.setText(typed);
-      r.transport.meditTempoMainExit();
+      r.panel.meditTempoMainExit();
       QCOMPARE(r.tempo.text(), QString::number(bpm));
       QCOMPARE(r.upDown.position(), bpm);
       QCOMPARE(r.transport.tempoMicros(), 60000000u / static_cast<unsigned>(bpm));

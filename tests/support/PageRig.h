@@ -59,7 +59,7 @@ struct PageRig {
   PageHolders holders;
   AppSettings settings;
   PageList pages{&tabs};
-  Transport transport{pages};
+  Transport transport{[this] { return pages.current(); }};
 
   // A mouse press on a page's picture; a right press opens `popup`, which is closed again at once
   // (offscreen it would otherwise stay up and take the next presses) so the test picks its item.

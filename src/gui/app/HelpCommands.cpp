@@ -7,6 +7,7 @@
 #include "core/app/HelpRouting.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
+#include "gui/common/Command.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageList.h"
 #include "gui/help/AboutBox.h"
@@ -23,18 +24,26 @@ void connectHelpCommands(MainMenu& menu, TfrmMain& window, PageList& pages, Dial
                          const ProgramFolder& folder) {
   TfrmMain* w = &window;
   DialogService* d = &dialogs;
-  QObject::connect(menu.action("mnuHelpTopics"), &QAction::triggered, w,
-                   [w, d] { d->help(w, help::kContents); });
+  CommandTable& commands = menu.commands();
+  commands.setHandler("mnuHelpTopics", [w, d] { d->help(w, help::kContents); });
+  // The active page's topic answers while something plays too: reading costs the music nothing.
+  Command pageHelp;
+  pageHelp.id = "scHelpPage";
+  pageHelp.caption = QCoreApplication::translate("HelpCommands", "Help on This Page");
+  pageHelp.refusedWhileBusy = false;
+  pageHelp.handler = [w, d, &pages] {
+    d->help(w, helpContextOf(pages.currentId().value_or(PageId::Chords)));
+  };
+  commands.add(std::move(pageHelp));
   auto* f1 = new QShortcut(QKeySequence::HelpContents, w);
   f1->setObjectName("scHelpPage");
-  QObject::connect(f1, &QShortcut::activated, w,
-                   [w, d, &pages] { d->help(w, helpContextOf(pages.currentId().value_or(PageId::Chords))); });
-  QObject::connect(menu.action("mnuTips"), &QAction::triggered, w, [w, d, folder] {
+  QObject::connect(f1, &QShortcut::activated, &commands, [&commands] { commands.run("scHelpPage"); });
+  commands.setHandler("mnuTips", [w, d, folder] {
     const TipFile tips = tipFileOf(folder);
     d->tipOfTheDay(w, tips);
   });
   const QString licences = folder.dataFolder + "licences";
-  QObject::connect(menu.action("mnuAbout"), &QAction::triggered, w, [w, d, licences] {
+  commands.setHandler("mnuAbout", [w, d, licences] {
     const QString soundFont = QString::fromStdString(findSoundFont().value_or(std::string()));
     auto* box = new TfrmAboutBox(*d, licences, soundFont, w);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -9,6 +9,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/OptionsWiring.h"
 #include "gui/app/ProgramParts.h"
+#include "gui/common/Command.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/listen/AudioFeed.h"
 #include "gui/playback/PlaybackContext.h"
@@ -19,7 +20,7 @@ namespace strumly::gui {
 
 ListenWiring::ListenWiring(ProgramParts& parts)
     : parts_(parts), pages_(std::make_unique<ListenOnPages>(parts, parts.scalesPage())) {
-  connect(parts_.mainMenu().action("mnuTuner"), &QAction::triggered, this, &ListenWiring::mnuTunerClick);
+  parts_.mainMenu().commands().setHandler("mnuTuner", [this] { mnuTunerClick(); });
 }
 
 ListenWiring::~ListenWiring() = default;
@@ -28,7 +29,7 @@ void ListenWiring::start(AppSettingsStore& store) {
   store_ = &store;
   AudioFeed& audio = parts_.audioFeed();
   QAction* tuner = parts_.mainMenu().action("mnuTuner");
-  tuner->setEnabled(audio.available());
+  parts_.mainMenu().commands().setEnabledRule("mnuTuner", [&audio] { return audio.available(); });
   tuner->setToolTip(audio.unavailableReason());
   parts_.mainMenu().menuOptions()->setToolTipsVisible(true);
   pages_->start();

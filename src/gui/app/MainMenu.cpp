@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "gui/common/Command.h"
 #include "gui/common/NoteSpelling.h"
 
 namespace strumly::gui {
@@ -17,57 +18,69 @@ const char* const kKeyItemNames[12] = {"mnuC",  "mnuDb", "mnuD",  "mnuEb", "mnuE
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling) : QObject(bar), bar_(bar), spelling_(spelling) {
-  menuFile_ = addMenu("&File", "menuFile");
-  addItem(menuFile_, "&New", "mnuNew")->setShortcut(QKeySequence::New);
-  addItem(menuFile_, "&Open...", "mnuOpen")->setShortcut(QKeySequence::Open);
-  addItem(menuFile_, "&Save", "mnuSave")->setShortcut(QKeySequence::Save);
-  addItem(menuFile_, "Save &As...", "mnuSaveAs");
+MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling, CommandTable& commands)
+    : QObject(bar), bar_(bar), spelling_(spelling), commands_(commands) {
+  menuFile_ = addMenu(tr("&File"), "menuFile");
+  addCommand(menuFile_, tr("&New"), "mnuNew", QKeySequence::New);
+  addCommand(menuFile_, tr("&Open..."), "mnuOpen", QKeySequence::Open);
+  addCommand(menuFile_, tr("&Save"), "mnuSave", QKeySequence::Save);
+  addCommand(menuFile_, tr("Save &As..."), "mnuSaveAs");
   menuFile_->addSeparator();
-  addItem(menuFile_, "Export MIDI...", "mnuExportMidi");
-  addItem(menuFile_, "Export WAV...", "mnuExportWav");
+  addCommand(menuFile_, tr("Export MIDI..."), "mnuExportMidi");
+  addCommand(menuFile_, tr("Export WAV..."), "mnuExportWav");
   menuFile_->addSeparator();
-  addItem(menuFile_, "&Print...", "mnuPrint")->setShortcut(QKeySequence::Print);
-  addItem(menuFile_, "Print Pre&view...", "mnuPrintPreview");
-  addItem(menuFile_, "Export PDF...", "mnuExportPdf");
+  addCommand(menuFile_, tr("&Print..."), "mnuPrint", QKeySequence::Print);
+  addCommand(menuFile_, tr("Print Pre&view..."), "mnuPrintPreview");
+  addCommand(menuFile_, tr("Export PDF..."), "mnuExportPdf");
   menuFile_->addSeparator();
-  addItem(menuFile_, "E&xit", "mnuExit")->setShortcut(QKeySequence::Quit);
+  addCommand(menuFile_, tr("E&xit"), "mnuExit", QKeySequence::Quit);
 
-  menuKey_ = addMenu("&Key", "menuKey");
+  menuKey_ = addMenu(tr("&Key"), "menuKey");
   for (const char* name : kKeyItemNames) keyItems_ << addItem(menuKey_, QString(), name);
   renameKeys();
   connect(&spelling_, &NoteSpelling::changed, this, &MainMenu::renameKeys);
 
   // The chord-type and scale items are filled in by the Chords and Scales pages.
-  menuMajor_ = addMenu("&Major", "menuMajor");
-  menuMajor_->addMenu("More Chords...")->setObjectName("menuMoreMajor");
-  menuMinor_ = addMenu("M&inor", "menuMinor");
-  menuMinor_->addMenu("More Chords...")->setObjectName("menuMoreMinor");
-  menuDominant_ = addMenu("&Dominant", "menuDominant");
-  menuDominant_->addMenu("More Chords...")->setObjectName("menuMoreDom");
-  menuScale_ = addMenu("&Scale", "menuScale");
-  menuScale_->addMenu("More Scales...")->setObjectName("menuMoreScales");
+  menuMajor_ = addMenu(tr("&Major"), "menuMajor");
+  menuMajor_->addMenu(tr("More Chords..."))->setObjectName("menuMoreMajor");
+  menuMinor_ = addMenu(tr("M&inor"), "menuMinor");
+  menuMinor_->addMenu(tr("More Chords..."))->setObjectName("menuMoreMinor");
+  menuDominant_ = addMenu(tr("&Dominant"), "menuDominant");
+  menuDominant_->addMenu(tr("More Chords..."))->setObjectName("menuMoreDom");
+  menuScale_ = addMenu(tr("&Scale"), "menuScale");
+  menuScale_->addMenu(tr("More Scales..."))->setObjectName("menuMoreScales");
 
-  menuOptions_ = addMenu("&Options", "menuOptions");
-  addItem(menuOptions_, "Tempo...", "mnuTempo");
-  addItem(menuOptions_, "Speed Trainer...", "mnuSpeedTrainer");
-  QAction* flats = addItem(menuOptions_, "Flats", "mnuFlatSharp");
+  menuOptions_ = addMenu(tr("&Options"), "menuOptions");
+  addCommand(menuOptions_, tr("Tempo..."), "mnuTempo");
+  addCommand(menuOptions_, tr("Speed Trainer..."), "mnuSpeedTrainer");
+  QAction* flats = addCommand(menuOptions_, tr("Flats"), "mnuFlatSharp");
   flats->setCheckable(true);
   flats->setChecked(true);
-  addItem(menuOptions_, "Flip", "menuFlip");
-  addItem(menuOptions_, "Preferences...", "Preferences1");
-  addItem(menuOptions_, "Interval Calculator...", "menuIntervalCalc");
-  addItem(menuOptions_, "Tuner...", "mnuTuner");
+  addCommand(menuOptions_, tr("Flip"), "menuFlip");
+  addCommand(menuOptions_, tr("Preferences..."), "Preferences1");
+  addCommand(menuOptions_, tr("Interval Calculator..."), "menuIntervalCalc");
+  addCommand(menuOptions_, tr("Tuner..."), "mnuTuner");
 
-  menuWindow_ = addMenu("&Window", "menuWindow");
+  menuWindow_ = addMenu(tr("&Window"), "menuWindow");
   menuWindow_->menuAction()->setVisible(false);
 
-  menuHelp_ = addMenu("&Help", "menuHelp");
+  menuHelp_ = addMenu(tr("&Help"), "menuHelp");
   // F1 opens the active page's topic (the shell's help shortcut); this item the contents.
-  addItem(menuHelp_, "&Help Topics", "mnuHelpTopics");
-  showTips_ = addItem(menuHelp_, "Show Tips...", "mnuTips");
+  addCommand(menuHelp_, tr("&Help Topics"), "mnuHelpTopics");
+  showTips_ = addCommand(menuHelp_, tr("Show Tips..."), "mnuTips");
   aboutSeparator_ = menuHelp_->addSeparator();
-  addItem(menuHelp_, "&About...", "mnuAbout");
+  addCommand(menuHelp_, tr("&About..."), "mnuAbout");
+}
+
+QAction* MainMenu::addCommand(QMenu* menu, const QString& caption, const QString& id,
+                              const QKeySequence& keys) {
+  Command command;
+  command.id = id;
+  command.caption = caption;
+  command.shortcut = keys;
+  QAction* action = commands_.add(std::move(command));
+  commands_.addTo(menu, {id});
+  return action;
 }
 
 QMenu* MainMenu::addMenu(const QString& title, const QString& name) {
@@ -85,15 +98,16 @@ QAction* MainMenu::addItem(QMenu* menu, const QString& caption, const QString& n
 
 void MainMenu::renameNewItem(PageId active) {
   if (active == PageId::Tablature) return;
-  const char* caption = active == PageId::Chords        ? "&New Chord Page"
-                        : active == PageId::PlayPage    ? "&New Play Page"
-                        : active == PageId::Scales      ? "&New Scale Page"
-                        : active == PageId::ChordDesign ? "&New Design Page"
-                                                        : "&New Print Page";
+  const QString caption = active == PageId::Chords        ? tr("&New Chord Page")
+                          : active == PageId::PlayPage    ? tr("&New Play Page")
+                          : active == PageId::Scales      ? tr("&New Scale Page")
+                          : active == PageId::ChordDesign ? tr("&New Design Page")
+                                                          : tr("&New Print Page");
   if (QAction* item = action("mnuNew")) item->setText(caption);
 }
 
 QAction* MainMenu::action(const QString& objectName) const {
+  if (QAction* command = commands_.action(objectName)) return command;
   return bar_->findChild<QAction*>(objectName);
 }
 
@@ -110,22 +124,22 @@ void MainMenu::addWebSites(const std::vector<WebSite>& sites) {
   const QList<QAction*> items = menuHelp_->actions();
   QAction* before = items.value(items.indexOf(showTips_) + 1);
   menuHelp_->insertSeparator(before);
-  auto* sub = new QMenu("Web Sites...", menuHelp_);
+  auto* sub = new QMenu(tr("Web Sites..."), menuHelp_);
   sub->setObjectName("mnuTabSites");
   webSitesItem_ = menuHelp_->insertMenu(before, sub);
   webSitesItem_->setObjectName("mnuTabSites");
   int k = 1;
   for (const WebSite& site : sites) {
-    QAction* item = addItem(sub, QString::fromStdString(site.caption), QString("mnuWebSite%1").arg(k++));
+    QAction* item = addCommand(sub, QString::fromStdString(site.caption), QString("mnuWebSite%1").arg(k++));
     const QString address = QString::fromStdString(site.address);
     item->setStatusTip(address);
-    connect(item, &QAction::triggered, this, [this, address] { Q_EMIT openRequested(address); });
+    commands_.setHandler(item->objectName(), [this, address] { Q_EMIT openRequested(address); });
   }
 }
 
 void MainMenu::addTutorials(const QList<TutorialEntry>& tutorials) {
   if (tutorials.isEmpty()) return;
-  auto* sub = new QMenu("Tutorials...", menuHelp_);
+  auto* sub = new QMenu(tr("Tutorials..."), menuHelp_);
   sub->setObjectName("mnuTutorials");
   QAction* before = aboutSeparator_;
   if (webSitesItem_) {
@@ -134,10 +148,10 @@ void MainMenu::addTutorials(const QList<TutorialEntry>& tutorials) {
   }
   menuHelp_->insertMenu(before, sub)->setObjectName("mnuTutorials");
   for (int n = 0; n < tutorials.size() && n < kMaxTutorials; ++n) {
-    QAction* item = addItem(sub, tutorials[n].caption, QString("mnuTutorial%1").arg(n));
+    QAction* item = addCommand(sub, tutorials[n].caption, QString("mnuTutorial%1").arg(n));
     const QString path = tutorials[n].path;
     item->setStatusTip(path);
-    connect(item, &QAction::triggered, this, [this, path] { Q_EMIT openRequested(path); });
+    commands_.setHandler(item->objectName(), [this, path] { Q_EMIT openRequested(path); });
   }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The main window's menu bar: "&File", "&Key", "&Major", "M&inor", "&Dominant", "&Scale",
-// "&Options", "&Window" (hidden) and "&Help". The menu only holds the items; the parts that own a
-// command connect to its action (found by object name, e.g. "mnuOpen", "menuMoreMajor").
+// "&Options", "&Window" (hidden) and "&Help". The File, Options and Help items are commands of the
+// shell's table, declared here with their captions, keys and busy rule (every menu item waits
+// while playing); the part that owns each gives its handler (`CommandTable::setHandler`). The
+// key, chord-type and scale items belong to the Chords and Scales pages, which fill them in.
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -16,6 +19,7 @@ class QMenuBar;
 
 namespace strumly::gui {
 
+class CommandTable;
 class NoteSpelling;
 
 struct TutorialEntry {
@@ -26,7 +30,9 @@ struct TutorialEntry {
 class MainMenu : public QObject {
   Q_OBJECT
  public:
-  MainMenu(QMenuBar* bar, NoteSpelling& spelling);
+  MainMenu(QMenuBar* bar, NoteSpelling& spelling, CommandTable& commands);
+
+  CommandTable& commands() const { return commands_; }
 
   QMenu* menuFile() const { return menuFile_; }
   QMenu* menuKey() const { return menuKey_; }
@@ -63,10 +69,13 @@ class MainMenu : public QObject {
  private:
   QMenu* addMenu(const QString& title, const QString& name);
   QAction* addItem(QMenu* menu, const QString& caption, const QString& name);
+  // Declares a command of the shell's table and appends its item to `menu`.
+  QAction* addCommand(QMenu* menu, const QString& caption, const QString& id, const QKeySequence& keys = {});
   void renameKeys();
 
   QMenuBar* bar_;
   NoteSpelling& spelling_;
+  CommandTable& commands_;
   QMenu* menuFile_;
   QMenu* menuKey_;
   QMenu* menuMajor_;

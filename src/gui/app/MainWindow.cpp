@@ -18,6 +18,7 @@
 #include "gui/app/PageSwitcher.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/app/WindowKeys.h"
+#include "gui/common/Command.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/Page.h"
@@ -47,8 +48,9 @@ TfrmMain::TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages
       pnlTop_(tools),
       pnlBottom_(bottom),
       spelling_(spelling),
+      commands_(new CommandTable(&transport, this)),
       switcher_(new PageSwitcher(pages, transport, *bottom, tools->buttons().sbtnUndo, this, this)),
-      keys_(new WindowKeys(this, tools->strumSpeed(), transport, pages, this)) {
+      keys_(new WindowKeys(this, tools->strumSpeed(), transport, *commands_, pages, this)) {
   setObjectName("frmMain");
   setWindowTitle(kCaption);
   resize(832, 637);
@@ -69,10 +71,15 @@ TfrmMain::TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages
   TuningControls* tuning = pnlBottom_->tuningControls();
   tuning->setBusyCheck([this] { return IsPlayingOrBusy(); });
   connect(tuning, &TuningControls::tuningTakenOver, this, &TfrmMain::routeTuningTakeOver);
-  connect(pnlTop_->buttons().sbtnErase, &QAbstractButton::clicked, this, &TfrmMain::sbtnEraseClick);
-  connect(pnlTop_->buttons().sbtnOpen, &QAbstractButton::clicked, this, &TfrmMain::sbtnOpenClick);
-  connect(pnlTop_->buttons().sbtnSave, &QAbstractButton::clicked, this, &TfrmMain::sbtnSaveClick);
-  connect(pnlTop_->buttons().sbtnUndo, &QAbstractButton::clicked, this, &TfrmMain::sbtnUndoClick);
+  pnlTop_->declareCommands(*commands_);
+  pnlTop_->bindTransport(transport_, *commands_);
+  commands_->setHandler("sbtnErase", [this] { sbtnEraseClick(); });
+  commands_->setHandler("sbtnOpen", [this] { sbtnOpenClick(); });
+  commands_->setHandler("sbtnSave", [this] { sbtnSaveClick(); });
+  commands_->setHandler("sbtnUndo", [this] { sbtnUndoClick(); });
+  commands_->setHandler("sbtnShowFullScale", [this] { sbtnShowFullScaleClick(); });
+  // Items show disabled while what they run waits; the gate refuses them either way.
+  connect(&transport_, &Transport::stateChanged, commands_, &CommandTable::refresh);
   connect(keys_, &WindowKeys::fingerPressed, this, &TfrmMain::fingerKeyPressed);
   // A machine without sound is told so once, when the user first asks for sound, rather than
   // with a box in the way of every start.
@@ -211,8 +218,8 @@ void TfrmMain::mnuFlatSharpClick(QAction* item) {
   // The caption names the spelling now in use; the check mark stays as it is, so the toggle the
   // menu made on the way here is undone.
   if (item->isCheckable()) item->setChecked(!item->isChecked());
-  const bool toSharps = item->text() == "Flats";
-  item->setText(toSharps ? "Sharps" : "Flats");
+  const bool toSharps = spelling_.spelling() == Spelling::Flats;
+  item->setText(toSharps ? tr("Sharps") : tr("Flats"));
   spelling_.setSpelling(toSharps ? Spelling::Sharps : Spelling::Flats);
   pnlBottom_->tuningControls()->refreshNames();
 }
@@ -224,6 +231,15 @@ void TfrmMain::routeTuningTakeOver(const Tuning& tuning, const QString& name) {
 
 void TfrmMain::reenterPage() {
   switcher_->PageControl1Change();
+}
+
+void TfrmMain::sbtnShowFullScaleClick() {
+  if (Page* page = pages_.current()) page->entered();
+}
+
+void TfrmMain::handChanged() {
+  for (Page* page : pages_.pages()) page->handChanged();
+  reenterPage();
 }
 
 bool TfrmMain::FormClose() {
@@ -260,8 +276,6 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 PageDocument* TfrmMain::activeDocument() const {
-  // Documents stay as they are while something plays.
-  if (IsPlayingOrBusy()) return nullptr;
   Page* page = pages_.current();
   return page ? page->document() : nullptr;
 }
@@ -272,7 +286,6 @@ void TfrmMain::sbtnEraseClick() {
 }
 
 void TfrmMain::sbtnUndoClick() {
-  if (IsPlayingOrBusy()) return;
   if (Page* page = pages_.current()) page->undo();
   // One level only: whatever the page restored, there is nothing more to undo.
   pnlTop_->buttons().sbtnUndo->setEnabled(false);
@@ -292,7 +305,6 @@ void TfrmMain::sbtnSaveClick() {
 }
 
 void TfrmMain::mnuExportClick(bool wav) {
-  if (IsPlayingOrBusy()) return;
   PageDocument* document = activeDocument();
   if (!document || !document->exportSound(wav))
     dialogs_.notice(this, "Songs are exported from the PlayPage and the Tablature page.");

@@ -22,6 +22,7 @@ class AppSettingsStore;
 namespace strumly::gui {
 
 class BottomPanel;
+class CommandTable;
 class DialogService;
 class MidiSession;
 class NoteSpelling;
@@ -40,6 +41,10 @@ class TfrmMain : public QMainWindow {
   TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages, ToolPanel* tools,
            BottomPanel* bottom, NoteSpelling& spelling, QWidget* parent = nullptr);
   ~TfrmMain() override;
+
+  // The shell's command table: menus, tool buttons and the guitar's switches run through it, and
+  // its gate (the transport) refuses what waits while playing or busy.
+  CommandTable& commands() const { return *commands_; }
 
   // Adds a page as the next tab; its typing edits are left alone by the window keys.
   void addPage(Page& page);
@@ -62,7 +67,8 @@ class TfrmMain : public QMainWindow {
   bool FormKeyDown(int key);
   // The Flats/Sharps item: its caption names the spelling now in use.
   void mnuFlatSharpClick(QAction* item);
-  // New / Erase Page, Open, Save and Save As on the active page's document.
+  // New / Erase Page, Open, Save and Save As on the active page's document (commands, so never
+  // while playing or busy).
   void sbtnEraseClick();
   void sbtnOpenClick();
   void sbtnUndoClick();
@@ -71,6 +77,10 @@ class TfrmMain : public QMainWindow {
   void mnuExportClick(bool wav);
   // The active page again, as after a change of page (the left-handed switch).
   void reenterPage();
+  // "Display Full Fretboard": the active page shows its item again over the new width.
+  void sbtnShowFullScaleClick();
+  // A change of hand: every page lays its pictures out again, then the active page is entered.
+  void handChanged();
   // The tuning controls took a new tuning over: the active page decides what it changes.
   void routeTuningTakeOver(const Tuning& tuning, const QString& name);
   // Flip: the tool panel below the pages and the fretboard above them, or back.
@@ -105,6 +115,7 @@ class TfrmMain : public QMainWindow {
   ToolPanel* pnlTop_;
   BottomPanel* pnlBottom_;
   NoteSpelling& spelling_;
+  CommandTable* commands_;
   PageSwitcher* switcher_;
   WindowKeys* keys_;
   MidiSession* midi_ = nullptr;

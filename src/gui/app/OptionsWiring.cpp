@@ -11,19 +11,17 @@
 
 #include "core/app/AppSettings.h"
 #include "gui/app/HelpCommands.h"
-#include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
+#include "gui/common/Command.h"
 #include "gui/common/Page.h"
+#include "gui/common/PageList.h"
 #include "gui/fretlight/FretlightLink.h"
 #include "gui/fretlight/RootFlash.h"
 #include "gui/playback/LibraryMidiSession.h"
 #include "gui/playback/MidiSession.h"
 #include "gui/playback/SpeechSounds.h"
-#include "gui/playpage/PlayPage.h"
 #include "gui/preferences/TfrmPreferences.h"
-#include "gui/views/Fretboard.h"
 #include "platform/midi/MidiLibrary.h"
 #include "platform/settings/AppSettingsStore.h"
 
@@ -68,18 +66,17 @@ int playPageButtonAt(int position) {
 
 }  // namespace
 
-OptionsWiring::OptionsWiring(ProgramParts& parts, Devices devices)
-    : parts_(parts),
+OptionsWiring::OptionsWiring(Parts parts, Devices devices)
+    : parts_(std::move(parts)),
       link_(devices.link),
       dialogs_(devices.dialogs),
       folder_(devices.folder),
       midi_(devices.midi),
       speech_(devices.speech) {
-  ToolPanel& tools = parts_.toolPanel();
-  rootFlash_ = std::make_unique<RootFlash>(link_, tools.buttons().sbtnRootFlash, parts_.transport(),
-                                           parts_.pages(), parts_.playback(), parts_.settings());
-  Fretboard* fretboard = &parts_.fretboard();
-  link_.setHandSource([fretboard] { return fretboard->leftHanded() ? Hand::Left : Hand::Right; });
+  ToolPanel& tools = parts_.tools;
+  rootFlash_ = std::make_unique<RootFlash>(link_, tools.buttons().sbtnRootFlash, parts_.transport,
+                                           parts_.pages, parts_.playback, parts_.settings);
+  link_.setHandSource(parts_.hand);
   connect(&link_, &FretlightLink::presenceChanged, &tools, &ToolPanel::setFretlightVisible);
   connect(&link_, &FretlightLink::switchActed, this, &OptionsWiring::runSwitch);
   connect(&link_, &FretlightLink::footSwitchTicked, this, &OptionsWiring::followPlayPageScroll);
@@ -88,21 +85,66 @@ OptionsWiring::OptionsWiring(ProgramParts& parts, Devices devices)
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
   }
-  connect(parts_.mainMenu().action("Preferences1"), &QAction::triggered, this,
-          &OptionsWiring::Preferences1Click);
+  CommandTable& commands = parts_.commands;
+  commands.setHandler("Preferences1", [this] { Preferences1Click(); });
+  commands.setHandler("imgFootSwitch", [this] { imgFootSwitchClick(); });
+  commands.setHandler("sbtnRootFlash", [this] { rootFlash_->sbtnRootFlashClick(); });
+  declareSwitchCommands();
+}
+
+void OptionsWiring::declareSwitchCommands() {
+  const auto add = [this](SwitchAction action, const QString& caption, bool refused,
+                          std::function<void()> run) {
+    Command command;
+    command.id = switchCommandId(static_cast<int>(action));
+    command.caption = caption;
+    command.refusedWhileBusy = refused;
+    command.handler = std::move(run);
+    parts_.commands.add(std::move(command));
+  };
+  // Play also stops and steps, and Show Root presses a button whose own command waits while
+  // busy; Next Diagram acts as a press on the page would, by the page's rule. A new page waits
+  // as a click on its tab does.
+  add(SwitchAction::Play, tr("Play"), false, [this] { parts_.window.FormKeyDown(Qt::Key_Space); });
+  add(SwitchAction::NextDiagram, tr("Next Diagram"), false, [this] {
+    if (Page* page = parts_.pages.current()) page->SelectNextDiagram();
+  });
+  add(SwitchAction::ShowRoot, tr("Show Root"), false,
+      [this] { parts_.tools.buttons().sbtnRootFlash->click(); });
+  add(SwitchAction::ActivateLeds, tr("Show LEDs"), false, [this] { link_.toggleLeds(); });
+  add(SwitchAction::NextPage, tr("Next Page"), true, [this] {
+    QTabWidget* tabs = parts_.pages.pageControl();
+    tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count());
+  });
+}
+
+QString OptionsWiring::switchCommandId(int action) {
+  switch (static_cast<SwitchAction>(action)) {
+    case SwitchAction::Play:
+      return "switchPlay";
+    case SwitchAction::NextDiagram:
+      return "switchNextDiagram";
+    case SwitchAction::ShowRoot:
+      return "switchShowRoot";
+    case SwitchAction::ActivateLeds:
+      return "switchShowLeds";
+    case SwitchAction::NextPage:
+      return "switchNextPage";
+  }
+  return {};
 }
 
 OptionsWiring::~OptionsWiring() = default;
 
 void OptionsWiring::start(AppSettingsStore& store) {
-  AppSettings& settings = parts_.settings();
+  AppSettings& settings = parts_.settings;
   QStringList voices, outputs, inputs;
   for (const std::string& name : store.generalMidiNames()) voices << QString::fromStdString(name);
   listDevices(midi_, outputs, inputs);
   PreferencesSetup setup{settings,           dialogs_,           voices, outputs,         inputs,
                          tipFileOf(folder_), folder_.dataFolder, &link_, rootFlash_.get()};
-  setup.audio = &parts_.audioFeed();
-  preferences_ = std::make_unique<TfrmPreferences>(setup, &parts_.mainWindow());
+  setup.audio = &parts_.audio;
+  preferences_ = std::make_unique<TfrmPreferences>(setup, &parts_.window);
   preferences_->setStore(&store);
   connect(preferences_.get(), &TfrmPreferences::applied, this, &OptionsWiring::preferencesApplied);
   openDevices_ = {settings.midi.outDevice, settings.midi.inDevice};
@@ -116,7 +158,6 @@ void OptionsWiring::Preferences1Click() {
 }
 
 void OptionsWiring::imgFootSwitchClick() {
-  if (parts_.transport().IsPlayingOrBusy()) return;
   // The dialog's OK or Cancel lets the switches act again.
   link_.footSwitchTimer().setEnabled(false);
   showPreferences(TfrmPreferences::FretlightPage);
@@ -131,17 +172,17 @@ void OptionsWiring::showPreferences(int tab) {
 bool OptionsWiring::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-    imgFootSwitchClick();
+    parts_.commands.run("imgFootSwitch");
   return QObject::eventFilter(watched, event);
 }
 
 void OptionsWiring::preferencesApplied() {
-  const AppSettings& s = parts_.settings();
+  const AppSettings& s = parts_.settings;
   link_.setSwitchesReversed(s.fretlight.reverseSwitch);
   rootFlash_->setPeriod(s.fretlight.rootSpeed);
   speech_.setVolume(s.speechVolume);
   speech_.setEnabled(s.speechOn);
-  ToolPanel& tools = parts_.toolPanel();
+  ToolPanel& tools = parts_.tools;
   tools.rightSwitchLabel()->setText(QString::fromStdString(switchActionCaption(s.fretlight.switch1)));
   tools.leftSwitchLabel()->setText(QString::fromStdString(switchActionCaption(s.fretlight.switch2)));
   // The handles are opened again on the chosen devices; nothing opens where nothing was found.
@@ -153,31 +194,14 @@ void OptionsWiring::preferencesApplied() {
 }
 
 void OptionsWiring::runSwitch(int switchNumber) {
-  const FretlightSettings& f = parts_.settings().fretlight;
-  switch (static_cast<SwitchAction>(switchNumber == 1 ? f.switch1 : f.switch2)) {
-    case SwitchAction::Play:
-      parts_.mainWindow().FormKeyDown(Qt::Key_Space);
-      break;
-    case SwitchAction::NextDiagram:
-      if (Page* page = parts_.pages().current()) page->SelectNextDiagram();
-      break;
-    case SwitchAction::ShowRoot:
-      parts_.toolPanel().buttons().sbtnRootFlash->click();
-      break;
-    case SwitchAction::ActivateLeds:
-      link_.toggleLeds();
-      break;
-    case SwitchAction::NextPage: {
-      QTabWidget* tabs = parts_.pages().pageControl();
-      tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count());
-      break;
-    }
-  }
+  const FretlightSettings& f = parts_.settings.fretlight;
+  parts_.commands.run(switchCommandId(switchNumber == 1 ? f.switch1 : f.switch2));
 }
 
 void OptionsWiring::followPlayPageScroll() {
-  const int button = playPageButtonAt(parts_.playPage().scrollPlayPage()->verticalScrollBar()->value());
-  if (button >= 0) parts_.toolPanel().buttons().sbtnPage[static_cast<std::size_t>(button)]->setChecked(true);
+  if (!parts_.playPageScroll) return;
+  const int button = playPageButtonAt(parts_.playPageScroll->value());
+  if (button >= 0) parts_.tools.buttons().sbtnPage[static_cast<std::size_t>(button)]->setChecked(true);
 }
 
 }  // namespace strumly::gui

@@ -4,36 +4,33 @@
 #include <QWidget>
 
 #include "core/app/AppSettings.h"
+#include "gui/common/Command.h"
 #include "gui/common/Page.h"
 #include "gui/common/PageList.h"
 #include "gui/common/PagePrinter.h"
-#include "gui/playback/Transport.h"
 
 namespace strumly::gui {
 
-PrintCommands::PrintCommands(PageList& pages, const Transport& transport, DialogService& dialogs,
+PrintCommands::PrintCommands(PageList& pages, CommandTable& commands, DialogService& dialogs,
                              const AppSettings& settings, QWidget* window)
-    : QObject(window),
-      pages_(pages),
-      transport_(transport),
-      settings_(settings),
-      printer_(new PagePrinter(dialogs, window)) {}
-
-bool PrintCommands::refused() const {
-  return transport_.IsPlayingOrBusy() || !pages_.current();
+    : QObject(window), pages_(pages), settings_(settings), printer_(new PagePrinter(dialogs, window)) {
+  commands.setHandler("sbtnPrintPage", [this] { sbtnPrintPageClick(); });
+  commands.setHandler("mnuPrint", [this] { sbtnPrintPageClick(); });
+  commands.setHandler("mnuPrintPreview", [this] { mnuPrintPreviewClick(); });
+  commands.setHandler("mnuExportPdf", [this] { mnuExportPdfClick(); });
 }
 
 void PrintCommands::sbtnPrintPageClick() {
-  if (!refused()) printer_->print(pages_.current()->printout());
+  if (Page* page = pages_.current()) printer_->print(page->printout());
 }
 
 void PrintCommands::mnuPrintPreviewClick() {
-  if (!refused()) printer_->preview(pages_.current()->printout());
+  if (Page* page = pages_.current()) printer_->preview(page->printout());
 }
 
 void PrintCommands::mnuExportPdfClick() {
-  if (refused()) return;
   Page* page = pages_.current();
+  if (!page) return;
   PageDocument* document = page->document();
   const QString name = document ? document->fileName() : QString();
   const QString base = name.isEmpty() ? page->title() : QFileInfo(name).completeBaseName();

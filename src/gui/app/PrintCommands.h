@@ -1,7 +1,7 @@
 #pragma once
 // "Print Page", "Print...", "Print Preview..." and "Export PDF...": the active page's printout
-// to the printer, the preview or a PDF file. Refused while playing; a page with nothing to print
-// prints nothing.
+// to the printer, the preview or a PDF file. Commands of the shell's table, so refused while
+// playing or busy; a page with nothing to print prints nothing.
 #include <QObject>
 
 namespace strumly {
@@ -12,16 +12,16 @@ class QWidget;
 
 namespace strumly::gui {
 
+class CommandTable;
 class DialogService;
 class PageList;
 class PagePrinter;
-class Transport;
 
 class PrintCommands : public QObject {
   Q_OBJECT
  public:
-  PrintCommands(PageList& pages, const Transport& transport, DialogService& dialogs,
-                const AppSettings& settings, QWidget* window);
+  PrintCommands(PageList& pages, CommandTable& commands, DialogService& dialogs, const AppSettings& settings,
+                QWidget* window);
 
   void sbtnPrintPageClick();
   void mnuPrintPreviewClick();
@@ -29,10 +29,7 @@ class PrintCommands : public QObject {
   PagePrinter& printer() { return *printer_; }
 
  private:
-  bool refused() const;
-
   PageList& pages_;
-  const Transport& transport_;
   const AppSettings& settings_;
   PagePrinter* printer_;
 };

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -20,6 +21,7 @@
 #include "gui/app/ListenWiring.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/OptionsCommands.h"
 #include "gui/app/OptionsWiring.h"
 #include "gui/app/PrintCommands.h"
 #include "gui/app/ToolPanel.h"
@@ -31,18 +33,16 @@
 #include "gui/chorddesign/UserChordTypes.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/common/Command.h"
 #include "gui/common/DialogService.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/fretlight/FretlightLink.h"
-#include "gui/intervals/TfrmIntCalc.h"
 #include "gui/listen/AudioFeed.h"
 #include "gui/playback/ChordPlayback.h"
 #include "gui/playback/MidiSession.h"
 #include "gui/playback/PlaybackContext.h"
 #include "gui/playpage/PlayPage.h"
-#include "gui/playpage/TdlgSpeedTrainer.h"
-#include "gui/playpage/TdlgTempo.h"
 #include "gui/print/PrintCellPlayback.h"
 #include "gui/print/PrintPage.h"
 #include "gui/scales/ScalesPage.h"
@@ -64,17 +64,13 @@ ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
       bottom_(new BottomPanel(spelling_)),
       pageControl_(new QTabWidget),
       pages_(pageControl_),
-      transport_(pages_),
+      transport_([this] { return pages_.current(); }),
       chordDesign_(new ChordDesignPage(holders_.designChord)),
       fretboardHost_(transport_, pages_, *bottom_->tuningControls(), spelling_, *chordDesign_),
       window_(std::make_unique<TfrmMain>(devices.dialogs, transport_, pages_, tools_, bottom_, spelling_)) {
   audio_ = std::make_unique<AudioFeed>(devices.audioInput);
   window_->setMidiSession(devices.midi);
-  menu_ = new MainMenu(window_->menuBar(), spelling_);
-  const ToolPanel::Buttons& b = tools_->buttons();
-  transport_.bindButtons(
-      {b.sbtnPlay, b.sbtnPause, b.sbtnStop, b.sbtnStep, b.sbtnLoop, b.sbtnCount, b.sbtnClick});
-  transport_.bindTempo(tools_->tempoEdit(), tools_->tempoUpDown(), tools_->strumSpeed());
+  menu_ = new MainMenu(window_->menuBar(), spelling_, window_->commands());
   transport_.bindOutput(devices.midi, &devices.dialogs, window_.get());
   composeFretboard();
   composePages();
@@ -229,22 +225,20 @@ void ProgramParts::composeChordDesign() {
 
 void ProgramParts::connectCommands() {
   TfrmMain* window = window_.get();
+  CommandTable& commands = window_->commands();
   QAction* flatSharp = menu_->action("mnuFlatSharp");
-  QObject::connect(flatSharp, &QAction::triggered, window,
-                   [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
-  QObject::connect(menu_->action("mnuExit"), &QAction::triggered, window, &QWidget::close);
-  QObject::connect(menu_->action("mnuNew"), &QAction::triggered, window, &TfrmMain::sbtnEraseClick);
+  commands.setHandler("mnuFlatSharp", [window, flatSharp] { window->mnuFlatSharpClick(flatSharp); });
+  commands.setHandler("mnuExit", [window] { window->close(); });
+  commands.setHandler("mnuNew", [window] { window->sbtnEraseClick(); });
   QObject::connect(menu_->menuFile(), &QMenu::aboutToShow, menu_, [this] {
     if (std::optional<PageId> active = pages_.currentId()) menu_->renameNewItem(*active);
   });
-  QObject::connect(menu_->action("mnuOpen"), &QAction::triggered, window, &TfrmMain::sbtnOpenClick);
-  QObject::connect(menu_->action("mnuSave"), &QAction::triggered, window, &TfrmMain::sbtnSaveClick);
-  QObject::connect(menu_->action("mnuSaveAs"), &QAction::triggered, window, &TfrmMain::mnuSaveAsClick);
-  QObject::connect(menu_->action("mnuExportMidi"), &QAction::triggered, window,
-                   [window] { window->mnuExportClick(false); });
-  QObject::connect(menu_->action("mnuExportWav"), &QAction::triggered, window,
-                   [window] { window->mnuExportClick(true); });
-  QObject::connect(menu_->action("menuFlip"), &QAction::triggered, fretboard_, &Fretboard::menuFlipClick);
+  commands.setHandler("mnuOpen", [window] { window->sbtnOpenClick(); });
+  commands.setHandler("mnuSave", [window] { window->sbtnSaveClick(); });
+  commands.setHandler("mnuSaveAs", [window] { window->mnuSaveAsClick(); });
+  commands.setHandler("mnuExportMidi", [window] { window->mnuExportClick(false); });
+  commands.setHandler("mnuExportWav", [window] { window->mnuExportClick(true); });
+  commands.setHandler("menuFlip", [this] { fretboard_->menuFlipClick(); });
   QObject::connect(menu_, &MainMenu::openRequested, window, [](const QString& target) {
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
     QDesktopServices::openUrl(url);
@@ -260,74 +254,19 @@ void ProgramParts::connectCommands() {
                              chordMenus_->readouts().editChordName->text());
   });
   QObject::connect(scalesPage_, &ScalesPage::playRequested, &transport_, &Transport::sbtnPlayClick);
-  // Display Full Fretboard shows the active page's item again; while playing it springs back.
-  QAbstractButton* fullScale = tools_->buttons().sbtnShowFullScale;
-  QObject::connect(fullScale, &QAbstractButton::clicked, window, [this, fullScale](bool down) {
-    if (transport_.IsPlayingOrBusy()) {
-      const QSignalBlocker quiet(fullScale);
-      fullScale->setChecked(!down);
-    } else if (Page* page = pages_.current()) {
-      page->entered();
-    }
-  });
-  // The calculator plays the device directly: the main output is closed while it shows.
-  auto* calculator = new TfrmIntCalc(devices_.midi ? devices_.midi->direct() : nullptr, settings_.midi,
-                                     folder_.dataFolder.toStdString(), devices_.dialogs, window);
-  QObject::connect(menu_->action("menuIntervalCalc"), &QAction::triggered, window, [this, calculator] {
-    if (transport_.IsPlayingOrBusy()) return;
-    if (devices_.midi) devices_.midi->closeOutput();
-    calculator->exec();
-    if (devices_.midi) devices_.midi->reopenOutput();
-  });
-  QObject::connect(menu_->action("mnuTempo"), &QAction::triggered, window, [this, window] {
-    if (transport_.IsPlayingOrBusy()) return;
-    auto* dialog = new TdlgTempo(transport_.tempoMicros(), window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, &transport_, [this, dialog] {
-      if (const std::optional<std::uint32_t> micros = dialog->chosenTempoMicros())
-        transport_.tempoChosen(*micros);
-    });
-    dialog->open();
-  });
-  QObject::connect(menu_->action("mnuSpeedTrainer"), &QAction::triggered, window, [this, window] {
-    if (transport_.IsPlayingOrBusy()) return;
-    auto* dialog = new TdlgSpeedTrainer(settings_.speedTrainer, window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, window, [this, dialog, window] {
-      const std::optional<SpeedTrainerSettings> chosen = dialog->chosen();
-      if (!chosen) return;
-      // The choice holds for this run even when the file cannot take it.
-      settings_.speedTrainer = *chosen;
-      try {
-        if (store_) store_->saveSpeedTrainerValues(settings_);
-      } catch (const IniWriteError& error) {
-        devices_.dialogs.notice(window, QString::fromStdString(error.what()));
-      }
-    });
-    dialog->open();
-  });
-  printCommands_ = new PrintCommands(pages_, transport_, devices_.dialogs, settings_, window);
-  QObject::connect(tools_->buttons().sbtnPrintPage, &QToolButton::clicked, printCommands_,
-                   &PrintCommands::sbtnPrintPageClick);
-  QObject::connect(menu_->action("mnuPrint"), &QAction::triggered, printCommands_,
-                   &PrintCommands::sbtnPrintPageClick);
-  QObject::connect(menu_->action("mnuPrintPreview"), &QAction::triggered, printCommands_,
-                   &PrintCommands::mnuPrintPreviewClick);
-  QObject::connect(menu_->action("mnuExportPdf"), &QAction::triggered, printCommands_,
-                   &PrintCommands::mnuExportPdfClick);
-  // A change of hand redraws the diagrams in the new layout, then the active page's item.
-  QObject::connect(fretboard_, &Fretboard::handednessChanged, chordsPage_, [this] {
-    chordsPage_->redrawPage();
-    chordDesign_->groupView()->redrawGroup();
-    printPage_->redrawPage();
-    scalesPage_->redrawPage();
-    window_->reenterPage();
-  });
+  optionsCommands_ = new OptionsCommands(commands, transport_, settings_, devices_.dialogs, devices_.midi,
+                                         folder_.dataFolder, window);
+  printCommands_ = new PrintCommands(pages_, commands, devices_.dialogs, settings_, window);
+  QObject::connect(fretboard_, &Fretboard::handednessChanged, window, &TfrmMain::handChanged);
   connectHelpCommands(*menu_, *window, pages_, devices_.dialogs, folder_);
   window->addTypingWidget(tools_->tempoEdit());
   window->addTypingWidget(bottom_->chordNameEdit());
+  Fretboard* fretboard = fretboard_;
   options_ = std::make_unique<OptionsWiring>(
-      *this, OptionsWiring::Devices{*fretlight_, devices_.dialogs, folder_, devices_.midi, speech_});
+      OptionsWiring::Parts{*window, commands, *tools_, transport_, pages_, *playback_, settings_, *audio_,
+                           [fretboard] { return fretboard->leftHanded() ? Hand::Left : Hand::Right; },
+                           playPage_->scrollPlayPage()->verticalScrollBar()},
+      OptionsWiring::Devices{*fretlight_, devices_.dialogs, folder_, devices_.midi, speech_});
   listen_ = std::make_unique<ListenWiring>(*this);
 }
 
@@ -335,6 +274,7 @@ void ProgramParts::start(const QStringList& files) {
   store_ = std::make_unique<AppSettingsStore>(IniFile(folder_.settingsFile().toStdString()),
                                               folder_.documentFolder.toStdString());
   settings_ = store_->load();
+  optionsCommands_->setStore(store_.get());
   audio_->probe();
   // The insert section ships with the data; while the user has not chosen a file of their own
   // and kept none in their folder, Insert Tab reads the shipped one.

@@ -33,6 +33,7 @@ class BottomPanel;
 class ChordDesignPage;
 class FretlightLink;
 class ListenWiring;
+class OptionsCommands;
 class OptionsWiring;
 class ChordPlayback;
 class ChordMenus;
@@ -81,6 +82,7 @@ class ProgramParts {
   Transport& transport() { return transport_; }
   FretlightLink& fretlight() { return *fretlight_; }
   OptionsWiring& options() { return *options_; }
+  OptionsCommands& optionsCommands() { return *optionsCommands_; }
   ListenWiring& listen() { return *listen_; }
   Fretboard& fretboard() { return *fretboard_; }
   ChordMenus& chordMenus() { return *chordMenus_; }
@@ -134,6 +136,7 @@ class ProgramParts {
   std::unique_ptr<ChordPlayback> designPlayer_;
   std::unique_ptr<PrintCellPlayback> printPlayer_;
   PrintCommands* printCommands_ = nullptr;
+  OptionsCommands* optionsCommands_ = nullptr;
   std::unique_ptr<OptionsWiring> options_;
   std::unique_ptr<ListenWiring> listen_;
 };

@@ -2,17 +2,22 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "gui/app/ToolIcons.h"
+#include "gui/common/Command.h"
 #include "gui/controls/StartOfText.h"
 #include "gui/controls/UpDown.h"
+#include "gui/playback/Transport.h"
 
 namespace strumly::gui {
 namespace {
@@ -200,8 +205,116 @@ ToolPanel::ToolPanel(QWidget* parent)
   for (auto it = order.begin(); it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
 }
 
+void ToolPanel::declareCommands(CommandTable& commands) {
+  const Buttons& b = buttons_;
+  // Pause and Stop act on what plays; every other button waits while playing or busy.
+  const std::initializer_list<std::pair<QToolButton*, bool>> buttons{
+      {b.sbtnOpen, true}, {b.sbtnSave, true},   {b.sbtnErase, true},         {b.sbtnPrintPage, true},
+      {b.sbtnPlay, true}, {b.sbtnPause, false}, {b.sbtnStop, false},         {b.sbtnStep, true},
+      {b.sbtnLoop, true}, {b.sbtnUndo, true},   {b.sbtnShowFullScale, true}, {b.sbtnRootFlash, true}};
+  for (const auto& [button, refused] : buttons) {
+    Command command;
+    command.id = button->objectName();
+    command.caption = button->toolTip();
+    command.refusedWhileBusy = refused;
+    commands.add(std::move(command));
+    commands.bind(button, button->objectName());
+  }
+  Command footSwitch;
+  footSwitch.id = "imgFootSwitch";
+  footSwitch.caption = tr("Foot Switches");
+  commands.add(std::move(footSwitch));
+}
+
+void ToolPanel::bindTransport(Transport& transport, CommandTable& commands) {
+  transport_ = &transport;
+  Transport* t = &transport;
+  commands.setHandler("sbtnPlay", [t] { t->sbtnPlayClick(); });
+  commands.setHandler("sbtnPause", [t] { t->sbtnPauseClick(); });
+  commands.setHandler("sbtnStop", [t] { t->sbtnStopClick(); });
+  commands.setHandler("sbtnStep", [t] { t->sbtnStepClick(); });
+  commands.setHandler("sbtnLoop", [t] { t->sbtnLoopClick(); });
+  connect(buttons_.sbtnCount, &QAbstractButton::toggled, t, &Transport::setCountOff);
+  connect(buttons_.sbtnClick, &QAbstractButton::toggled, t, &Transport::setClick);
+  t->setCountOff(buttons_.sbtnCount->isChecked());
+  t->setClick(buttons_.sbtnClick->isChecked());
+  connect(t, &Transport::buttonsChanged, this, &ToolPanel::showTransport);
+  connect(t, &Transport::stateChanged, this, &ToolPanel::showTransport);
+  connect(t, &Transport::loopChanged, this, &ToolPanel::showTransport);
+  connect(t, &Transport::tempoShown, this, [this](int bpm) {
+    meditTempoMain_->setText(QString::number(bpm));
+    UpDownTempo_->setPosition(bpm);
+  });
+  meditTempoMain_->installEventFilter(this);
+  // Stepping only shows the new value; the release takes it over.
+  connect(UpDownTempo_, &UpDown::clicked, this,
+          [this](int position) { meditTempoMain_->setText(QString::number(position)); });
+  connect(UpDownTempo_, &UpDown::mouseReleased, this, &ToolPanel::UpDownTempoMouseUp);
+  const int bpm = Transport::beatsPerMinute(t->tempoMicros());
+  meditTempoMain_->setText(QString::number(bpm));
+  UpDownTempo_->setPosition(bpm);
+  showTransport();
+}
+
+void ToolPanel::showTransport() {
+  if (!transport_) return;
+  const auto show = [](QAbstractButton* button, bool down) {
+    if (button->isChecked() == down) return;
+    const QSignalBlocker quiet(button);
+    button->setChecked(down);
+  };
+  show(buttons_.sbtnPlay, transport_->playing());
+  show(buttons_.sbtnPause, transport_->paused());
+  show(buttons_.sbtnStop, false);
+  show(buttons_.sbtnStep, transport_->stepMode());
+  show(buttons_.sbtnLoop, transport_->loop());
+  // The tempo is set only while nothing plays.
+  const bool idle = !transport_->playing() && !transport_->paused();
+  meditTempoMain_->setEnabled(idle);
+  UpDownTempo_->setEnabled(idle);
+}
+
+void ToolPanel::meditTempoMainExit() {
+  const int bpm = Transport::clampedTempoText(meditTempoMain_->text());
+  meditTempoMain_->setText(QString::number(bpm));
+  UpDownTempo_->setPosition(bpm);
+  if (transport_) transport_->tempoTyped(bpm);
+}
+
+void ToolPanel::UpDownTempoMouseUp() {
+  const int bpm = UpDownTempo_->position();
+  meditTempoMain_->setText(QString::number(bpm));
+  if (transport_) transport_->tempoTyped(bpm);
+}
+
+bool ToolPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != meditTempoMain_) return QFrame::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      // Queued: a mouse press that gave the focus would otherwise undo the selection.
+      QTimer::singleShot(0, meditTempoMain_, [edit = meditTempoMain_] { edit->selectAll(); });
+      break;
+    case QEvent::FocusOut:
+      meditTempoMainExit();
+      break;
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        sbStrumSpeed_->setFocus();
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
 void ToolPanel::addListenButton(QWidget* button) {
   secondRow_->insertWidget(secondRow_->indexOf(buttons_.sbtnRootPlay) + 1, button);
+  // Tab follows the row here too: right after Root Play, before what came after it.
+  setTabOrder(buttons_.sbtnRootPlay, button);
 }
 
 void ToolPanel::setFretlightVisible(bool visible) {

@@ -1,8 +1,11 @@
 #pragma once
 // The tool panel `pnlTop`: file and print buttons, the transport, the play-page buttons, tempo
 // and strum speed, the fretboard toggles, the Fretlight controls and the Show Chords fields.
-// The panel only holds the controls; the composition root connects each to its command's owner.
+// Each button runs a command of the shell's table (declared here with its busy rule; its owner
+// gives the handler), and the transport's buttons and tempo controls show the transport's state
+// from its signals.
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 #include <array>
 
@@ -17,6 +20,8 @@ class QToolButton;
 
 namespace strumly::gui {
 
+class CommandTable;
+class Transport;
 class UpDown;
 
 class ToolPanel : public QFrame {
@@ -61,6 +66,16 @@ class ToolPanel : public QFrame {
   QLabel* leftSwitchLabel() const { return lblLSw_; }
   QLabel* rightSwitchLabel() const { return lblRSw_; }
 
+  // Declares the buttons' commands in the shell's table (the ids are the buttons' names, plus
+  // "imgFootSwitch" for the switch picture) and binds each button to its command.
+  void declareCommands(CommandTable& commands);
+  // The transport's buttons run its handlers and show its state; the tempo edit and up-down
+  // hand it the tempo the user sets and show the one it has.
+  void bindTransport(Transport& transport, CommandTable& commands);
+  // The tempo edit was left: empty is 100, the value is clamped to 10..250.
+  void meditTempoMainExit();
+  void UpDownTempoMouseUp();
+
   // Shows or hides the Fretlight controls (shown only while a guitar is attached).
   void setFretlightVisible(bool visible);
   // Puts Listen's button beside the fretboard toggles of the second row.
@@ -74,8 +89,10 @@ class ToolPanel : public QFrame {
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void showTransport();
   QToolButton* makeButton(const QString& name, const QString& hint, const QString& text, bool toggle);
 
   Buttons buttons_;
@@ -90,6 +107,7 @@ class ToolPanel : public QFrame {
   QLabel* lblRSw_;
   QFrame* fretlightSeparator_ = nullptr;
   QHBoxLayout* secondRow_;
+  QPointer<Transport> transport_;
 };
 
 }  // namespace strumly::gui

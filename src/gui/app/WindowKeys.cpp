@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include "gui/common/Command.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
 #include "gui/controls/UpDown.h"
@@ -19,9 +20,14 @@
 
 namespace strumly::gui {
 
-WindowKeys::WindowKeys(QWidget* window, QWidget* strumSpeed, Transport& transport, const PageList& pages,
-                       QObject* parent)
-    : QObject(parent), window_(window), strumSpeed_(strumSpeed), transport_(transport), pages_(pages) {}
+WindowKeys::WindowKeys(QWidget* window, QWidget* strumSpeed, Transport& transport, CommandTable& commands,
+                       const PageList& pages, QObject* parent)
+    : QObject(parent),
+      window_(window),
+      strumSpeed_(strumSpeed),
+      transport_(transport),
+      commands_(commands),
+      pages_(pages) {}
 
 PreviewKey WindowKeys::previewKeyOf(int key) {
   switch (key) {
@@ -55,10 +61,10 @@ bool WindowKeys::FormKeyDown(int key, bool moveFocus) {
   const KeyDecision decision = decideKey(previewKeyOf(key), state);
   switch (decision.action) {
     case KeyAction::StartPlay:
-      transport_.sbtnPlayClick();
+      commands_.run("sbtnPlay");
       break;
     case KeyAction::Stop:
-      transport_.sbtnStopClick();
+      commands_.run("sbtnStop");
       break;
     case KeyAction::StepForward:
       transport_.step(+1);

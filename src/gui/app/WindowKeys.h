@@ -15,14 +15,17 @@ class QWidget;
 
 namespace strumly::gui {
 
+class CommandTable;
 class PageList;
 class Transport;
 
 class WindowKeys : public QObject {
   Q_OBJECT
  public:
-  WindowKeys(QWidget* window, QWidget* strumSpeed, Transport& transport, const PageList& pages,
-             QObject* parent = nullptr);
+  // Play and Stop go through the shell's `commands` (Play waits while busy); the steps go
+  // straight to the transport, which steps only the player it runs.
+  WindowKeys(QWidget* window, QWidget* strumSpeed, Transport& transport, CommandTable& commands,
+             const PageList& pages, QObject* parent = nullptr);
   // Keys typed while one of these has the focus pass by untouched.
   void addTypingWidget(QWidget* widget) { typing_ << widget; }
 
@@ -49,6 +52,7 @@ class WindowKeys : public QObject {
   QPointer<QWidget> window_;
   QPointer<QWidget> strumSpeed_;
   Transport& transport_;
+  CommandTable& commands_;
   const PageList& pages_;
   QList<QPointer<QWidget>> typing_;
 };

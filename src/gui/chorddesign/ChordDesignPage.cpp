@@ -240,4 +240,8 @@ void ChordDesignPage::pressFinger(FingerButton finger) {
   if (QToolButton* button = fretControls_->fingerButton(kCodes[static_cast<int>(finger)])) button->click();
 }
 
+void ChordDesignPage::handChanged() {
+  if (group_) group_->redrawGroup();
+}
+
 }  // namespace strumly::gui

@@ -36,6 +36,7 @@ class ChordDesignPage : public QWidget, public Page, public PageDocument, public
   QString title() const override { return "Chord Design"; }
   QWidget* pageWidget() override { return this; }
   void entered() override { Q_EMIT designChanged(); }
+  void handChanged() override;
   QAbstractScrollArea* scrollArea() const override;
   QWidget* placementImage() const override;
   void startPlacement() override;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
+#include <QSignalBlocker>
 
 namespace strumly::gui {
 
@@ -17,6 +18,25 @@ QAction* CommandTable::add(Command command) {
   connect(action, &QAction::triggered, this, [this, id] { run(id); });
   entries_.push_back(Entry{std::move(command), action});
   return action;
+}
+
+bool CommandTable::setHandler(const QString& id, std::function<void()> handler) {
+  for (Entry& entry : entries_) {
+    if (entry.command.id != id) continue;
+    entry.command.handler = std::move(handler);
+    return true;
+  }
+  return false;
+}
+
+bool CommandTable::setEnabledRule(const QString& id, std::function<bool()> enabled) {
+  for (Entry& entry : entries_) {
+    if (entry.command.id != id) continue;
+    entry.command.enabled = std::move(enabled);
+    entry.action->setEnabled(!refusedNow(entry.command));
+    return true;
+  }
+  return false;
 }
 
 QAction* CommandTable::action(const QString& id) const {
@@ -63,7 +83,11 @@ void CommandTable::addTo(QMenu* menu, const QList<QString>& ids) {
 }
 
 void CommandTable::bind(QAbstractButton* button, const QString& id) {
-  connect(button, &QAbstractButton::clicked, this, [this, id] { run(id); });
+  connect(button, &QAbstractButton::clicked, this, [this, id, button](bool checked) {
+    if (run(id) || !button->isCheckable()) return;
+    const QSignalBlocker quiet(button);
+    button->setChecked(!checked);
+  });
 }
 
 void CommandTable::refresh() {

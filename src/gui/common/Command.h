@@ -43,6 +43,11 @@ class CommandTable : public QObject {
 
   // Adds a command and makes its action (parented to the table, named by the id).
   QAction* add(Command command);
+  // The owner of a command declared elsewhere (a menu item the menu bar lays out) gives its
+  // handler; false when there is no such command.
+  bool setHandler(const QString& id, std::function<void()> handler);
+  // Likewise the rule that enables it (a device that must be there); the action follows at once.
+  bool setEnabledRule(const QString& id, std::function<bool()> enabled);
   QAction* action(const QString& id) const;
   const Command* find(const QString& id) const;
   QList<QString> ids() const;
@@ -55,7 +60,8 @@ class CommandTable : public QObject {
   // Appends the actions of `ids` to a menu or popup; an empty id adds a separator. The menu
   // refreshes the enabled state of its items each time it is about to show.
   void addTo(QMenu* menu, const QList<QString>& ids);
-  // A button's click runs the command (and nothing else).
+  // A button's click runs the command (and nothing else). A toggle whose command is refused
+  // springs back to where it was, so no button shows a state that was never taken.
   void bind(QAbstractButton* button, const QString& id);
   // Enables each action by its rule (and disables the refused ones while busy).
   void refresh();

@@ -47,6 +47,9 @@ class PageDocument {
     (void)wav;
     return false;
   }
+  // Whether a tempo typed or chosen while this page is in front belongs to its file (and so
+  // modifies it).
+  virtual bool keepsTempo() const { return false; }
   // The file name the window caption shows; empty when there is none.
   virtual QString fileName() const { return {}; }
   // The save questions of this page's documents, in the order they are asked.
@@ -63,6 +66,8 @@ class Page {
   virtual QWidget* pageWidget() = 0;
   // Entering the page shows its item on the fretboard.
   virtual void entered() {}
+  // The hand changed (left-handed or back): the page draws its pictures in the new layout.
+  virtual void handChanged() {}
   // The scroll area the wheel drives now (the tab page has two views, only one shown).
   virtual QAbstractScrollArea* scrollArea() const = 0;
   // The picture that takes the placement cursor when a diagram is carried to this page.

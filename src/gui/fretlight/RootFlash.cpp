@@ -24,7 +24,6 @@ RootFlash::RootFlash(FretlightLink& link, QAbstractButton* sbtnRootFlash, Transp
   timerUserFlashingNote_.setInterval(kNoteFlashMs);
   connect(&timerRootFlash_, &QTimer::timeout, this, &RootFlash::timerRootFlashTimer);
   connect(&timerUserFlashingNote_, &QTimer::timeout, this, &RootFlash::timerUserFlashingNoteTimer);
-  connect(sbtnRootFlash_, &QAbstractButton::clicked, this, &RootFlash::sbtnRootFlashClick);
   connect(&transport_, &Transport::stateChanged, this, &RootFlash::transportChanged);
   // "Show Fretlight Rootnote" may be down from the last run before any guitar was there.
   connect(&link_, &FretlightLink::presenceChanged, this, [this](bool present) {
@@ -33,10 +32,6 @@ RootFlash::RootFlash(FretlightLink& link, QAbstractButton* sbtnRootFlash, Transp
 }
 
 void RootFlash::sbtnRootFlashClick() {
-  if (transport_.IsPlayingOrBusy()) {
-    sbtnRootFlash_->setChecked(!sbtnRootFlash_->isChecked());
-    return;
-  }
   timerRootFlash_.start();
 }
 

@@ -27,6 +27,8 @@ class RootFlash : public QObject {
   RootFlash(FretlightLink& link, QAbstractButton* sbtnRootFlash, Transport& transport, PageList& pages,
             const PlaybackContext& playback, const AppSettings& settings, QObject* parent = nullptr);
 
+  // The button's command (refused while playing or busy by the shell's gate, which puts the
+  // button back): the flashing starts, and a tick with the button up ends it.
   void sbtnRootFlashClick();
   void timerRootFlashTimer();
   void timerUserFlashingNoteTimer();

@@ -10,7 +10,9 @@ class PagePlayer {
   virtual ~PagePlayer() = default;
   // Starts what the page offers now; false when there is nothing to play (Play releases itself).
   virtual bool play() = 0;
-  // Pause down (true) or up (false); only asked where the page may pause.
+  // Whether Pause holds this player (a song, a scale, a tab); a single chord only plays out.
+  virtual bool canPause() const { return false; }
+  // Pause down (true) or up (false); only asked where `canPause` says so.
   virtual void pause(bool down) { (void)down; }
   // Stop pressed while playing. False when the sound plays out instead (a single chord) and the
   // end of playback releases Play.

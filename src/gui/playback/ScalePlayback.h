@@ -26,6 +26,7 @@ class ScalePlayback : public PagePlayer {
   void setFromRoot(bool on) { fromRoot_ = on; }
 
   bool play() override;
+  bool canPause() const override { return true; }
   void pause(bool down) override;
   bool stop() override;
   void midiMessage(std::uint32_t message, std::uint32_t param) override;

@@ -1,18 +1,12 @@
 #include "gui/playback/Transport.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QSignalBlocker>
-#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 
 #include "gui/common/DialogService.h"
 #include "gui/common/Page.h"
-#include "gui/common/PageList.h"
-#include "gui/controls/UpDown.h"
 #include "gui/playback/MidiSession.h"
 #include "gui/playback/PagePlayer.h"
 
@@ -21,50 +15,10 @@ namespace {
 
 constexpr int kEmptyTempo = 100;
 
-void show(QAbstractButton* button, bool down) {
-  if (!button || button->isChecked() == down) return;
-  const QSignalBlocker block(button);
-  button->setChecked(down);
-}
-
 }  // namespace
 
-Transport::Transport(PageList& pages, QObject* parent)
-    : QObject(parent), pages_(pages), tempoMicros_(tempoMicrosForBpm(kEmptyTempo)) {}
-
-void Transport::bindButtons(const Buttons& buttons) {
-  buttons_ = buttons;
-  const auto bind = [this](QAbstractButton* button, void (Transport::*handler)()) {
-    if (button) connect(button, &QAbstractButton::clicked, this, handler);
-  };
-  bind(buttons_.play, &Transport::sbtnPlayClick);
-  bind(buttons_.pause, &Transport::sbtnPauseClick);
-  bind(buttons_.stop, &Transport::sbtnStopClick);
-  bind(buttons_.step, &Transport::sbtnStepClick);
-  bind(buttons_.loop, &Transport::sbtnLoopClick);
-  // Count Off and Click are read by the sequencer when it builds the next measure; any time is fine.
-  if (buttons_.countOff)
-    connect(buttons_.countOff, &QAbstractButton::toggled, this, [this](bool on) { countOff_ = on; });
-  if (buttons_.click)
-    connect(buttons_.click, &QAbstractButton::toggled, this, [this](bool on) { click_ = on; });
-  showState();
-}
-
-void Transport::bindTempo(QLineEdit* edit, UpDown* upDown, QWidget* focusHome) {
-  tempoEdit_ = edit;
-  tempoEditObject_ = edit;
-  tempoUpDown_ = upDown;
-  focusHome_ = focusHome;
-  if (edit) edit->installEventFilter(this);
-  if (upDown) {
-    // Stepping only shows the new value; the release takes it over.
-    connect(upDown, &UpDown::clicked, this, [this](int position) {
-      if (tempoEdit_) tempoEdit_->setText(QString::number(position));
-    });
-    connect(upDown, &UpDown::mouseReleased, this, &Transport::UpDownTempoMouseUp);
-  }
-  setTempoMicros(tempoMicros_);
-}
+Transport::Transport(ActivePage activePage, QObject* parent)
+    : QObject(parent), activePage_(std::move(activePage)), tempoMicros_(tempoMicrosForBpm(kEmptyTempo)) {}
 
 void Transport::bindOutput(MidiSession* midi, DialogService* dialogs, QWidget* dialogParent) {
   midi_ = midi;
@@ -78,9 +32,7 @@ int Transport::beatsPerMinute(std::uint32_t micros) {
 
 void Transport::setTempoMicros(std::uint32_t micros) {
   tempoMicros_ = micros;
-  const int bpm = beatsPerMinute(micros);
-  if (tempoEdit_) tempoEdit_->setText(QString::number(bpm));
-  if (tempoUpDown_) tempoUpDown_->setPosition(bpm);
+  Q_EMIT tempoShown(beatsPerMinute(micros));
 }
 
 void Transport::tempoChosen(std::uint32_t micros) {
@@ -88,10 +40,17 @@ void Transport::tempoChosen(std::uint32_t micros) {
   markTempoEdited();
 }
 
+void Transport::tempoTyped(int beatsPerMinute) {
+  tempoMicros_ = tempoMicrosForBpm(beatsPerMinute);
+  Q_EMIT tempoShown(beatsPerMinute);
+  markTempoEdited();
+}
+
 void Transport::markTempoEdited() {
-  // Only the play page and the tab page keep a tempo in their files.
-  if (const auto page = pages_.currentId())
-    if (*page == PageId::PlayPage || *page == PageId::Tablature) Q_EMIT tempoEdited(*page);
+  // Only a page whose document keeps a tempo in its file is modified by it.
+  Page* page = activePage_ ? activePage_() : nullptr;
+  PageDocument* document = page ? page->document() : nullptr;
+  if (document && document->keepsTempo()) Q_EMIT tempoEdited(page->pageId());
 }
 
 void Transport::setLoop(bool on) {
@@ -108,73 +67,18 @@ int Transport::clampedTempoText(const QString& text) {
   return ok ? std::clamp(value, kMinTempoBpm, kMaxTempoBpm) : kEmptyTempo;
 }
 
-void Transport::tempoSet(int beatsPerMinute) {
-  tempoMicros_ = tempoMicrosForBpm(beatsPerMinute);
-  markTempoEdited();
-}
-
-void Transport::meditTempoMainExit() {
-  if (!tempoEdit_) return;
-  const int bpm = clampedTempoText(tempoEdit_->text());
-  tempoEdit_->setText(QString::number(bpm));
-  if (tempoUpDown_) tempoUpDown_->setPosition(bpm);
-  tempoSet(bpm);
-}
-
-void Transport::UpDownTempoMouseUp() {
-  if (!tempoUpDown_) return;
-  const int bpm = tempoUpDown_->position();
-  if (tempoEdit_) tempoEdit_->setText(QString::number(bpm));
-  tempoSet(bpm);
-}
-
-bool Transport::eventFilter(QObject* watched, QEvent* event) {
-  // A widget being destroyed is no longer a line edit: only the live tempo edit is looked at.
-  auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (!edit || watched != tempoEditObject_) return false;
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      // Queued: a mouse press that gave the focus would otherwise undo the selection.
-      QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-      break;
-    case QEvent::FocusOut:
-      meditTempoMainExit();
-      break;
-    case QEvent::KeyPress: {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focusHome_) {
-        focusHome_->setFocus();
-        return true;
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  return false;
-}
-
 void Transport::showState() {
-  show(buttons_.play, playing_);
-  show(buttons_.pause, paused_);
-  show(buttons_.stop, false);
-  show(buttons_.step, stepMode_);
-  show(buttons_.loop, loop_);
-  if (buttons_.countOff) countOff_ = buttons_.countOff->isChecked();
-  if (buttons_.click) click_ = buttons_.click->isChecked();
-  const bool idle = !playing_ && !paused_;
-  if (tempoEdit_) tempoEdit_->setEnabled(idle);
-  if (tempoUpDown_) tempoUpDown_->setEnabled(idle);
+  Q_EMIT buttonsChanged();
 }
 
 void Transport::sbtnPlayClick() {
-  // A click that would release Play, or one while busy, changes nothing.
-  if (playing_ || busy()) {
+  // A click that would release Play changes nothing.
+  if (playing_) {
     showState();
     return;
   }
   Q_EMIT playPressed();
-  Page* page = pages_.current();
+  Page* page = activePage_ ? activePage_() : nullptr;
   PagePlayer* player = page ? page->player() : nullptr;
   playing_ = true;
   showState();
@@ -188,13 +92,11 @@ void Transport::sbtnPlayClick() {
 }
 
 bool Transport::mayPause() const {
-  const auto page = pages_.currentId();
-  return playing_ && running_ &&
-         (page == PageId::PlayPage || page == PageId::Scales || page == PageId::Tablature);
+  return playing_ && running_ && running_->canPause();
 }
 
 void Transport::sbtnPauseClick() {
-  const bool down = buttons_.pause ? buttons_.pause->isChecked() : !paused_;
+  const bool down = !paused_;
   if (!mayPause()) {
     paused_ = false;
     showState();
@@ -234,20 +136,12 @@ void Transport::release() {
 }
 
 void Transport::sbtnStepClick() {
-  const bool down = buttons_.step ? buttons_.step->isChecked() : !stepMode_;
-  if (!IsPlayingOrBusy()) stepMode_ = down;
+  stepMode_ = !stepMode_;
   showState();
 }
 
 void Transport::sbtnLoopClick() {
-  const bool down = buttons_.loop ? buttons_.loop->isChecked() : !loop_;
-  if (IsPlayingOrBusy() || down == loop_) {
-    showState();
-    return;
-  }
-  loop_ = down;
-  showState();
-  Q_EMIT loopChanged(loop_);
+  setLoop(!loop_);
 }
 
 void Transport::step(int direction) {

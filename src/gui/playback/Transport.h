@@ -1,47 +1,37 @@
 #pragma once
 // The one owner of playback state: Play, Pause, Stop, Step, Loop, Count Off and Click, the busy
 // state, the tempo and the modes the players share (step mode, single-chord mode, a chord still
-// sounding). The buttons show this state; they never are it: every click comes here, and a click
-// that is not allowed puts its button back. Everyone who must know whether music plays asks
-// `IsPlayingOrBusy`. The clock's messages arrive here and go to the player that is running.
+// sounding). It knows no page and no widget: the page in front comes from `ActivePage` and tells
+// through the page contract what it plays, whether it pauses and whether it keeps a tempo; the
+// tool panel shows this state from the signals and sends its clicks here through the shell's
+// commands, whose gate refuses what may not start while playing or busy. The clock's messages
+// arrive here and go to the player that is running.
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
+#include <functional>
 
 #include "core/app/PageRules.h"
 #include "core/midi/MidiEvent.h"
 #include "gui/common/Command.h"
 
-class QAbstractButton;
-class QLineEdit;
+class QWidget;
 
 namespace strumly::gui {
 
 class DialogService;
 class MidiSession;
-class PageList;
+class Page;
 class PagePlayer;
-class UpDown;
 
 class Transport : public QObject, public CommandGate {
   Q_OBJECT
  public:
-  struct Buttons {
-    QAbstractButton* play = nullptr;      // sbtnPlay
-    QAbstractButton* pause = nullptr;     // sbtnPause
-    QAbstractButton* stop = nullptr;      // sbtnStop
-    QAbstractButton* step = nullptr;      // sbtnStep
-    QAbstractButton* loop = nullptr;      // sbtnLoop
-    QAbstractButton* countOff = nullptr;  // sbtnCount
-    QAbstractButton* click = nullptr;     // sbtnClick
-  };
+  // The page in front now; null while there is none.
+  using ActivePage = std::function<Page*()>;
 
-  explicit Transport(PageList& pages, QObject* parent = nullptr);
+  explicit Transport(ActivePage activePage, QObject* parent = nullptr);
 
-  // The buttons follow the state from now on and their clicks come here.
-  void bindButtons(const Buttons& buttons);
-  // meditTempoMain and UpDownTempo; `focusHome` (sbStrumSpeed) takes the focus after Enter.
-  void bindTempo(QLineEdit* edit, UpDown* upDown, QWidget* focusHome);
   // The session whose output may go away, and where the user is told when it does.
   void bindOutput(MidiSession* midi, DialogService* dialogs, QWidget* dialogParent);
 
@@ -55,6 +45,9 @@ class Transport : public QObject, public CommandGate {
   bool loop() const { return loop_; }
   bool countOff() const { return countOff_; }
   bool click() const { return click_; }
+  // Count Off and Click are read by the sequencer when it builds the next measure; any time is fine.
+  void setCountOff(bool on) { countOff_ = on; }
+  void setClick(bool on) { click_ = on; }
   bool singleChordMode() const { return singleChordMode_; }
   void setSingleChordMode(bool on) { singleChordMode_ = on; }
   bool chordSounding() const { return chordSounding_; }
@@ -65,10 +58,14 @@ class Transport : public QObject, public CommandGate {
   // The tempo dialog's choice: shown like a file's, and it marks the active page's document as a
   // typed tempo does.
   void tempoChosen(std::uint32_t micros);
+  // The user typed or stepped to this tempo (already clamped): it marks the active page's document.
+  void tempoTyped(int beatsPerMinute);
   // A file's Loop Play: the button shows it and the loop markers follow.
   void setLoop(bool on);
   static int beatsPerMinute(std::uint32_t micros);
 
+  // The transport's commands. Those refused while playing or busy are refused by the shell's
+  // command gate before they get here; Pause, Step and Loop toggle their state.
   void sbtnPlayClick();
   void sbtnPauseClick();
   void sbtnStopClick();
@@ -84,9 +81,7 @@ class Transport : public QObject, public CommandGate {
   // device that plays and the user is told which was lost.
   void outputLost(std::uint32_t handle);
 
-  // The tempo edit was left: empty is 100, the value is clamped to 10..250.
-  void meditTempoMainExit();
-  void UpDownTempoMouseUp();
+  // The tempo edit's text as a tempo: empty is 100, the value is clamped to 10..250.
   static int clampedTempoText(const QString& text);
 
   // Shows the busy cursor and counts as busy while it lives.
@@ -108,25 +103,21 @@ class Transport : public QObject, public CommandGate {
   void playPressed();
   // Loop went down or up: the play page shows or hides its loop markers.
   void loopChanged(bool on);
-  // The user set a tempo: the active page's document is modified.
+  // The user set a tempo: the active page's document, which keeps a tempo, is modified.
   void tempoEdited(strumly::PageId page);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Play, Pause, Step or Loop now stand as their getters say, also after a click that changed
+  // nothing: the buttons show it.
+  void buttonsChanged();
+  // The tempo to show in the edit and the up-down (a file's, the dialog's, a clamped entry).
+  void tempoShown(int beatsPerMinute);
 
  private:
   void release();
   void showState();
   bool mayPause() const;
-  void tempoSet(int beatsPerMinute);
   void markTempoEdited();
 
-  PageList& pages_;
-  Buttons buttons_;
-  QPointer<QLineEdit> tempoEdit_;
-  const QObject* tempoEditObject_ = nullptr;  // compared only, never used: see eventFilter
-  QPointer<UpDown> tempoUpDown_;
-  QPointer<QWidget> focusHome_;
+  ActivePage activePage_;
   MidiSession* midi_ = nullptr;
   DialogService* dialogs_ = nullptr;
   QPointer<QWidget> dialogParent_;

@@ -68,6 +68,7 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
   void entered() override;
   QAbstractScrollArea* scrollArea() const override;
   PageDocument* document() override { return this; }
+  bool keepsTempo() const override { return true; }
   TuningTakeOver* tuningTakeOver() override { return this; }
   PagePlayer* player() override;
   void undo() override;

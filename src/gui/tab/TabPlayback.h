@@ -40,6 +40,7 @@ class TabPlayback : public PagePlayer {
   TabPlayback(const TabPlaybackParts& parts, std::function<bool()> convertedShown);
 
   bool play() override;
+  bool canPause() const override { return true; }
   void pause(bool down) override;
   bool stop() override;
   void step(int direction) override;
