@@ -343,7 +343,8 @@ bool DesignGroupView::save(bool alwaysAsk) {
 }
 
 ClosingDocument DesignGroupView::closingDocument() {
-  return {"Save Chord Design Page changes ", [this] { return group_.isModified(); },
+  return {tr("Save Chord Design Page changes before closing?"),
+          tr("Save Chord Design Page changes to %1 before closing?"), [this] { return group_.isModified(); },
           [this] { return fileName_; }, [this] { return save(false); }};
 }
 

@@ -5,10 +5,8 @@
 namespace strumly::gui {
 
 QString SaveBeforeClose::question(const ClosingDocument& document) {
-  QString text = document.text;
   const QString file = document.fileName ? document.fileName() : QString();
-  if (!file.isEmpty()) text += "to " + file + " ";
-  return text + "before closing?";
+  return file.isEmpty() ? document.question : QString(document.questionToFile).arg(file);
 }
 
 bool SaveBeforeClose::mayClose(DialogService& dialogs, QWidget* parent) const {

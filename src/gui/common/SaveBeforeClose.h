@@ -13,7 +13,9 @@ namespace strumly::gui {
 class DialogService;
 
 struct ClosingDocument {
-  QString text;  // "Save PlayPage changes "
+  // Whole questions, so each language words them its own way: without and with the file name.
+  QString question;        // "Save PlayPage changes before closing?"
+  QString questionToFile;  // "Save PlayPage changes to %1 before closing?"
   std::function<bool()> isModified;
   std::function<QString()> fileName;  // empty when the document has none yet
   std::function<bool()> save;         // false when the save failed or was cancelled
@@ -24,7 +26,7 @@ class SaveBeforeClose {
   void add(ClosingDocument document) { documents_ << std::move(document); }
   int count() const { return documents_.size(); }
 
-  // The question for one document: its text, "to <file> " when it has a file, "before closing?".
+  // The question for one document: the one naming its file when it has one.
   static QString question(const ClosingDocument& document);
   // Asks for every modified document. False when the close must be refused: Cancel, or a save
   // that did not succeed.

@@ -468,7 +468,8 @@ PagePrintout PlayPage::printout() const {
 }
 
 QList<ClosingDocument> PlayPage::closingDocuments() {
-  return {{"Save PlayPage changes ", [this] { return model_.isModified(); }, [this] { return documentName_; },
+  return {{tr("Save PlayPage changes before closing?"), tr("Save PlayPage changes to %1 before closing?"),
+           [this] { return model_.isModified(); }, [this] { return documentName_; },
            [this] { return SavePlayPage(false); }}};
 }
 

@@ -199,7 +199,8 @@ QString TabPage::fileName() const {
 
 QList<ClosingDocument> TabPage::closingDocuments() {
   ClosingDocument raw;
-  raw.text = "Save Raw Tab changes ";
+  raw.question = tr("Save Raw Tab changes before closing?");
+  raw.questionToFile = tr("Save Raw Tab changes to %1 before closing?");
   raw.isModified = [this] { return !state_.rawTabSaved; };
   raw.fileName = [this] { return state_.rawTabFileName; };
   raw.save = [this] {
@@ -209,7 +210,8 @@ QList<ClosingDocument> TabPage::closingDocuments() {
     return files_->SaveRawTab(false);
   };
   ClosingDocument page;
-  page.text = "Save Strumly Tab file (.vxt) changes ";
+  page.question = tr("Save Strumly Tab file (.vxt) changes before closing?");
+  page.questionToFile = tr("Save Strumly Tab file (.vxt) changes to %1 before closing?");
   page.isModified = [this] { return state_.tabPageModified; };
   page.fileName = [this] { return state_.tabPageFileName; };
   page.save = [this] {
