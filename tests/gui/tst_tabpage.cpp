@@ -118,6 +118,13 @@ class TabPageTest : public QObject {
     QCOMPARE(notes[0].tick, std::uint64_t{60});
     QCOMPARE(int(notes[1].event.data1), 52);
     QCOMPARE(notes[1].tick, std::uint64_t{120});
+    // While playing the marker popup's commands are refused: the play range stays as it is.
+    QAction* resetStart = nullptr;
+    for (QAction* a : tab.popmenuTab()->actions())
+      if (a->objectName() == "pmenuTab2") resetStart = a;
+    QVERIFY(resetStart);
+    resetStart->trigger();
+    QCOMPARE(tab.state().markers.start, (TabMarker{2, 0}));
 
     // The clock: every marker as it comes due, then the end.
     const FretboardView* neck = qobject_cast<FretboardView*>(p.parts->bottomPanel().fretboard());
@@ -130,6 +137,8 @@ class TabPageTest : public QObject {
     QVERIFY(!p.parts->transport().playing());
     QVERIFY(!tab.pageView()->playCursor());
     QVERIFY(tab.controls()->isEnabled());
+    resetStart->trigger();  // stopped: back to column 0 of block 0
+    QCOMPARE(tab.state().markers.start, (TabMarker{0, 0}));
   }
 
   void guitarShowsTheColumnsAsTheCursorReachesThem() {

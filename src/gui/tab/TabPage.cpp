@@ -17,6 +17,7 @@
 #include "core/tab/TabChordAtCursor.h"
 #include "core/tab/TabCommands.h"
 #include "core/tab/TabConversion.h"
+#include "gui/common/Command.h"
 #include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
@@ -51,7 +52,8 @@ TabPage::TabPage(const TabPageServices& services, QWidget* parent)
       views_(new QStackedWidget),
       reditTabPage_(new TabRawView),
       scrollTabPage_(new TabPageView),
-      popmenuTab_(new QMenu(this)) {
+      popmenuTab_(new QMenu(this)),
+      commands_(new CommandTable(&services.transport, this)) {
   setObjectName("pageTablature");
   views_->addWidget(reditTabPage_);
   views_->addWidget(scrollTabPage_);
@@ -60,21 +62,8 @@ TabPage::TabPage(const TabPageServices& services, QWidget* parent)
   column->setSpacing(0);
   column->addWidget(pnlTablature_);
   column->addWidget(views_, 1);
-  reditTabPage_->setBusyCheck([this] { return services_.transport.IsPlayingOrBusy(); });
-
-  popmenuTab_->setObjectName("popmenuTab");
-  const struct {
-    const char* name;
-    const char* caption;
-    void (TabPage::*handler)();
-  } items[] = {{"pmenuTab1", "Reset Start && End Cursors", &TabPage::pmenuTab1Click},
-               {"pmenuTab2", "Reset Start Cursor", &TabPage::pmenuTab2Click},
-               {"pmenuTab3", "Reset End Cursor", &TabPage::pmenuTab3Click}};
-  for (const auto& item : items) {
-    QAction* action = popmenuTab_->addAction(item.caption);
-    action->setObjectName(item.name);
-    connect(action, &QAction::triggered, this, item.handler);
-  }
+  reditTabPage_->setBusyCheck([this] { return refusesPresses(); });
+  buildCommands();
   files_ = std::make_unique<TabFiles>(*this);
   playback_ = std::make_unique<TabPlayback>(
       TabPlaybackParts{state_, *scrollTabPage_, *pnlTablature_, services_.playback, services_.tuning,
@@ -89,11 +78,34 @@ TabPage::TabPage(const TabPageServices& services, QWidget* parent)
 
 TabPage::~TabPage() = default;
 
+void TabPage::buildCommands() {
+  // The busy rule is the table's: every command here is refused while playing or busy.
+  const auto command = [this](const char* id, const QString& caption, void (TabPage::*handler)()) {
+    Command c;
+    c.id = QString::fromLatin1(id);
+    c.caption = caption;
+    c.handler = [this, handler] { (this->*handler)(); };
+    commands_->add(std::move(c));
+  };
+  command("pmenuTab1", tr("Reset Start && End Cursors"), &TabPage::pmenuTab1Click);
+  command("pmenuTab2", tr("Reset Start Cursor"), &TabPage::pmenuTab2Click);
+  command("pmenuTab3", tr("Reset End Cursor"), &TabPage::pmenuTab3Click);
+  command("pmenuRawTab1", tr("Send Chord at Cursor to Chord Design"), &TabPage::pmenuRawTab1Click);
+  command("btnViewRawConTab", tr("View Converted Tab"), &TabPage::btnViewRawConTabClick);
+  popmenuTab_->setObjectName("popmenuTab");
+  commands_->addTo(popmenuTab_, {"pmenuTab1", "pmenuTab2", "pmenuTab3"});
+  commands_->addTo(reditTabPage_->popmenuRawTab(), {"pmenuRawTab1"});
+  commands_->bind(pnlTablature_->btnViewRawConTab, "btnViewRawConTab");
+}
+
+bool TabPage::refusesPresses() const {
+  return services_.transport.IsPlayingOrBusy();
+}
+
 void TabPage::connectControls() {
   TabControls& c = *pnlTablature_;
   connect(c.btnCheckTabEdits, &QPushButton::clicked, this, &TabPage::btnCheckTabEditsClick);
   connect(c.btnConvertTab, &QPushButton::clicked, this, &TabPage::btnConvertTabClick);
-  connect(c.btnViewRawConTab, &QPushButton::clicked, this, &TabPage::btnViewRawConTabClick);
   for (QCheckBox* box : {c.cbUserTabPlay1stChar, c.cbUserTabTimeAdjust, c.cbAutoTune})
     connect(box, &QCheckBox::clicked, this, &TabPage::focusHome);
   connect(c.cbEditTab, &QCheckBox::clicked, reditTabPage_, &TabRawView::setEditCursor);
@@ -107,7 +119,6 @@ void TabPage::connectControls() {
   connect(reditTabPage_, &QPlainTextEdit::textChanged, this, &TabPage::rawTextChanged);
   connect(reditTabPage_, &TabRawView::userActed, this,
           [this] { state_.lastEditSource = TabEditSource::UserAction; });
-  connect(reditTabPage_, &TabRawView::sendChordRequested, this, &TabPage::pmenuRawTab1Click);
   connect(scrollTabPage_, &TabPageView::pagePressed, this, &TabPage::imgTabPageMouseDown);
   connect(scrollTabPage_, &TabPageView::pageHovered, this,
           [this] { services_.fretboard.clearPointerReadOuts(); });
@@ -252,7 +263,6 @@ void TabPage::showConvertedView() {
 }
 
 void TabPage::btnViewRawConTabClick() {
-  if (services_.transport.IsPlayingOrBusy()) return;
   showViewOf(!convertedViewShown());
   setCaption(documentCaption(fileName()));
   focusHome();
@@ -399,7 +409,7 @@ void TabPage::AfterRawTabLoaded() {
 // --- Markers ---------------------------------------------------------------------------------
 
 void TabPage::imgTabPageMouseDown(int x, int y, Qt::MouseButton button, QPoint globalPos) {
-  if (services_.transport.IsPlayingOrBusy() || !state_.hasPage) return;
+  if (refusesPresses() || !state_.hasPage) return;
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
   const TabPress press = tabPagePress(state_.converted, state_.markers, x, y, button == Qt::RightButton,
                                       scrollTabPage_->pageWidth());
@@ -503,7 +513,6 @@ void TabPage::btnInsertTabClick() {
 }
 
 void TabPage::pmenuRawTab1Click() {
-  if (services_.transport.IsPlayingOrBusy()) return;
   // Only the lines the block search can reach are read: a long text is not copied whole.
   const int caretLine = reditTabPage_->caretLine();
   const int first = std::max(0, caretLine - kTabStrings);

@@ -23,6 +23,7 @@ struct PageHolders;
 
 namespace strumly::gui {
 
+class CommandTable;
 class DialogService;
 class Fretboard;
 class FretboardView;
@@ -123,13 +124,18 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
   TabControls* controls() const { return pnlTablature_; }
   TabFiles& files() { return *files_; }
   QMenu* popmenuTab() const { return popmenuTab_; }
+  // The page's commands: the two popups' items and the view switch.
+  CommandTable& commands() const { return *commands_; }
   AppSettings& settings() { return services_.settings; }
   DialogService& dialogs() { return services_.dialogs; }
   Transport& transport() { return services_.transport; }
   const QString& workingFolder() const { return services_.workingFolder; }
 
  private:
+  void buildCommands();
   void connectControls();
+  // Presses on the pictures are no commands; they are refused while playing or busy here.
+  bool refusesPresses() const;
   void rawTextChanged();
   void convertFailed();
   void showViewOf(bool converted);
@@ -142,6 +148,7 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
   TabRawView* reditTabPage_;
   TabPageView* scrollTabPage_;
   QMenu* popmenuTab_;
+  CommandTable* commands_;
   bool pagePrepared_ = false;  // btnViewRawConTab's tag
   std::unique_ptr<TabFiles> files_;
   std::unique_ptr<TabPlayback> playback_;

@@ -45,8 +45,8 @@ TabRawView::TabRawView(QWidget* parent)
       highlighter_(new TabBlockHighlighter(document())),
       popmenuRawTab_(new QMenu(this)) {
   setObjectName("reditTabPage");
-  setAccessibleName("Tab text");
-  setAccessibleDescription("The tab as written, to edit before it is converted");
+  setAccessibleName(tr("Tab text"));
+  setAccessibleDescription(tr("The tab as written, to edit before it is converted"));
   QFont font("Courier New");
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
@@ -59,9 +59,6 @@ TabRawView::TabRawView(QWidget* parent)
   colours.setColor(QPalette::Base, Qt::white);
   setPalette(colours);
   popmenuRawTab_->setObjectName("popmenuRawTab");
-  QAction* send = popmenuRawTab_->addAction("Send Chord at Cursor to Chord Design");
-  send->setObjectName("pmenuRawTab1");
-  connect(send, &QAction::triggered, this, &TabRawView::sendChordRequested);
   setLines(instructionLines());
 }
 

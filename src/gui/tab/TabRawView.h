@@ -1,7 +1,7 @@
 #pragma once
 // The raw view `reditTabPage`: the plain tab text in a fixed-pitch font without wrapping, its tab
 // blocks in red, the instruction text at start-up, the block "Edit Cursor" and the popup
-// `popmenuRawTab` with "Send Chord at Cursor to Chord Design".
+// `popmenuRawTab`, whose item the page's command table puts in.
 #include <QPlainTextEdit>
 #include <functional>
 #include <vector>
@@ -46,7 +46,6 @@ class TabRawView : public QPlainTextEdit {
  Q_SIGNALS:
   // The user is at the text: a press of a button other than the right one, or a key.
   void userActed();
-  void sendChordRequested();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
