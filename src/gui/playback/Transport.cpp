@@ -179,10 +179,13 @@ void Transport::outputLost(std::uint32_t handle) {
   }
   const QString now = QString::fromStdString(midi_->replaceLostOutput());
   if (!dialogs_) return;
-  QString text = QString("The MIDI output device \"%1\" was lost.").arg(lost);
-  if (wasPlaying) text += " Playback stopped.";
-  text += now.isEmpty() ? QString("\nNo other MIDI output device is available.")
-                        : QString("\nPlay now sounds through \"%1\".").arg(now);
+  // Whole sentences, one line for what happened and one for what sounds now.
+  const QString lostLine = wasPlaying
+                               ? tr("The MIDI output device \"%1\" was lost. Playback stopped.").arg(lost)
+                               : tr("The MIDI output device \"%1\" was lost.").arg(lost);
+  const QString nowLine = now.isEmpty() ? tr("No other MIDI output device is available.")
+                                        : tr("Play now sounds through \"%1\".").arg(now);
+  const QString text = lostLine + '\n' + nowLine;
   dialogs_->notice(dialogParent_, text);
 }
 
