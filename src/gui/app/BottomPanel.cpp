@@ -109,24 +109,24 @@ BottomPanel::BottomPanel(NoteSpelling& spelling, QWidget* parent)
   readOuts->addWidget(tuning_->tuningNameLabel());
   readOuts->addWidget(tuning_->tuningNameEdit());
   readOuts->addSpacing(8);
-  addCaption("Note");
+  addCaption(tr("Note"));
   readOuts->addWidget(pnlNote_);
-  addCaption("Interval");
+  addCaption(tr("Interval"));
   readOuts->addWidget(pnlInterval_);
   readOuts->addSpacing(8);
-  addCaption("Chord Name:")->setObjectName("Label2");
+  addCaption(tr("Chord Name:"))->setObjectName("Label2");
   editChordNameUser_->setObjectName("editChordNameUser");
   editChordNameUser_->setMaxLength(25);
-  editChordNameUser_->setAccessibleName("Chord Name");
-  editChordNameUser_->setAccessibleDescription("A name of your own for the chord on the fretboard");
+  editChordNameUser_->setAccessibleName(tr("Chord Name"));
+  editChordNameUser_->setAccessibleDescription(tr("A name of your own for the chord on the fretboard"));
   editChordNameUser_->setFixedWidth(130);
   showStartOfText(editChordNameUser_);
   readOuts->addWidget(editChordNameUser_);
   readOuts->addStretch();
   row = chordRow;
-  addCaption("Notes");
+  addCaption(tr("Notes"));
   chordRow->addWidget(editNotes_);
-  addCaption("Intervals");
+  addCaption(tr("Intervals"));
   // The chord's notes and intervals are coloured by what they show (blue for an interval
   // display, the slot colours behind the labels), so the style leaves their colours alone.
   editNotes_->setProperty("readout", false);

@@ -9,6 +9,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/listen/AudioFeed.h"
@@ -42,7 +43,7 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
       neck_(new NeckMarks(parts.bottomPanel().fretboard())),
       keys_(new KeyMarks(parts.mainWindow().findChild<KeyboardView*>())) {
   button_->setObjectName("hemiListen");
-  button_->setCaption("Listen");
+  button_->setCaption(tr("Listen"));
   button_->setFixedSize(64, 22);
   button_->setGroupIndex(19);
   button_->setAllowAllUp(true);
@@ -85,7 +86,7 @@ void ListenOnPages::enableForPage() {
   const bool playPage = parts_.pages().currentId() == PageId::PlayPage;
   button_->setToolTip(!audio.available() ? audio.unavailableReason()
                       : playPage ? tr("Listen: press Play and play along; each chord of the song is marked")
-                      : page     ? QString("Listen: marks what you play against the chord or scale shown")
+                      : page     ? tr("Listen: marks what you play against the chord or scale shown")
                                  : tr("Listen works on the Chords, Chord Design, Scales and PlayPage pages"));
   scoring_->muteBox()->setVisible(playPage && audio.available());
 }
@@ -147,8 +148,8 @@ void ListenOnPages::showTargetChord(const ChordCheck* check) {
   const bool noTarget = marks.empty();
   showMarks(std::move(marks));
   if (!check) {
-    readout_->setText(noTarget && page_ == PageId::ChordDesign ? "Listening: strum a chord"
-                                                               : "Listening: strum the chord");
+    readout_->setText(noTarget && page_ == PageId::ChordDesign ? tr("Listening: strum a chord")
+                                                               : tr("Listening: strum the chord"));
   }
 }
 
@@ -160,13 +161,13 @@ void ListenOnPages::chordHeard(const HeardChord& chord) {
   if (noTarget) {
     neck_->clear();
     keys_->showWrong(0);
-    readout_->setText(QString::fromStdString(heardChordText(chord.name, chord.pitchClasses, names)));
+    readout_->setText(coreText(heardChordText(chord.name, chord.pitchClasses, names)));
     return;
   }
   const ChordCheck check = checkChord(shown.pitches, chord.pitchClasses);
   showTargetChord(&check);
   keys_->showWrong(check.extra);
-  readout_->setText(QString::fromStdString(chordCheckText(check, names)));
+  readout_->setText(coreText(chordCheckText(check, names)));
 }
 
 void ListenOnPages::showScalePlaces() {
@@ -189,7 +190,7 @@ void ListenOnPages::showScaleProgress() {
     marks.push_back({p.string, p.fret, practice_.isPlayed(i)});
   }
   showMarks(std::move(marks));
-  readout_->setText(QString::fromStdString(practice_.progressText()));
+  readout_->setText(coreText(practice_.progressText()));
 }
 
 void ListenOnPages::noteHeard(const HeardNote& note) {
@@ -208,7 +209,7 @@ void ListenOnPages::ended(const QString& lostReason) {
   // As with a lost MIDI output: one notice, and the program goes on.
   if (was && !lostReason.isEmpty())
     parts_.dialogs().notice(&parts_.mainWindow(),
-                            QString("The audio input was lost (%1). Listening stopped.").arg(lostReason));
+                            tr("The audio input was lost (%1). Listening stopped.").arg(lostReason));
 }
 
 void ListenOnPages::finish() {

@@ -19,6 +19,7 @@
 #include "gui/app/ToolPanel.h"
 #include "gui/app/WindowKeys.h"
 #include "gui/common/Command.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/Page.h"
@@ -61,8 +62,8 @@ TfrmMain::TfrmMain(DialogService& dialogs, Transport& transport, PageList& pages
   QTabWidget* pageControl = pages_.pageControl();
   pageControl->setObjectName("PageControl1");
   pageControl->setDocumentMode(true);
-  pageControl->tabBar()->setAccessibleName("Pages");
-  pageControl->tabBar()->setAccessibleDescription("The left and right arrow keys change the page");
+  pageControl->tabBar()->setAccessibleName(tr("Pages"));
+  pageControl->tabBar()->setAccessibleDescription(tr("The left and right arrow keys change the page"));
   layout->addWidget(pnlTop_);
   layout->addWidget(pageControl, 1);
   layout->addWidget(pnlBottom_);
@@ -126,7 +127,7 @@ void TfrmMain::FormCreate(const ProgramFolder& folder, const QStringList& argume
   if (midi_) {
     midi_->open(settings.midi);
     const std::string problem = midi_->problem();
-    if (!problem.empty()) midiProblem_ = QString::fromStdString(problem);
+    if (!problem.empty()) midiProblem_ = coreText(problem);
   }
   pages_.pageControl()->setCurrentIndex(0);
   switcher_->PageControl1Change();  // caption, tuning lock and fretboard of the first page
@@ -244,7 +245,7 @@ void TfrmMain::handChanged() {
 
 bool TfrmMain::FormClose() {
   if (IsPlayingOrBusy()) {
-    if (transport_.stepMode()) dialogs_.notice(this, "Step Play is active");
+    if (transport_.stepMode()) dialogs_.notice(this, tr("Step Play is active"));
     return false;
   }
   SaveBeforeClose questions;
@@ -262,7 +263,7 @@ bool TfrmMain::FormClose() {
       store_->saveShutdownValues(*settings_);
     } catch (const IniWriteError& error) {
       // Settings that cannot be kept are no reason to keep the user from leaving.
-      dialogs_.notice(this, QString::fromStdString(error.what()));
+      dialogs_.notice(this, coreText(error.what()));
     }
   }
   return true;
@@ -307,7 +308,7 @@ void TfrmMain::sbtnSaveClick() {
 void TfrmMain::mnuExportClick(bool wav) {
   PageDocument* document = activeDocument();
   if (!document || !document->exportSound(wav))
-    dialogs_.notice(this, "Songs are exported from the PlayPage and the Tablature page.");
+    dialogs_.notice(this, tr("Songs are exported from the PlayPage and the Tablature page."));
   parkFocus();
 }
 

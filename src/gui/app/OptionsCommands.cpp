@@ -5,6 +5,7 @@
 
 #include "core/app/AppSettings.h"
 #include "gui/common/Command.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/intervals/TfrmIntCalc.h"
 #include "gui/playback/MidiSession.h"
@@ -52,7 +53,7 @@ void OptionsCommands::mnuSpeedTrainerClick() {
     try {
       if (store_) store_->saveSpeedTrainerValues(settings_);
     } catch (const IniWriteError& error) {
-      dialogs_.notice(window_, QString::fromStdString(error.what()));
+      dialogs_.notice(window_, coreText(error.what()));
     }
   });
   dialog->open();

@@ -14,6 +14,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/Command.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/Page.h"
 #include "gui/common/PageList.h"
 #include "gui/fretlight/FretlightLink.h"
@@ -183,8 +184,8 @@ void OptionsWiring::preferencesApplied() {
   speech_.setVolume(s.speechVolume);
   speech_.setEnabled(s.speechOn);
   ToolPanel& tools = parts_.tools;
-  tools.rightSwitchLabel()->setText(QString::fromStdString(switchActionCaption(s.fretlight.switch1)));
-  tools.leftSwitchLabel()->setText(QString::fromStdString(switchActionCaption(s.fretlight.switch2)));
+  tools.rightSwitchLabel()->setText(coreText(switchActionCaption(s.fretlight.switch1)));
+  tools.leftSwitchLabel()->setText(coreText(switchActionCaption(s.fretlight.switch2)));
   // The handles are opened again on the chosen devices; nothing opens where nothing was found.
   if (midi_ && (s.midi.outDevice != openDevices_.first || s.midi.inDevice != openDevices_.second)) {
     midi_->close();

@@ -22,7 +22,7 @@ TfrmSplashScreen::TfrmSplashScreen(QWidget* parent)
   lblDisclaimer_->setObjectName("lblDisclaimer");
   lblDisclaimer2_->setObjectName("lblDisclaimer2");
   lblDisclaimer2_->setText(
-      "Please be responsible and obtain all of your tablature in a legal manner. Thank you.");
+      tr("Please be responsible and obtain all of your tablature in a legal manner. Thank you."));
   auto* layout = new QVBoxLayout(this);
   // The text keeps to the left, clear of the picture's instrument.
   layout->setContentsMargins(34, 24, 230, 22);
@@ -79,7 +79,7 @@ void TfrmSplashScreen::paintEvent(QPaintEvent*) {
   p.setFont(sub);
   p.setPen(QColor(200, 210, 225));
   p.drawText(QRect(0, 110, width(), 30), Qt::AlignCenter,
-             "Chords, scales and tablature for the six-string guitar");
+             tr("Chords, scales and tablature for the six-string guitar"));
 }
 
 }  // namespace strumly::gui

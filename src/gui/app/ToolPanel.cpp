@@ -15,6 +15,7 @@
 
 #include "gui/app/ToolIcons.h"
 #include "gui/common/Command.h"
+#include "gui/common/CoreText.h"
 #include "gui/controls/StartOfText.h"
 #include "gui/controls/UpDown.h"
 #include "gui/playback/Transport.h"
@@ -72,7 +73,7 @@ ToolPanel::ToolPanel(QWidget* parent)
       UpDownTempo_(new UpDown(this)),
       editChordRoot_(new QLineEdit(this)),
       editChordName_(new QLineEdit(this)),
-      btnShowChords_(new QPushButton("Show Chords", this)),
+      btnShowChords_(new QPushButton(tr("Show Chords"), this)),
       imgFootSwitch_(new QLabel(this)),
       lblLSw_(new QLabel(this)),
       lblRSw_(new QLabel(this)) {
@@ -89,27 +90,27 @@ ToolPanel::ToolPanel(QWidget* parent)
   rows->addLayout(bottom);
 
   // First row: documents, transport, play-page editing, tempo and the LED guitar.
-  top->addWidget(buttons_.sbtnOpen = makeButton("sbtnOpen", "Open", "Open", false));
-  top->addWidget(buttons_.sbtnSave = makeButton("sbtnSave", "Save", "Save", false));
-  top->addWidget(buttons_.sbtnErase = makeButton("sbtnErase", "Erase Page", "Erase", false));
-  top->addWidget(buttons_.sbtnPrintPage = makeButton("sbtnPrintPage", "Print Page", "Print", false));
+  top->addWidget(buttons_.sbtnOpen = makeButton("sbtnOpen", tr("Open"), tr("Open"), false));
+  top->addWidget(buttons_.sbtnSave = makeButton("sbtnSave", tr("Save"), tr("Save"), false));
+  top->addWidget(buttons_.sbtnErase = makeButton("sbtnErase", tr("Erase Page"), tr("Erase"), false));
+  top->addWidget(buttons_.sbtnPrintPage = makeButton("sbtnPrintPage", tr("Print Page"), tr("Print"), false));
   top->addWidget(separator(this));
-  top->addWidget(buttons_.sbtnPlay = makeButton("sbtnPlay", "Play", "Play", true));
-  top->addWidget(buttons_.sbtnPause = makeButton("sbtnPause", "Pause", "Pause", true));
-  top->addWidget(buttons_.sbtnStop = makeButton("sbtnStop", "Stop", "Stop", false));
-  top->addWidget(buttons_.sbtnStep = makeButton("sbtnStep", "Step Play", "Step", true));
-  top->addWidget(buttons_.sbtnLoop = makeButton("sbtnLoop", "Loop Play", "Loop", true));
+  top->addWidget(buttons_.sbtnPlay = makeButton("sbtnPlay", tr("Play"), tr("Play"), true));
+  top->addWidget(buttons_.sbtnPause = makeButton("sbtnPause", tr("Pause"), tr("Pause"), true));
+  top->addWidget(buttons_.sbtnStop = makeButton("sbtnStop", tr("Stop"), tr("Stop"), false));
+  top->addWidget(buttons_.sbtnStep = makeButton("sbtnStep", tr("Step Play"), tr("Step"), true));
+  top->addWidget(buttons_.sbtnLoop = makeButton("sbtnLoop", tr("Loop Play"), tr("Loop"), true));
   top->addWidget(separator(this));
-  top->addWidget(buttons_.sbtnCount = makeButton("sbtnCount", "Count Off", "Count", true));
-  top->addWidget(buttons_.sbtnClick = makeButton("sbtnClick", "Click", "Click", true));
-  top->addWidget(buttons_.sbtnTime = makeButton("sbtnTime", "Time Signature", "4/4", true));
-  top->addWidget(buttons_.sbtnUndo = makeButton("sbtnUndo", "Undo Edit", "Undo", false));
+  top->addWidget(buttons_.sbtnCount = makeButton("sbtnCount", tr("Count Off"), tr("Count"), true));
+  top->addWidget(buttons_.sbtnClick = makeButton("sbtnClick", tr("Click"), tr("Click"), true));
+  top->addWidget(buttons_.sbtnTime = makeButton("sbtnTime", tr("Time Signature"), "4/4", true));
+  top->addWidget(buttons_.sbtnUndo = makeButton("sbtnUndo", tr("Undo Edit"), tr("Undo"), false));
   top->addWidget(separator(this));
   // The four play page buttons are one group: the one down names the page shown.
   auto* playPages = new QButtonGroup(this);
   for (int n = 1; n <= 4; ++n) {
     QToolButton* button =
-        makeButton(QString("sbtnPage%1").arg(n), QString("PlayPage %1").arg(n), QString::number(n), true);
+        makeButton(QString("sbtnPage%1").arg(n), tr("PlayPage %1").arg(n), QString::number(n), true);
     buttons_.sbtnPage[static_cast<std::size_t>(n - 1)] = button;
     playPages->addButton(button);
     top->addWidget(button);
@@ -117,19 +118,19 @@ ToolPanel::ToolPanel(QWidget* parent)
   buttons_.sbtnPage[0]->setChecked(true);
   buttons_.sbtnUndo->setEnabled(false);
   top->addWidget(separator(this));
-  top->addWidget(caption("Tempo", this, "lblTempo"));
+  top->addWidget(caption(tr("Tempo"), this, "lblTempo"));
   meditTempoMain_->setObjectName("meditTempoMain");
-  meditTempoMain_->setToolTip("PlayPage Tempo");
+  meditTempoMain_->setToolTip(tr("PlayPage Tempo"));
   meditTempoMain_->setMaxLength(3);
   meditTempoMain_->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), meditTempoMain_));
   meditTempoMain_->setFixedWidth(40);
   meditTempoMain_->setAlignment(Qt::AlignCenter);
   UpDownTempo_->setObjectName("UpDownTempo");
-  UpDownTempo_->setToolTip("PlayPage Tempo");
-  UpDownTempo_->setAccessibleName("Tempo up or down");
-  meditTempoMain_->setAccessibleName("Tempo");
-  meditTempoMain_->setAccessibleDescription("The PlayPage tempo in beats a minute");
+  UpDownTempo_->setToolTip(tr("PlayPage Tempo"));
+  UpDownTempo_->setAccessibleName(tr("Tempo up or down"));
+  meditTempoMain_->setAccessibleName(tr("Tempo"));
+  meditTempoMain_->setAccessibleDescription(tr("The PlayPage tempo in beats a minute"));
   UpDownTempo_->setRange(10, 250);
   top->addWidget(meditTempoMain_);
   top->addWidget(UpDownTempo_);
@@ -139,9 +140,9 @@ ToolPanel::ToolPanel(QWidget* parent)
   // they would push "Show Chords" past the edge of a 1024-pixel screen.
   top->addWidget(fretlightSeparator_ = separator(this));
   top->addWidget(buttons_.sbtnRootFlash =
-                     makeButton("sbtnRootFlash", "Show Fretlight Rootnote", "FL Root", true));
+                     makeButton("sbtnRootFlash", tr("Show Fretlight Rootnote"), tr("FL Root"), true));
   top->addWidget(buttons_.sbtnFLAnimate =
-                     makeButton("sbtnFLAnimate", "Fretlight Play Animation", "FL Anim", true));
+                     makeButton("sbtnFLAnimate", tr("Fretlight Play Animation"), tr("FL Anim"), true));
   imgFootSwitch_->setObjectName("imgFootSwitch");
   lblLSw_->setObjectName("lblLSw");
   lblRSw_->setObjectName("lblRSw");
@@ -151,7 +152,7 @@ ToolPanel::ToolPanel(QWidget* parent)
   top->addStretch();
 
   // Second row: strum speed, fretboard toggles, Show Chords.
-  bottom->addWidget(caption("Strum Speed", this, "lblStrumSpeed"));
+  bottom->addWidget(caption(tr("Strum Speed"), this, "lblStrumSpeed"));
   sbStrumSpeed_->setObjectName("sbStrumSpeed");
   sbStrumSpeed_->setRange(-800, 0);
   sbStrumSpeed_->setPageStep(50);
@@ -160,29 +161,31 @@ ToolPanel::ToolPanel(QWidget* parent)
   sbStrumSpeed_->setFixedWidth(130);
   // It parks the keyboard focus so Space and the arrows reach the main window's key handler.
   sbStrumSpeed_->setFocusPolicy(Qt::StrongFocus);
-  sbStrumSpeed_->setAccessibleName("Strum Speed");
-  sbStrumSpeed_->setAccessibleDescription("How fast the strings of a chord follow one another");
+  sbStrumSpeed_->setAccessibleName(tr("Strum Speed"));
+  sbStrumSpeed_->setAccessibleDescription(tr("How fast the strings of a chord follow one another"));
   bottom->addWidget(sbStrumSpeed_);
   bottom->addWidget(separator(this));
-  bottom->addWidget(buttons_.sbtnBassNote = makeButton("sbtnBassNote", "Bass Note", "Bass", true));
-  bottom->addWidget(buttons_.sbtnLeftHanded = makeButton("sbtnLeftHanded", "Left Handed", "Lefty", true));
-  bottom->addWidget(buttons_.sbtnFlip = makeButton("sbtnFlip", "Flip", "Flip", true));
-  bottom->addWidget(buttons_.sbShowArp = makeButton("sbShowArp", "Show Arpeggio", "Arp", true));
+  bottom->addWidget(buttons_.sbtnBassNote = makeButton("sbtnBassNote", tr("Bass Note"), tr("Bass"), true));
+  bottom->addWidget(buttons_.sbtnLeftHanded =
+                        makeButton("sbtnLeftHanded", tr("Left Handed"), tr("Lefty"), true));
+  bottom->addWidget(buttons_.sbtnFlip = makeButton("sbtnFlip", tr("Flip"), tr("Flip"), true));
+  bottom->addWidget(buttons_.sbShowArp = makeButton("sbShowArp", tr("Show Arpeggio"), tr("Arp"), true));
   bottom->addWidget(buttons_.sbtnShowFullScale =
-                        makeButton("sbtnShowFullScale", "Display Full Fretboard", "Full", true));
-  bottom->addWidget(buttons_.sbtnRootPlay = makeButton("sbtnRootPlay", "Play Scale From Root", "Root", true));
+                        makeButton("sbtnShowFullScale", tr("Display Full Fretboard"), tr("Full"), true));
+  bottom->addWidget(buttons_.sbtnRootPlay =
+                        makeButton("sbtnRootPlay", tr("Play Scale From Root"), tr("Root"), true));
   bottom->addStretch();
-  bottom->addWidget(caption("Root", this, "lblChordRoot"));
+  bottom->addWidget(caption(tr("Root"), this, "lblChordRoot"));
   editChordRoot_->setObjectName("editChordRoot");
   editChordRoot_->setReadOnly(true);
-  editChordRoot_->setAccessibleName("Root");
+  editChordRoot_->setAccessibleName(tr("Root"));
   editChordRoot_->setFixedWidth(44);
   bottom->addWidget(editChordRoot_);
   bottom->addSpacing(6);
-  bottom->addWidget(caption("Chord Name", this, "lblChordName"));
+  bottom->addWidget(caption(tr("Chord Name"), this, "lblChordName"));
   editChordName_->setObjectName("editChordName");
   editChordName_->setReadOnly(true);
-  editChordName_->setAccessibleName("Chord Name");
+  editChordName_->setAccessibleName(tr("Chord Name"));
   editChordName_->setFixedWidth(120);
   showStartOfText(editChordName_);
   bottom->addWidget(editChordName_);
@@ -330,8 +333,8 @@ void ToolPanel::applySettings(const AppSettings& settings) {
   buttons_.sbtnShowFullScale->setChecked(settings.showFullScale);
   buttons_.sbtnFLAnimate->setChecked(settings.fretlight.animate);
   buttons_.sbtnRootFlash->setChecked(settings.fretlight.showFlash);
-  lblRSw_->setText(QString::fromStdString(switchActionCaption(settings.fretlight.switch1)));
-  lblLSw_->setText(QString::fromStdString(switchActionCaption(settings.fretlight.switch2)));
+  lblRSw_->setText(coreText(switchActionCaption(settings.fretlight.switch1)));
+  lblLSw_->setText(coreText(switchActionCaption(settings.fretlight.switch2)));
 }
 
 void ToolPanel::collectSettings(AppSettings& settings) const {
