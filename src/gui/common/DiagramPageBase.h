@@ -24,7 +24,7 @@ class PageImage;
 
 // The object names and the picture of one diagram page.
 struct DiagramPageParts {
-  QString scrollName;  // empty: the picture stands in the page's own layout, unscrolled
+  QString scrollName = {};  // empty: the picture stands in the page's own layout, unscrolled
   QString imageName;
   QSize imageSize;
   int fontPoints = 0;  // the canvas font's size; 0 keeps the default
