@@ -47,6 +47,14 @@ const TabLines& tenMegabytes() {
   return lines;
 }
 
+// The window's backing store: the screen's own pixels.
+QImage screenOf(const TabPageView& view) {
+  const qreal ratio = view.devicePixelRatioF();
+  QImage screen((QSizeF(view.viewport()->size()) * ratio).toSize(), QImage::Format_RGB32);
+  screen.setDevicePixelRatio(ratio);
+  return screen;
+}
+
 // One screen of the page as the window paints it.
 void paintScreen(TabPageView& view, QImage& screen) {
   screen.fill(Qt::white);
@@ -58,7 +66,7 @@ void BM_ShowConvertedPage(benchmark::State& state) {
   TabPageView view;
   view.resize(1000, 600);
   view.show();
-  QImage screen(view.viewport()->size(), QImage::Format_RGB32);
+  QImage screen = screenOf(view);
   std::optional<ConvertedTab> page;
   for (auto _ : state) {
     view.setPage(nullptr);
@@ -79,7 +87,7 @@ void BM_ScrollOneScreen(benchmark::State& state) {
   view.setPage(&page->lines);
   view.setMarkers(page->markers);
   view.setPlayCursor(std::make_pair(10, 3));
-  QImage screen(view.viewport()->size(), QImage::Format_RGB32);
+  QImage screen = screenOf(view);
   QScrollBar* bar = view.verticalScrollBar();
   for (auto _ : state) {
     const int next = bar->value() + bar->pageStep();

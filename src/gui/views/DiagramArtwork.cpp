@@ -1,8 +1,11 @@
 #include "gui/views/DiagramArtwork.h"
 
 #include <QColor>
+#include <QPaintDevice>
 #include <QPainter>
+#include <cmath>
 #include <initializer_list>
+#include <unordered_map>
 
 namespace strumly::gui::artwork {
 namespace {
@@ -88,6 +91,68 @@ void blankCell(QPainter& p, QPoint at, int size) {
   p.fillRect(at.x(), at.y(), size, size, Qt::white);
 }
 
+// A marker cell is painted over whole (white behind the mark), so on a screen picture it can be
+// a copy of the same cell painted once for that pixel ratio: anti-aliased curves are what a page
+// redraw spends its time on, four times over at 2x. Paper, odd ratios and positions between
+// device pixels get the shapes painted.
+template <typename Paint>
+bool copyPaintedCell(QPainter& p, int key, int size, QPoint at, Paint paint) {
+  const QPaintDevice* device = p.device();
+  if (!device || device->devType() != QInternal::Image) return false;
+  const QTransform t = p.deviceTransform();
+  if (t.type() > QTransform::TxScale || t.m11() != t.m22()) return false;
+  const int ratio = static_cast<int>(std::lround(t.m11()));
+  if (ratio < 1 || ratio > 4 || std::abs(t.m11() - ratio) > 1e-9) return false;
+  const QPointF corner = t.map(QPointF(at));
+  if (corner.x() != std::floor(corner.x()) || corner.y() != std::floor(corner.y())) return false;
+  thread_local std::unordered_map<int, QImage> cells;
+  QImage& cell = cells[key * 8 + ratio];
+  if (cell.isNull()) {
+    cell = QImage(size * ratio, size * ratio, QImage::Format_RGB32);
+    cell.setDevicePixelRatio(ratio);
+    cell.fill(Qt::white);
+    QPainter cp(&cell);
+    paint(cp, QPoint(0, 0));
+  }
+  p.drawImage(QRectF(at, QSizeF(size, size)), cell);
+  return true;
+}
+
+void paintSmallMarkShape(QPainter& p, SmallMark mark, QPoint at) {
+  blankCell(p, at, 10);
+  switch (mark) {
+    case SmallMark::Dot:
+      dot(p, at);
+      break;
+    case SmallMark::Ring:
+      ring(p, at);
+      break;
+    case SmallMark::Cross:
+      cross(p, at);
+      break;
+    case SmallMark::Root:
+      rootMark(p, at);
+      break;
+  }
+}
+
+void paintNumberedMarkShape(QPainter& p, int cell, QPoint at) {
+  blankCell(p, at, 10);
+  if (cell == 0) {
+    ring(p, at);
+  } else if (cell == 5) {
+    cross(p, at);
+  } else {
+    dot(p, at);
+    if (cell >= 1 && cell <= 4) fingerDigit(p, at, cell);
+  }
+}
+
+// Cache keys: the small marks, then the numbered cells, then the tiny marks.
+constexpr int kSmallKeys = 0;
+constexpr int kNumberedKeys = 8;
+constexpr int kTinyKeys = 24;
+
 }  // namespace
 
 void paintSmallGrid(QPainter& p, QPoint at) {
@@ -109,36 +174,28 @@ void paintTinyGrid(QPainter& p, QPoint at) {
 }
 
 void paintSmallMark(QPainter& p, SmallMark mark, QPoint at) {
-  blankCell(p, at, 10);
-  switch (mark) {
-    case SmallMark::Dot:
-      dot(p, at);
-      break;
-    case SmallMark::Ring:
-      ring(p, at);
-      break;
-    case SmallMark::Cross:
-      cross(p, at);
-      break;
-    case SmallMark::Root:
-      rootMark(p, at);
-      break;
-  }
+  if (!copyPaintedCell(p, kSmallKeys + static_cast<int>(mark), 10, at,
+                       [mark](QPainter& cp, QPoint o) { paintSmallMarkShape(cp, mark, o); }))
+    paintSmallMarkShape(p, mark, at);
 }
 
 void paintNumberedMark(QPainter& p, int cell, QPoint at) {
-  blankCell(p, at, 10);
-  if (cell == 0) {
-    ring(p, at);
-  } else if (cell == 5) {
-    cross(p, at);
-  } else {
-    dot(p, at);
-    if (cell >= 1 && cell <= 4) fingerDigit(p, at, cell);
-  }
+  if (cell < 0 || cell > 6 ||
+      !copyPaintedCell(p, kNumberedKeys + cell, 10, at,
+                       [cell](QPainter& cp, QPoint o) { paintNumberedMarkShape(cp, cell, o); }))
+    paintNumberedMarkShape(p, cell, at);
 }
 
+static void paintTinyMarkShape(QPainter& p, TinyMark mark, QPoint at);
+
 void paintTinyMark(QPainter& p, TinyMark mark, QPoint at) {
+  if (copyPaintedCell(p, kTinyKeys + static_cast<int>(mark), 5, at,
+                      [mark](QPainter& cp, QPoint o) { paintTinyMarkShape(cp, mark, o); }))
+    return;
+  paintTinyMarkShape(p, mark, at);
+}
+
+static void paintTinyMarkShape(QPainter& p, TinyMark mark, QPoint at) {
   blankCell(p, at, 5);
   // Five pixels take no curve; with more device pixels to each (a HiDPI screen, paper) the
   // marks are drawn as the shapes the pixel figures stand for.

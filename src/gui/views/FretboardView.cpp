@@ -35,6 +35,20 @@ QRect devicePixels(const QRect& logical, qreal ratio) {
   return QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect();
 }
 
+// Copies the pixels of `area` (logical) from one picture to another of the same size and format.
+void copyPixels(QImage& to, const QImage& from, const QRect& area, qreal ratio) {
+  const QRect pixels = devicePixels(area, ratio) & from.rect();
+  if (pixels.isEmpty()) return;
+  const int bytes = from.depth() / 8;
+  const auto length = static_cast<std::size_t>(pixels.width() * bytes);
+  for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+    std::memcpy(to.scanLine(y) + pixels.left() * bytes, from.constScanLine(y) + pixels.left() * bytes,
+                length);
+}
+
+// Past this many drawn areas a whole copy of the clean neck is as quick.
+constexpr std::size_t kMostDirtyAreas = 48;
+
 }  // namespace
 
 FretboardView::FretboardView(QWidget* parent) : QWidget(parent) {
@@ -63,6 +77,7 @@ void FretboardView::setHand(Hand hand) {
   p.end();
   image_ = clean_.copy();
   marks_.clear();
+  dirty_.clear();
   update();
 }
 
@@ -83,8 +98,15 @@ void FretboardView::followPixelRatio() {
 }
 
 void FretboardView::restoreClean() {
-  // Same size and format: a plain copy of the pixels, no reallocation.
-  std::memcpy(image_.bits(), clean_.constBits(), static_cast<std::size_t>(clean_.sizeInBytes()));
+  // Same size and format: a plain copy of the pixels, no reallocation; only of the areas drawn on
+  // since the last clean when there are few (a chord's markers are a small part of the neck, and
+  // at 2x the whole neck is four times the bytes).
+  if (dirty_.size() <= kMostDirtyAreas) {
+    for (const QRect& area : dirty_) copyPixels(image_, clean_, area, ratio_);
+  } else {
+    std::memcpy(image_.bits(), clean_.constBits(), static_cast<std::size_t>(clean_.sizeInBytes()));
+  }
+  dirty_.clear();
   marks_.clear();
   update();
 }
@@ -99,6 +121,7 @@ void FretboardView::restoreClean(const QRect& area) {
 
 void FretboardView::drawMarker(int cellX, int x, int y) {
   marks_.push_back({cellX, x, y, {}});
+  dirty_.emplace_back(x, y, kMarkerSize, kMarkerSize);
   QPainter p(&image_);
   p.drawImage(QRectF(x, y, kMarkerSize, kMarkerSize), markers_,
               QRectF(devicePixels(QRect(cellX, 0, kMarkerSize, kMarkerSize), ratio_)));
@@ -107,11 +130,18 @@ void FretboardView::drawMarker(int cellX, int x, int y) {
 
 void FretboardView::drawOutline(int x, int y, const QColor& colour) {
   marks_.push_back({-1, x, y, colour});
+  dirty_.emplace_back(x - 1, y - 1, 16, 16);
+  // Two one-pixel squares round the marker cell, filled as edges: a stroked outline costs many
+  // times more at 2x.
   QPainter p(&image_);
-  p.setPen(QPen(colour, 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRect(x - 1, y - 1, 15, 15));
-  p.drawRect(QRect(x, y, 13, 13));
+  const auto square = [&p, &colour](const QRect& r) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+  };
+  square(QRect(x - 1, y - 1, 16, 16));
+  square(QRect(x, y, 14, 14));
   update(QRect(x - 1, y - 1, 17, 17));
 }
 
@@ -122,6 +152,7 @@ QImage FretboardView::markerCell(int x, int y) const {
 }
 
 void FretboardView::putMarkerCell(const QImage& cell, int x, int y) {
+  dirty_.emplace_back(QPoint(x, y), cell.deviceIndependentSize().toSize());
   QPainter p(&image_);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(x, y, cell);

@@ -69,6 +69,7 @@ class FretboardView : public QWidget {
   QImage clean_;
   QImage image_;
   std::vector<Mark> marks_;
+  std::vector<QRect> dirty_;  // what was drawn on since the neck was last cleaned whole
 };
 
 }  // namespace strumly::gui
