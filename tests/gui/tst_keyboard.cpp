@@ -96,36 +96,81 @@ class KeyboardTest : public QObject {
   }
 
   void tabReachesEveryControlOnceAndEachHasAName() {
-    ProgramFixture p;
+    ProgramFixture p({.audio = true});  // with an input the Listen button is there to reach
     QWidget& window = p.parts->mainWindow();
     QWidget* start = p.parts->toolPanel().strumSpeed();
-    focusOn(p, start);
-    QList<QWidget*> reached;
-    for (int i = 0; i < 400; ++i) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QWidget* now = QApplication::focusWidget();
-      if (now == start) break;
-      QVERIFY2(!reached.contains(now), qPrintable(now->objectName() + " reached twice"));
-      reached << now;
-    }
+    const auto walk = [&] {
+      focusOn(p, start);
+      QList<QWidget*> reached;
+      for (int i = 0; i < 400; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (now == start) break;
+        if (reached.contains(now)) {
+          qWarning("%s reached twice", qPrintable(now->objectName()));
+          return QList<QWidget*>{};
+        }
+        reached << now;
+      }
+      reached << start;
+      for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+          continue;
+        if (!reached.contains(w)) {
+          qWarning("not reached: %s (%s)", qPrintable(w->objectName()), w->metaObject()->className());
+          return QList<QWidget*>{};
+        }
+      }
+      return reached;
+    };
+    // The widget Tab reaches right after the one named `before`.
+    const auto after = [](const QList<QWidget*>& reached, const char* before) -> QString {
+      for (qsizetype i = 0; i + 1 < reached.size(); ++i)
+        if (reached[i]->objectName() == before) return reached[i + 1]->objectName();
+      return {};
+    };
+
+    const QList<QWidget*> reached = walk();
     QCOMPARE(QApplication::focusWidget(), start);
-    reached << start;
     // The tool panel alone has more than twenty buttons.
     QVERIFY2(reached.size() > 20, qPrintable(QString::number(reached.size())));
-
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-      if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
-        continue;
-      QVERIFY2(
-          reached.contains(w),
-          qPrintable(QString("not reached: %1 (%2)").arg(w->objectName(), w->metaObject()->className())));
-    }
+    // The round Listen button sits right of Root Play in the panel's second row.
+    QCOMPARE(after(reached, "sbtnRootPlay"), QString("hemiListen"));
     for (QWidget* w : reached) {
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
       QVERIFY(accessible);
       QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
                qPrintable(QString("no name: %1 (%2)").arg(w->objectName(), w->metaObject()->className())));
     }
+
+    // On Chord Design the Drag control comes before the group picture right of it.
+    QVERIFY(p.parts->pages().activate(PageId::ChordDesign));
+    const QList<QWidget*> design = walk();
+    QVERIFY(!design.isEmpty());
+    QCOMPARE(after(design, "bitbtnDrag"), QString("imgChordDesign"));
+  }
+
+  void thePlayPagePictureTakesTheArrowsEnterAndTheMenuKeys() {
+    ProgramFixture p({.midi = true, .page = PageId::PlayPage});
+    PageImage* picture = p.parts->mainWindow().findChild<PageImage*>("imgPlayPage");
+    QVERIFY(picture);
+    focusOn(p, picture);
+    // The first arrow selects the first slot; then two slots on and one row down: slot (2, 1),
+    // whose cell starts at x = 20 + 2 * 63 and y = 132.
+    QTest::keyClick(picture, Qt::Key_Right);
+    QTest::keyClick(picture, Qt::Key_Right);
+    QTest::keyClick(picture, Qt::Key_Right);
+    QTest::keyClick(picture, Qt::Key_Down);
+    QCOMPARE(picture->selectionFrame().left, 146);
+    QCOMPARE(picture->selectionFrame().top, 132);
+    QVERIFY(!playing(p));  // the arrows were the picture's, not the window's step keys
+    QTest::keyClick(picture, Qt::Key_Menu);
+    auto* popup = p.parts->mainWindow().findChild<QMenu*>("popmenuPlayPage");
+    QVERIFY(popup && popup->isVisible());
+    // At the selection, not at the mouse pointer.
+    QVERIFY(popup->geometry().contains(picture->mapToGlobal(QPoint(176, 175))) ||
+            (popup->pos() - picture->mapToGlobal(QPoint(176, 175))).manhattanLength() < 4);
+    popup->hide();
   }
 };
 

@@ -81,8 +81,8 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
   scrollPlayPage_->setFocusPolicy(Qt::ClickFocus);
   scrollPlayPage_->setObjectName("scrollPlayPage");
   imgPlayPage_->setObjectName("imgPlayPage");
-  imgPlayPage_->setAccessibleName("Play page");
-  imgPlayPage_->setAccessibleDescription("The song: 288 chord slots in bars, played from the start marker");
+  describePicture(imgPlayPage_, tr("Play page"),
+                  tr("The song: 288 chord slots in bars, played from the start marker"));
   scrollPlayPage_->setWidget(imgPlayPage_);
   scrollPlayPage_->setBackgroundRole(QPalette::Base);
   lblScore_->setObjectName("lblScore");
@@ -104,6 +104,21 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
             imgPlayPageMouseDown(button, modifiers, x, y);
           });
   connect(imgPlayPage_, &PageImage::mouseMoved, this, [this] { display_.clearPointerReadOuts(); });
+  // The keyboard: the arrows move a selection over the slots (shown by the focus ring), Enter
+  // presses it as a left click would and the menu keys as a right click.
+  pressSelectionOnKeys(imgPlayPage_, [this](Qt::MouseButton button, int x, int y) {
+    imgPlayPageMouseDown(button, Qt::NoModifier, x, y);
+  });
+  connect(imgPlayPage_, &PageImage::selectionMoveRequested, this, [this](int across, int down) {
+    const PixelRect frame = imgPlayPage_->selectionFrame();
+    std::optional<GridCell> from;
+    if (!frame.isNull())
+      if (const std::optional<SlotPos> at =
+              playHitTest((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2))
+        from = GridCell{at->column, at->row};
+    const GridCell to = keyboardStep(from, across, down, kPlayColumns, kPlayRows);
+    imgPlayPage_->setSelectionFrame(playCellRect(SlotPos{to.column, to.row}));
+  });
   connect(imgPlayPage_, &PageImage::doubleClicked, this, [this] { imgPlayPageDblClick(); });
   connect(drag_, &PlayPageDrag::dropped, this, &PlayPage::imgPlayPageDragDrop);
   connect(dlgRepeat_, &QDialog::accepted, this, &PlayPage::repeatMarkersChosen);
@@ -332,7 +347,7 @@ void PlayPage::imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
   enable("pmenu4Delete", items.deleteChord);
   enable("pmenu4CutMove", items.cutMoveChord);
   enable("pmenu4CopyMove", items.copyMoveChord);
-  popmenuPlayPage_->popup(QCursor::pos());
+  popmenuPlayPage_->popup(imgPlayPage_->popupPosition());
 }
 
 void PlayPage::imgPlayPageDblClick() {
