@@ -27,23 +27,23 @@ ChordDesignPage::ChordDesignPage(ChordDiagram& designChord, QWidget* parent)
       sbDisplayIntervals_(new QToolButton(this)) {
   setObjectName("pageChordDesign");
   ComboBox1_->setObjectName("ComboBox1");
-  ComboBox1_->setAccessibleName("Chord type");
-  ComboBox1_->setAccessibleDescription("The chord type Show Intervals shows across the neck");
-  ComboBox1_->setToolTip("Chord type to show across the neck");
+  ComboBox1_->setAccessibleName(tr("Chord type"));
+  ComboBox1_->setAccessibleDescription(tr("The chord type Show Intervals shows across the neck"));
+  ComboBox1_->setToolTip(tr("Chord type to show across the neck"));
   // Wide enough for the longest built-in name, "sus(add3/add9)".
   ComboBox1_->setMinimumContentsLength(15);
   ComboBox1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ComboBox1_->setMaxVisibleItems(20);
   sbDisplayIntervals_->setObjectName("sbDisplayIntervals");
-  sbDisplayIntervals_->setText("Show Intervals");
-  sbDisplayIntervals_->setToolTip("Show the intervals of the chord type across the neck");
+  sbDisplayIntervals_->setText(tr("Show Intervals"));
+  sbDisplayIntervals_->setToolTip(tr("Show the intervals of the chord type across the neck"));
   sbDisplayIntervals_->setCheckable(true);
   sbDisplayIntervals_->setFocusPolicy(Qt::TabFocus);
   sbDisplayIntervals_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   sbDisplayIntervals_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   auto* chordType = new QVBoxLayout;
   chordType->setSpacing(4);
-  auto* caption = new QLabel("Chord Type", this);
+  auto* caption = new QLabel(tr("Chord Type"), this);
   caption->setObjectName("lblChordType");
   chordType->addWidget(caption);
   chordType->addWidget(ComboBox1_);

@@ -18,6 +18,7 @@
 #include "core/app/AppSettings.h"
 #include "core/chords/ChordTypeList.h"
 #include "gui/common/Command.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/playback/Transport.h"
@@ -84,23 +85,26 @@ ChordSearchPanel::ChordSearchPanel(const ChordDiagram& designChord, const AppSet
       spelling_(spelling),
       transport_(transport),
       dialogs_(dialogs),
-      btnSearch_(new QPushButton("Search", this)),
+      btnSearch_(new QPushButton(tr("Search"), this)),
       listChordDesign_(new QListWidget(this)) {
   auto* options = new QVBoxLayout;
-  rgIntervalOp_ = addOptions(
-      this, options, "rgIntervalOp", "Interval Note Options",
-      {"Search For All Chords Containing These Notes", "Limit Search To Chords With These Notes Only"}, 1);
+  rgIntervalOp_ = addOptions(this, options, "rgIntervalOp", tr("Interval Note Options"),
+                             {tr("Search For All Chords Containing These Notes"),
+                              tr("Limit Search To Chords With These Notes Only")},
+                             1);
   rgRootOp_ = addOptions(
-      this, options, "rgRootOp", "Root Note Options",
-      {"Use Current Root Note Only", "Use Each Note In Chord As Root", "Use All 12 Keys As Root"}, 0);
+      this, options, "rgRootOp", tr("Root Note Options"),
+      {tr("Use Current Root Note Only"), tr("Use Each Note In Chord As Root"), tr("Use All 12 Keys As Root")},
+      0);
   btnSearch_->setObjectName("btnSearch");
   btnSearch_->setFocusPolicy(Qt::TabFocus);
   options->addWidget(btnSearch_);
   options->addStretch(1);
 
   listChordDesign_->setObjectName("listChordDesign");
-  listChordDesign_->setAccessibleName("Chords found");
-  listChordDesign_->setAccessibleDescription("The chords the search found; drag one onto the design group");
+  listChordDesign_->setAccessibleName(tr("Chords found"));
+  listChordDesign_->setAccessibleDescription(
+      tr("The chords the search found; drag one onto the design group"));
   // The rows put the formula after a tab; a delegate-free list takes its tab stop from the font.
   listChordDesign_->setItemDelegate(new TabStopDelegate(kTabStop, listChordDesign_));
   listChordDesign_->setMinimumWidth(260);
@@ -140,7 +144,7 @@ void ChordSearchPanel::btnSearchClick() {
   try {
     ForEachChordType(dataFolder_, [&](int, const ChordTypeRecord& type) { types.push_back(type); });
   } catch (const DictionaryError& error) {
-    dialogs_.notice(this, QString::fromStdString(error.what()));
+    dialogs_.notice(this, coreText(error.what()));
     return;
   }
   for (const UserChordType& user : settings_.userChords)
@@ -163,7 +167,7 @@ void ChordSearchPanel::btnSearchClick() {
     item->setData(kTypeRole, match.typeIndex);
     item->setData(kRootRole, static_cast<int>(match.root));
   }
-  if (outcome.matches.empty()) listChordDesign_->addItem("No Chords Found");
+  if (outcome.matches.empty()) listChordDesign_->addItem(tr("No Chords Found"));
 }
 
 std::optional<ChordSearchMatch> ChordSearchPanel::selectedMatch() const {

@@ -16,6 +16,7 @@
 #include "core/pages/RecordConversions.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/ChordSearchPanel.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
@@ -29,7 +30,9 @@
 namespace strumly::gui {
 namespace {
 
-constexpr const char* kFilter = "Chord Design Files (*.cds)";
+QString designFilter() {
+  return DesignGroupView::tr("Chord Design Files") + " (*.cds)";
+}
 
 }  // namespace
 
@@ -159,7 +162,7 @@ void DesignGroupView::imgChordDesignDragDrop(DragSource source, int x) {
     const std::optional<ChordSearchMatch> match = search_.selectedMatch();
     if (!match) return;  // "No Chords Found" names no chord type
     if (group_.isModified() &&
-        !saveBefore("Do you want to save changes to this Design Group before modifying?"))
+        !saveBefore(tr("Do you want to save changes to this Design Group before modifying?")))
       return;
     storeVoicings(*match);
     return;
@@ -185,7 +188,7 @@ void DesignGroupView::storeDragged(int k) {
 
 void DesignGroupView::storeVoicings(const ChordSearchMatch& match) {
   if (match.typeIndex < 0 || match.typeIndex >= kChordTypeCount) {
-    dialogs().notice(this, QString::fromLatin1(kChordFilesMissingText));
+    dialogs().notice(this, coreText(kChordFilesMissingText));
     return;
   }
   const FamilyType type = familyTypeOf(match.typeIndex);
@@ -193,7 +196,7 @@ void DesignGroupView::storeVoicings(const ChordSearchMatch& match) {
   try {
     voicings = LoadChordVoicings(dataFolder_, type.family, type.type, match.root);
   } catch (const DictionaryError& error) {
-    dialogs().notice(this, QString::fromStdString(error.what()));
+    dialogs().notice(this, coreText(error.what()));
     return;
   }
   group_.storeVoicings(voicings);
@@ -227,7 +230,7 @@ void DesignGroupView::pmenu2SendtoPrintClick() {
 void DesignGroupView::pmenu2DeleteClick() {
   const std::optional<int> target = group_.target();
   if (!target || !group_.isUsed(*target)) return;
-  if (!dialogs().confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No)) return;
+  if (!dialogs().confirm(this, tr("Do you want to erase this diagram?"), DialogService::Answer::No)) return;
   const std::optional<int> before = group_.selected();
   group_.erase(*target);
   drawSlot(*target);
@@ -287,23 +290,24 @@ bool DesignGroupView::saveBefore(const QString& question) {
 }
 
 void DesignGroupView::erase() {
-  if (group_.isModified() && !saveBefore("Do you want to save changes to this Design Group before erasing?"))
+  if (group_.isModified() &&
+      !saveBefore(tr("Do you want to save changes to this Design Group before erasing?")))
     return;
   group_.clear();
   clearPageImage(*image());
   image()->refresh();
   showCursor();
-  lblCDFilePath_->setText("File:");
+  lblCDFilePath_->setText(tr("File:"));
   fileName_.clear();
   window()->setWindowTitle("Strumly!");
 }
 
 bool DesignGroupView::openWithPrompt() {
   if (group_.isModified() &&
-      !saveBefore("Do you want to save changes to this Design Group before opening another file?"))
+      !saveBefore(tr("Do you want to save changes to this Design Group before opening another file?")))
     return false;
   const QString path =
-      chooseOpenPath(dialogs(), this, "Open Chord Design File", kFilter, settings_.folders.design);
+      chooseOpenPath(dialogs(), this, tr("Open Chord Design File"), designFilter(), settings_.folders.design);
   if (path.isEmpty()) return false;
   return openFile(path);
 }
@@ -312,7 +316,7 @@ bool DesignGroupView::openFile(const QString& path) {
   const std::optional<std::vector<std::uint8_t>> bytes = readDocumentBytes(dialogs(), this, path);
   if (!bytes) return false;
   if (const std::optional<std::string> refused = readDesignFile(*bytes, holders_)) {
-    dialogs().notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, coreText(*refused));
     return false;
   }
   DocumentLocation{fileName_, settings_.folders.design}.remember(path);
@@ -325,17 +329,18 @@ bool DesignGroupView::openFile(const QString& path) {
     page_.releaseIntervalDisplay();
     selectSlot(*first);
   }
-  lblCDFilePath_->setText("File: " + path);
+  lblCDFilePath_->setText(tr("File: %1").arg(path));
   return true;
 }
 
 bool DesignGroupView::save(bool alwaysAsk) {
-  const std::optional<QString> path = chooseSavePath(dialogs(), this, "Save Chord Design File", kFilter,
-                                                     "cds", {fileName_, settings_.folders.design}, alwaysAsk);
+  const std::optional<QString> path =
+      chooseSavePath(dialogs(), this, tr("Save Chord Design File"), designFilter(), "cds",
+                     {fileName_, settings_.folders.design}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::ChordDesign)) window()->setWindowTitle(documentCaption(fileName_));
   if (!writeDocumentBytes(dialogs(), this, *path, writeDesignFile(holders_))) return false;
-  lblCDFilePath_->setText("File: " + *path);
+  lblCDFilePath_->setText(tr("File: %1").arg(*path));
   group_.setModified(false);
   return true;
 }

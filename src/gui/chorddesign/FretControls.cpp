@@ -48,8 +48,8 @@ FretControls::FretControls(QWidget* parent) : QWidget(parent), fingers_(new QBut
     button->setCheckable(true);
     button->setFixedSize(24, 22);
     button->setFocusPolicy(Qt::TabFocus);
-    button->setAccessibleName(buttons[i].second == kFingerPlain ? QString("Plain marker")
-                                                                : QString("Finger %1").arg(buttons[i].first));
+    button->setAccessibleName(buttons[i].second == kFingerPlain ? tr("Plain marker")
+                                                                : tr("Finger %1").arg(buttons[i].first));
     fingers_->addButton(button, buttons[i].second);
     fingerRow->addWidget(button);
   }
@@ -59,9 +59,9 @@ FretControls::FretControls(QWidget* parent) : QWidget(parent), fingers_(new QBut
   rows->addLayout(fingerRow);
 
   auto* rootRow = new QHBoxLayout;
-  rootRow->addWidget(new QLabel("Root", this));
+  rootRow->addWidget(new QLabel(tr("Root"), this));
   rootRow->addWidget(makeStepper("udRoot", editRoot_, &FretControls::udRootClick, true));
-  rootRow->addWidget(new QLabel("Bass", this));
+  rootRow->addWidget(new QLabel(tr("Bass"), this));
   rootRow->addWidget(makeStepper("udBass", editBass_, &FretControls::udBassClick, false));
   rootRow->addStretch();
   rows->addLayout(rootRow);
@@ -73,8 +73,8 @@ FretControls::FretControls(QWidget* parent) : QWidget(parent), fingers_(new QBut
   for (int s = kStringCount - 1; s >= 0; --s) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString("editTab%1").arg(s));
-    edit->setAccessibleName(QString("String %1 fret").arg(s + 1));
-    edit->setAccessibleDescription("The fret pressed on the string; empty for a muted string");
+    edit->setAccessibleName(tr("String %1 fret").arg(s + 1));
+    edit->setAccessibleDescription(tr("The fret pressed on the string; empty for a muted string"));
     edit->setProperty("tag", s);
     edit->setMaxLength(2);
     edit->setValidator(digits);
@@ -108,7 +108,9 @@ QWidget* FretControls::makeStepper(const QString& name, QLineEdit*& edit, void (
     arrow->setFixedSize(16, 11);
     arrow->setAutoRepeat(true);
     arrow->setFocusPolicy(Qt::TabFocus);
-    arrow->setAccessibleName(QString(name == "udRoot" ? "Root" : "Bass") + (delta > 0 ? " up" : " down"));
+    const bool root = name == "udRoot";
+    arrow->setAccessibleName(delta > 0 ? (root ? tr("Root up") : tr("Bass up"))
+                                       : (root ? tr("Root down") : tr("Bass down")));
     // A button emits released before clicked, and again on every auto-repeat, so the release
     // is reported after the last step: the click that comes with the button up.
     connect(arrow, &QToolButton::clicked, this, [this, step, delta, arrow, reportRelease] {

@@ -12,6 +12,7 @@
 #include "core/chords/ChordTypes.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/FretControls.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DiagramPageBase.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/PageList.h"
@@ -116,7 +117,7 @@ ShowIntervals::Loaded ShowIntervals::loadSelectedType(ChordTypeRecord& type) {
       type = ReadChordType(dataFolder_, index);
       return Loaded::Type;
     } catch (const DictionaryError& error) {
-      dialogs_.notice(dialogParent_, QString::fromStdString(error.what()));
+      dialogs_.notice(dialogParent_, coreText(error.what()));
       return Loaded::Failed;
     }
   }

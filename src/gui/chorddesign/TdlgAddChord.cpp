@@ -37,10 +37,10 @@ TdlgAddChord::TdlgAddChord(DialogService& dialogs, QWidget* parent)
       editUserFormula_(new QLineEdit(this)),
       editUserName_(new QLineEdit(this)) {
   setObjectName("dlgAddChord");
-  setWindowTitle("Add User Chord");
+  setWindowTitle(tr("Add User Chord"));
   setModal(true);
 
-  auto* intervals = new QGroupBox("Intervals", this);
+  auto* intervals = new QGroupBox(tr("Intervals"), this);
   auto* grid = new QGridLayout(intervals);
   for (int box = 0; box < kBoxes; ++box) {
     auto* check = new QCheckBox(kIntervalBoxes[static_cast<std::size_t>(box)].caption, intervals);
@@ -58,14 +58,14 @@ TdlgAddChord::TdlgAddChord(DialogService& dialogs, QWidget* parent)
   editUserName_->setObjectName("editUserName");
   editUserName_->setMaxLength(15);
   auto* fields = new QFormLayout;
-  fields->addRow("Formula:", editUserFormula_);
-  fields->addRow("Chord Name:", editUserName_);
+  fields->addRow(tr("Formula:"), editUserFormula_);
+  fields->addRow(tr("Chord Name:"), editUserName_);
 
   auto* buttons =
       new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
-  buttons->button(QDialogButtonBox::Help)->setText("&Help");
+  buttons->button(QDialogButtonBox::Help)->setText(tr("&Help"));
   buttons->button(QDialogButtonBox::Help)->setObjectName("HelpBtn");
   connect(buttons, &QDialogButtonBox::accepted, this, &TdlgAddChord::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &TdlgAddChord::reject);

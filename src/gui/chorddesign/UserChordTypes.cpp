@@ -8,6 +8,7 @@
 #include "core/app/AppSettings.h"
 #include "gui/chorddesign/ChordDesignPage.h"
 #include "gui/chorddesign/TdlgAddChord.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "platform/settings/AppSettingsStore.h"
 
@@ -30,10 +31,10 @@ UserChordTypes::UserChordTypes(ChordDesignPage& page, AppSettingsStore& store, A
       popmenu6_(new QMenu(&page)),
       dlgAddChord_(new TdlgAddChord(dialogs, page.window())) {
   popmenu6_->setObjectName("popmenu6");
-  QAction* add = popmenu6_->addAction("Add User Chord");
+  QAction* add = popmenu6_->addAction(tr("Add User Chord"));
   add->setObjectName("pmenu6Add");
   connect(add, &QAction::triggered, this, &UserChordTypes::pmenu6AddClick);
-  QAction* remove = popmenu6_->addAction("Delete User Chord");
+  QAction* remove = popmenu6_->addAction(tr("Delete User Chord"));
   remove->setObjectName("pmenu6Delete");
   connect(remove, &QAction::triggered, this, &UserChordTypes::pmenu6DeleteClick);
   QComboBox* list = page_.chordTypeBox();
@@ -50,9 +51,8 @@ void UserChordTypes::showLoaded() {
   QStringList named;
   for (std::size_t i = 0; i < damaged.size() && i < kNamedSections; ++i) named << QString::number(damaged[i]);
   if (damaged.size() > kNamedSections) named << "...";
-  dialogs_.notice(
-      page_.window(),
-      QString("Damaged user chord types in Kv.ini were skipped (sections %1).").arg(named.join(", ")));
+  dialogs_.notice(page_.window(),
+                  tr("Damaged user chord types in Kv.ini were skipped (sections %1).").arg(named.join(", ")));
 }
 
 void UserChordTypes::pmenu6AddClick() {
@@ -75,7 +75,7 @@ void UserChordTypes::pmenu6DeleteClick() {
   QComboBox* list = page_.chordTypeBox();
   const int index = list->currentIndex();
   if (index < kFirstUserChordIndex) {
-    dialogs_.notice(page_.window(), "Cannot delete this chord. Please select a User Chord.");
+    dialogs_.notice(page_.window(), tr("Cannot delete this chord. Please select a User Chord."));
     return;
   }
   const std::size_t user = static_cast<std::size_t>(index - kFirstUserChordIndex);
@@ -98,7 +98,7 @@ void UserChordTypes::reload(int selectIndex) {
 }
 
 void UserChordTypes::tellWriteFailure(const std::exception& error) {
-  dialogs_.notice(page_.window(), QString::fromStdString(error.what()));
+  dialogs_.notice(page_.window(), coreText(error.what()));
 }
 
 }  // namespace strumly::gui

@@ -81,8 +81,9 @@ void ChordMenus::choose(std::optional<MenuChoice> choice) {
   if (!choice) return;
   choice_ = *choice;
   if (readouts_.editChordName) readouts_.editChordName->setText(QString::fromLatin1(choiceCaption(choice_)));
-  if (readouts_.btnShowChords) readouts_.btnShowChords->setText(choice_.scale ? "Show Scale" : "Show Chords");
-  if (readouts_.nameLabel) readouts_.nameLabel->setText(choice_.scale ? "Scale Name" : "Chord Name");
+  if (readouts_.btnShowChords)
+    readouts_.btnShowChords->setText(choice_.scale ? tr("Show Scale") : tr("Show Chords"));
+  if (readouts_.nameLabel) readouts_.nameLabel->setText(choice_.scale ? tr("Scale Name") : tr("Chord Name"));
   Q_EMIT choiceChanged();
 }
 

@@ -9,6 +9,7 @@
 #include "core/pages/PageFiles.h"
 #include "core/pages/RecordConversions.h"
 #include "gui/chords/ChordMenus.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
@@ -26,7 +27,9 @@ namespace {
 constexpr int kSetPitch = 150;
 constexpr int kHeadingX = 20;
 constexpr int kHeadingY = 16;
-constexpr const char* kChordPageFilter = "Chord Page Files (*.cpf)";
+QString chordPageFilter() {
+  return ChordsPage::tr("Chord Page Files") + " (*.cpf)";
+}
 
 }  // namespace
 
@@ -99,7 +102,7 @@ void ChordsPage::btnShowChordsClick() {
     return;
   }
   if (model_.isFull()) {
-    dialogs().notice(this, "Maximum is 5 sets of chords. Clear the Chord page.");
+    dialogs().notice(this, tr("Maximum is 5 sets of chords. Clear the Chord page."));
     return;
   }
   menus_.chooseMajorWhenUnnamed();
@@ -111,7 +114,7 @@ void ChordsPage::btnShowChordsClick() {
     voicings = LoadChordVoicings(dataFolder_, choice.family, choice.number, key);
   } catch (const DictionaryError& error) {
     // Missing shape files have their own notice; any other read failure abandons the set too.
-    dialogs().notice(this, QString::fromStdString(error.what()));
+    dialogs().notice(this, coreText(error.what()));
     return;
   }
 
@@ -192,7 +195,7 @@ void ChordsPage::erase() {
 
 bool ChordsPage::openWithPrompt() {
   const QString path =
-      chooseOpenPath(dialogs(), this, "Open Chord Page File", kChordPageFilter, settings_.folders.chord);
+      chooseOpenPath(dialogs(), this, tr("Open Chord Page File"), chordPageFilter(), settings_.folders.chord);
   if (path.isEmpty()) return false;
   return openHandedFile(path);
 }
@@ -202,7 +205,7 @@ bool ChordsPage::openHandedFile(const QString& path) {
   if (!bytes) return false;
   // The file is checked whole before the page changes: a refused file leaves it as it was.
   if (const std::optional<std::string> refused = readChordPageFile(*bytes, holders_)) {
-    dialogs().notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, coreText(*refused));
     return false;
   }
   model_.opened();
@@ -224,11 +227,12 @@ bool ChordsPage::save(bool alwaysAsk) {
   QString name = fileName_;
   std::string folder = settings_.folders.chord;
   const DocumentLocation chosen{name, folder};
-  if (!chooseSavePath(dialogs(), this, "Save Chord Page File", kChordPageFilter, "cpf", chosen, alwaysAsk))
+  if (!chooseSavePath(dialogs(), this, tr("Save Chord Page File"), chordPageFilter(), "cpf", chosen,
+                      alwaysAsk))
     return false;
   std::string error;
   if (!savePageFile(chosen.path().toStdString(), writeChordPageFile(holders_), error)) {
-    dialogs().notice(this, "The Chord Page was not saved: " + QString::fromStdString(error));
+    dialogs().notice(this, tr("The Chord Page was not saved: %1").arg(coreText(error)));
     return false;
   }
   fileName_ = name;

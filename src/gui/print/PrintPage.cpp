@@ -7,6 +7,7 @@
 #include "core/app/AppSettings.h"
 #include "core/pages/PageFiles.h"
 #include "core/pages/RecordConversions.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/NoteSpelling.h"
@@ -255,7 +256,7 @@ void PrintPage::pmenu3DeleteClick() {
   const std::optional<GridCell> target = model_.target();
   if (!target) return;
   if (model_.deleteNeedsQuestion() &&
-      !dialogs().confirm(this, "Do you want to erase this diagram?", DialogService::Answer::No))
+      !dialogs().confirm(this, tr("Do you want to erase this diagram?"), DialogService::Answer::No))
     return;
   const PrintPageModel::Deleted deleted = model_.deleteTarget();
   if (deleted.pageCleared) {
@@ -293,8 +294,8 @@ void PrintPage::erase() {
 }
 
 bool PrintPage::openWithPrompt() {
-  const QString path = chooseOpenPath(dialogs(), this, "Open Print Page File",
-                                      "Print Page Files (*.gpr; *.prf)", settings_.folders.print);
+  const QString path = chooseOpenPath(dialogs(), this, tr("Open Print Page File"),
+                                      tr("Print Page Files") + " (*.gpr; *.prf)", settings_.folders.print);
   if (path.isEmpty()) return true;
   return OpenPrintPageFile(path);
 }
@@ -305,7 +306,7 @@ bool PrintPage::OpenPrintPageFile(const QString& path) {
   // The file is read whole into a copy first: a refused file leaves the page as it was.
   PageHolders read = holders_;
   if (const std::optional<std::string> refused = readPrintPageFile(*bytes, read)) {
-    dialogs().notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, coreText(*refused));
     return false;
   }
   model_.erase();
@@ -322,7 +323,7 @@ bool PrintPage::OpenPrintPageFile(const QString& path) {
 
 bool PrintPage::SavePrintPage(bool alwaysAsk) {
   const std::optional<QString> path =
-      chooseSavePath(dialogs(), this, "Save Print Page File", "Print Page Files (*.gpr)", "gpr",
+      chooseSavePath(dialogs(), this, tr("Save Print Page File"), tr("Print Page Files") + " (*.gpr)", "gpr",
                      {fileName_, settings_.folders.print}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::Print)) window()->setWindowTitle(documentCaption(fileName_));

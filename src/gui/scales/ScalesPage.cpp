@@ -6,6 +6,7 @@
 #include "core/pages/RecordConversions.h"
 #include "core/scales/ScaleDictionary.h"
 #include "core/scales/ScalePositions.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
@@ -95,7 +96,7 @@ void ScalesPage::addScaleSet(int scaleNumber, PitchClass root, const QString& na
   if (refusedNow()) return;
   pages_.activate(PageId::Scales);
   if (model_.isFull()) {
-    dialogs().notice(this, "Maximum is 5 sets of scales. Clear the Scale page.");
+    dialogs().notice(this, tr("Maximum is 5 sets of scales. Clear the Scale page."));
     return;
   }
   ScaleRecord record;
@@ -103,7 +104,7 @@ void ScalesPage::addScaleSet(int scaleNumber, PitchClass root, const QString& na
     record = ReadScaleRecord(dataFolder_, scaleNumber);
   } catch (const DictionaryError& error) {
     // A missing file has its own notice; a short or unreadable one names itself. No set either way.
-    dialogs().notice(this, QString::fromStdString(error.what()));
+    dialogs().notice(this, coreText(error.what()));
     return;
   }
   const ScaleDiagram scale = newScaleSet(record, name.toLatin1().toStdString(), tuning(),

@@ -1,6 +1,7 @@
 // The Scales page's document: Erase / New, and Open, Save and Save As of Scale Page files (.spf).
 #include "core/app/AppSettings.h"
 #include "core/pages/PageFiles.h"
+#include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
 #include "gui/common/PageImage.h"
@@ -12,7 +13,9 @@
 namespace strumly::gui {
 namespace {
 
-constexpr const char* kFilter = "Scale Page Files (*.spf)";
+QString scalePageFilter() {
+  return ScalesPage::tr("Scale Page Files") + " (*.spf)";
+}
 
 }  // namespace
 
@@ -29,7 +32,7 @@ void ScalesPage::erase() {
 bool ScalesPage::openWithPrompt() {
   if (refusedNow()) return false;
   const QString path =
-      chooseOpenPath(dialogs(), this, "Open Scale Page File", kFilter, settings_.folders.scale);
+      chooseOpenPath(dialogs(), this, tr("Open Scale Page File"), scalePageFilter(), settings_.folders.scale);
   if (path.isEmpty()) return true;  // cancelled: nothing to tell
   return OpenScalePageFile(path);
 }
@@ -41,7 +44,7 @@ bool ScalesPage::OpenScalePageFile(const QString& path) {
   // page as it was; the holder is only written on success.
   PageHolders read = holders_;
   if (const std::optional<std::string> refused = readScalePageFile(*bytes, read)) {
-    dialogs().notice(this, QString::fromStdString(*refused));
+    dialogs().notice(this, coreText(*refused));
     return false;
   }
   pages_.activate(PageId::Scales);
@@ -60,8 +63,9 @@ bool ScalesPage::OpenScalePageFile(const QString& path) {
 
 bool ScalesPage::save(bool alwaysAsk) {
   if (refusedNow()) return false;
-  const std::optional<QString> path = chooseSavePath(dialogs(), this, "Save Scale Page File", kFilter, "spf",
-                                                     {fileName_, settings_.folders.scale}, alwaysAsk);
+  const std::optional<QString> path =
+      chooseSavePath(dialogs(), this, tr("Save Scale Page File"), scalePageFilter(), "spf",
+                     {fileName_, settings_.folders.scale}, alwaysAsk);
   if (!path) return false;
   if (pages_.isActive(PageId::Scales)) window()->setWindowTitle(documentCaption(fileName_));
   return writeDocumentBytes(dialogs(), this, *path, writeScalePageFile(holders_));
