@@ -26,7 +26,7 @@ void BM_AddScaleSet(benchmark::State& state) {
   AppSettings settings;
   QTabWidget tabs(&window);
   PageList pages(&tabs);
-  Transport transport(pages);
+  Transport transport{[&pages] { return pages.current(); }};
 
   DrawnFretboard board(window, true);
   auto* page = new ScalesPage(holders, pages, dialogs, spelling, transport,

@@ -37,7 +37,7 @@ void BM_ShowChords(benchmark::State& state) {
   ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {&root, &name, &show, &label}, spelling);
   QTabWidget tabs(&window);
   PageList pages(&tabs);
-  Transport transport(pages);
+  Transport transport{[&pages] { return pages.current(); }};
 
   DrawnFretboard board(window, false);
   auto* page = new ChordsPage(holders, menus, pages, dialogs, spelling, transport, board.fretboard,
