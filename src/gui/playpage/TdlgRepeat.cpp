@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <algorithm>
+#include <utility>
 
 #include "core/playpage/RepeatEdit.h"
 #include "gui/common/Resources.h"
@@ -98,8 +99,12 @@ void TdlgRepeat::accept() {
 void TdlgRepeat::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter p(this);
-  p.drawImage(QPoint(50, 45), picture("RETURN"));
-  p.drawImage(QPoint(138, 45), picture("REPEAT"));
+  // The @2x pictures on a HiDPI screen, at the same logical places and sizes.
+  const qreal ratio = devicePixelRatioF();
+  for (const auto& [name, at] : {std::pair{"RETURN", QPoint(50, 45)}, std::pair{"REPEAT", QPoint(138, 45)}}) {
+    const QImage art = picture(QString::fromLatin1(name), ratio);
+    p.drawImage(QRectF(at, art.deviceIndependentSize()), art);
+  }
 }
 
 }  // namespace strumly::gui
