@@ -627,6 +627,99 @@ Schalter</translation>
     </message>
 </context>
 <context>
+    <name>strumly::gui::ChordDesignPage</name>
+    <message>
+        <source>Chord type</source>
+        <translation>Akkordtyp</translation>
+    </message>
+    <message>
+        <source>The chord type Show Intervals shows across the neck</source>
+        <translation>Der Akkordtyp, dessen Intervalle „Intervalle zeigen“ auf dem ganzen Griffbrett zeigt</translation>
+    </message>
+    <message>
+        <source>Chord type to show across the neck</source>
+        <translation>Akkordtyp, der auf dem ganzen Griffbrett gezeigt wird</translation>
+    </message>
+    <message>
+        <source>Show Intervals</source>
+        <translation>Intervalle zeigen</translation>
+    </message>
+    <message>
+        <source>Show the intervals of the chord type across the neck</source>
+        <translation>Die Intervalle des Akkordtyps auf dem ganzen Griffbrett zeigen</translation>
+    </message>
+    <message>
+        <source>Chord Type</source>
+        <translation>Akkordtyp</translation>
+    </message>
+</context>
+<context>
+    <name>strumly::gui::ChordMenus</name>
+    <message>
+        <source>Show Scale</source>
+        <translation>Tonleiter zeigen</translation>
+    </message>
+    <message>
+        <source>Show Chords</source>
+        <translation>Akkorde zeigen</translation>
+    </message>
+    <message>
+        <source>Scale Name</source>
+        <translation>Tonleiter</translation>
+    </message>
+    <message>
+        <source>Chord Name</source>
+        <translation>Akkord</translation>
+    </message>
+</context>
+<context>
+    <name>strumly::gui::ChordSearchPanel</name>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Interval Note Options</source>
+        <translation>Optionen für die Töne</translation>
+    </message>
+    <message>
+        <source>Search For All Chords Containing These Notes</source>
+        <translation>Alle Akkorde suchen, die diese Töne enthalten</translation>
+    </message>
+    <message>
+        <source>Limit Search To Chords With These Notes Only</source>
+        <translation>Nur Akkorde aus diesen Tönen suchen</translation>
+    </message>
+    <message>
+        <source>Root Note Options</source>
+        <translation>Optionen für den Grundton</translation>
+    </message>
+    <message>
+        <source>Use Current Root Note Only</source>
+        <translation>Nur den aktuellen Grundton verwenden</translation>
+    </message>
+    <message>
+        <source>Use Each Note In Chord As Root</source>
+        <translation>Jeden Ton des Akkords als Grundton verwenden</translation>
+    </message>
+    <message>
+        <source>Use All 12 Keys As Root</source>
+        <translation>Alle 12 Töne als Grundton verwenden</translation>
+    </message>
+    <message>
+        <source>Chords found</source>
+        <translation>Gefundene Akkorde</translation>
+    </message>
+    <message>
+        <source>The chords the search found; drag one onto the design group</source>
+        <translation>Die Akkorde, die die Suche gefunden hat; ziehen Sie einen auf die Entwurfsgruppe</translation>
+    </message>
+    <message>
+        <source>No Chords Found</source>
+        <translation>Keine Akkorde gefunden</translation>
+    </message>
+</context>
+<context>
     <name>strumly::gui::ChordsPage</name>
     <message>
         <source>Chord page</source>
@@ -659,6 +752,26 @@ Schalter</translation>
     <message>
         <source>Strumly! Chord Page: %1</source>
         <translation>Strumly! Akkordseite: %1</translation>
+    </message>
+    <message>
+        <source>Chord Page Files</source>
+        <translation>Akkordseiten-Dateien</translation>
+    </message>
+    <message>
+        <source>Maximum is 5 sets of chords. Clear the Chord page.</source>
+        <translation>Höchstens 5 Akkordsätze. Leeren Sie die Akkordseite.</translation>
+    </message>
+    <message>
+        <source>Open Chord Page File</source>
+        <translation>Akkordseiten-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save Chord Page File</source>
+        <translation>Akkordseiten-Datei speichern</translation>
+    </message>
+    <message>
+        <source>The Chord Page was not saved: %1</source>
+        <translation>Die Akkordseite wurde nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -718,6 +831,85 @@ Schalter</translation>
     <message>
         <source>Save Chord Design Page changes to %1 before closing?</source>
         <translation>Änderungen am Akkordentwurf vor dem Schließen in %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Chord Design Files</source>
+        <translation>Akkordentwurfs-Dateien</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to this Design Group before modifying?</source>
+        <translation>Möchten Sie die Änderungen an dieser Entwurfsgruppe speichern, bevor Sie sie ändern?</translation>
+    </message>
+    <message>
+        <source>Do you want to erase this diagram?</source>
+        <translation>Möchten Sie dieses Diagramm entfernen?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to this Design Group before erasing?</source>
+        <translation>Möchten Sie die Änderungen an dieser Entwurfsgruppe speichern, bevor Sie sie leeren?</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to this Design Group before opening another file?</source>
+        <translation>Möchten Sie die Änderungen an dieser Entwurfsgruppe speichern, bevor Sie eine andere Datei öffnen?</translation>
+    </message>
+    <message>
+        <source>Open Chord Design File</source>
+        <translation>Akkordentwurfs-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Save Chord Design File</source>
+        <translation>Akkordentwurfs-Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>strumly::gui::FretControls</name>
+    <message>
+        <source>Plain marker</source>
+        <translation>Einfache Markierung</translation>
+    </message>
+    <message>
+        <source>Finger %1</source>
+        <translation>Finger %1</translation>
+    </message>
+    <message>
+        <source>Root</source>
+        <translation>Grundton</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>String %1 fret</source>
+        <translation>Bund auf Saite %1</translation>
+    </message>
+    <message>
+        <source>The fret pressed on the string; empty for a muted string</source>
+        <translation>Der auf der Saite gegriffene Bund; leer für eine gedämpfte Saite</translation>
+    </message>
+    <message>
+        <source>Root up</source>
+        <translation>Grundton höher</translation>
+    </message>
+    <message>
+        <source>Bass up</source>
+        <translation>Bass höher</translation>
+    </message>
+    <message>
+        <source>Root down</source>
+        <translation>Grundton tiefer</translation>
+    </message>
+    <message>
+        <source>Bass down</source>
+        <translation>Bass tiefer</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1330,14 @@ Schalter</translation>
         <source>Save PlayPage changes to %1 before closing?</source>
         <translation>Änderungen an der Spielseite vor dem Schließen in %1 speichern?</translation>
     </message>
+    <message>
+        <source>Time Signature</source>
+        <translation>Taktart</translation>
+    </message>
+    <message>
+        <source>PlayPage %1</source>
+        <translation>Spielseite %1</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::PlayPageScoring</name>
@@ -1228,6 +1428,22 @@ Schalter</translation>
         <source>Do you want to replace this diagram?</source>
         <translation>Möchten Sie dieses Diagramm ersetzen?</translation>
     </message>
+    <message>
+        <source>Do you want to erase this diagram?</source>
+        <translation>Möchten Sie dieses Diagramm entfernen?</translation>
+    </message>
+    <message>
+        <source>Open Print Page File</source>
+        <translation>Druckseiten-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Print Page Files</source>
+        <translation>Druckseiten-Dateien</translation>
+    </message>
+    <message>
+        <source>Save Print Page File</source>
+        <translation>Druckseiten-Datei speichern</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::ScalesPage</name>
@@ -1262,6 +1478,22 @@ Schalter</translation>
     <message>
         <source>Strumly! Scale Page: %1</source>
         <translation>Strumly! Tonleiterseite: %1</translation>
+    </message>
+    <message>
+        <source>Maximum is 5 sets of scales. Clear the Scale page.</source>
+        <translation>Höchstens 5 Tonleitersätze. Leeren Sie die Tonleiterseite.</translation>
+    </message>
+    <message>
+        <source>Scale Page Files</source>
+        <translation>Tonleiterseiten-Dateien</translation>
+    </message>
+    <message>
+        <source>Open Scale Page File</source>
+        <translation>Tonleiterseiten-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save Scale Page File</source>
+        <translation>Tonleiterseiten-Datei speichern</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1718,29 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
 </context>
 <context>
+    <name>strumly::gui::TdlgAddChord</name>
+    <message>
+        <source>Add User Chord</source>
+        <translation>Eigenen Akkord hinzufügen</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation>Formel:</translation>
+    </message>
+    <message>
+        <source>Chord Name:</source>
+        <translation>Akkordname:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>strumly::gui::TdlgBeginFret</name>
     <message>
         <source>Change Beginning Fret</source>
@@ -1493,7 +1748,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Enter a number between 1 and 20</source>
-        <translation>Geben Sie eine Zahl zwischen 1 und 20 ein</translation>
+        <translation>Zahl von 1 bis 20 eingeben</translation>
     </message>
 </context>
 <context>
@@ -1625,7 +1880,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Enter a tempo between 10 and 250</source>
-        <translation>Geben Sie ein Tempo zwischen 10 und 250 ein</translation>
+        <translation>Tempo von 10 bis 250 eingeben</translation>
     </message>
 </context>
 <context>
@@ -1722,7 +1977,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     <name>strumly::gui::TfrmIntCalc</name>
     <message>
         <source>Root (1)</source>
-        <translation>Grundton (1)</translation>
+        <translation>Prime (1)</translation>
     </message>
     <message>
         <source>Strumly! Music Interval Calculator</source>
@@ -1742,11 +1997,11 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Scales</source>
-        <translation>Tonleitern</translation>
+        <translation>Skalen</translation>
     </message>
     <message>
         <source>Root</source>
-        <translation>Grundton</translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Change Root</source>
@@ -2006,7 +2261,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Strum Speed</source>
-        <translation>Anschlagtempo</translation>
+        <translation>Anschlag</translation>
     </message>
     <message>
         <source>How fast the strings of a chord follow one another</source>
@@ -2030,7 +2285,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation>Tauschen</translation>
+        <translation>Wenden</translation>
     </message>
     <message>
         <source>Show Arpeggio</source>
@@ -2058,7 +2313,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Chord Name</source>
-        <translation>Akkordname</translation>
+        <translation>Akkord</translation>
     </message>
 </context>
 <context>
@@ -2101,6 +2356,25 @@ die Datei „Tablature Tutorial.tab“. </translation>
     <message>
         <source>Tuning Name</source>
         <translation>Name der Stimmung</translation>
+    </message>
+</context>
+<context>
+    <name>strumly::gui::UserChordTypes</name>
+    <message>
+        <source>Add User Chord</source>
+        <translation>Eigenen Akkord hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete User Chord</source>
+        <translation>Eigenen Akkord löschen</translation>
+    </message>
+    <message>
+        <source>Damaged user chord types in Kv.ini were skipped (sections %1).</source>
+        <translation>Beschädigte eigene Akkordtypen in Kv.ini wurden übersprungen (Abschnitte %1).</translation>
+    </message>
+    <message>
+        <source>Cannot delete this chord. Please select a User Chord.</source>
+        <translation>Dieser Akkord kann nicht gelöscht werden. Bitte wählen Sie einen eigenen Akkord.</translation>
     </message>
 </context>
 </TS>
