@@ -47,9 +47,6 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
   button_->setFixedSize(64, 22);
   button_->setGroupIndex(19);
   button_->setAllowAllUp(true);
-  // Each goes right after the strum buttons: the mute box first, so it ends up beside Listen.
-  scoring_->muteBox()->hide();
-  parts.toolPanel().addListenButton(scoring_->muteBox());
   parts.toolPanel().addListenButton(button_);
   readout_->setObjectName("lblListen");
   readout_->hide();
@@ -88,7 +85,7 @@ void ListenOnPages::enableForPage() {
                       : playPage ? tr("Listen: press Play and play along; each chord of the song is marked")
                       : page     ? tr("Listen: marks what you play against the chord or scale shown")
                                  : tr("Listen works on the Chords, Chord Design, Scales and PlayPage pages"));
-  scoring_->muteBox()->setVisible(playPage && audio.available());
+  scoring_->muteBox()->setVisible(audio.available());
 }
 
 void ListenOnPages::listenToggled(bool on) {

@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
+#include <QCheckBox>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
@@ -89,7 +91,11 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
   lblScore_->setAccessibleName(tr("Play-along score"));
   lblScore_->setContentsMargins(6, 2, 6, 2);
   lblScore_->hide();
-  layout->addWidget(lblScore_);
+  // The play-along line above the song: the mute box (once scoring joins the page) and the score.
+  scoreBar_ = new QHBoxLayout;
+  scoreBar_->setContentsMargins(6, 0, 6, 0);
+  scoreBar_->addWidget(lblScore_, 1);
+  layout->addLayout(scoreBar_);
   layout->addWidget(scrollPlayPage_);
   for (int k = 2; k <= kPlayPageCount; ++k) {
     auto* label = new QLabel(tr("Page %1").arg(k), imgPlayPage_);
@@ -237,6 +243,7 @@ PlayPageScoring& PlayPage::scoring(AudioFeed& audio) {
     scoring_ =
         std::make_unique<PlayPageScoring>(audio, settings_, spelling_, *canvas_, *imgPlayPage_, *lblScore_);
     playback_->setScoring(scoring_.get());
+    scoreBar_->insertWidget(0, scoring_->muteBox());
   }
   return *scoring_;
 }

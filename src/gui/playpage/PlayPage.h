@@ -16,6 +16,7 @@
 class QAbstractButton;
 class QAbstractSlider;
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -151,6 +152,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   QMenu* popmenuPlayPage_;
   std::unique_ptr<PlayPagePlayback> playback_;
   QLabel* lblScore_;  // the take's latest verdict, then its summary
+  QHBoxLayout* scoreBar_;
   std::unique_ptr<PlayPageScoring> scoring_;
   TdlgRepeat* dlgRepeat_;
   int currentPage_ = 1;

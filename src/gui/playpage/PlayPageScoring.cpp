@@ -51,7 +51,7 @@ PlayPageScoring::PlayPageScoring(AudioFeed& audio, const AppSettings& settings, 
 PlayPageScoring::~PlayPageScoring() {
   stopping_ = true;
   audio_.stop(this);
-  // Placed beside the Listen button it belongs to the tool panel; otherwise it is ours.
+  // Placed on the page it belongs to the page; otherwise it is ours.
   if (mute_ && !mute_->parent()) delete mute_;
 }
 
