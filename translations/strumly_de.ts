@@ -676,7 +676,7 @@ Schalter</translation>
     <name>strumly::gui::ChordSearchPanel</name>
     <message>
         <source>Search</source>
-        <translation>Suche</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Interval Note Options</source>
@@ -1814,7 +1814,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Choose Repeat Markers For Measure</source>
-        <translation>Wiederholungszeichen für den Takt wählen</translation>
+        <translation>Wiederholungszeichen für Takt</translation>
     </message>
     <message>
         <source>Start of a repeated section</source>
@@ -1826,7 +1826,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>How Many Repeats?</source>
-        <translation>Wie viele Wiederholungen?</translation>
+        <translation>Wie oft?</translation>
     </message>
     <message>
         <source>(1 - 255)</source>
@@ -1834,7 +1834,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
     </message>
     <message>
         <source>Check to loop from this measure</source>
-        <translation>Ankreuzen, um ab diesem Takt in der Schleife zu spielen</translation>
+        <translation>Schleife ab diesem Takt:</translation>
     </message>
     <message>
         <source>Loop</source>
