@@ -16,7 +16,9 @@ namespace {
 
 // A strum's strings follow each other within a few tens of milliseconds; onsets inside the
 // analysed window belong to the same strum.
-constexpr double kWindowStartSeconds = 0.01;  // past the pick's click
+// The onset lies where the strum's first string starts; the window begins past the pick's click
+// and the first string's own attack.
+constexpr double kWindowStartSeconds = 0.02;
 constexpr double kWindowSeconds = 0.14;
 // Kept samples: the onset detector places an onset some hops back, and the window follows it.
 constexpr double kHistorySeconds = 0.5;
@@ -129,13 +131,18 @@ struct ChordListener::State {
     return chord;
   }
 
+  // An onset in which no note sounds (noise setting in, a knock on the guitar's body) is no strum.
+  static void report(HeardChord chord, std::vector<HeardChord>& heard) {
+    if (chord.pitchClasses != 0) heard.push_back(std::move(chord));
+  }
+
   void processHop(const float* samples, std::vector<HeardChord>& heard) {
     history.append(samples, hop);
     std::int64_t onset = 0;
     const bool found = onsets.process(samples, onset);
     if (found && !pending) pending = std::max<std::int64_t>(onset, 0);
     if (pending && history.end() >= windowEnd(*pending)) {
-      heard.push_back(analyse(*pending));
+      report(analyse(*pending), heard);
       pending.reset();
     }
   }
@@ -155,7 +162,7 @@ std::vector<HeardChord> ChordListener::feed(const float* mono, std::size_t count
 std::vector<HeardChord> ChordListener::finish() {
   std::vector<HeardChord> heard;
   if (state_->pending) {
-    heard.push_back(state_->analyse(*state_->pending));
+    state_->report(state_->analyse(*state_->pending), heard);
     state_->pending.reset();
   }
   return heard;

@@ -36,7 +36,7 @@ class ChordListener {
   ChordListener(const ChordListener&) = delete;
   ChordListener& operator=(const ChordListener&) = delete;
 
-  // Blocks of any size. Returns the chords whose analysis completed in this block (about 150 ms
+  // Blocks of any size. Returns the chords whose analysis completed in this block (about 160 ms
   // after each strum onset), oldest first.
   std::vector<HeardChord> feed(const float* mono, std::size_t count);
   // The end of the input: analyses a strum whose window was cut short.

@@ -1,7 +1,7 @@
 #pragma once
 // Hears single notes: fed blocks of mono samples, it reports each note's onset with its pitch,
-// and keeps the steady pitch of the sounding note for a tuner. Onsets come from aubio's onset
-// detector, pitch from aubio's YIN; docs/listening.md describes the stages.
+// and keeps the steady pitch of the sounding note for a tuner. Onsets come from a spectral-flux
+// detector of its own over FFTW, pitch from aubio's YIN; docs/listening.md describes the stages.
 //
 // Not thread-safe: feed, finish, pitch and the setters are called from one thread (the one
 // that receives the samples); hand the results over to other threads by value.

@@ -1,18 +1,50 @@
 #include "core/listen/OnsetDetector.h"
 
-#include <aubio/aubio.h>
+#include <fftw3.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <numbers>
 
 namespace strumly::listen {
 
 namespace {
-// The peak picker's threshold over the running median of the flux: a ringing string's slow
-// beating and the dither of a resampled file stay under it.
-constexpr float kThreshold = 0.5f;
+
+// The onset function: the rise of the log spectrum of 23 ms frames over the frame three hops
+// before, bin by bin, 70 Hz to 5 kHz. Each band of 16 bins is compressed against its median (the
+// noise floor of that frame): log(1 + |X| / (3 floor)) barely moves where there is only noise and
+// is the log of the magnitude where a string sounds, so a soft pluck under room noise still rises
+// while the noise's own flicker adds almost nothing. Comparing with three hops back adds up an
+// attack that spreads over a frame, against one hop's flicker of the noise.
+constexpr double kFrameSeconds = 0.023;
+constexpr double kLowestHz = 70;
+constexpr double kHighestHz = 5000;
+constexpr std::size_t kBandBins = 16;
+constexpr double kFloorShare = 3.0;
+constexpr std::size_t kLag = 3;
+// An onset is a peak of the function above 1.2 times its median over the last 0.3 s (the level of
+// the noise's and the ringing strings' flicker) plus 5 (nepers, summed over the bins), so that
+// neither a ringing string's beating nor the dither of a resampled file counts as one.
+constexpr double kOverMedian = 1.2;
+constexpr double kLeastRise = 5.0;
+constexpr double kMedianSeconds = 0.3;
+// A low string's partials build up over the first tens of milliseconds, which the function sees as
+// a second, smaller rise: for a while after an onset a new one must rise at least half as much.
+constexpr double kMaskSeconds = 0.2;
+constexpr double kMaskShare = 0.5;
+// Quieter than this counts as silence: a guitar through a microphone several metres away still
+// reaches it, room noise does not.
+constexpr double kSilenceDb = -55;
+
+// FFTW's planner is not re-entrant; listeners may be built on several threads.
+std::mutex& plannerMutex() {
+  static std::mutex m;
+  return m;
+}
+
 }  // namespace
 
 std::size_t powerOfTwoFor(double sampleRate, double seconds) {
@@ -22,45 +54,117 @@ std::size_t powerOfTwoFor(double sampleRate, double seconds) {
   return size;
 }
 
-struct OnsetDetector::Aubio {
-  aubio_onset_t* onset = nullptr;
-  fvec_t* in = nullptr;
-  fvec_t* out = nullptr;
-  ~Aubio() {
-    if (onset != nullptr) del_aubio_onset(onset);
-    if (in != nullptr) del_fvec(in);
-    if (out != nullptr) del_fvec(out);
+struct OnsetDetector::Flux {
+  std::size_t frame = 0;
+  float* in = nullptr;
+  fftwf_complex* out = nullptr;
+  fftwf_plan plan = nullptr;
+  ~Flux() {
+    std::lock_guard lock(plannerMutex());
+    if (plan != nullptr) fftwf_destroy_plan(plan);
+    fftwf_free(in);
+    fftwf_free(out);
   }
 };
 
 OnsetDetector::OnsetDetector(double sampleRate, std::size_t hop, double minimumGapSeconds)
-    : aubio_(std::make_unique<Aubio>()), hop_(hop) {
-  // Spectral flux reacts to a plucked string's broadband attack and is little moved by steady
-  // noise, which the adaptive threshold of the peak picker absorbs.
-  aubio_->onset = new_aubio_onset("specflux", static_cast<uint_t>(hop * 4), static_cast<uint_t>(hop),
-                                  static_cast<uint_t>(std::lround(sampleRate)));
-  aubio_->in = new_fvec(static_cast<uint_t>(hop));
-  aubio_->out = new_fvec(1);
-  if (aubio_->onset == nullptr || aubio_->in == nullptr || aubio_->out == nullptr) throw std::bad_alloc();
-  aubio_onset_set_minioi_s(aubio_->onset, static_cast<smpl_t>(minimumGapSeconds));
-  // Quieter than this counts as silence: a guitar through a microphone several metres away still
-  // reaches it, room noise does not.
-  aubio_onset_set_silence(aubio_->onset, -55.0f);
-  aubio_onset_set_threshold(aubio_->onset, kThreshold);
+    : flux_(std::make_unique<Flux>()), hop_(hop), rate_(sampleRate) {
+  frame_ = powerOfTwoFor(sampleRate, kFrameSeconds);
+  flux_->frame = frame_;
+  gap_ = std::llround(minimumGapSeconds * sampleRate);
+  mask_ = std::llround(kMaskSeconds * sampleRate);
+  taper_.resize(frame_);
+  for (std::size_t i = 0; i < frame_; ++i)
+    taper_[i] = static_cast<float>(0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
+                                                        static_cast<double>(frame_ - 1)));
+  ring_.assign(frame_, 0.0f);
+  firstBin_ = std::max<std::size_t>(1, static_cast<std::size_t>(kLowestHz * frame_ / sampleRate));
+  lastBin_ = std::min(frame_ / 2, static_cast<std::size_t>(kHighestHz * frame_ / sampleRate));
+  past_.assign(1, std::vector<double>(lastBin_ + 1, 0.0));
+  now_.assign(lastBin_ + 1, 0.0);
+  reset();
+  std::lock_guard lock(plannerMutex());
+  flux_->in = fftwf_alloc_real(frame_);
+  flux_->out = fftwf_alloc_complex(frame_ / 2 + 1);
+  if (flux_->in == nullptr || flux_->out == nullptr) throw std::bad_alloc();
+  flux_->plan = fftwf_plan_dft_r2c_1d(static_cast<int>(frame_), flux_->in, flux_->out, FFTW_ESTIMATE);
+  if (flux_->plan == nullptr) throw std::bad_alloc();
 }
 
 OnsetDetector::~OnsetDetector() = default;
 
+double OnsetDetector::rise(const float* hop) {
+  std::memmove(ring_.data(), ring_.data() + hop_, (frame_ - hop_) * sizeof(float));
+  std::memcpy(ring_.data() + frame_ - hop_, hop, hop_ * sizeof(float));
+  double energy = 0;
+  for (std::size_t i = 0; i < frame_; ++i) {
+    flux_->in[i] = ring_[i] * taper_[i];
+    energy += static_cast<double>(ring_[i]) * ring_[i];
+  }
+  level_ = std::sqrt(energy / static_cast<double>(frame_));
+  fftwf_execute(flux_->plan);
+  for (std::size_t k = firstBin_; k <= lastBin_; ++k)
+    now_[k] = std::hypot(flux_->out[k][0], flux_->out[k][1]);
+  double total = 0;
+  std::vector<double>& band = scratch_;
+  for (std::size_t lo = firstBin_; lo <= lastBin_; lo += kBandBins) {
+    const std::size_t hi = std::min(lastBin_ + 1, lo + kBandBins);
+    band.assign(now_.begin() + static_cast<std::ptrdiff_t>(lo),
+                now_.begin() + static_cast<std::ptrdiff_t>(hi));
+    std::nth_element(band.begin(), band.begin() + static_cast<std::ptrdiff_t>(band.size() / 2), band.end());
+    const double floor = std::max(1e-7, kFloorShare * band[band.size() / 2]);
+    for (std::size_t k = lo; k < hi; ++k)
+      total += std::max(0.0, std::log1p(now_[k] / floor) - std::log1p(past_.front()[k] / floor));
+  }
+  past_.push_back(now_);
+  while (past_.size() > kLag) past_.pop_front();
+  return total;
+}
+
 bool OnsetDetector::process(const float* hop, std::int64_t& onsetSample) {
-  std::memcpy(aubio_->in->data, hop, hop_ * sizeof(float));
-  aubio_onset_do(aubio_->onset, aubio_->in, aubio_->out);
-  if (aubio_->out->data[0] == 0) return false;
-  onsetSample = static_cast<std::int64_t>(aubio_onset_get_last(aubio_->onset));
-  return true;
+  const double o = rise(hop);
+  hopsSeen_ += 1;
+  const std::int64_t end = hopsSeen_ * static_cast<std::int64_t>(hop_);
+  const bool loud = 20 * std::log10(level_ + 1e-12) > kSilenceDb;
+  bool found = false;
+  // A peak one hop back: it rose above the one before and the one now is no higher.
+  {
+    const double peak = history_.back();
+    const double beforePeak = history_[history_.size() - 2];
+    std::vector<double> sorted(history_.begin(), history_.end());
+    std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2),
+                     sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    const double threshold = kOverMedian * median + kLeastRise;
+    // Rising against three hops back, the function peaks once the attack has filled the frame:
+    // the attack is where that frame begins.
+    const std::int64_t at = end - static_cast<std::int64_t>(hop_ + frame_);
+    const std::int64_t sinceLast = lastOnset_ < 0 ? gap_ + mask_ : at - lastOnset_;
+    const bool masked = sinceLast < mask_ && peak < kMaskShare * lastPeak_;
+    if (peak > beforePeak && peak >= o && peak > threshold && peakLoud_ && !masked && sinceLast >= gap_) {
+      onsetSample = std::max<std::int64_t>(0, at);
+      lastOnset_ = at;
+      lastPeak_ = peak;
+      found = true;
+    }
+  }
+  peakLoud_ = loud;
+  history_.push_back(o);
+  history_.pop_front();
+  return found;
 }
 
 void OnsetDetector::reset() {
-  aubio_onset_reset(aubio_->onset);
+  std::fill(ring_.begin(), ring_.end(), 0.0f);
+  past_.assign(1, std::vector<double>(lastBin_ + 1, 0.0));
+  // Before the first sample there was silence: a sound that starts with the input is an onset
+  // too, not the level its own rise is measured against.
+  history_.assign(static_cast<std::size_t>(std::lround(kMedianSeconds * rate_ / static_cast<double>(hop_))),
+                  0.0);
+  hopsSeen_ = 0;
+  lastOnset_ = -1;
+  lastPeak_ = 0;
+  peakLoud_ = false;
 }
 
 void HopCutter::feed(const float* samples, std::size_t count,

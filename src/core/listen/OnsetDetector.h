@@ -1,8 +1,9 @@
 #pragma once
-// The listeners' common first stage: samples cut into hops, and aubio's onset detector run over
-// them. Internal to listen/.
+// The listeners' common first stage: samples cut into hops, and an onset detector run over them
+// (a spectral flux over FFTW, made to hold up under room noise). Internal to listen/.
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -21,14 +22,31 @@ class OnsetDetector {
   OnsetDetector(const OnsetDetector&) = delete;
   OnsetDetector& operator=(const OnsetDetector&) = delete;
 
-  // One hop of samples; the sample index of an onset found now (it lies some hops back).
+  // One hop of samples; the sample index of an onset found now (it lies some hops back: the
+  // detector sees an onset one hop after its function peaks, about 30 ms after the attack).
   bool process(const float* hop, std::int64_t& onsetSample);
   void reset();
 
  private:
-  struct Aubio;
-  std::unique_ptr<Aubio> aubio_;
+  double rise(const float* hop);
+  struct Flux;
+  std::unique_ptr<Flux> flux_;
   std::size_t hop_;
+  double rate_;
+  std::size_t frame_ = 0;
+  std::int64_t gap_ = 0;
+  std::int64_t mask_ = 0;
+  std::vector<float> taper_;
+  std::vector<float> ring_;
+  std::size_t firstBin_ = 0, lastBin_ = 0;
+  std::vector<double> now_, scratch_;
+  std::deque<std::vector<double>> past_;  // the spectra of the last hops, oldest first
+  std::deque<double> history_;
+  std::int64_t hopsSeen_ = 0;
+  std::int64_t lastOnset_ = -1;
+  double lastPeak_ = 0;
+  bool peakLoud_ = false;
+  double level_ = 0;
 };
 
 // Collects blocks of any size into hops.
