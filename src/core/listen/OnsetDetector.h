@@ -72,7 +72,7 @@ class SampleHistory {
   std::int64_t end() const { return end_; }  // number of the next sample to come
   // `count` samples from number `first` on.
   std::vector<float> read(std::int64_t first, std::size_t count) const;
-  // `count` samples ending a little ahead of the onset at sample `onset` (aubio places an onset
+  // `count` samples ending a little ahead of the onset at sample `onset` (the detector places an onset
   // within a few ms): what already sounded there, to be taken off what the onset added.
   std::vector<float> readBefore(std::int64_t onset, std::size_t count, double sampleRate) const;
   void reset() { end_ = 0; }
