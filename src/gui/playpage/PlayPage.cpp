@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <type_traits>
 
 #include "core/app/AppSettings.h"
 #include "core/midi/MidiEvent.h"
@@ -24,6 +23,7 @@
 #include "core/playback/SongRecording.h"
 #include "core/playpage/PlayPageFile.h"
 #include "core/playpage/PlayPageLayout.h"
+#include "gui/common/Command.h"
 #include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/DocumentFiles.h"
@@ -72,6 +72,7 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
       canvas_(std::make_unique<PlayPageCanvas>(*imgPlayPage_)),
       drag_(new PlayPageDrag(*imgPlayPage_, *scrollPlayPage_, this)),
       popmenuPlayPage_(new QMenu(this)),
+      commands_(new CommandTable(&transport, this)),
       playback_(
           std::make_unique<PlayPagePlayback>(model_, *canvas_, *imgPlayPage_, *scrollPlayPage_, playback)),
       lblScore_(new QLabel(this)),
@@ -103,7 +104,7 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
     label->setFont(pageFont(7));
     label->move(PlayPageCanvas::kWidth - 52, kPlayPageLabelTops[static_cast<std::size_t>(k - 2)]);
   }
-  buildPopup();
+  buildCommands();
 
   connect(imgPlayPage_, &PageImage::mousePressed, this,
           [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
@@ -128,10 +129,6 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
   connect(imgPlayPage_, &PageImage::doubleClicked, this, [this] { imgPlayPageDblClick(); });
   connect(drag_, &PlayPageDrag::dropped, this, &PlayPage::imgPlayPageDragDrop);
   connect(dlgRepeat_, &QDialog::accepted, this, &PlayPage::repeatMarkersChosen);
-  for (int k = 1; k <= kPlayPageCount; ++k)
-    if (QAbstractButton* button = controls_.pages[static_cast<std::size_t>(k - 1)])
-      connect(button, &QAbstractButton::clicked, this, [this, k] { sbtnPageClick(k); });
-  if (controls_.time) connect(controls_.time, &QAbstractButton::clicked, this, &PlayPage::sbtnTimeClick);
   connect(&transport_, &Transport::loopChanged, this, &PlayPage::DrawRepeatMarkers);
   connect(&transport_, &Transport::tempoEdited, this, [this](PageId page) {
     if (page == PageId::PlayPage) model_.setModified(true);
@@ -144,33 +141,77 @@ PlayPage::PlayPage(PageHolders& holders, PageList& pages, DialogService& dialogs
 
 PlayPage::~PlayPage() = default;
 
-void PlayPage::buildPopup() {
-  popmenuPlayPage_->setObjectName("popmenuPlayPage");
-  const auto add = [this](const char* name, const QString& caption, auto command) {
-    QAction* action = popmenuPlayPage_->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, command] {
-      if constexpr (std::is_member_function_pointer_v<decltype(command)>)
-        runPopupCommand([this, command] { (this->*command)(); });
-      else
-        runPopupCommand(command);
-    });
+void PlayPage::buildCommands() {
+  // Every command here waits while playing or busy; the table's gate refuses it.
+  const auto item = [this](const char* id, const QString& caption, std::function<void()> handler,
+                           bool PlayPopupItems::*onlyOnAChord = nullptr) {
+    Command command;
+    command.id = QString::fromLatin1(id);
+    command.caption = caption;
+    command.handler = [this, handler = std::move(handler)] {
+      handler();
+      edited();
+    };
+    // Over a free slot the chord items show disabled, as they are when the popup opens.
+    if (onlyOnAChord) command.enabled = [this, onlyOnAChord] { return model_.popupItems().*onlyOnAChord; };
+    commands_->add(std::move(command));
   };
-  add("pmenu4PlayChord", tr("Play Chord"), &PlayPage::pmenu4PlayChordClick);
-  add("pmenu4SendtoDesign", tr("Send To Chord Design"), &PlayPage::pmenu4SendtoDesignClick);
-  add("pmenu4SendtoPrint", tr("Send To Print Page"), &PlayPage::pmenu4SendtoPrintClick);
-  popmenuPlayPage_->addSeparator();
-  add("pmenu4InsertSpace", tr("Insert Space"), &PlayPage::pmenu4InsertSpaceClick);
-  add("pmenu4Delete", tr("Delete Chord"), &PlayPage::pmenu4DeleteClick);
-  add("pmenu4CutMove", tr("Cut and Move Chord"), &PlayPage::pmenu4CutMoveClick);
-  add("pmenu4CopyMove", tr("Copy and Move Chord"), &PlayPage::pmenu4CopyMoveClick);
-  popmenuPlayPage_->addSeparator();
-  add("pmenu4InsertMeasure", tr("Insert Measure"), &PlayPage::pmenu4InsertMeasureClick);
-  add("pmenu4DeleteMeasure", tr("Delete Measure"), &PlayPage::pmenu4DeleteMeasureClick);
-  add("pmenu4CutMoveMeas", tr("Cut and Move Measure"), [this] { pmenu4CutMoveMeasClick(true); });
-  add("pmenu4CopyMoveMeas", tr("Copy and Move Measure"), [this] { pmenu4CutMoveMeasClick(false); });
-  popmenuPlayPage_->addSeparator();
-  add("pmenu4Repeat", tr("Repeat Markers"), &PlayPage::pmenu4RepeatClick);
+  item(
+      "pmenu4PlayChord", tr("Play Chord"), [this] { pmenu4PlayChordClick(); }, &PlayPopupItems::playChord);
+  item(
+      "pmenu4SendtoDesign", tr("Send To Chord Design"), [this] { pmenu4SendtoDesignClick(); },
+      &PlayPopupItems::sendToDesign);
+  item(
+      "pmenu4SendtoPrint", tr("Send To Print Page"), [this] { pmenu4SendtoPrintClick(); },
+      &PlayPopupItems::sendToPrint);
+  item("pmenu4InsertSpace", tr("Insert Space"), [this] { pmenu4InsertSpaceClick(); });
+  item(
+      "pmenu4Delete", tr("Delete Chord"), [this] { pmenu4DeleteClick(); }, &PlayPopupItems::deleteChord);
+  item(
+      "pmenu4CutMove", tr("Cut and Move Chord"), [this] { pmenu4CutMoveClick(); },
+      &PlayPopupItems::cutMoveChord);
+  item(
+      "pmenu4CopyMove", tr("Copy and Move Chord"), [this] { pmenu4CopyMoveClick(); },
+      &PlayPopupItems::copyMoveChord);
+  item("pmenu4InsertMeasure", tr("Insert Measure"), [this] { pmenu4InsertMeasureClick(); });
+  item("pmenu4DeleteMeasure", tr("Delete Measure"), [this] { pmenu4DeleteMeasureClick(); });
+  item("pmenu4CutMoveMeas", tr("Cut and Move Measure"), [this] { pmenu4CutMoveMeasClick(true); });
+  item("pmenu4CopyMoveMeas", tr("Copy and Move Measure"), [this] { pmenu4CutMoveMeasClick(false); });
+  item("pmenu4Repeat", tr("Repeat Markers"), [this] { pmenu4RepeatClick(); });
+  popmenuPlayPage_->setObjectName("popmenuPlayPage");
+  commands_->addTo(popmenuPlayPage_,
+                   {"pmenu4PlayChord", "pmenu4SendtoDesign", "pmenu4SendtoPrint", "", "pmenu4InsertSpace",
+                    "pmenu4Delete", "pmenu4CutMove", "pmenu4CopyMove", "", "pmenu4InsertMeasure",
+                    "pmenu4DeleteMeasure", "pmenu4CutMoveMeas", "pmenu4CopyMoveMeas", "", "pmenu4Repeat"});
+
+  Command time;
+  time.id = "sbtnTime";
+  time.caption = tr("Time Signature");
+  time.handler = [this] { sbtnTimeClick(); };
+  commands_->add(std::move(time));
+  if (controls_.time) commands_->bind(controls_.time, "sbtnTime");
+  for (int k = 1; k <= kPlayPageCount; ++k) {
+    Command page;
+    page.id = QString("sbtnPage%1").arg(k);
+    page.caption = tr("PlayPage %1").arg(k);
+    page.handler = [this, k] { sbtnPageClick(k); };
+    commands_->add(std::move(page));
+    bindPageButton(k);
+  }
+}
+
+void PlayPage::bindPageButton(int page) {
+  QAbstractButton* button = controls_.pages[static_cast<std::size_t>(page - 1)];
+  if (!button) return;
+  connect(button, &QAbstractButton::clicked, this, [this, page] {
+    if (commands_->run(QString("sbtnPage%1").arg(page))) return;
+    if (QAbstractButton* shown = controls_.pages[static_cast<std::size_t>(currentPage_ - 1)])
+      shown->setChecked(true);
+  });
+}
+
+bool PlayPage::refusesPresses() const {
+  return transport_.IsPlayingOrBusy();
 }
 
 // ---- The page contract ----
@@ -280,28 +321,13 @@ bool PlayPage::confirm(std::optional<PlayQuestion> question) {
   return dialogs_.confirm(this, coreText(questionText(*question)), DialogService::Answer::No);
 }
 
-bool PlayPage::busyRefuses(QAbstractButton* toggle, bool restoreTo) {
-  if (!transport_.IsPlayingOrBusy()) return false;
-  if (toggle) {
-    const QSignalBlocker block(toggle);
-    toggle->setChecked(restoreTo);
-  }
-  return true;
-}
-
 void PlayPage::sbtnPageClick(int page) {
-  QAbstractButton* previous = controls_.pages[static_cast<std::size_t>(currentPage_ - 1)];
-  if (transport_.IsPlayingOrBusy()) {
-    if (previous) previous->setChecked(true);
-    return;
-  }
   currentPage_ = page;
   scrollPlayPage_->verticalScrollBar()->setValue(playPageTop(page));
 }
 
 void PlayPage::sbtnTimeClick() {
   const bool threeFour = controls_.time && controls_.time->isChecked();
-  if (busyRefuses(controls_.time, !threeFour)) return;
   model_.setTimeSignature(threeFour ? TimeSignature::ThreeFour : TimeSignature::FourFour);
   // The signature is stored with the song, so changing it is an edit worth saving.
   model_.setModified(true);
@@ -326,7 +352,7 @@ void PlayPage::undo() {
 
 void PlayPage::imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
   drag_->disarm();
-  if (transport_.IsPlayingOrBusy()) return;
+  if (refusesPresses()) return;
   const std::optional<SlotPos> hit = playHitTest(x, y);
   if (!hit) return;
   const bool filled = model_.press(*hit);
@@ -344,21 +370,12 @@ void PlayPage::imgPlayPageMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     return;
   }
   if (button != Qt::RightButton) return;
-  const PlayPopupItems items = model_.popupItems();
-  const auto enable = [this](const char* name, bool on) {
-    if (QAction* action = popmenuPlayPage_->findChild<QAction*>(name)) action->setEnabled(on);
-  };
-  enable("pmenu4PlayChord", items.playChord);
-  enable("pmenu4SendtoDesign", items.sendToDesign);
-  enable("pmenu4SendtoPrint", items.sendToPrint);
-  enable("pmenu4Delete", items.deleteChord);
-  enable("pmenu4CutMove", items.cutMoveChord);
-  enable("pmenu4CopyMove", items.copyMoveChord);
+  // The chord items follow the pressed slot: the table asks as the popup opens.
   popmenuPlayPage_->popup(imgPlayPage_->popupPosition());
 }
 
 void PlayPage::imgPlayPageDblClick() {
-  if (transport_.IsPlayingOrBusy()) return;
+  if (refusesPresses()) return;
   const SlotPos old = model_.playStart();
   if (const std::optional<SlotPos> start = model_.doubleClick()) {
     canvas_->movePlayStart(old, *start);
@@ -367,7 +384,7 @@ void PlayPage::imgPlayPageDblClick() {
 }
 
 void PlayPage::imgPlayPageDragDrop(SlotPos source, QPoint at) {
-  if (transport_.IsPlayingOrBusy()) return;
+  if (refusesPresses()) return;
   const std::optional<SlotPos> target = playHitTest(at.x(), at.y());
   if (!target) return;
   const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
@@ -378,12 +395,6 @@ void PlayPage::imgPlayPageDragDrop(SlotPos source, QPoint at) {
     model_.dropDraggedConfirmed(*target, holders_.heldChord, keys);
   }
   RedrawPlayPage();
-  edited();
-}
-
-void PlayPage::runPopupCommand(const std::function<void()>& command) {
-  if (transport_.IsPlayingOrBusy()) return;
-  command();
   edited();
 }
 

@@ -31,6 +31,7 @@ namespace strumly::gui {
 
 class AudioFeed;
 class ChordDisplay;
+class CommandTable;
 class DialogService;
 class NoteSpelling;
 class PageImage;
@@ -96,6 +97,8 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   PageImage* imgPlayPage() const { return imgPlayPage_; }
   QScrollArea* scrollPlayPage() const { return scrollPlayPage_; }
   QMenu* popmenuPlayPage() const { return popmenuPlayPage_; }
+  // The page's commands: the popup's items, the time signature and the four page buttons.
+  CommandTable& commands() const { return *commands_; }
   TdlgRepeat* dlgRepeat() const { return dlgRepeat_; }
   // Play-along scoring, hearing `audio`: made on the first call, which joins it to Play.
   PlayPageScoring& scoring(AudioFeed& audio);
@@ -113,13 +116,16 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   void DrawRepeatMarkers();
 
  private:
-  void buildPopup();
+  void buildCommands();
+  // A page button refused while busy: the group cannot spring back alone, so the page shown
+  // goes down again.
+  void bindPageButton(int page);
+  // Presses, double clicks and drops on the picture are no commands; they are refused here.
+  bool refusesPresses() const;
   void redrawAll();
   void edited();
   void showPlacementCursor();
-  void runPopupCommand(const std::function<void()>& command);
   bool confirm(std::optional<PlayQuestion> question);
-  bool busyRefuses(QAbstractButton* toggle, bool restoreTo);
   void pmenu4PlayChordClick();
   void pmenu4SendtoDesignClick();
   void pmenu4SendtoPrintClick();
@@ -150,6 +156,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
   std::unique_ptr<PlayPageCanvas> canvas_;
   PlayPageDrag* drag_;
   QMenu* popmenuPlayPage_;
+  CommandTable* commands_;
   std::unique_ptr<PlayPagePlayback> playback_;
   QLabel* lblScore_;  // the take's latest verdict, then its summary
   QHBoxLayout* scoreBar_;
