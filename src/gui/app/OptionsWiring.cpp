@@ -29,9 +29,11 @@
 namespace strumly::gui {
 namespace {
 
-// The guitar's two switches as the tool panel shows them.
-QPixmap footSwitchPicture() {
-  QPixmap picture(34, 20);
+// The guitar's two switches as the tool panel shows them, painted at the screen's pixel ratio so
+// a 200 % desktop gets its own pixels rather than a blow-up.
+QPixmap footSwitchPicture(qreal ratio) {
+  QPixmap picture(QSize(34, 20) * ratio);
+  picture.setDevicePixelRatio(ratio);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -81,7 +83,7 @@ OptionsWiring::OptionsWiring(Parts parts, Devices devices)
   connect(&link_, &FretlightLink::presenceChanged, &tools, &ToolPanel::setFretlightVisible);
   connect(&link_, &FretlightLink::switchActed, this, &OptionsWiring::runSwitch);
   connect(&link_, &FretlightLink::footSwitchTicked, this, &OptionsWiring::followPlayPageScroll);
-  tools.footSwitchPicture()->setPixmap(footSwitchPicture());
+  tools.footSwitchPicture()->setPixmap(footSwitchPicture(tools.footSwitchPicture()->devicePixelRatioF()));
   for (QLabel* label : {tools.footSwitchPicture(), tools.leftSwitchLabel(), tools.rightSwitchLabel()}) {
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
