@@ -16,6 +16,7 @@
 #include "gui/app/PageSwitcher.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/common/Command.h"
 #include "gui/common/PageImage.h"
 #include "gui/controls/TuningControls.h"
 #include "support/MenuLookup.h"
@@ -64,8 +65,8 @@ class TestChordsPage : public QObject {
   Q_OBJECT
 
   struct Rig : PageRig {
-    QMenu major, minor, dominant, scale;
-    QList<QAction*> keys;
+    QMenu key, major, minor, dominant, scale;
+    CommandTable commands{&transport, nullptr};
     QLineEdit root, name;
     QPushButton show{"Show Chords"};
     QLabel nameLabel{"Chord Name"};
@@ -82,9 +83,9 @@ class TestChordsPage : public QObject {
     Rig() {
       writeData();
       for (QMenu* m : {&major, &minor, &dominant, &scale}) m->addMenu("More...");
-      for (int k = 0; k < 12; ++k) keys << new QAction(&window);
-      menus = std::make_unique<ChordMenus>(ChordMenus::Menus{keys, &major, &minor, &dominant, &scale},
-                                           ChordMenus::Readouts{&root, &name, &show, &nameLabel}, spelling);
+      menus = std::make_unique<ChordMenus>(ChordMenus::Menus{&key, &major, &minor, &dominant, &scale},
+                                           ChordMenus::Readouts{&root, &name, &show, &nameLabel}, spelling,
+                                           commands);
       page = std::make_unique<ChordsPage>(holders, *menus, pages, dialogs, spelling, transport, display,
                                           std::filesystem::path(dir.path().toStdString()), settings);
       QObject::connect(&show, &QPushButton::clicked, page.get(), &ChordsPage::btnShowChordsClick);
@@ -105,8 +106,8 @@ class TestChordsPage : public QObject {
       }
       write("kvcd3.dat", typeFile());
     }
-    void pick(PitchClass key, QMenu* menu = nullptr, const QString& caption = {}) {
-      keys[key]->trigger();
+    void pick(PitchClass pitch, QMenu* menu = nullptr, const QString& caption = {}) {
+      key.actions().at(pitch)->trigger();
       if (menu) itemNamed(menu, caption)->trigger();
     }
     void press(Qt::MouseButton button, int column, int row) {
@@ -124,6 +125,12 @@ class TestChordsPage : public QObject {
     QCOMPARE(rig.page->model().setCount(), 0);  // no key chosen yet: nothing happens
 
     rig.pick(4);
+    QCOMPARE(rig.root.text(), QString("E"));
+    {
+      // The menus' items are commands: while busy a key waits like everything else.
+      const Transport::BusyCursor busy(rig.transport);
+      rig.pick(7);
+    }
     QCOMPARE(rig.root.text(), QString("E"));
     rig.show.click();
     QCOMPARE(rig.name.text(), QString("major"));

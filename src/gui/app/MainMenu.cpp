@@ -7,19 +7,15 @@
 #include <QMenuBar>
 
 #include "gui/common/Command.h"
-#include "gui/common/NoteSpelling.h"
 
 namespace strumly::gui {
 namespace {
 
 constexpr int kMaxTutorials = 26;
-const char* const kKeyItemNames[12] = {"mnuC",  "mnuDb", "mnuD",  "mnuEb", "mnuE",  "mnuF",
-                                       "mnuGb", "mnuG",  "mnuAb", "mnuA",  "mnuBb", "mnuB"};
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling, CommandTable& commands)
-    : QObject(bar), bar_(bar), spelling_(spelling), commands_(commands) {
+MainMenu::MainMenu(QMenuBar* bar, CommandTable& commands) : QObject(bar), bar_(bar), commands_(commands) {
   menuFile_ = addMenu(tr("&File"), "menuFile");
   addCommand(menuFile_, tr("&New"), "mnuNew", QKeySequence::New);
   addCommand(menuFile_, tr("&Open..."), "mnuOpen", QKeySequence::Open);
@@ -35,12 +31,8 @@ MainMenu::MainMenu(QMenuBar* bar, NoteSpelling& spelling, CommandTable& commands
   menuFile_->addSeparator();
   addCommand(menuFile_, tr("E&xit"), "mnuExit", QKeySequence::Quit);
 
+  // The key, chord-type and scale items are filled in by ChordMenus.
   menuKey_ = addMenu(tr("&Key"), "menuKey");
-  for (const char* name : kKeyItemNames) keyItems_ << addItem(menuKey_, QString(), name);
-  renameKeys();
-  connect(&spelling_, &NoteSpelling::changed, this, &MainMenu::renameKeys);
-
-  // The chord-type and scale items are filled in by the Chords and Scales pages.
   menuMajor_ = addMenu(tr("&Major"), "menuMajor");
   menuMajor_->addMenu(tr("More Chords..."))->setObjectName("menuMoreMajor");
   menuMinor_ = addMenu(tr("M&inor"), "menuMinor");
@@ -90,12 +82,6 @@ QMenu* MainMenu::addMenu(const QString& title, const QString& name) {
   return menu;
 }
 
-QAction* MainMenu::addItem(QMenu* menu, const QString& caption, const QString& name) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  return action;
-}
-
 void MainMenu::renameNewItem(PageId active) {
   if (active == PageId::Tablature) return;
   const QString caption = active == PageId::Chords        ? tr("&New Chord Page")
@@ -115,8 +101,8 @@ QMenu* MainMenu::submenu(const QString& objectName) const {
   return bar_->findChild<QMenu*>(objectName);
 }
 
-void MainMenu::renameKeys() {
-  for (int n = 0; n < keyItems_.size(); ++n) keyItems_[n]->setText(spelling_.name(n));
+QList<QAction*> MainMenu::keyItems() const {
+  return menuKey_->actions();
 }
 
 void MainMenu::addWebSites(const std::vector<WebSite>& sites) {

@@ -3,7 +3,7 @@
 // "&Options", "&Window" (hidden) and "&Help". The File, Options and Help items are commands of the
 // shell's table, declared here with their captions, keys and busy rule (every menu item waits
 // while playing); the part that owns each gives its handler (`CommandTable::setHandler`). The
-// key, chord-type and scale items belong to the Chords and Scales pages, which fill them in.
+// key, chord-type and scale items are commands of the same table that `ChordMenus` declares.
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -20,7 +20,6 @@ class QMenuBar;
 namespace strumly::gui {
 
 class CommandTable;
-class NoteSpelling;
 
 struct TutorialEntry {
   QString caption;  // file name without extension
@@ -30,7 +29,7 @@ struct TutorialEntry {
 class MainMenu : public QObject {
   Q_OBJECT
  public:
-  MainMenu(QMenuBar* bar, NoteSpelling& spelling, CommandTable& commands);
+  MainMenu(QMenuBar* bar, CommandTable& commands);
 
   CommandTable& commands() const { return commands_; }
 
@@ -46,8 +45,8 @@ class MainMenu : public QObject {
   // Any item or submenu by its object name; nullptr when there is none.
   QAction* action(const QString& objectName) const;
   QMenu* submenu(const QString& objectName) const;
-  // The twelve key items "mnuC" .. "mnuB" in pitch-class order.
-  const QList<QAction*>& keyItems() const { return keyItems_; }
+  // The twelve key items "mnuC" .. "mnuB" in pitch-class order (once `ChordMenus` filled them in).
+  QList<QAction*> keyItems() const;
 
   // "Web Sites..." after "Show Tips..." when there are any; each item opens its address.
   void addWebSites(const std::vector<WebSite>& sites);
@@ -68,13 +67,10 @@ class MainMenu : public QObject {
 
  private:
   QMenu* addMenu(const QString& title, const QString& name);
-  QAction* addItem(QMenu* menu, const QString& caption, const QString& name);
   // Declares a command of the shell's table and appends its item to `menu`.
   QAction* addCommand(QMenu* menu, const QString& caption, const QString& id, const QKeySequence& keys = {});
-  void renameKeys();
 
   QMenuBar* bar_;
-  NoteSpelling& spelling_;
   CommandTable& commands_;
   QMenu* menuFile_;
   QMenu* menuKey_;
@@ -85,7 +81,6 @@ class MainMenu : public QObject {
   QMenu* menuOptions_;
   QMenu* menuWindow_;
   QMenu* menuHelp_;
-  QList<QAction*> keyItems_;
   QAction* showTips_ = nullptr;
   QAction* aboutSeparator_ = nullptr;
   QAction* webSitesItem_ = nullptr;

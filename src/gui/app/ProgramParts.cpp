@@ -70,7 +70,7 @@ ProgramParts::ProgramParts(ProgramDevices devices, const ProgramFolder& folder)
       window_(std::make_unique<TfrmMain>(devices.dialogs, transport_, pages_, tools_, bottom_, spelling_)) {
   audio_ = std::make_unique<AudioFeed>(devices.audioInput);
   window_->setMidiSession(devices.midi);
-  menu_ = new MainMenu(window_->menuBar(), spelling_, window_->commands());
+  menu_ = new MainMenu(window_->menuBar(), window_->commands());
   transport_.bindOutput(devices.midi, &devices.dialogs, window_.get());
   composeFretboard();
   composePages();
@@ -132,11 +132,11 @@ void ProgramParts::composeFretboard() {
 }
 
 void ProgramParts::composePages() {
-  const ChordMenus::Menus menus{menu_->keyItems(), menu_->menuMajor(), menu_->menuMinor(),
+  const ChordMenus::Menus menus{menu_->menuKey(), menu_->menuMajor(), menu_->menuMinor(),
                                 menu_->menuDominant(), menu_->menuScale()};
   const ChordMenus::Readouts readouts{tools_->chordRootEdit(), tools_->chordNameEdit(),
                                       tools_->showChordsButton(), tools_->findChild<QLabel*>("lblChordName")};
-  chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_.get());
+  chordMenus_ = new ChordMenus(menus, readouts, spelling_, window_->commands(), window_.get());
   chordsPage_ =
       new ChordsPage(holders_, *chordMenus_, pages_, devices_.dialogs, spelling_, transport_, *fretboard_,
                      folder_.dataFolder.toStdString(), settings_, chordsPlayer_.get(), tools_->strumSpeed());

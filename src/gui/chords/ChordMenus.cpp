@@ -7,26 +7,53 @@
 #include <QPushButton>
 
 #include "core/chords/ChordName.h"
+#include "gui/common/Command.h"
 #include "gui/common/NoteSpelling.h"
 
 namespace strumly::gui {
+namespace {
 
-ChordMenus::ChordMenus(const Menus& menus, const Readouts& readouts, NoteSpelling& spelling, QObject* parent)
-    : QObject(parent), readouts_(readouts), spelling_(spelling) {
-  for (int i = 0; i < menus.keyItems.size(); ++i) {
-    connect(menus.keyItems[i], &QAction::triggered, this, [this, i] { mnuCClick(i); });
-  }
-  fill(menus.major, ChoiceMenu::Major, &ChordMenus::major1Click, &ChordMenus::maj7add131Click);
-  fill(menus.minor, ChoiceMenu::Minor, &ChordMenus::minor1Click, &ChordMenus::m111Click);
-  fill(menus.dominant, ChoiceMenu::Dominant, &ChordMenus::N71Click, &ChordMenus::N791Click);
-  fill(menus.scale, ChoiceMenu::Scale, &ChordMenus::IonianMajor1Click, &ChordMenus::Enigmatic1Click);
+const char* const kKeyItemIds[12] = {"mnuC",  "mnuDb", "mnuD",  "mnuEb", "mnuE",  "mnuF",
+                                     "mnuGb", "mnuG",  "mnuAb", "mnuA",  "mnuBb", "mnuB"};
+
+}  // namespace
+
+ChordMenus::ChordMenus(const Menus& menus, const Readouts& readouts, NoteSpelling& spelling,
+                       CommandTable& commands, QObject* parent)
+    : QObject(parent), readouts_(readouts), spelling_(spelling), commands_(commands) {
+  fillKeys(menus.key);
+  fill(menus.major, ChoiceMenu::Major, "mnuMajor", &ChordMenus::major1Click, "mnuMoreMajor",
+       &ChordMenus::maj7add131Click);
+  fill(menus.minor, ChoiceMenu::Minor, "mnuMinor", &ChordMenus::minor1Click, "mnuMoreMinor",
+       &ChordMenus::m111Click);
+  fill(menus.dominant, ChoiceMenu::Dominant, "mnuDominant", &ChordMenus::N71Click, "mnuMoreDom",
+       &ChordMenus::N791Click);
+  fill(menus.scale, ChoiceMenu::Scale, "mnuScale", &ChordMenus::IonianMajor1Click, "mnuMoreScales",
+       &ChordMenus::Enigmatic1Click);
   connect(&spelling_, &NoteSpelling::changed, this, &ChordMenus::respell);
   if (readouts_.editChordRoot) {
     connect(readouts_.editChordRoot, &QLineEdit::editingFinished, this, &ChordMenus::editChordRootExit);
   }
 }
 
-void ChordMenus::fill(QMenu* menu, ChoiceMenu kind, void (ChordMenus::*mainHandler)(int),
+void ChordMenus::addItem(QMenu* menu, const QString& id, const QString& caption,
+                         std::function<void()> handler) {
+  Command command;
+  command.id = id;
+  command.caption = caption;
+  command.handler = std::move(handler);
+  commands_.add(std::move(command));
+  commands_.addTo(menu, {id});
+}
+
+void ChordMenus::fillKeys(QMenu* menu) {
+  if (!menu) return;
+  // Named in the current spelling; a change of spelling renames them (respell).
+  for (int k = 0; k < 12; ++k) addItem(menu, kKeyItemIds[k], spelling_.name(k), [this, k] { mnuCClick(k); });
+}
+
+void ChordMenus::fill(QMenu* menu, ChoiceMenu kind, const QString& mainId,
+                      void (ChordMenus::*mainHandler)(int), const QString& moreId,
                       void (ChordMenus::*moreHandler)(int)) {
   if (!menu) return;
   // The submenu is the menu's first item; the main items follow it.
@@ -38,10 +65,10 @@ void ChordMenus::fill(QMenu* menu, ChoiceMenu kind, void (ChordMenus::*mainHandl
   for (int n = 0; n < static_cast<int>(captions.size()); ++n) {
     QString caption = QString::fromLatin1(captions[static_cast<std::size_t>(n)]);
     bool inMain = n < split.mainCount || !more;
-    QAction* action = (inMain ? menu : more)->addAction(caption.replace('&', "&&"));
-    int position = inMain ? n + 1 : n - split.mainCount;
-    auto handler = inMain ? mainHandler : moreHandler;
-    connect(action, &QAction::triggered, this, [this, handler, position] { (this->*handler)(position); });
+    const int position = inMain ? n + 1 : n - split.mainCount;
+    const auto handler = inMain ? mainHandler : moreHandler;
+    addItem(inMain ? menu : more, (inMain ? mainId : moreId) + QString::number(position),
+            caption.replace('&', "&&"), [this, handler, position] { (this->*handler)(position); });
   }
 }
 
@@ -100,6 +127,8 @@ void ChordMenus::editChordRootExit() {
 }
 
 void ChordMenus::respell() {
+  for (int k = 0; k < 12; ++k)
+    if (QAction* item = commands_.action(kKeyItemIds[k])) item->setText(spelling_.name(k));
   if (key_ && readouts_.editChordRoot && !readouts_.editChordRoot->text().isEmpty()) {
     readouts_.editChordRoot->setText(spelling_.name(*key_));
   }
