@@ -194,7 +194,8 @@ void drawTitle(QPainter& p) {
 }  // namespace
 
 bool writeSplash(const QString& images) {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  QImage image(kWidth * scale(), kHeight * scale(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale());
   QRandomGenerator rng(0x5712u);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);

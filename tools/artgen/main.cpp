@@ -22,10 +22,10 @@ int main(int argc, char** argv) {
   const QString cursors = root.filePath("cursors");
   QDir().mkpath(images);
   QDir().mkpath(cursors);
-  // Each picture once as drawn, then at twice the pixels for HiDPI screens (the splash once).
+  // Each picture once as drawn, then at twice the pixels for HiDPI screens.
   bool ok = artgen::writeDiagramArt(images) && artgen::writePageArt(images) &&
             artgen::writeCursors(cursors) && artgen::writeSplash(images);
   artgen::setScale(2);
-  ok = ok && artgen::writePageArt(images) && artgen::writeCursors(cursors);
+  ok = ok && artgen::writePageArt(images) && artgen::writeCursors(cursors) && artgen::writeSplash(images);
   return ok ? 0 : 1;
 }

@@ -51,7 +51,7 @@ void TfrmSplashScreen::showFor(int milliseconds) {
 
 void TfrmSplashScreen::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QImage image = picture("SPLASH");
+  const QImage image = picture("SPLASH", devicePixelRatioF());
   if (!image.isNull()) {
     p.drawImage(rect(), image);
     return;
