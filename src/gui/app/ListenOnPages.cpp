@@ -9,6 +9,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramParts.h"
 #include "gui/app/ToolPanel.h"
+#include "gui/common/Command.h"
 #include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
 #include "gui/controls/THemisphereButton.h"
@@ -54,7 +55,17 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
   flash_.setSingleShot(true);
   flash_.setInterval(kWrongFlashMs);
   connect(&flash_, &QTimer::timeout, keys_, [this] { keys_->showWrong(0); });
-  connect(button_, &THemisphereButton::mouseReleased, this, [this] { listenToggled(button_->down()); });
+  // Listen going down is a command of the shell's table, which refuses it while playing or busy;
+  // going up always ends listening.
+  Command listen;
+  listen.id = "hemiListen";
+  listen.caption = tr("Listen");
+  listen.handler = [this] { listenToggled(true); };
+  parts.mainWindow().commands().add(std::move(listen));
+  connect(button_, &THemisphereButton::mouseReleased, this, [this] {
+    if (!button_->down()) return listenToggled(false);
+    if (!parts_.mainWindow().commands().run("hemiListen")) finish();
+  });
   connect(session_, &ListenSession::chordHeard, this, &ListenOnPages::chordHeard);
   connect(session_, &ListenSession::noteHeard, this, &ListenOnPages::noteHeard);
   connect(session_, &ListenSession::ended, this, &ListenOnPages::ended);
@@ -95,7 +106,7 @@ void ListenOnPages::listenToggled(bool on) {
     return;
   }
   const std::optional<PageId> page = parts_.pages().currentId();
-  if (!listensOn(page) || parts_.transport().IsPlayingOrBusy()) return finish();
+  if (!listensOn(page)) return finish();
   if (page == PageId::PlayPage) {
     if (!scoring_->listen(true)) {
       readout_->setText(scoring_->error());
