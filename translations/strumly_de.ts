@@ -64,11 +64,11 @@
         <translation>Dies ist keine Tab-Datei von Strumly 6.50</translation>
     </message>
     <message>
-        <source>Line %1 of the tab file, "%2", is not a whole number.</source>
+        <source>Line %1 of the tab file, &quot;%2&quot;, is not a whole number.</source>
         <translation>Zeile %1 der Tab-Datei, „%2“, ist keine ganze Zahl.</translation>
     </message>
     <message>
-        <source>Line 2 of the tab file, "%1", is not a tempo.</source>
+        <source>Line 2 of the tab file, &quot;%1&quot;, is not a tempo.</source>
         <translation>Zeile 2 der Tab-Datei, „%1“, ist keine Tempoangabe.</translation>
     </message>
     <message>
@@ -164,7 +164,7 @@
         <translation>dieses Programm wurde ohne Audioeingang erstellt</translation>
     </message>
     <message>
-        <source>the input "%1" is unknown</source>
+        <source>the input &quot;%1&quot; is unknown</source>
         <translation>der Eingang „%1“ ist unbekannt</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>kein Soundserver antwortet (%1)</translation>
     </message>
     <message>
-        <source>the sound server's input "%1" cannot be opened (%2)</source>
+        <source>the sound server&apos;s input &quot;%1&quot; cannot be opened (%2)</source>
         <translation>der Eingang „%1“ des Soundservers kann nicht geöffnet werden (%2)</translation>
     </message>
     <message>
@@ -188,7 +188,7 @@
         <translation>ALSA hat kein Aufnahmegerät (%1)</translation>
     </message>
     <message>
-        <source>the ALSA input "%1" cannot be opened (%2)</source>
+        <source>the ALSA input &quot;%1&quot; cannot be opened (%2)</source>
         <translation>der ALSA-Eingang „%1“ kann nicht geöffnet werden (%2)</translation>
     </message>
     <message>
@@ -413,7 +413,7 @@ Schalter</translation>
         <translation>Pegel:</translation>
     </message>
     <message>
-        <source>All LED's On</source>
+        <source>All LED&apos;s On</source>
         <translation>Alle LEDs an</translation>
     </message>
     <message>
@@ -652,6 +652,10 @@ Schalter</translation>
         <source>Chord Type</source>
         <translation>Akkordtyp</translation>
     </message>
+    <message>
+        <source>Chord Design</source>
+        <translation>Akkordentwurf</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::ChordMenus</name>
@@ -773,6 +777,10 @@ Schalter</translation>
         <source>The Chord Page was not saved: %1</source>
         <translation>Die Akkordseite wurde nicht gespeichert: %1</translation>
     </message>
+    <message>
+        <source>Chords</source>
+        <translation>Akkorde</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::DesignGroupView</name>
@@ -783,10 +791,6 @@ Schalter</translation>
     <message>
         <source>The six chords of the design group</source>
         <translation>Die sechs Akkorde der Entwurfsgruppe</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Datei: </translation>
     </message>
     <message>
         <source>Drag</source>
@@ -1338,6 +1342,10 @@ Schalter</translation>
         <source>PlayPage %1</source>
         <translation>Spielseite %1</translation>
     </message>
+    <message>
+        <source>PlayPage</source>
+        <translation>Spielseite</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::PlayPageScoring</name>
@@ -1444,6 +1452,10 @@ Schalter</translation>
         <source>Save Print Page File</source>
         <translation>Druckseiten-Datei speichern</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Druckseite</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::ScalesPage</name>
@@ -1495,6 +1507,10 @@ Schalter</translation>
         <source>Save Scale Page File</source>
         <translation>Tonleiterseiten-Datei speichern</translation>
     </message>
+    <message>
+        <source>Scales</source>
+        <translation>Tonleitern</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::SmallDialog</name>
@@ -1533,7 +1549,7 @@ Schalter</translation>
         <source>The tips could not be saved to %1:
 %2
 
-Your choice of "Show Tips at Startup" will not be remembered.</source>
+Your choice of &quot;Show Tips at Startup&quot; will not be remembered.</source>
         <translation>Die Tipps konnten nicht in %1 gespeichert werden:
 %2
 
@@ -1645,6 +1661,10 @@ Ihre Wahl bei „Tipps beim Start zeigen“ bleibt nicht erhalten.</translation>
         <source>Save Strumly Tab file (.vxt) changes to %1 before closing?</source>
         <translation>Änderungen an der Strumly-Tab-Datei (.vxt) vor dem Schließen in %1 speichern?</translation>
     </message>
+    <message>
+        <source>Tablature</source>
+        <translation>Tabulatur</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::TabPageView</name>
@@ -1661,7 +1681,7 @@ Ihre Wahl bei „Tipps beim Start zeigen“ bleibt nicht erhalten.</translation>
         <translation>Tab-Seite</translation>
     </message>
     <message>
-        <source>The converted tab in blocks of six strings; a left click sets the start marker, a right click the end marker, a right click beside a block's text opens the marker commands</source>
+        <source>The converted tab in blocks of six strings; a left click sets the start marker, a right click the end marker, a right click beside a block&apos;s text opens the marker commands</source>
         <translation>Die umgewandelte Tabulatur in Blöcken zu sechs Saiten; ein Linksklick setzt die Startmarke, ein Rechtsklick die Endmarke, ein Rechtsklick neben dem Text eines Blocks öffnet die Befehle der Marken</translation>
     </message>
     <message>
@@ -1681,22 +1701,22 @@ Ihre Wahl bei „Tipps beim Start zeigen“ bleibt nicht erhalten.</translation>
     </message>
     <message>
         <source>To convert tab:
-1. Click on the "Open" (the folder icon) button and select a tab file.
+1. Click on the &quot;Open&quot; (the folder icon) button and select a tab file.
 2. Strumly will analyze and display the file here. Any section that Strumly thinks is
    tab, will be highlighted in red.
-3. If it looks like Strumly found all the guitar tab sections, click on the "Convert 
-   Tab" button.
+3. If it looks like Strumly found all the guitar tab sections, click on the &quot;Convert 
+   Tab&quot; button.
 4. If there are sections that Strumly did not find, you will have to edit the sections
    to make sure the lines are the same length, or there are not too many spaces
    in the lines of tab, etc.
 5. Once the tab has been converted it would be a good idea to save the tab to
-   a Strumly tab file. Just click on the "Save" (the disk icon) button to save 
+   a Strumly tab file. Just click on the &quot;Save&quot; (the disk icon) button to save 
    the file as you would when saving any Strumly page.     
 6. You can now play the tab. Click on the Play button just like you would play a
    PlayPage song.
 
-For more information, see the help file or click on the "Open" button
-and open the "Tablature Tutorial.tab" file. </source>
+For more information, see the help file or click on the &quot;Open&quot; button
+and open the &quot;Tablature Tutorial.tab&quot; file. </source>
         <translation>So wandeln Sie eine Tabulatur um:
 1. Klicken Sie auf die Schaltfläche „Öffnen“ (das Ordnersymbol) und wählen Sie eine
    Tab-Datei.
@@ -1868,7 +1888,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
         <translation>Tempotrainer verwenden</translation>
     </message>
     <message>
-        <source>With Loop Play down, each pass of the loop plays at the trainer's tempo</source>
+        <source>With Loop Play down, each pass of the loop plays at the trainer&apos;s tempo</source>
         <translation>Bei gedrückter Schleifenwiedergabe spielt jeder Durchlauf der Schleife im Tempo des Trainers</translation>
     </message>
 </context>
@@ -2106,7 +2126,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
         <translation>Eine Fretlight-Gitarre ist angeschlossen, aber Sie dürfen sie nicht öffnen. Installieren Sie die udev-Regel %1 (cmake --install legt sie in lib/udev/rules.d ab) und stecken Sie die Gitarre erneut ein.</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
+        <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
@@ -2319,11 +2339,11 @@ die Datei „Tablature Tutorial.tab“. </translation>
 <context>
     <name>strumly::gui::Transport</name>
     <message>
-        <source>The MIDI output device "%1" was lost. Playback stopped.</source>
+        <source>The MIDI output device &quot;%1&quot; was lost. Playback stopped.</source>
         <translation>Das MIDI-Ausgabegerät „%1“ ist nicht mehr verfügbar. Die Wiedergabe wurde angehalten.</translation>
     </message>
     <message>
-        <source>The MIDI output device "%1" was lost.</source>
+        <source>The MIDI output device &quot;%1&quot; was lost.</source>
         <translation>Das MIDI-Ausgabegerät „%1“ ist nicht mehr verfügbar.</translation>
     </message>
     <message>
@@ -2331,7 +2351,7 @@ die Datei „Tablature Tutorial.tab“. </translation>
         <translation>Es ist kein anderes MIDI-Ausgabegerät verfügbar.</translation>
     </message>
     <message>
-        <source>Play now sounds through "%1".</source>
+        <source>Play now sounds through &quot;%1&quot;.</source>
         <translation>Die Wiedergabe klingt jetzt über „%1“.</translation>
     </message>
 </context>

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "gui/app/Translation.h"
+#include "gui/common/CoreText.h"
+#include "gui/common/PageList.h"
 #include "support/ProgramFixture.h"
 
 using namespace strumly;
@@ -28,6 +30,12 @@ class GermanTest : public QObject {
     QCOMPARE(p.dialogs.notices.size(), 1);
     QVERIFY2(p.dialogs.notices[0].startsWith(missing + " kann nicht ge\u00f6ffnet werden: "),
              qPrintable(p.dialogs.notices[0]));
+
+    // The page control's tabs, and two audio reasons joined in one message, each in German.
+    QCOMPARE(p.parts->pages().pageControl()->tabText(0), QString("Akkorde"));
+    QCOMPARE(
+        coreText("no sound server answers (Connection refused); ALSA has no capture device (x)"),
+        QString("kein Soundserver antwortet (Connection refused); ALSA hat kein Aufnahmeger\u00e4t (x)"));
   }
 };
 

@@ -33,7 +33,7 @@ class ChordDesignPage : public QWidget, public Page, public PageDocument, public
 
   // The page contract. Entering shows the design (with the interval display when it is down).
   PageId pageId() const override { return PageId::ChordDesign; }
-  QString title() const override { return "Chord Design"; }
+  QString title() const override { return tr("Chord Design"); }
   QWidget* pageWidget() override { return this; }
   void entered() override { Q_EMIT designChanged(); }
   void handChanged() override;

@@ -58,7 +58,7 @@ DesignGroupView::DesignGroupView(ChordDesignPage& page, ChordSearchPanel& search
       dataFolder_(std::move(dataFolder)),
       group_(holders),
       bitbtnDrag_(new QToolButton(this)),
-      lblCDFilePath_(new QLabel(tr("File: "), this)) {
+      lblCDFilePath_(new QLabel(tr("File: %1").arg(QString()), this)) {
   image()->setAcceptDrops(true);
   image()->installEventFilter(this);
   image()->setMouseTracking(true);

@@ -46,7 +46,7 @@ class ChordsPage : public DiagramPageBase, public Page, public PageDocument {
 
   // The page contract.
   PageId pageId() const override { return PageId::Chords; }
-  QString title() const override { return "Chords"; }
+  QString title() const override { return tr("Chords"); }
   QWidget* pageWidget() override { return this; }
   void entered() override { showOnFretboard(); }
   QAbstractScrollArea* scrollArea() const override;

@@ -163,6 +163,13 @@ QString filled(const QString& pattern, const QStringList& parts) {
 // keeps its name.
 QString translated(const QString& english, bool wholeText) {
   if (english.isEmpty()) return english;
+  // Two messages joined by "; " are split before any single message is tried: a message that
+  // ends in a part ("no sound server answers (%1)") would otherwise swallow the second one.
+  for (qsizetype at = english.indexOf("; "); at > 0; at = english.indexOf("; ", at + 1)) {
+    const QString first = english.left(at), second = english.mid(at + 2);
+    const QString a = translated(first, true), b = translated(second, true);
+    if (a != first && b != second) return filled(QCoreApplication::translate("CoreText", "%1; %2"), {a, b});
+  }
   for (const Entry& entry : entries()) {
     if (!wholeText && !std::strchr(entry.english, ' ')) continue;
     const QRegularExpressionMatch m = entry.match.match(english);

@@ -65,7 +65,7 @@ class PlayPage : public QWidget, public Page, public PageDocument {
 
   // The page contract.
   PageId pageId() const override { return PageId::PlayPage; }
-  QString title() const override { return "PlayPage"; }
+  QString title() const override { return tr("PlayPage"); }
   QWidget* pageWidget() override { return this; }
   void entered() override;
   QAbstractScrollArea* scrollArea() const override;

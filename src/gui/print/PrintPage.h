@@ -34,7 +34,7 @@ class PrintPage : public DiagramPageBase, public Page, public PageDocument {
 
   // The page contract.
   PageId pageId() const override { return PageId::Print; }
-  QString title() const override { return "Print"; }
+  QString title() const override { return tr("Print"); }
   QWidget* pageWidget() override { return this; }
   void entered() override;
   QAbstractScrollArea* scrollArea() const override;

@@ -57,7 +57,7 @@ class ScalesPage : public DiagramPageBase, public Page, public PageDocument, pub
 
   // The page contract.
   PageId pageId() const override { return PageId::Scales; }
-  QString title() const override { return "Scales"; }
+  QString title() const override { return tr("Scales"); }
   QWidget* pageWidget() override { return this; }
   void entered() override { ShowScale(); }
   QAbstractScrollArea* scrollArea() const override;

@@ -64,7 +64,7 @@ class TabPage : public QWidget, public Page, public PageDocument, public PageTun
 
   // The page contract.
   PageId pageId() const override { return PageId::Tablature; }
-  QString title() const override { return "Tablature"; }
+  QString title() const override { return tr("Tablature"); }
   QWidget* pageWidget() override { return this; }
   void entered() override;
   QAbstractScrollArea* scrollArea() const override;
