@@ -11,6 +11,7 @@
 #include "core/app/AppSettings.h"
 #include "gui/chords/ChordMenus.h"
 #include "gui/chords/ChordsPage.h"
+#include "gui/common/Command.h"
 #include "gui/common/NoteSpelling.h"
 #include "gui/common/PageImage.h"
 #include "gui/common/PageList.h"
@@ -23,10 +24,8 @@ namespace {
 
 void BM_ShowChords(benchmark::State& state) {
   QWidget window;
-  QMenu major, minor, dominant, scale;
+  QMenu key, major, minor, dominant, scale;
   for (QMenu* m : {&major, &minor, &dominant, &scale}) m->addMenu("More...");
-  QList<QAction*> keys;
-  for (int k = 0; k < 12; ++k) keys << new QAction(&window);
   QLineEdit root, name;
   QPushButton show("Show Chords");
   QLabel label("Chord Name");
@@ -34,10 +33,12 @@ void BM_ShowChords(benchmark::State& state) {
   SilentDialogs dialogs;
   PageHolders holders;
   AppSettings settings;
-  ChordMenus menus({keys, &major, &minor, &dominant, &scale}, {&root, &name, &show, &label}, spelling);
   QTabWidget tabs(&window);
   PageList pages(&tabs);
   Transport transport{[&pages] { return pages.current(); }};
+  CommandTable commands{&transport, nullptr};
+  ChordMenus menus({&key, &major, &minor, &dominant, &scale}, {&root, &name, &show, &label}, spelling,
+                   commands);
 
   DrawnFretboard board(window, false);
   auto* page = new ChordsPage(holders, menus, pages, dialogs, spelling, transport, board.fretboard,
@@ -46,7 +47,7 @@ void BM_ShowChords(benchmark::State& state) {
   window.resize(1000, 900);
   window.show();
 
-  keys[4]->trigger();
+  key.actions()[4]->trigger();    // E
   minor.actions()[2]->trigger();  // "m7"
   for (auto _ : state) {
     state.PauseTiming();
