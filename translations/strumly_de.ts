@@ -993,11 +993,11 @@ Schalter</translation>
     <name>strumly::gui::ListenOnPages</name>
     <message>
         <source>Listen: press Play and play along; each chord of the song is marked</source>
-        <translation>Zuhören: Drücken Sie auf Abspielen und spielen Sie mit; jeder Akkord des Songs wird bewertet</translation>
+        <translation>Hören: Drücken Sie auf Abspielen und spielen Sie mit; jeder Akkord des Songs wird bewertet</translation>
     </message>
     <message>
         <source>Listen works on the Chords, Chord Design, Scales and PlayPage pages</source>
-        <translation>Zuhören geht auf den Seiten Akkorde, Akkordentwurf, Tonleitern und Spielseite</translation>
+        <translation>Hören geht auf den Seiten Akkorde, Akkordentwurf, Tonleitern und Spielseite</translation>
     </message>
     <message>
         <source>Listening: press Play and play along</source>
@@ -1005,11 +1005,11 @@ Schalter</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation>Zuhören</translation>
+        <translation>Hören</translation>
     </message>
     <message>
         <source>Listen: marks what you play against the chord or scale shown</source>
-        <translation>Zuhören: vergleicht Ihr Spiel mit dem gezeigten Akkord oder der gezeigten Tonleiter</translation>
+        <translation>Hören: vergleicht Ihr Spiel mit dem gezeigten Akkord oder der gezeigten Tonleiter</translation>
     </message>
     <message>
         <source>Listening: strum a chord</source>
@@ -1355,7 +1355,7 @@ Schalter</translation>
     </message>
     <message>
         <source>While Listen scores your playing, the program plays only the bass and the click</source>
-        <translation>Während Zuhören Ihr Spiel bewertet, spielt das Programm nur den Bass und den Klick</translation>
+        <translation>Während „Hören“ Ihr Spiel bewertet, spielt das Programm nur den Bass und den Klick</translation>
     </message>
     <message>
         <source>Listening: play along</source>
