@@ -8,6 +8,7 @@
 #include <new>
 #include <numbers>
 
+#include "core/listen/FftwPlanner.h"
 #include "core/listen/HeardEvents.h"
 #include "core/listen/OnsetDetector.h"
 #include "core/listen/StrumNotes.h"
@@ -16,12 +17,6 @@
 namespace strumly::listen {
 
 namespace {
-
-// FFTW's planner is not re-entrant; listeners may be built on several threads.
-std::mutex& plannerMutex() {
-  static std::mutex m;
-  return m;
-}
 
 constexpr double kLowestPeakHz = 70;
 constexpr double kHighestPeakHz = 5000;
@@ -45,7 +40,7 @@ ChordSpectrum::ChordSpectrum(double sampleRate, std::size_t windowLength)
     taper_[i] = static_cast<float>(0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
                                                         static_cast<double>(windowLength_ - 1)));
   }
-  std::lock_guard lock(plannerMutex());
+  std::lock_guard lock(fftwPlanner());
   input_ = fftwf_alloc_real(fftSize_);
   auto* out = fftwf_alloc_complex(fftSize_ / 2 + 1);
   output_ = out;
@@ -55,7 +50,7 @@ ChordSpectrum::ChordSpectrum(double sampleRate, std::size_t windowLength)
 }
 
 ChordSpectrum::~ChordSpectrum() {
-  std::lock_guard lock(plannerMutex());
+  std::lock_guard lock(fftwPlanner());
   if (plan_ != nullptr) fftwf_destroy_plan(plan_);
   fftwf_free(input_);
   fftwf_free(output_);

@@ -9,6 +9,8 @@
 #include <new>
 #include <numbers>
 
+#include "core/listen/FftwPlanner.h"
+
 namespace strumly::listen {
 
 namespace {
@@ -39,12 +41,6 @@ constexpr double kMaskShare = 0.5;
 // reaches it, room noise does not.
 constexpr double kSilenceDb = -55;
 
-// FFTW's planner is not re-entrant; listeners may be built on several threads.
-std::mutex& plannerMutex() {
-  static std::mutex m;
-  return m;
-}
-
 }  // namespace
 
 std::size_t powerOfTwoFor(double sampleRate, double seconds) {
@@ -60,7 +56,7 @@ struct OnsetDetector::Flux {
   fftwf_complex* out = nullptr;
   fftwf_plan plan = nullptr;
   ~Flux() {
-    std::lock_guard lock(plannerMutex());
+    std::lock_guard lock(fftwPlanner());
     if (plan != nullptr) fftwf_destroy_plan(plan);
     fftwf_free(in);
     fftwf_free(out);
@@ -83,7 +79,7 @@ OnsetDetector::OnsetDetector(double sampleRate, std::size_t hop, double minimumG
   past_.assign(1, std::vector<double>(lastBin_ + 1, 0.0));
   now_.assign(lastBin_ + 1, 0.0);
   reset();
-  std::lock_guard lock(plannerMutex());
+  std::lock_guard lock(fftwPlanner());
   flux_->in = fftwf_alloc_real(frame_);
   flux_->out = fftwf_alloc_complex(frame_ / 2 + 1);
   if (flux_->in == nullptr || flux_->out == nullptr) throw std::bad_alloc();

@@ -12,6 +12,7 @@
 
 #include "core/chords/ChordName.h"
 #include "core/listen/ChordSpectrum.h"
+#include "core/listen/FftwPlanner.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/SongRecording.h"
 
@@ -65,7 +66,7 @@ class StrumFlux {
     fftwf_complex* out = fftwf_alloc_complex(kFluxFrame / 2 + 1);
     fftwf_plan plan = nullptr;
     if (in != nullptr && out != nullptr) {
-      std::lock_guard lock(planner());
+      std::lock_guard lock(listen::fftwPlanner());
       plan = fftwf_plan_dft_r2c_1d(static_cast<int>(kFluxFrame), in, out, FFTW_ESTIMATE);
     }
     if (plan == nullptr) {
@@ -95,7 +96,7 @@ class StrumFlux {
       std::swap(previous, now);
     }
     {
-      std::lock_guard lock(planner());
+      std::lock_guard lock(listen::fftwPlanner());
       fftwf_destroy_plan(plan);
     }
     fftwf_free(in);
@@ -133,10 +134,6 @@ class StrumFlux {
   }
 
  private:
-  static std::mutex& planner() {
-    static std::mutex m;
-    return m;
-  }
   double hopMs_;
   double frameMiddleMs_;
   std::vector<double> flux_;  // the rise of hop h over hop h - 1
