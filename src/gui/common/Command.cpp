@@ -51,12 +51,6 @@ const Command* CommandTable::find(const QString& id) const {
   return nullptr;
 }
 
-QList<QString> CommandTable::ids() const {
-  QList<QString> out;
-  for (const Entry& entry : entries_) out << entry.command.id;
-  return out;
-}
-
 bool CommandTable::refusedNow(const Command& command) const {
   if (command.refusedWhileBusy && gate_ && gate_->IsPlayingOrBusy()) return true;
   return command.enabled && !command.enabled();

@@ -50,7 +50,6 @@ class CommandTable : public QObject {
   bool setEnabledRule(const QString& id, std::function<bool()> enabled);
   QAction* action(const QString& id) const;
   const Command* find(const QString& id) const;
-  QList<QString> ids() const;
 
   // The one gate: false (and nothing happens) when the command is unknown, refused while busy
   // now, or its enabled rule says no; otherwise runs the handler.
