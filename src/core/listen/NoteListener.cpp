@@ -3,6 +3,7 @@
 #include <aubio/aubio.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -23,6 +24,15 @@ constexpr double kConfident = 0.8;
 // A note is named from the spectrum of this much of it, less the spectrum just before it, so the
 // strings still ringing are not taken for the new note.
 constexpr double kNoteWindowSeconds = 0.06;
+// Shorter windows name a note sooner where they can be trusted: the first is all the onset
+// detector has seen when it reports (29 ms at 44.1 kHz), the second falls between. Their partials
+// are too blurred to part a low string's (40 ms named 86-92 % of all notes right), so their answer
+// is taken only for a note from D4 up, whose partials lie well apart, or for one from C3 up whose
+// fundamental and second partial stand as peaks of their own; anything else waits for the full
+// window. Below C3 even such an answer was a semitone or more off for a few notes.
+constexpr std::array<double, 2> kEarlyWindowSeconds{0.029, 0.045};
+constexpr int kEarlyLowest = 62;          // D4, 294 Hz: twice the first window's main lobe
+constexpr int kEarlyResolvedLowest = 48;  // C3
 // The tuner holds the last pitch through short gaps in the readings.
 constexpr double kTunerHoldSeconds = 0.15;
 constexpr std::size_t kTunerMedian = 7;
@@ -61,8 +71,10 @@ struct NoteListener::State {
   fvec_t* out = nullptr;
 
   listen::ChordSpectrum spectrum;
+  std::vector<std::unique_ptr<listen::ChordSpectrum>> early;  // kEarlyWindowSeconds
   listen::SampleHistory history;        // its end is the number of samples through the stages
   std::optional<std::int64_t> pending;  // onset of the note being collected
+  std::size_t nextEarly = 0;            // the early window to try next on it
 
   // Tuner
   bool tunerVoiced = false;
@@ -82,6 +94,9 @@ struct NoteListener::State {
         onsets(sampleRate, hop, 0.05),
         spectrum(sampleRate, static_cast<std::size_t>(std::lround(kNoteWindowSeconds * sampleRate))),
         history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))) {
+    for (double seconds : kEarlyWindowSeconds)
+      early.push_back(std::make_unique<listen::ChordSpectrum>(
+          sampleRate, static_cast<std::size_t>(std::lround(seconds * sampleRate))));
     // YIN (aubio's FFT-computed "yinfast"): its confidence is one less the dip of the difference
     // function, which the tuner's gate needs. YIN-FFT reports no confidence at all and reads a low E
     // 17 cents sharp. 46 ms hold almost four periods of E2.
@@ -103,26 +118,49 @@ struct NoteListener::State {
     return std::llround(static_cast<double>(sample) * 1000.0 / rate);
   }
 
-  // The strongest note the onset added, if any.
-  void settlePending(std::vector<HeardNote>& heard) {
-    if (!pending) return;
+  // The strongest note the onset added over `window`'s length, if any; none when that stretch is
+  // no louder than the one before it.
+  std::optional<listen::NotePitch> hearPending(listen::ChordSpectrum& window) {
     const std::int64_t onset = *pending;
-    pending.reset();
-    const std::size_t length = spectrum.windowLength();
-    const std::vector<float> window = history.read(onset, length);
+    const std::size_t length = window.windowLength();
+    const std::vector<float> after = history.read(onset, length);
     const std::vector<float> before = history.readBefore(onset, length, rate);
     // A pluck brings the string up to its loudest; a window no louder than the one before it is a
     // ringing string's beat or a glitch of the sound, not a new note.
-    if (rms(window.data(), window.size()) < kNewNoteRise * rms(before.data(), before.size())) return;
+    if (rms(after.data(), after.size()) < kNewNoteRise * rms(before.data(), before.size())) return std::nullopt;
     const listen::NotePitch found =
-        listen::notePitch(spectrum.difference(window.data(), before.data()), spectrum.binHz(), a4);
-    if (found.midi == 0) return;
+        listen::notePitch(window.difference(after.data(), before.data()), window.binHz(), a4);
+    if (found.midi == 0) return std::nullopt;
+    return found;
+  }
+
+  void report(const listen::NotePitch& found, std::vector<HeardNote>& heard) {
     HeardNote note;
-    note.ms = ms(onset);
+    note.ms = ms(*pending);
     note.midi = found.midi;
     note.cents = std::clamp(1200.0 * std::log2(found.hz / noteHz(note.midi, a4)), -50.0, 50.0);
     note.hz = found.hz;
     heard.push_back(note);
+    pending.reset();
+  }
+
+  // The pending note from the full window: reported, or dropped when it is none.
+  void settlePending(std::vector<HeardNote>& heard) {
+    if (!pending) return;
+    if (const auto found = hearPending(spectrum)) report(*found, heard);
+    pending.reset();
+  }
+
+  // Each early window once it is complete; an answer one can trust is reported at once, else the
+  // note waits for the next window. A note is reported once: what a later window would say of it
+  // is not heard.
+  void tryEarly(std::vector<HeardNote>& heard) {
+    while (pending && nextEarly < early.size() &&
+           history.end() >= *pending + static_cast<std::int64_t>(early[nextEarly]->windowLength())) {
+      const auto found = hearPending(*early[nextEarly++]);
+      if (found && (found->midi >= kEarlyLowest || (found->resolved && found->midi >= kEarlyResolvedLowest)))
+        report(*found, heard);
+    }
   }
 
   void processHop(const float* samples, std::vector<HeardNote>& heard) {
@@ -133,6 +171,7 @@ struct NoteListener::State {
     if (onsets.process(samples, onset)) {
       settlePending(heard);
       pending = std::max<std::int64_t>(onset, 0);
+      nextEarly = 0;
       restartTuner = true;
     }
 
@@ -144,6 +183,7 @@ struct NoteListener::State {
         hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactPitch(hz, a4));
     const double exact = voiced ? exactPitch(hz, a4) : 0;
 
+    tryEarly(heard);
     if (pending && history.end() >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))
       settlePending(heard);
     followTuner(voiced, exact);

@@ -30,8 +30,9 @@ struct Partial {
 
 // The strongest bin near `hz`, its place refined by the parabola through the log magnitudes, and
 // its height over the spectrum half a fundamental `f0` to either side: a broadband thump (the
-// pick, the body) has no height there, a partial does.
-Partial partialNear(const std::vector<double>& mag, double binHz, double hz, double f0) {
+// pick, the body) has no height there, a partial does. `peakOnly`: nothing unless that bin is a
+// peak of its own, not the flank of a neighbouring partial's.
+Partial partialNear(const std::vector<double>& mag, double binHz, double hz, double f0, bool peakOnly = false) {
   const double centre = hz / binHz;
   const double spread = std::max(1.0, centre * (std::exp2(kToleranceCents / 1200.0) - 1.0));
   const auto lo = static_cast<std::ptrdiff_t>(std::floor(centre - spread));
@@ -43,6 +44,8 @@ Partial partialNear(const std::vector<double>& mag, double binHz, double hz, dou
     if (mag[static_cast<std::size_t>(k)] > mag[static_cast<std::size_t>(best)]) best = k;
   const double b = mag[static_cast<std::size_t>(best)];
   if (!(b > 0)) return {};
+  if (peakOnly && (mag[static_cast<std::size_t>(best - 1)] > b || mag[static_cast<std::size_t>(best + 1)] > b))
+    return {};
   const auto at = [&](double f) {
     const auto k = static_cast<std::size_t>(std::lround(f / binHz));
     return k < mag.size() ? mag[k] : 0.0;
@@ -123,6 +126,9 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
   NotePitch note;
   note.midi = kLowestHeardNote + best;
   note.hz = weights > 0 ? weighed / weights : noteHz(note.midi, a4Hz);
+  const double f0 = noteHz(note.midi, a4Hz);
+  note.resolved = partialNear(mag, binHz, f0, f0, true).amplitude > 0 &&
+                  partialNear(mag, binHz, 2 * f0, f0, true).amplitude > 0;
   return note;
 }
 
