@@ -1393,6 +1393,26 @@ Schalter</translation>
         <source>%1: missed</source>
         <translation>%1: verpasst</translation>
     </message>
+    <message>
+        <source>%1 of 1 chord right, %2 partly, %3 missed</source>
+        <translation>%1 von 1 Akkord richtig, %2 teilweise, %3 verpasst</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chords right, %3 partly, %4 missed</source>
+        <translation>%1 von %2 Akkorden richtig, %3 teilweise, %4 verpasst</translation>
+    </message>
+    <message>
+        <source>%1; on average on the beat</source>
+        <translation>%1; im Mittel genau auf dem Schlag</translation>
+    </message>
+    <message>
+        <source>%1; on average %2 ms late</source>
+        <translation>%1; im Mittel %2 ms zu spät</translation>
+    </message>
+    <message>
+        <source>%1; on average %2 ms early</source>
+        <translation>%1; im Mittel %2 ms zu früh</translation>
+    </message>
 </context>
 <context>
     <name>strumly::gui::PrintPage</name>

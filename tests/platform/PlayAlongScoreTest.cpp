@@ -69,6 +69,25 @@ TEST(PlayAlongScore, AlteredTakesAreJudgedByWhatWasChanged) {
   EXPECT_EQ(scoreSummary(scores).substr(0, 38), "17 of 20 chords right, 1 partly, 2 mis");
 }
 
+// On the nylon guitar the chord before rings on into a left-out beat with a flicker of rises, no
+// strum: every left-out chord is missed, and every played one heard (right or partly: which,
+// bench_score counts).
+TEST(PlayAlongScore, ALeftOutChordIsMissedWhileTheOneBeforeRings) {
+  const PlayPageSong original = song();
+  const std::vector<ExpectedStrum> strums = expectedStrums(original, AppSettings{});
+  PlayPageSong altered = original;
+  std::vector<bool> leftOut(20, false);
+  for (std::size_t i : {3u, 9u, 16u}) {
+    altered.slots[2 * i] = ChordDiagram{};
+    leftOut[i] = true;
+  }
+  const auto take = testing::renderSongTake(altered, {}, testing::kNylonGuitar);
+  const std::vector<StrumVerdict> judged = verdicts(scoreTake(strums, take, 44100));
+  ASSERT_EQ(judged.size(), 20u);
+  for (std::size_t i = 0; i < judged.size(); ++i)
+    EXPECT_EQ(judged[i] == StrumVerdict::Missed, leftOut[i]) << "strum " << i;
+}
+
 // The whole take 120 ms late behind noise 20 dB down: with the latency given, every strum is
 // right and on the beat within the onset's precision.
 TEST(PlayAlongScore, LatencyIsTakenOffAndNoiseIsNotAChord) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdio>
 #include <limits>
 #include <mutex>
@@ -25,6 +26,9 @@ namespace {
 constexpr double kWindowStartSeconds = 0.04;
 constexpr double kWindowSeconds = 0.14;
 constexpr double kGuardSeconds = 0.005;
+// Frames for following a single partial through the onset: long enough to part it from a
+// neighbouring string a whole tone away.
+constexpr double kToneFrameSeconds = 0.092;
 constexpr double kLowestHz = 70;
 constexpr double kHighestHz = 5000;
 // A peak belongs to a note's partial within this distance of its place.
@@ -36,9 +40,14 @@ constexpr int kPartials = 12;
 // third partial (a D's third partial is an octave above the A a fifth above it).
 constexpr double kHeardShare = 0.02;
 constexpr double kWeakFundamentalHz = 115;
-constexpr double kGrowth = 1.1;
+// A note whose place rang before is heard when what the strum added there reaches this share
+// of what rang (set on bench_score's tuning chords, the middle of the range, 0.4 to 0.8, that
+// judged them alike).
+constexpr double kNewShare = 0.6;
 // A peak no partial of the slot's notes explains is an extra note when it reaches this share.
 constexpr double kExtraShare = 0.35;
+// A peak whose magnitude this far out still holds this share of its top is broad: no string's.
+constexpr double kBroadShare = 0.5;
 // Below this the window holds no strum worth judging (full scale 1.0; about -80 dBFS).
 constexpr double kSilentPeak = 1e-4;
 // The strum's onset: a rise of the spectral flux (log magnitudes, so soft strings count) in the
@@ -49,7 +58,8 @@ constexpr std::size_t kFluxFrame = 1024;  // 23 ms at 44.1 kHz
 constexpr std::size_t kFluxHop = 256;
 constexpr double kFluxCompression = 1;
 constexpr double kFluxAroundSeconds = 1.0;
-constexpr double kStrumOverMedian = 1.7;
+constexpr double kStrumOverMedian = 1.55;
+constexpr long kStrumHops = 3;
 // The onset is the first hop, within a strum's spread before the window's strongest rise, that
 // rose this share of the way up from the median to it: a strum's first, lowest string rises less
 // than the ones after it.
@@ -117,7 +127,16 @@ class StrumFlux {
                              flux_.begin() + std::min(static_cast<long>(flux_.size()), lastHop + around + 1));
     std::nth_element(band.begin(), band.begin() + static_cast<std::ptrdiff_t>(band.size() / 2), band.end());
     const double median = band[band.size() / 2];
-    if (strongest < kSilentFlux || strongest < kStrumOverMedian * median) return std::nan("");
+    // A strum's strings rise one after another for several hops; a ringing chord's flicker (the
+    // chord before still sounding where one was left out) rises in single hops. So the gate is
+    // the strongest run of kStrumHops hops, not the strongest hop.
+    double strongestRun = 0;
+    for (long g = firstHop; g + kStrumHops - 1 <= lastHop; ++g) {
+      double run = 0;
+      for (long j = 0; j < kStrumHops; ++j) run += flux_[static_cast<std::size_t>(g + j)];
+      strongestRun = std::max(strongestRun, run / kStrumHops);
+    }
+    if (strongest < kSilentFlux || strongestRun < kStrumOverMedian * median) return std::nan("");
     long h = firstHop;
     while (flux_[static_cast<std::size_t>(h)] < strongest) ++h;
     // Back from the strongest rise to the strum's first string: the earliest hop shortly before it
@@ -157,6 +176,50 @@ bool explained(double hz, const std::vector<double>& fundamentals) {
   return false;
 }
 
+// The complex amplitude at `hz` over a tapered frame of the take from sample `first`, its phase
+// measured from the take's start, so a steady partial gives the same value in every frame.
+std::complex<double> toneAt(std::span<const float> mono, std::int64_t first, std::int64_t length, double hz,
+                            double sampleRate) {
+  thread_local std::vector<double> taper;
+  if (taper.size() != static_cast<std::size_t>(length)) {
+    taper.resize(static_cast<std::size_t>(length));
+    for (std::size_t i = 0; i < taper.size(); ++i)
+      taper[i] = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
+                                          static_cast<double>(length - 1));
+  }
+  std::complex<double> sum = 0;
+  const double omega = 2 * std::numbers::pi * hz / sampleRate;
+  // The phasor turned a sample at a time; renormalized now and then, as rounding makes it drift.
+  std::complex<double> turn = std::polar(1.0, -omega * static_cast<double>(first));
+  const std::complex<double> step = std::polar(1.0, -omega);
+  for (std::int64_t i = 0; i < length; ++i, turn *= step) {
+    if ((i & 1023) == 0) turn /= std::abs(turn);
+    const std::int64_t n = first + i;
+    if (n < 0 || n >= static_cast<std::int64_t>(mono.size())) continue;
+    sum += taper[static_cast<std::size_t>(i)] * static_cast<double>(mono[static_cast<std::size_t>(n)]) * turn;
+  }
+  return sum;
+}
+
+// Whether something new started sounding at `hz` with the strum, though the place rang before:
+// a ringing partial only turns and fades steadily, so two frames before the onset foretell the
+// frame after it; a string plucked there departs from that, whatever its phase against what rang
+// (a new F#4 over a ringing B2's third partial can even make the place softer).
+double newAt(std::span<const float> mono, std::int64_t onset, double hz, double sampleRate) {
+  const auto length = static_cast<std::int64_t>(std::lround(kToneFrameSeconds * sampleRate));
+  const std::int64_t beforeEnd = onset - std::llround(kGuardSeconds * sampleRate);
+  const std::int64_t afterStart = onset + std::llround(kWindowStartSeconds * sampleRate);
+  const std::complex<double> earlier = toneAt(mono, beforeEnd - 2 * length, length, hz, sampleRate);
+  const std::complex<double> before = toneAt(mono, beforeEnd - length, length, hz, sampleRate);
+  const std::complex<double> after = toneAt(mono, afterStart, length, hz, sampleRate);
+  if (std::abs(before) < 1e-9) return std::numeric_limits<double>::infinity();
+  std::complex<double> step = std::abs(earlier) > 1e-9 ? before / earlier : std::complex<double>(1, 0);
+  if (std::abs(step) > 1) step /= std::abs(step);  // what rings only fades
+  const double frames = static_cast<double>(afterStart - (beforeEnd - length)) / static_cast<double>(length);
+  const std::complex<double> foretold = before * std::polar(std::pow(std::abs(step), frames), std::arg(step) * frames);
+  return std::abs(after - foretold) / std::abs(before);
+}
+
 struct Judged {
   StrumVerdict verdict = StrumVerdict::Missed;
   std::uint16_t missing = 0;
@@ -166,7 +229,8 @@ struct Judged {
 // `mag`: what the strum added (its spectrum less what rang before it); `after`, `before`: the
 // spectra of the strum's window and of the one before it.
 Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const std::vector<double>& after,
-             const std::vector<double>& before, double binHz, double a4Hz) {
+             const std::vector<double>& before, double binHz, double a4Hz, std::span<const float> mono,
+             std::int64_t onset, double sampleRate) {
   Judged judged;
   const auto first = static_cast<std::size_t>(kLowestHz / binHz);
   const auto last = std::min(mag.size() - 3, static_cast<std::size_t>(kHighestHz / binHz));
@@ -184,19 +248,26 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const s
     const auto bit = static_cast<std::uint16_t>(1u << pitchClassOf(pitch));
     wanted |= bit;
     const double octave = f < kWeakFundamentalHz ? peakNear(mag, binHz, 2 * f) : 0.0;
-    // A partial of the chord before may ring where the note is (a B's third partial is an F#):
-    // then the difference hides the note, but the place still grew louder at the strum.
-    const bool grew = peakNear(after, binHz, f) >= kGrowth * peakNear(before, binHz, f) &&
-                      peakNear(after, binHz, f) >= kHeardShare * strongest;
-    if (grew || std::max(peakNear(mag, binHz, f), octave) >= kHeardShare * strongest) heard |= bit;
+    // A partial of the chord before may ring where the note is (a B's third partial is an F#),
+    // or the string rang on from it: then the difference hides the note, and the place may even
+    // grow softer when the new string's phase opposes what rang. What counts then is whether
+    // the place departs from the way it was ringing.
+    const bool replucked = peakNear(after, binHz, f) >= kHeardShare * strongest &&
+                      newAt(mono, onset, f, sampleRate) >= kNewShare;
+    if (replucked || std::max(peakNear(mag, binHz, f), octave) >= kHeardShare * strongest) heard |= bit;
   }
   judged.missing = static_cast<std::uint16_t>(wanted & ~heard);
-  for (std::size_t k = first; k <= last; ++k) {
+  // Three quarters of the taper's main lobe, where a sinusoid has fallen below a fifth.
+  const auto lobe = static_cast<std::size_t>(std::lround(0.75 * 2.0 / (binHz * kWindowSeconds)));
+  for (std::size_t k = std::max(first, lobe); k + lobe < mag.size() && k <= last; ++k) {
     const double m = mag[k];
     if (m < kExtraShare * strongest || m <= mag[k - 1] || m < mag[k + 1] || m < mag[k - 2] || m < mag[k + 2])
       continue;
     const double hz = static_cast<double>(k) * binHz;
     if (explained(hz, fundamentals)) continue;
+    // A string's partial is as narrow as the window's main lobe; the body's resonance (near
+    // 200 Hz, which a strum sets ringing) is broader, and is no note.
+    if (std::min(mag[k - lobe], mag[k + lobe]) >= kBroadShare * m) continue;
     const int pitchClass = pitchClassOf(static_cast<int>(std::lround(exactPitch(hz, a4Hz))));
     const auto bit = static_cast<std::uint16_t>(1u << pitchClass);
     if ((wanted & bit) == 0) judged.extra |= bit;
@@ -263,7 +334,8 @@ std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::sp
           samplesFrom(onset - std::llround(kGuardSeconds * sampleRate) - static_cast<std::int64_t>(length));
       const Judged judged = judge(strum, spectrum.difference(inside.data(), before.data()),
                                   spectrum.difference(inside.data(), nullptr),
-                                  spectrum.difference(before.data(), nullptr), spectrum.binHz(), a4Hz);
+                                  spectrum.difference(before.data(), nullptr), spectrum.binHz(), a4Hz, mono,
+                                  onset, sampleRate);
       score.verdict = judged.verdict;
       score.missing = judged.missing;
       score.extra = judged.extra;
@@ -294,24 +366,29 @@ std::string scoreLine(const StrumScore& score) {
   return line + (offset > 0 ? "+" : "") + std::to_string(offset);
 }
 
-std::string scoreSummary(std::span<const StrumScore> scores) {
-  int right = 0, partly = 0, missed = 0;
+ScoreTally tallyScores(std::span<const StrumScore> scores) {
+  ScoreTally tally;
   double offsets = 0;
   for (const StrumScore& s : scores) {
-    if (s.verdict == StrumVerdict::Right) ++right;
-    if (s.verdict == StrumVerdict::Partly) ++partly;
-    if (s.verdict == StrumVerdict::Missed) ++missed;
+    if (s.verdict == StrumVerdict::Right) ++tally.right;
+    if (s.verdict == StrumVerdict::Partly) ++tally.partly;
+    if (s.verdict == StrumVerdict::Missed) ++tally.missed;
     if (s.verdict != StrumVerdict::Missed) offsets += s.offsetMs;
   }
-  std::string text = std::to_string(right) + " of " + std::to_string(scores.size()) +
-                     (scores.size() == 1 ? " chord right, " : " chords right, ") + std::to_string(partly) +
-                     " partly, " + std::to_string(missed) + " missed";
-  const int heard = right + partly;
-  if (heard == 0) return text;
-  const long average = std::lround(offsets / heard);
-  if (average == 0) return text + "; on average on the beat";
-  return text + "; on average " + std::to_string(std::labs(average)) +
-         (average > 0 ? " ms late" : " ms early");
+  tally.total = static_cast<int>(scores.size());
+  if (const int heard = tally.right + tally.partly; heard > 0) tally.averageMs = std::lround(offsets / heard);
+  return tally;
+}
+
+std::string scoreSummary(std::span<const StrumScore> scores) {
+  const ScoreTally tally = tallyScores(scores);
+  std::string text = std::to_string(tally.right) + " of " + std::to_string(tally.total) +
+                     (tally.total == 1 ? " chord right, " : " chords right, ") + std::to_string(tally.partly) +
+                     " partly, " + std::to_string(tally.missed) + " missed";
+  if (!tally.averageMs) return text;
+  if (*tally.averageMs == 0) return text + "; on average on the beat";
+  return text + "; on average " + std::to_string(std::labs(*tally.averageMs)) +
+         (*tally.averageMs > 0 ? " ms late" : " ms early");
 }
 
 }  // namespace strumly

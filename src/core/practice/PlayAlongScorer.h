@@ -6,6 +6,7 @@
 // than naming the heard chord blind.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -58,8 +59,17 @@ std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::sp
 const char* verdictText(StrumVerdict verdict);
 // "MEASURE.SLOT CHORD VERDICT OFFSET_MS": "3.5 G maj right +12"; a missed strum's offset is "-".
 std::string scoreLine(const StrumScore& score);
+struct ScoreTally {
+  int right = 0;
+  int partly = 0;
+  int missed = 0;
+  int total = 0;
+  std::optional<long> averageMs;  // over the strums heard, rounded; none when none was
+};
+ScoreTally tallyScores(std::span<const StrumScore> scores);
+
 // "18 of 20 chords right, 1 partly, 1 missed; on average 22 ms late" (or "early"); the average is
-// over the strums heard and is left off when none was.
+// left off when no strum was heard.
 std::string scoreSummary(std::span<const StrumScore> scores);
 
 }  // namespace strumly

@@ -149,8 +149,22 @@ void PlayPageScoring::finishTake(bool cutShort) {
 }
 
 QString PlayPageScoring::summary() const {
-  return scores_.empty() ? tr("No chord was due while listening")
-                         : QString::fromStdString(scoreSummary(scores_));
+  if (scores_.empty()) return tr("No chord was due while listening");
+  const ScoreTally tally = tallyScores(scores_);
+  const QString counts = tally.total == 1 ? tr("%1 of 1 chord right, %2 partly, %3 missed")
+                                                .arg(tally.right)
+                                                .arg(tally.partly)
+                                                .arg(tally.missed)
+                                          : tr("%1 of %2 chords right, %3 partly, %4 missed")
+                                                .arg(tally.right)
+                                                .arg(tally.total)
+                                                .arg(tally.partly)
+                                                .arg(tally.missed);
+  if (!tally.averageMs) return counts;
+  const long average = *tally.averageMs;
+  return average == 0  ? tr("%1; on average on the beat").arg(counts)
+         : average > 0 ? tr("%1; on average %2 ms late").arg(counts).arg(average)
+                       : tr("%1; on average %2 ms early").arg(counts).arg(-average);
 }
 
 QString PlayPageScoring::verdictWords(const StrumScore& score) const {
