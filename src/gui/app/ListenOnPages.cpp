@@ -7,7 +7,9 @@
 #include "core/scales/ScalePositions.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/ProgramParts.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageList.h"
+#include "gui/playback/Transport.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/Command.h"
 #include "gui/common/CoreText.h"
@@ -34,24 +36,22 @@ bool listensOn(std::optional<PageId> page) {
 
 }  // namespace
 
-ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
+ListenOnPages::ListenOnPages(Parts parts)
     : parts_(parts),
-      scales_(scales),
-      session_(new ListenSession(parts.audioFeed(), parts.settings(), this)),
-      scoring_(&parts.playPage().scoring(parts.audioFeed())),
-      button_(new THemisphereButton(&parts.toolPanel())),
+      session_(new ListenSession(parts.audio, parts.settings, this)),
+      button_(new THemisphereButton(&parts.tools)),
       readout_(new QLabel),
-      neck_(new NeckMarks(parts.bottomPanel().fretboard())),
-      keys_(new KeyMarks(parts.mainWindow().findChild<KeyboardView*>())) {
+      neck_(new NeckMarks(parts.bottom.fretboard())),
+      keys_(new KeyMarks(parts.keyboard)) {
   button_->setObjectName("hemiListen");
   button_->setCaption(tr("Listen"));
   button_->setFixedSize(64, 22);
   button_->setGroupIndex(19);
   button_->setAllowAllUp(true);
-  parts.toolPanel().addListenButton(button_);
+  parts_.tools.addListenButton(button_);
   readout_->setObjectName("lblListen");
   readout_->hide();
-  parts.bottomPanel().addUnderFretboard(readout_);
+  parts_.bottom.addUnderFretboard(readout_);
   flash_.setSingleShot(true);
   flash_.setInterval(kWrongFlashMs);
   connect(&flash_, &QTimer::timeout, keys_, [this] { keys_->showWrong(0); });
@@ -61,21 +61,21 @@ ListenOnPages::ListenOnPages(ProgramParts& parts, ScalesPage& scales)
   listen.id = "hemiListen";
   listen.caption = tr("Listen");
   listen.handler = [this] { listenToggled(true); };
-  parts.mainWindow().commands().add(std::move(listen));
+  parts_.window.commands().add(std::move(listen));
   connect(button_, &THemisphereButton::mouseReleased, this, [this] {
     if (!button_->down()) return listenToggled(false);
-    if (!parts_.mainWindow().commands().run("hemiListen")) finish();
+    if (!parts_.window.commands().run("hemiListen")) finish();
   });
   connect(session_, &ListenSession::chordHeard, this, &ListenOnPages::chordHeard);
   connect(session_, &ListenSession::noteHeard, this, &ListenOnPages::noteHeard);
   connect(session_, &ListenSession::ended, this, &ListenOnPages::ended);
-  connect(scoring_, &PlayPageScoring::ended, this, &ListenOnPages::ended);
+  connect(&parts_.scoring, &PlayPageScoring::ended, this, &ListenOnPages::ended);
   // Listening and playback share the moment only on the Play page, where Play with Listen down
   // scores the song: elsewhere Play ends listening.
-  connect(&parts_.transport(), &Transport::stateChanged, this, [this] {
-    if (parts_.transport().playing() && listening() && page_ != PageId::PlayPage) listenToggled(false);
+  connect(&parts_.transport, &Transport::stateChanged, this, [this] {
+    if (parts_.transport.playing() && listening() && page_ != PageId::PlayPage) listenToggled(false);
   });
-  connect(parts_.pages().pageControl(), &QTabWidget::currentChanged, this, [this] {
+  connect(parts_.pages.pageControl(), &QTabWidget::currentChanged, this, [this] {
     if (listening()) listenToggled(false);
     enableForPage();
   });
@@ -88,15 +88,15 @@ void ListenOnPages::start() {
 }
 
 void ListenOnPages::enableForPage() {
-  const AudioFeed& audio = parts_.audioFeed();
-  const bool page = listensOn(parts_.pages().currentId());
+  const AudioFeed& audio = parts_.audio;
+  const bool page = listensOn(parts_.pages.currentId());
   button_->setEnabled(audio.available() && page);
-  const bool playPage = parts_.pages().currentId() == PageId::PlayPage;
+  const bool playPage = parts_.pages.currentId() == PageId::PlayPage;
   button_->setToolTip(!audio.available() ? audio.unavailableReason()
                       : playPage ? tr("Listen: press Play and play along; each chord of the song is marked")
                       : page     ? tr("Listen: marks what you play against the chord or scale shown")
                                  : tr("Listen works on the Chords, Chord Design, Scales and PlayPage pages"));
-  scoring_->muteBox()->setVisible(audio.available());
+  parts_.scoring.muteBox()->setVisible(audio.available());
 }
 
 void ListenOnPages::listenToggled(bool on) {
@@ -105,11 +105,11 @@ void ListenOnPages::listenToggled(bool on) {
     finish();
     return;
   }
-  const std::optional<PageId> page = parts_.pages().currentId();
+  const std::optional<PageId> page = parts_.pages.currentId();
   if (!listensOn(page)) return finish();
   if (page == PageId::PlayPage) {
-    if (!scoring_->listen(true)) {
-      readout_->setText(scoring_->error());
+    if (!parts_.scoring.listen(true)) {
+      readout_->setText(parts_.scoring.error());
       readout_->show();
       button_->setDown(false);
       return;
@@ -138,11 +138,11 @@ void ListenOnPages::listenToggled(bool on) {
 }
 
 const ChordDiagram& ListenOnPages::targetChord() const {
-  return page_ == PageId::ChordDesign ? parts_.holders().designChord : parts_.holders().chordPageChord;
+  return page_ == PageId::ChordDesign ? parts_.holders.designChord : parts_.holders.chordPageChord;
 }
 
 void ListenOnPages::showMarks(std::vector<NeckMarks::Mark> marks) {
-  neck_->showMarks(std::move(marks), parts_.fretboard().leftHanded() ? Hand::Left : Hand::Right);
+  neck_->showMarks(std::move(marks), parts_.fretboard.leftHanded() ? Hand::Left : Hand::Right);
 }
 
 void ListenOnPages::showTargetChord(const ChordCheck* check) {
@@ -165,7 +165,7 @@ void ListenOnPages::chordHeard(const HeardChord& chord) {
   if (!page_ || *page_ == PageId::Scales) return;
   const ChordDiagram& shown = targetChord();
   const bool noTarget = shown.isEmpty() || shown.pitches == std::array<PitchNumber, kStringCount>{};
-  const NoteNames names = parts_.spelling().names();
+  const NoteNames names = parts_.spelling.names();
   if (noTarget) {
     neck_->clear();
     keys_->showWrong(0);
@@ -179,11 +179,11 @@ void ListenOnPages::chordHeard(const HeardChord& chord) {
 }
 
 void ListenOnPages::showScalePlaces() {
-  const ScaleDiagram& scale = parts_.holders().currentScale;
+  const ScaleDiagram& scale = parts_.holders.currentScale;
   std::vector<NotePlace> places;
   if (!scale.isEmpty()) {
     const FretRange frets =
-        positionFrets(scales_.shownBeginFret(), clampScaleSpan(parts_.settings().scaleFrets));
+        positionFrets(parts_.scales.shownBeginFret(), clampScaleSpan(parts_.settings.scaleFrets));
     for (const ScaleNote& n : scaleNotes(scale, frets))
       places.push_back({n.string, n.fret, scale.tuning[static_cast<std::size_t>(n.string)] + n.fret});
   }
@@ -216,12 +216,12 @@ void ListenOnPages::ended(const QString& lostReason) {
   finish();
   // As with a lost MIDI output: one notice, and the program goes on.
   if (was && !lostReason.isEmpty())
-    parts_.dialogs().notice(&parts_.mainWindow(),
+    parts_.dialogs.notice(&parts_.window,
                             tr("The audio input was lost (%1). Listening stopped.").arg(lostReason));
 }
 
 void ListenOnPages::finish() {
-  if (page_ == PageId::PlayPage) scoring_->listen(false);
+  if (page_ == PageId::PlayPage) parts_.scoring.listen(false);
   page_.reset();
   button_->setDown(false);
   flash_.stop();

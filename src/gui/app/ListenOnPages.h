@@ -10,8 +10,10 @@
 #include <QTimer>
 #include <optional>
 
+#include "core/app/AppSettings.h"
 #include "core/app/PageRules.h"
 #include "core/listen/HeardEvents.h"
+#include "core/pages/PageHolders.h"
 #include "core/pages/DiagramRecords.h"
 #include "core/practice/ListenCheck.h"
 #include "gui/listen/ListenOverlays.h"
@@ -20,16 +22,42 @@ class QLabel;
 
 namespace strumly::gui {
 
+class AudioFeed;
+class BottomPanel;
+class DialogService;
+class Fretboard;
+class KeyboardView;
 class ListenSession;
+class NoteSpelling;
+class PageList;
 class PlayPageScoring;
-class ProgramParts;
 class ScalesPage;
+class TfrmMain;
 class THemisphereButton;
+class ToolPanel;
+class Transport;
 
 class ListenOnPages : public QObject {
   Q_OBJECT
  public:
-  ListenOnPages(ProgramParts& parts, ScalesPage& scales);
+  // What listening on the pages reads, marks and answers to.
+  struct Parts {
+    TfrmMain& window;  // its command table holds Listen; the lost-input notice's parent
+    KeyboardView* keyboard;
+    ToolPanel& tools;
+    BottomPanel& bottom;
+    Transport& transport;
+    PageList& pages;
+    const PageHolders& holders;  // the targets: the pages' chords and the scale
+    const Fretboard& fretboard;
+    const NoteSpelling& spelling;
+    AppSettings& settings;  // the tuner keeps its A4 there
+    AudioFeed& audio;
+    DialogService& dialogs;
+    const ScalesPage& scales;
+    PlayPageScoring& scoring;  // the Play page's: Listen there scores each Play
+  };
+  explicit ListenOnPages(Parts parts);
   ~ListenOnPages() override;
 
   // Start-up, once the input was looked for: without one the button is off and says why.
@@ -56,10 +84,8 @@ class ListenOnPages : public QObject {
   void showScaleProgress();
   void enableForPage();
 
-  ProgramParts& parts_;
-  ScalesPage& scales_;
+  Parts parts_;
   ListenSession* session_;
-  PlayPageScoring* scoring_;  // the Play page's: Listen there scores each Play
   THemisphereButton* button_;
   QLabel* readout_;
   NeckMarks* neck_;

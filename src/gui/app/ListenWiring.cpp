@@ -7,8 +7,7 @@
 #include "gui/app/ListenOnPages.h"
 #include "gui/app/MainMenu.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/OptionsWiring.h"
-#include "gui/app/ProgramParts.h"
+#include "gui/common/NoteSpelling.h"
 #include "gui/common/Command.h"
 #include "gui/controls/TuningControls.h"
 #include "gui/listen/AudioFeed.h"
@@ -18,33 +17,33 @@
 
 namespace strumly::gui {
 
-ListenWiring::ListenWiring(ProgramParts& parts)
-    : parts_(parts), pages_(std::make_unique<ListenOnPages>(parts, parts.scalesPage())) {
-  parts_.mainMenu().commands().setHandler("mnuTuner", [this] { mnuTunerClick(); });
+ListenWiring::ListenWiring(Parts parts)
+    : parts_(std::move(parts)), pages_(std::make_unique<ListenOnPages>(parts_.pages)) {
+  parts_.menu.commands().setHandler("mnuTuner", [this] { mnuTunerClick(); });
 }
 
 ListenWiring::~ListenWiring() = default;
 
 void ListenWiring::start(AppSettingsStore& store) {
   store_ = &store;
-  AudioFeed& audio = parts_.audioFeed();
-  QAction* tuner = parts_.mainMenu().action("mnuTuner");
-  parts_.mainMenu().commands().setEnabledRule("mnuTuner", [&audio] { return audio.available(); });
+  AudioFeed& audio = parts_.pages.audio;
+  QAction* tuner = parts_.menu.action("mnuTuner");
+  parts_.menu.commands().setEnabledRule("mnuTuner", [&audio] { return audio.available(); });
   tuner->setToolTip(audio.unavailableReason());
-  parts_.mainMenu().menuOptions()->setToolTipsVisible(true);
+  parts_.menu.menuOptions()->setToolTipsVisible(true);
   pages_->start();
   // The latency calibration clicks through whichever output plays at that moment.
-  if (TfrmPreferences* preferences = parts_.options().preferences())
-    preferences->setClickSink([this] { return parts_.playback().sink(); });
+  if (TfrmPreferences* preferences = parts_.preferences())
+    preferences->setClickSink([this] { return parts_.playback.sink(); });
 }
 
 void ListenWiring::mnuTunerClick() {
   if (!tuner_) {
-    TuningControls* tuning = parts_.bottomPanel().tuningControls();
-    NoteSpelling& spelling = parts_.spelling();
-    tuner_ = new TdlgTuner({parts_.audioFeed(), parts_.settings(), [tuning] { return tuning->tuning(); },
+    TuningControls& tuning = parts_.tuning;
+    const NoteSpelling& spelling = parts_.pages.spelling;
+    tuner_ = new TdlgTuner({parts_.pages.audio, parts_.pages.settings, [&tuning] { return tuning.tuning(); },
                             [&spelling] { return spelling.names(); }, store_},
-                           &parts_.mainWindow());
+                           &parts_.pages.window);
   }
   tuner_->show();
   tuner_->raise();

@@ -4,20 +4,34 @@
 #include <QObject>
 #include <memory>
 
+#include <functional>
+
+#include "gui/app/ListenOnPages.h"
+
 namespace strumly {
 class AppSettingsStore;
 }
 
 namespace strumly::gui {
 
-class ListenOnPages;
-class ProgramParts;
+class CommandTable;
+class MainMenu;
+class PlaybackContext;
 class TdlgTuner;
+class TfrmPreferences;
+class TuningControls;
 
 class ListenWiring : public QObject {
   Q_OBJECT
  public:
-  explicit ListenWiring(ProgramParts& parts);
+  struct Parts {
+    ListenOnPages::Parts pages;
+    MainMenu& menu;               // the Options menu's Tuner item
+    TuningControls& tuning;       // the tuner names the strings of the tuning shown
+    const PlaybackContext& playback;  // the calibration clicks through the output playing now
+    std::function<TfrmPreferences*()> preferences;  // built at start-up, after this
+  };
+  explicit ListenWiring(Parts parts);
   ~ListenWiring() override;
 
   // Start-up, once the settings were read and the input looked for.
@@ -29,7 +43,7 @@ class ListenWiring : public QObject {
   ListenOnPages& pages() { return *pages_; }
 
  private:
-  ProgramParts& parts_;
+  Parts parts_;
   AppSettingsStore* store_ = nullptr;
   TdlgTuner* tuner_ = nullptr;  // owned by the main window
   std::unique_ptr<ListenOnPages> pages_;

@@ -267,7 +267,12 @@ void ProgramParts::connectCommands() {
                            [fretboard] { return fretboard->leftHanded() ? Hand::Left : Hand::Right; },
                            playPage_->scrollPlayPage()->verticalScrollBar()},
       OptionsWiring::Devices{*fretlight_, devices_.dialogs, folder_, devices_.midi, speech_});
-  listen_ = std::make_unique<ListenWiring>(*this);
+  OptionsWiring* options = options_.get();
+  listen_ = std::make_unique<ListenWiring>(ListenWiring::Parts{
+      ListenOnPages::Parts{*window, window->findChild<KeyboardView*>(), *tools_, *bottom_, transport_, pages_,
+                           holders_, *fretboard_, spelling_, settings_, *audio_, devices_.dialogs, *scalesPage_,
+                           playPage_->scoring(*audio_)},
+      *menu_, *bottom_->tuningControls(), *playback_, [options] { return options->preferences(); }});
 }
 
 void ProgramParts::start(const QStringList& files) {
