@@ -1,13 +1,15 @@
-// At twice the pixels (QT_SCALE_FACTOR=2) a page, the neck, the round button and the tab page are
-// painted with twice the detail, not blown up from their 1x pictures, and presses still land
-// where they land at 1x.
+// At twice the pixels (QT_SCALE_FACTOR=2) a page, the neck, the round button, the tab page and the
+// About box's logo are painted with twice the detail, not blown up from their 1x pictures, and
+// presses still land where they land at 1x.
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
 #include "core/tab/TabMarkers.h"
 #include "gui/common/PagePrintout.h"
+#include "gui/common/ScriptedDialogService.h"
 #include "gui/controls/THemisphereButton.h"
+#include "gui/help/AboutBox.h"
 #include "gui/tab/TabPageView.h"
 #include "gui/views/DiagramPainter.h"
 #include "gui/views/Fretboard.h"
@@ -163,6 +165,14 @@ class HiDpiTest : public QObject {
     QCOMPARE(pressed.count(), 1);
     QCOMPARE(pressed[0][0].toInt(), 37);
     QCOMPARE(pressed[0][1].toInt(), 41);
+  }
+
+  void theAboutBoxLogoHasTheScreensPixels() {
+    ScriptedDialogService dialogs;
+    TfrmAboutBox about(dialogs, QString(STRUMLY_SOURCE_DIR) + "/data/licences", "");
+    const QPixmap logo = about.findChild<QLabel*>("imgLogo")->pixmap();
+    QCOMPARE(logo.size(), QSize(192, 192));
+    QCOMPARE(logo.deviceIndependentSize(), QSizeF(96, 96));
   }
 };
 

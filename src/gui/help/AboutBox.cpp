@@ -55,7 +55,8 @@ TfrmAboutBox::TfrmAboutBox(DialogService& dialogs, const QString& licenceFolder,
   setWindowTitle(tr("About Strumly"));
   auto* picture = new QLabel;
   picture->setObjectName("imgLogo");
-  picture->setPixmap(QPixmap::fromImage(gui::picture("STRUMLY")));
+  // The logo at the screen's own pixels; a QLabel shows a 2x pixmap at its logical size.
+  picture->setPixmap(QPixmap::fromImage(gui::picture("STRUMLY", devicePixelRatioF())));
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
   auto* lblCredit =
