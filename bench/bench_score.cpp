@@ -38,11 +38,10 @@ const Progression& tuningProgression() {
 // ...and this one, which it never saw then, shows whether they hold for other chords: a barre F,
 // a seventh chord and a major third on the G string.
 const Progression& heldOutProgression() {
-  static const Progression chords{playedChord(9, "maj", {64, 61, 57, 52, 45, 0}),
-                                  playedChord(4, "maj", {64, 59, 56, 52, 47, 40}),
-                                  playedChord(2, "m", {65, 62, 57, 50, 0, 0}),
-                                  playedChord(5, "maj", {65, 60, 57, 53, 48, 41}),
-                                  playedChord(11, "7", {66, 59, 57, 51, 47, 0})};
+  static const Progression chords{
+      playedChord(9, "maj", {64, 61, 57, 52, 45, 0}), playedChord(4, "maj", {64, 59, 56, 52, 47, 40}),
+      playedChord(2, "m", {65, 62, 57, 50, 0, 0}), playedChord(5, "maj", {65, 60, 57, 53, 48, 41}),
+      playedChord(11, "7", {66, 59, 57, 51, 47, 0})};
   return chords;
 }
 
@@ -101,18 +100,20 @@ void alteredTakes(const char* name, const Progression& progression, int& right, 
       }
       right += agree;
       total += static_cast<int>(scores.size());
-      std::printf("%s, %s, %s: %d of %zu verdicts as altered (%.1f %%); rows as altered, columns as judged "
-                  "(right partly missed): [%d %d %d] [%d %d %d] [%d %d %d]\n",
-                  name, program == kNylonGuitar ? "nylon" : "steel",
-                  noise == 0 ? "clean" : (std::to_string(static_cast<int>(-noise)) + " dB noise").c_str(), agree,
-                  scores.size(), 100.0 * agree / static_cast<double>(scores.size()), confusion[0][0],
-                  confusion[0][1], confusion[0][2], confusion[1][0], confusion[1][1], confusion[1][2],
-                  confusion[2][0], confusion[2][1], confusion[2][2]);
+      std::printf(
+          "%s, %s, %s: %d of %zu verdicts as altered (%.1f %%); rows as altered, columns as judged "
+          "(right partly missed): [%d %d %d] [%d %d %d] [%d %d %d]\n",
+          name, program == kNylonGuitar ? "nylon" : "steel",
+          noise == 0 ? "clean" : (std::to_string(static_cast<int>(-noise)) + " dB noise").c_str(), agree,
+          scores.size(), 100.0 * agree / static_cast<double>(scores.size()), confusion[0][0], confusion[0][1],
+          confusion[0][2], confusion[1][0], confusion[1][1], confusion[1][2], confusion[2][0],
+          confusion[2][1], confusion[2][2]);
       if (std::getenv("SCORE_DEBUG") != nullptr)
         for (std::size_t i = 0; i < scores.size(); ++i)
           if (scores[i].verdict != expected[i])
-            std::printf("  strum %zu (as altered %s): %s missing %03x extra %03x\n", i, verdictText(expected[i]),
-                        scoreLine(scores[i]).c_str(), scores[i].missing, scores[i].extra);
+            std::printf("  strum %zu (as altered %s): %s missing %03x extra %03x\n", i,
+                        verdictText(expected[i]), scoreLine(scores[i]).c_str(), scores[i].missing,
+                        scores[i].extra);
     }
   }
 }

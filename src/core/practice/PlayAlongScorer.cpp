@@ -1,21 +1,17 @@
 #include "core/practice/PlayAlongScorer.h"
 
-#include <fftw3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdio>
 #include <limits>
-#include <mutex>
-#include <new>
 #include <numbers>
 
 #include "core/chords/ChordName.h"
 #include "core/listen/ChordSpectrum.h"
-#include "core/listen/FftwPlanner.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/SongRecording.h"
+#include "core/practice/StrumFlux.h"
 
 namespace strumly {
 
@@ -50,114 +46,6 @@ constexpr double kExtraShare = 0.35;
 constexpr double kBroadShare = 0.5;
 // Below this the window holds no strum worth judging (full scale 1.0; about -80 dBFS).
 constexpr double kSilentPeak = 1e-4;
-// The strum's onset: a rise of the spectral flux (log magnitudes, so soft strings count) in the
-// window, against the flux around it. The scorer knows where to look, so it needs no detector of
-// its own onsets running through noise: the window's strongest rise is compared with the median
-// rise of the second around it.
-constexpr std::size_t kFluxFrame = 1024;  // 23 ms at 44.1 kHz
-constexpr std::size_t kFluxHop = 256;
-constexpr double kFluxCompression = 1;
-constexpr double kFluxAroundSeconds = 1.0;
-constexpr double kStrumOverMedian = 1.55;
-constexpr long kStrumHops = 3;
-// The onset is the first hop, within a strum's spread before the window's strongest rise, that
-// rose this share of the way up from the median to it: a strum's first, lowest string rises less
-// than the ones after it.
-constexpr double kOnsetShare = 0.3;
-constexpr double kStrumSpreadMs = 110;
-// Below this the flux is silence or dither (the sum over the band of log rises).
-constexpr double kSilentFlux = 0.5;
-
-class StrumFlux {
- public:
-  StrumFlux(std::span<const float> mono, double sampleRate)
-      : hopMs_(1000.0 * kFluxHop / sampleRate), frameMiddleMs_(500.0 * kFluxFrame / sampleRate) {
-    float* in = fftwf_alloc_real(kFluxFrame);
-    fftwf_complex* out = fftwf_alloc_complex(kFluxFrame / 2 + 1);
-    fftwf_plan plan = nullptr;
-    if (in != nullptr && out != nullptr) {
-      std::lock_guard lock(listen::fftwPlanner());
-      plan = fftwf_plan_dft_r2c_1d(static_cast<int>(kFluxFrame), in, out, FFTW_ESTIMATE);
-    }
-    if (plan == nullptr) {
-      fftwf_free(in);
-      fftwf_free(out);
-      throw std::bad_alloc();
-    }
-    const auto first = static_cast<std::size_t>(kLowestHz * kFluxFrame / sampleRate);
-    const auto last =
-        std::min(kFluxFrame / 2, static_cast<std::size_t>(kHighestHz * kFluxFrame / sampleRate));
-    std::vector<double> previous(last + 1, 0.0), now(last + 1, 0.0);
-    std::vector<float> taper(kFluxFrame);
-    for (std::size_t i = 0; i < kFluxFrame; ++i)
-      taper[i] = static_cast<float>(
-          0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / (kFluxFrame - 1)));
-    for (std::size_t start = 0; start + kFluxFrame <= mono.size() + kFluxFrame - kFluxHop;
-         start += kFluxHop) {
-      for (std::size_t i = 0; i < kFluxFrame; ++i)
-        in[i] = start + i < mono.size() ? mono[start + i] * taper[i] : 0.0f;
-      fftwf_execute(plan);
-      double rise = 0;
-      for (std::size_t k = first; k <= last; ++k) {
-        now[k] = std::log1p(kFluxCompression * std::hypot(out[k][0], out[k][1]));
-        rise += std::max(0.0, now[k] - previous[k]);
-      }
-      flux_.push_back(flux_.empty() ? 0.0 : rise);
-      std::swap(previous, now);
-    }
-    {
-      std::lock_guard lock(listen::fftwPlanner());
-      fftwf_destroy_plan(plan);
-    }
-    fftwf_free(in);
-    fftwf_free(out);
-  }
-
-  // The onset of a strum between the two times (ms), or NaN when there is none.
-  double strumBetween(double fromMs, double toMs) const {
-    const long firstHop = std::max(1L, std::lround(std::ceil(fromMs / hopMs_)));
-    const long lastHop =
-        std::min(static_cast<long>(flux_.size()) - 1, std::lround(std::floor(toMs / hopMs_)));
-    if (firstHop > lastHop) return std::nan("");
-    double strongest = 0;
-    for (long h = firstHop; h <= lastHop; ++h)
-      strongest = std::max(strongest, flux_[static_cast<std::size_t>(h)]);
-    const long around = std::lround(kFluxAroundSeconds * 1000.0 / hopMs_);
-    std::vector<double> band(flux_.begin() + std::max(0L, firstHop - around),
-                             flux_.begin() + std::min(static_cast<long>(flux_.size()), lastHop + around + 1));
-    std::nth_element(band.begin(), band.begin() + static_cast<std::ptrdiff_t>(band.size() / 2), band.end());
-    const double median = band[band.size() / 2];
-    // A strum's strings rise one after another for several hops; a ringing chord's flicker (the
-    // chord before still sounding where one was left out) rises in single hops. So the gate is
-    // the strongest run of kStrumHops hops, not the strongest hop.
-    double strongestRun = 0;
-    for (long g = firstHop; g + kStrumHops - 1 <= lastHop; ++g) {
-      double run = 0;
-      for (long j = 0; j < kStrumHops; ++j) run += flux_[static_cast<std::size_t>(g + j)];
-      strongestRun = std::max(strongestRun, run / kStrumHops);
-    }
-    if (strongest < kSilentFlux || strongestRun < kStrumOverMedian * median) return std::nan("");
-    long h = firstHop;
-    while (flux_[static_cast<std::size_t>(h)] < strongest) ++h;
-    // Back from the strongest rise to the strum's first string: the earliest hop shortly before it
-    // that rose well above the median.
-    const long peak = h;
-    for (long g = std::max(firstHop, peak - std::lround(kStrumSpreadMs / hopMs_)); g < peak; ++g) {
-      if (flux_[static_cast<std::size_t>(g)] >= median + kOnsetShare * (strongest - median)) {
-        h = g;
-        break;
-      }
-    }
-    // A tapered frame's rise shows once the attack nears its middle.
-    return static_cast<double>(h) * hopMs_ + frameMiddleMs_;
-  }
-
- private:
-  double hopMs_;
-  double frameMiddleMs_;
-  std::vector<double> flux_;  // the rise of hop h over hop h - 1
-};
-
 double peakNear(const std::vector<double>& mag, double binHz, double hz) {
   const double ratio = std::pow(2.0, kToleranceCents / 1200.0);
   const auto lo = static_cast<std::size_t>(std::floor(hz / ratio / binHz));
@@ -185,7 +73,7 @@ std::complex<double> toneAt(std::span<const float> mono, std::int64_t first, std
     taper.resize(static_cast<std::size_t>(length));
     for (std::size_t i = 0; i < taper.size(); ++i)
       taper[i] = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
-                                          static_cast<double>(length - 1));
+                                      static_cast<double>(length - 1));
   }
   std::complex<double> sum = 0;
   const double omega = 2 * std::numbers::pi * hz / sampleRate;
@@ -216,7 +104,8 @@ double newAt(std::span<const float> mono, std::int64_t onset, double hz, double 
   std::complex<double> step = std::abs(earlier) > 1e-9 ? before / earlier : std::complex<double>(1, 0);
   if (std::abs(step) > 1) step /= std::abs(step);  // what rings only fades
   const double frames = static_cast<double>(afterStart - (beforeEnd - length)) / static_cast<double>(length);
-  const std::complex<double> foretold = before * std::polar(std::pow(std::abs(step), frames), std::arg(step) * frames);
+  const std::complex<double> foretold =
+      before * std::polar(std::pow(std::abs(step), frames), std::arg(step) * frames);
   return std::abs(after - foretold) / std::abs(before);
 }
 
@@ -226,11 +115,11 @@ struct Judged {
   std::uint16_t extra = 0;
 };
 
-// `mag`: what the strum added (its spectrum less what rang before it); `after`, `before`: the
-// spectra of the strum's window and of the one before it.
+// `mag`: what the strum added (its spectrum less what rang before it); `after`: the spectrum of
+// the strum's window; `mono` and `onset` (a sample): the take, to follow a note's place through
+// the onset.
 Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const std::vector<double>& after,
-             const std::vector<double>& before, double binHz, double a4Hz, std::span<const float> mono,
-             std::int64_t onset, double sampleRate) {
+             double binHz, double a4Hz, std::span<const float> mono, std::int64_t onset, double sampleRate) {
   Judged judged;
   const auto first = static_cast<std::size_t>(kLowestHz / binHz);
   const auto last = std::min(mag.size() - 3, static_cast<std::size_t>(kHighestHz / binHz));
@@ -253,7 +142,7 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const s
     // grow softer when the new string's phase opposes what rang. What counts then is whether
     // the place departs from the way it was ringing.
     const bool replucked = peakNear(after, binHz, f) >= kHeardShare * strongest &&
-                      newAt(mono, onset, f, sampleRate) >= kNewShare;
+                           newAt(mono, onset, f, sampleRate) >= kNewShare;
     if (replucked || std::max(peakNear(mag, binHz, f), octave) >= kHeardShare * strongest) heard |= bit;
   }
   judged.missing = static_cast<std::uint16_t>(wanted & ~heard);
@@ -332,10 +221,9 @@ std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::sp
       const std::vector<float> inside = samplesFrom(onset + std::llround(kWindowStartSeconds * sampleRate));
       const std::vector<float> before =
           samplesFrom(onset - std::llround(kGuardSeconds * sampleRate) - static_cast<std::int64_t>(length));
-      const Judged judged = judge(strum, spectrum.difference(inside.data(), before.data()),
-                                  spectrum.difference(inside.data(), nullptr),
-                                  spectrum.difference(before.data(), nullptr), spectrum.binHz(), a4Hz, mono,
-                                  onset, sampleRate);
+      const Judged judged =
+          judge(strum, spectrum.difference(inside.data(), before.data()),
+                spectrum.difference(inside.data(), nullptr), spectrum.binHz(), a4Hz, mono, onset, sampleRate);
       score.verdict = judged.verdict;
       score.missing = judged.missing;
       score.extra = judged.extra;
@@ -383,8 +271,8 @@ ScoreTally tallyScores(std::span<const StrumScore> scores) {
 std::string scoreSummary(std::span<const StrumScore> scores) {
   const ScoreTally tally = tallyScores(scores);
   std::string text = std::to_string(tally.right) + " of " + std::to_string(tally.total) +
-                     (tally.total == 1 ? " chord right, " : " chords right, ") + std::to_string(tally.partly) +
-                     " partly, " + std::to_string(tally.missed) + " missed";
+                     (tally.total == 1 ? " chord right, " : " chords right, ") +
+                     std::to_string(tally.partly) + " partly, " + std::to_string(tally.missed) + " missed";
   if (!tally.averageMs) return text;
   if (*tally.averageMs == 0) return text + "; on average on the beat";
   return text + "; on average " + std::to_string(std::labs(*tally.averageMs)) +

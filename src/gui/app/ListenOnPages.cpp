@@ -7,17 +7,17 @@
 #include "core/scales/ScalePositions.h"
 #include "gui/app/BottomPanel.h"
 #include "gui/app/MainWindow.h"
-#include "gui/common/NoteSpelling.h"
-#include "gui/common/PageList.h"
-#include "gui/playback/Transport.h"
 #include "gui/app/ToolPanel.h"
 #include "gui/common/Command.h"
 #include "gui/common/CoreText.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/NoteSpelling.h"
+#include "gui/common/PageList.h"
 #include "gui/controls/THemisphereButton.h"
 #include "gui/listen/AudioFeed.h"
 #include "gui/listen/ListenOverlays.h"
 #include "gui/listen/ListenSession.h"
+#include "gui/playback/Transport.h"
 #include "gui/playpage/PlayPage.h"
 #include "gui/playpage/PlayPageScoring.h"
 #include "gui/scales/ScalesPage.h"
@@ -217,7 +217,7 @@ void ListenOnPages::ended(const QString& lostReason) {
   // As with a lost MIDI output: one notice, and the program goes on.
   if (was && !lostReason.isEmpty())
     parts_.dialogs.notice(&parts_.window,
-                            tr("The audio input was lost (%1). Listening stopped.").arg(lostReason));
+                          tr("The audio input was lost (%1). Listening stopped.").arg(lostReason));
 }
 
 void ListenOnPages::finish() {

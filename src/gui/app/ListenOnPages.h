@@ -13,8 +13,8 @@
 #include "core/app/AppSettings.h"
 #include "core/app/PageRules.h"
 #include "core/listen/HeardEvents.h"
-#include "core/pages/PageHolders.h"
 #include "core/pages/DiagramRecords.h"
+#include "core/pages/PageHolders.h"
 #include "core/practice/ListenCheck.h"
 #include "gui/listen/ListenOverlays.h"
 

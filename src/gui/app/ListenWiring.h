@@ -2,9 +2,8 @@
 // Listening joined to the rest of the program: the Options menu's tuner and the Listen button
 // of the pages, both switched off, with the reason as their tooltip, when there is no audio input.
 #include <QObject>
-#include <memory>
-
 #include <functional>
+#include <memory>
 
 #include "gui/app/ListenOnPages.h"
 
@@ -26,9 +25,9 @@ class ListenWiring : public QObject {
  public:
   struct Parts {
     ListenOnPages::Parts pages;
-    MainMenu& menu;               // the Options menu's Tuner item
-    TuningControls& tuning;       // the tuner names the strings of the tuning shown
-    const PlaybackContext& playback;  // the calibration clicks through the output playing now
+    MainMenu& menu;                                 // the Options menu's Tuner item
+    TuningControls& tuning;                         // the tuner names the strings of the tuning shown
+    const PlaybackContext& playback;                // the calibration clicks through the output playing now
     std::function<TfrmPreferences*()> preferences;  // built at start-up, after this
   };
   explicit ListenWiring(Parts parts);

@@ -270,8 +270,8 @@ void ProgramParts::connectCommands() {
   OptionsWiring* options = options_.get();
   listen_ = std::make_unique<ListenWiring>(ListenWiring::Parts{
       ListenOnPages::Parts{*window, window->findChild<KeyboardView*>(), *tools_, *bottom_, transport_, pages_,
-                           holders_, *fretboard_, spelling_, settings_, *audio_, devices_.dialogs, *scalesPage_,
-                           playPage_->scoring(*audio_)},
+                           holders_, *fretboard_, spelling_, settings_, *audio_, devices_.dialogs,
+                           *scalesPage_, playPage_->scoring(*audio_)},
       *menu_, *bottom_->tuningControls(), *playback_, [options] { return options->preferences(); }});
 }
 
