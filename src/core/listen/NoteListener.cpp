@@ -13,6 +13,7 @@
 #include "core/listen/ChordSpectrum.h"
 #include "core/listen/NotePitch.h"
 #include "core/listen/OnsetDetector.h"
+#include "core/listen/PeriodPitch.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly {
@@ -33,6 +34,15 @@ constexpr double kNoteWindowSeconds = 0.06;
 constexpr std::array<double, 2> kEarlyWindowSeconds{0.029, 0.045};
 constexpr int kEarlyLowest = 62;          // D4, 294 Hz: twice the first window's main lobe
 constexpr int kEarlyResolvedLowest = 48;  // C3
+// Below that an early answer stands when the period of the stretch, found in the time domain,
+// names the same note within this many cents and repeats this clearly (normalized autocorrelation;
+// at 0.6 a B2 read as B3 by both got through). 78 Hz leaves E2 room for a flat string; the top is
+// above E6 so a high note is not taken for one of its subharmonics.
+constexpr double kPeriodLowestHz = 78.0;
+constexpr double kPeriodHighestHz = 1400.0;
+constexpr double kPeriodClear = 0.7;
+constexpr double kPeriodCents = 35.0;
+constexpr double kPeriodThirdShare = 0.5;
 // The tuner holds the last pitch through short gaps in the readings.
 constexpr double kTunerHoldSeconds = 0.15;
 constexpr std::size_t kTunerMedian = 7;
@@ -151,14 +161,33 @@ struct NoteListener::State {
     pending.reset();
   }
 
+  // Whether the period of the stretch from the onset names the same note as its spectrum. The two
+  // err differently: a short window's spectrum blurs a low string's partials into each other, the
+  // period locks onto a strong second partial or onto a mix of the new string and one still
+  // ringing. Only an answer both give is taken, and only when the period is clear and the stretch
+  // does not also repeat after a third of it: an E4 whose period repeats three times over in that
+  // of A2 was read as A2 by both.
+  bool periodConfirms(int midi, const std::vector<float>& after) const {
+    const listen::PeriodReading period =
+        listen::periodPitch(after.data(), after.size(), rate, kPeriodLowestHz, kPeriodHighestHz);
+    if (period.hz <= 0 || period.clarity < kPeriodClear) return false;
+    if (std::abs(exactPitch(period.hz, a4) - midi) > kPeriodCents / 100.0) return false;
+    const listen::PeriodReading third =
+        listen::periodPitch(after.data(), after.size(), rate, 2.85 * period.hz, 3.15 * period.hz);
+    return third.clarity < kPeriodThirdShare * period.clarity;
+  }
+
   // Each early window once it is complete; an answer one can trust is reported at once, else the
   // note waits for the next window. A note is reported once: what a later window would say of it
   // is not heard.
   void tryEarly(std::vector<HeardNote>& heard) {
     while (pending && nextEarly < early.size() &&
            history.end() >= *pending + static_cast<std::int64_t>(early[nextEarly]->windowLength())) {
+      const std::size_t length = early[nextEarly]->windowLength();
       const auto found = hearPending(*early[nextEarly++]);
-      if (found && (found->midi >= kEarlyLowest || (found->resolved && found->midi >= kEarlyResolvedLowest)))
+      if (!found) continue;
+      if (found->midi >= kEarlyLowest || (found->resolved && found->midi >= kEarlyResolvedLowest) ||
+          periodConfirms(found->midi, history.read(*pending, length)))
         report(*found, heard);
     }
   }

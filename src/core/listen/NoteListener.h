@@ -23,8 +23,9 @@ class NoteListener {
   NoteListener& operator=(const NoteListener&) = delete;
 
   // Blocks of any size. Returns the notes whose pitch became known in this block, oldest first;
-  // a note is reported once, 30-50 ms after its onset from D4 up and up to 70 ms on the low
-  // strings, which need a longer window to be told apart (its `ms` is the onset).
+  // a note is reported once, 30-50 ms after its onset from D4 up; below that as soon when the
+  // period of the sound confirms its spectrum, else up to 70 ms, as the low strings' partials need
+  // a longer window to be told apart (its `ms` is the onset).
   std::vector<HeardNote> feed(const float* mono, std::size_t count);
   // The end of the input: reports a note whose onset was found but whose pitch was still being
   // confirmed.
