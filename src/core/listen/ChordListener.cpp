@@ -9,6 +9,7 @@
 #include "core/chords/ChordTypes.h"
 #include "core/listen/ChordSpectrum.h"
 #include "core/listen/OnsetDetector.h"
+#include "core/listen/StrumTiming.h"
 
 namespace strumly {
 
@@ -119,7 +120,12 @@ struct ChordListener::State {
     const std::size_t length = spectrum.windowLength();
     const std::vector<float> window = history.read(start, length);
     const std::vector<float> before = history.readBefore(onset, length, rate);
-    const listen::HeardSet set = spectrum.analyse(window.data(), before.data(), a4);
+    // The strum's course from a frame that ends at its onset, for the notes whose partials all
+    // lie on a lower string's.
+    const auto lead = static_cast<std::int64_t>(listen::StrumTiming::frameLength(rate));
+    const listen::StrumTiming timing(
+        history.read(onset - lead, static_cast<std::size_t>(windowEnd(onset) - onset + lead)), rate);
+    const listen::HeardSet set = spectrum.analyse(window.data(), before.data(), a4, &timing);
     HeardChord chord;
     chord.ms = std::llround(static_cast<double>(onset) * 1000.0 / rate);
     chord.pitchClasses = set.pitchClasses;

@@ -77,7 +77,8 @@ std::vector<double> ChordSpectrum::difference(const float* samples, const float*
   return mag;
 }
 
-HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz) {
+HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz,
+                                const StrumTiming* timing) {
   HeardSet set;
   const double binHz = rate_ / static_cast<double>(fftSize_);
   const auto lastBin = std::min(fftSize_ / 2 - 2, static_cast<std::size_t>(kHighestPeakHz / binHz));
@@ -124,7 +125,7 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
   std::vector<SpectralPeak> whitened;
   whitened.reserve(peaks.size());
   for (const Peak& peak : peaks) whitened.push_back({peak.hz, peak.height});
-  for (const StrumNote& note : strumNotes(whitened, a4Hz)) {
+  for (const StrumNote& note : strumNotes(whitened, a4Hz, timing)) {
     set.notes.push_back(note.midi);
     set.hz.push_back(note.hz);
     set.chroma[static_cast<std::size_t>(note.midi % 12)] += note.explained;

@@ -10,6 +10,8 @@ struct fftwf_plan_s;
 
 namespace strumly::listen {
 
+class StrumTiming;
+
 struct HeardSet {
   std::uint16_t pitchClasses = 0;   // bit 0 = C
   int bassNote = -1;                // lowest note found, -1 when none
@@ -34,7 +36,9 @@ class ChordSpectrum {
   // `beforeShare`: how much of the earlier spectrum is taken off.
   std::vector<double> difference(const float* samples, const float* before, double beforeShare = 1.0);
   double binHz() const { return rate_ / static_cast<double>(fftSize_); }
-  HeardSet analyse(const float* samples, const float* before, double a4Hz);
+  // `timing`, when given, hears a later string's note on a lower string's partials.
+  HeardSet analyse(const float* samples, const float* before, double a4Hz,
+                   const StrumTiming* timing = nullptr);
 
  private:
   double rate_;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/listen/HeardEvents.h"
+#include "core/listen/StrumTiming.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly::listen {
@@ -28,6 +29,12 @@ constexpr std::size_t kMaxNotes = 6;  // six strings
 // weighted), and this share of what the first note explained.
 constexpr double kLeastGain = 2.0;
 constexpr double kLeastShare = 0.12;
+
+// A note an octave, a twelfth or two octaves above a kept one (its fundamental on the lower note's
+// 2nd, 3rd or 4th partial) is heard when its fundamental rose this much later than the lower
+// note's own partials: a separate, higher string (25 ms heard more extra notes, 35 ms fewer of
+// the hidden ones).
+constexpr double kLaterRiseSeconds = 0.030;
 
 constexpr std::array<int, 6> kOpenStrings{40, 45, 50, 55, 59, 64};
 constexpr int kHighestFret = 24;
@@ -71,8 +78,10 @@ bool playableOnSixStrings(std::span<const int> notes) {
   return assign(sorted, 0, 0, 1000, -1000);
 }
 
-std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz) {
+std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz,
+                                  const StrumTiming* timing) {
   std::vector<Candidate> candidates;
+  std::vector<Candidate> everyNote;  // E2..E6, not only the most salient
   const double tolerance = std::exp2(kToleranceCents / 1200.0);
   for (int midi = kLowestHeardNote; midi <= kHighestHeardNote; ++midi) {
     Candidate c;
@@ -95,6 +104,7 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
     // partials; a note an octave or a twelfth below real ones has neither.
     const bool sounds = c.peak[0] >= 0 || (c.peak[1] >= 0 && c.peak[2] >= 0);
     if (sounds && c.salience > 0) candidates.push_back(c);
+    everyNote.push_back(c);
   }
   std::sort(candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) { return a.salience > b.salience; });
@@ -169,6 +179,54 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
         dropped = true;
         break;
       }
+    }
+  }
+
+  // A note whose every partial lies on a kept lower note's partials adds nothing to the
+  // explanation: the pursuit cannot hear it. The order of the strum can: its fundamental rises
+  // when its own, higher string sounds, well after the lower note's own partials rose.
+  if (timing != nullptr && !chosen.empty()) {
+    const std::vector<double> cover = explanation(chosen, candidates.size());
+    const auto claims = [&](const Candidate& c, int p) {
+      return std::find(c.peak.begin(), c.peak.end(), p) != c.peak.end();
+    };
+    unsigned heard = 0;
+    for (std::size_t i : chosen) heard |= 1u << (candidates[i].midi % 12);
+    std::vector<Candidate> later;
+    for (const Candidate& upper : everyNote) {
+      const int p0 = upper.peak[0];
+      if (((heard >> (upper.midi % 12)) & 1u) != 0 || p0 < 0 || cover[static_cast<std::size_t>(p0)] == 0)
+        continue;
+      std::vector<std::size_t> claimers;
+      for (std::size_t i : chosen)
+        if (claims(candidates[i], p0)) claimers.push_back(i);
+      if (claimers.size() != 1) continue;
+      const Candidate& lower = candidates[claimers.front()];
+      const int interval = upper.midi - lower.midi;
+      const int ratio = interval == 12 ? 2 : interval == 19 ? 3 : interval == 24 ? 4 : 0;
+      if (ratio == 0) continue;
+      // When the lower note started: the earliest of its own low partials, those on neither the
+      // upper note's places nor another kept note's.
+      double lowerRise = -1;
+      for (int h = 0; h < 4; ++h) {
+        const int p = lower.peak[static_cast<std::size_t>(h)];
+        if ((h + 1) % ratio == 0 || p < 0) continue;
+        bool shared = false;
+        for (std::size_t o : chosen) shared = shared || (o != claimers.front() && claims(candidates[o], p));
+        if (shared) continue;
+        const double t = timing->rise(peaks[static_cast<std::size_t>(p)].hz);
+        if (lowerRise < 0 || t < lowerRise) lowerRise = t;
+      }
+      if (lowerRise < 0) continue;
+      if (timing->rise(peaks[static_cast<std::size_t>(p0)].hz) - lowerRise > kLaterRiseSeconds)
+        later.push_back(upper);
+    }
+    for (const Candidate& upper : later) {
+      std::vector<int> with = midiOf(chosen, candidates.size());
+      with.push_back(upper.midi);
+      if (chosen.size() >= kMaxNotes || !playableOnSixStrings(with)) continue;
+      candidates.push_back(upper);
+      chosen.push_back(candidates.size() - 1);
     }
   }
 
