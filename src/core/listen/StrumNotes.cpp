@@ -205,6 +205,15 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
       const int interval = upper.midi - lower.midi;
       const int ratio = interval == 12 ? 2 : interval == 19 ? 3 : interval == 24 ? 4 : 0;
       if (ratio == 0) continue;
+      // Another peak within the timing frames' main lobe of the upper fundamental leaks into it,
+      // and its own string's rise would be taken for the upper note's (a high E4 beside the F#4
+      // that is a B2's third partial).
+      const double upperHz = peaks[static_cast<std::size_t>(p0)].hz;
+      bool crowded = false;
+      for (std::size_t q = 0; q < peaks.size(); ++q)
+        crowded =
+            crowded || (static_cast<int>(q) != p0 && std::abs(peaks[q].hz - upperHz) < timing->lobeHz());
+      if (crowded) continue;
       // When the lower note started: the earliest of its own low partials, those on neither the
       // upper note's places nor another kept note's.
       double lowerRise = -1;

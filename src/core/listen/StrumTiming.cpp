@@ -54,4 +54,9 @@ double StrumTiming::rise(double hz) const {
   return centre.back();
 }
 
+double StrumTiming::lobeHz() const {
+  // A Hann frame's main lobe reaches two bins of its own length to either side.
+  return 2 * rate_ / static_cast<double>(taper_.size());
+}
+
 }  // namespace strumly::listen

@@ -13,6 +13,8 @@ class StrumTiming {
   // The frames' length in samples: about 46 ms, long enough to part the partials of the low
   // strings and the neighbouring strings' partials around them.
   static std::size_t frameLength(double sampleRate);
+  // Half the width of a frame's main lobe (Hz): a partial nearer than this to a place leaks into it.
+  double lobeHz() const;
 
   // `samples`: from frameLength() samples before the strum's onset through the end of its
   // analysis window.

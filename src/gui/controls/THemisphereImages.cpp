@@ -13,6 +13,8 @@ namespace {
 
 // The light comes from the upper left, in front: (-1, -1, 1) / sqrt(3).
 constexpr double kLight = 0.5773502692;
+// A lowered face darker than this (HSL lightness, 0..255) under its caption takes a light caption.
+constexpr double kDarkFaceLightness = 110;
 
 double lightTerm(double x, double y, double z) {
   return kLight * (-x - y + z);
@@ -176,7 +178,17 @@ void THemisphereButton::BuildImages() {
     const QColor themed = palette().color(QPalette::ButtonText);
     const QColor text = themed.lightness() < 128 ? themed : QColor(33, 37, 41);
     write(up, text);
-    write(downFace, text);
+    // Lowered, a small face turns dark where the caption sits: there the caption is written
+    // light, or it could not be read while the button is down.
+    const QRect under = QRectF(QPointF(at.topLeft()) * r, QSizeF(at.size()) * r).toRect();
+    double lightness = 0;
+    int counted = 0;
+    for (int py = std::max(0, under.top()); py <= std::min(downFace.height() - 1, under.bottom()); ++py)
+      for (int px = std::max(0, under.left()); px <= std::min(downFace.width() - 1, under.right()); ++px) {
+        lightness += QColor(downFace.pixel(px, py)).lightness();
+        ++counted;
+      }
+    write(downFace, counted > 0 && lightness / counted < kDarkFaceLightness ? QColor(244, 244, 244) : text);
     if (faceTransparent_) write(imageMask_, Qt::black);
   }
 
