@@ -18,6 +18,7 @@
 #include "core/chords/ChordTypes.h"
 #include "core/listen/ChordListener.h"
 #include "core/listen/NoteListener.h"
+#include "core/practice/ChordCheckListener.h"
 #include "platform/midi/SoundFontLocator.h"
 #include "support/RenderedGuitar.h"
 
@@ -119,6 +120,82 @@ void judge(const std::vector<Strike>& strikes, const std::vector<Timed>& heard, 
                   heard[i].midi, heard[i].set);
 }
 
+// Listen's check of the chord on the neck: each strum judged against the voicing it should be
+// (the one in `targets`, set well before the strum). Counted right when the check's missing and
+// extra notes are exactly those `played` lacks or adds against the target.
+struct CheckScore {
+  int right = 0;
+  int total = 0;
+  std::vector<double> latency;
+};
+
+void checkRun(const std::vector<Strike>& targets, const std::vector<Strike>& played, const std::vector<float>& mono,
+              int offsetMs, double& cpu, CheckScore& score) {
+  ChordCheckListener listener(kRate, builtInChordTypes());
+  const auto setOf = [](const std::vector<int>& notes) {
+    std::uint16_t set = 0;
+    for (int n : notes) set = static_cast<std::uint16_t>(set | (1u << (n % 12)));
+    return set;
+  };
+  std::size_t next = 0;  // the strike whose target is set next
+  std::vector<CheckedStrum> heard;
+  std::vector<double> reportedMs;
+  const double start = cpuSeconds();
+  for (std::size_t i = 0; i < mono.size(); i += kBlock) {
+    const double nowMs = static_cast<double>(i) * 1000.0 / kRate;
+    if (next < targets.size() && nowMs >= targets[next].ms + offsetMs - 400) {
+      std::array<PitchNumber, kStringCount> pitches{};
+      for (std::size_t k = 0; k < targets[next].notes.size() && k < pitches.size(); ++k)
+        pitches[k] = static_cast<PitchNumber>(targets[next].notes[k]);
+      listener.setTarget(pitches);
+      ++next;
+    }
+    const std::size_t n = std::min(kBlock, mono.size() - i);
+    for (CheckedStrum& c : listener.feed(mono.data() + i, n)) {
+      heard.push_back(std::move(c));
+      reportedMs.push_back(static_cast<double>(i + n) * 1000.0 / kRate);
+    }
+  }
+  cpu += cpuSeconds() - start;
+  for (std::size_t k = 0; k < played.size(); ++k) {
+    ++score.total;
+    const std::uint16_t want = setOf(targets[k].notes), have = setOf(played[k].notes);
+    for (std::size_t h = 0; h < heard.size(); ++h) {
+      if (std::llabs(heard[h].heard.ms - (played[k].ms + offsetMs)) > 30 || !heard[h].check) continue;
+      const ChordCheck& c = *heard[h].check;
+      const bool exact = c.missing == (want & ~have) && c.extra == (have & ~want);
+      if (exact) {
+        ++score.right;
+        score.latency.push_back(reportedMs[h] - (played[k].ms + offsetMs));
+      } else if (std::getenv("LISTEN_DEBUG") != nullptr) {
+        std::printf("    check at %d: wanted missing %03x extra %03x, got %03x %03x, notes", played[k].ms,
+                    want & ~have, have & ~want, c.missing, c.extra);
+        for (int note : played[k].notes) std::printf(" %d", note);
+        std::printf("\n");
+      }
+      break;
+    }
+  }
+}
+
+void printCheck(const char* what, const CheckScore& score) {
+  std::vector<double> l = score.latency;
+  std::sort(l.begin(), l.end());
+  std::printf("  %-46s %4d/%4d right (%5.1f %%); reported %3.0f ms after the onset (median)\n", what,
+              score.right, score.total, 100.0 * score.right / std::max(1, score.total),
+              l.empty() ? 0.0 : l[l.size() / 2]);
+}
+
+// The strikes with one note left out, a different string each time (the lowest, the next, ...),
+// as a student's strum that misses a string.
+std::vector<Strike> leftOut(std::vector<Strike> strikes) {
+  for (std::size_t i = 0; i < strikes.size(); ++i) {
+    std::vector<int>& notes = strikes[i].notes;
+    if (notes.size() > 1) notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i % notes.size()));
+  }
+  return strikes;
+}
+
 std::vector<Strike> singleNotes() {
   std::vector<Strike> s;
   for (int midi = kLowestHeardNote; midi <= kHighestHeardNote; ++midi)
@@ -191,7 +268,7 @@ int main() {
                               {"scales, 2 positions", scaleNotes(), false},
                               {"chords C, E (tuning set)", chordSet({0, 4}), true},
                               {"chords G (held out)", chordSet({7}), true}};
-  double noteSeconds = 0, chordSeconds = 0, noteCpu = 0, chordCpu = 0;
+  double noteSeconds = 0, chordSeconds = 0, noteCpu = 0, chordCpu = 0, checkSeconds = 0, checkCpu = 0;
   std::printf("Sets: %zu single notes, %zu scale notes, %zu + %zu voicings of 12 chord types\n",
               sets[0].strikes.size(), sets[1].strikes.size(), sets[2].strikes.size(), sets[3].strikes.size());
   for (int program : {kNylonGuitar, kSteelGuitar}) {
@@ -209,6 +286,15 @@ int main() {
           ChordListener listener(kRate, builtInChordTypes());
           judge(set.strikes, run(listener, mono, chordCpu), true, 1000, score);
           chordSeconds += seconds;
+          score.print((std::string(set.name) + ", " + what).c_str());
+          CheckScore right, missing;
+          checkRun(set.strikes, set.strikes, mono, 1000, checkCpu, right);
+          const std::vector<Strike> fewer = leftOut(set.strikes);
+          checkRun(set.strikes, fewer, render(*soundFont, program, fewer, noisy), 1000, checkCpu, missing);
+          checkSeconds += 2 * seconds;
+          printCheck("  checked against the voicing: played", right);
+          printCheck("  checked against the voicing: a string left out", missing);
+          continue;
         } else {
           NoteListener listener(kRate);
           judge(set.strikes, run(listener, mono, noteCpu), false, 1000, score);
@@ -218,7 +304,8 @@ int main() {
       }
     }
   }
-  std::printf("  CPU: notes %.2f %% of one core (%.0f s of audio), chords %.2f %% (%.0f s)\n",
-              100.0 * noteCpu / noteSeconds, noteSeconds, 100.0 * chordCpu / chordSeconds, chordSeconds);
+  std::printf("  CPU: notes %.2f %% of one core (%.0f s of audio), chords %.2f %% (%.0f s), checked chords %.2f %%\n",
+              100.0 * noteCpu / noteSeconds, noteSeconds, 100.0 * chordCpu / chordSeconds, chordSeconds,
+              100.0 * checkCpu / checkSeconds);
   return 0;
 }

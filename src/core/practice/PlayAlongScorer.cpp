@@ -4,6 +4,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <numbers>
 
@@ -36,6 +37,9 @@ constexpr int kPartials = 12;
 // third partial (a D's third partial is an octave above the A a fifth above it).
 constexpr double kHeardShare = 0.02;
 constexpr double kWeakFundamentalHz = 115;
+// Up to this share a note's place must hold a peak as narrow as a string's (kBroadShare): a weak
+// rise there may be the flank of the body's resonance or of a neighbouring string.
+constexpr double kSureShare = 0.05;
 // A note whose place rang before is heard when what the strum added there reaches this share
 // of what rang (set on bench_score's tuning chords, the middle of the range, 0.4 to 0.8, that
 // judged them alike).
@@ -52,6 +56,23 @@ double peakNear(const std::vector<double>& mag, double binHz, double hz) {
   const auto hi = std::min(mag.size() - 1, static_cast<std::size_t>(std::ceil(hz * ratio / binHz)));
   double best = 0;
   for (std::size_t k = lo; k <= hi && k < mag.size(); ++k) best = std::max(best, mag[k]);
+  return best;
+}
+
+// The highest peak within kToleranceCents of `hz` that is as narrow as a string's partial (see
+// kBroadShare; `lobe` in bins), 0 when none: a body resonance's flank or a neighbour's leakage
+// is no note.
+double narrowPeakNear(const std::vector<double>& mag, double binHz, double hz, std::size_t lobe) {
+  const double ratio = std::pow(2.0, kToleranceCents / 1200.0);
+  const auto lo = std::max<std::size_t>(lobe + 1, static_cast<std::size_t>(std::floor(hz / ratio / binHz)));
+  const auto hi = std::min(mag.size() - lobe - 2, static_cast<std::size_t>(std::ceil(hz * ratio / binHz)));
+  double best = 0;
+  for (std::size_t k = lo; k <= hi; ++k) {
+    const double m = mag[k];
+    if (m <= best || m < mag[k - 1] || m < mag[k + 1]) continue;
+    if (std::min(mag[k - lobe], mag[k + lobe]) >= kBroadShare * m) continue;
+    best = m;
+  }
   return best;
 }
 
@@ -118,8 +139,9 @@ struct Judged {
 // `mag`: what the strum added (its spectrum less what rang before it); `after`: the spectrum of
 // the strum's window; `mono` and `onset` (a sample): the take, to follow a note's place through
 // the onset.
-Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const std::vector<double>& after,
-             double binHz, double a4Hz, std::span<const float> mono, std::int64_t onset, double sampleRate) {
+Judged judge(const std::array<PitchNumber, kStringCount>& pitches, const std::vector<double>& mag,
+             const std::vector<double>& after, double binHz, double a4Hz, std::span<const float> mono,
+             std::int64_t onset, double sampleRate) {
   Judged judged;
   const auto first = static_cast<std::size_t>(kLowestHz / binHz);
   const auto last = std::min(mag.size() - 3, static_cast<std::size_t>(kHighestHz / binHz));
@@ -127,10 +149,12 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const s
   for (std::size_t k = first; k <= last; ++k) strongest = std::max(strongest, mag[k]);
   if (strongest < kSilentPeak) return judged;
 
+  // Three quarters of the taper's main lobe, where a sinusoid has fallen below a fifth.
+  const auto lobe = static_cast<std::size_t>(std::lround(0.75 * 2.0 / (binHz * kWindowSeconds)));
   std::uint16_t wanted = 0;
   std::uint16_t heard = 0;
   std::vector<double> fundamentals;
-  for (PitchNumber pitch : strum.pitches) {
+  for (PitchNumber pitch : pitches) {
     if (pitch == 0) continue;
     const double f = noteHz(pitch, a4Hz);
     fundamentals.push_back(f);
@@ -141,13 +165,13 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const s
     // or the string rang on from it: then the difference hides the note, and the place may even
     // grow softer when the new string's phase opposes what rang. What counts then is whether
     // the place departs from the way it was ringing.
-    const bool replucked = peakNear(after, binHz, f) >= kHeardShare * strongest &&
+    const bool replucked = narrowPeakNear(after, binHz, f, lobe) >= kHeardShare * strongest &&
                            newAt(mono, onset, f, sampleRate) >= kNewShare;
-    if (replucked || std::max(peakNear(mag, binHz, f), octave) >= kHeardShare * strongest) heard |= bit;
+    const double near = peakNear(mag, binHz, f);
+    const double own = near >= kSureShare * strongest ? near : narrowPeakNear(mag, binHz, f, lobe);
+    if (replucked || std::max(own, octave) >= kHeardShare * strongest) heard |= bit;
   }
   judged.missing = static_cast<std::uint16_t>(wanted & ~heard);
-  // Three quarters of the taper's main lobe, where a sinusoid has fallen below a fifth.
-  const auto lobe = static_cast<std::size_t>(std::lround(0.75 * 2.0 / (binHz * kWindowSeconds)));
   for (std::size_t k = std::max(first, lobe); k + lobe < mag.size() && k <= last; ++k) {
     const double m = mag[k];
     if (m < kExtraShare * strongest || m <= mag[k - 1] || m < mag[k + 1] || m < mag[k - 2] || m < mag[k + 2])
@@ -165,7 +189,47 @@ Judged judge(const ExpectedStrum& strum, const std::vector<double>& mag, const s
   return judged;
 }
 
+// The strum from sample `onset` of `mono` on, judged against `pitches`.
+Judged judgeAt(listen::ChordSpectrum& spectrum, const std::array<PitchNumber, kStringCount>& pitches,
+               std::span<const float> mono, std::int64_t onset, double sampleRate, double a4Hz) {
+  const std::size_t length = spectrum.windowLength();
+  auto samplesFrom = [&](std::int64_t first) {
+    std::vector<float> out(length, 0.0f);
+    for (std::size_t i = 0; i < length; ++i) {
+      const std::int64_t n = first + static_cast<std::int64_t>(i);
+      if (n >= 0 && n < static_cast<std::int64_t>(mono.size())) out[i] = mono[static_cast<std::size_t>(n)];
+    }
+    return out;
+  };
+  const std::vector<float> inside = samplesFrom(onset + std::llround(kWindowStartSeconds * sampleRate));
+  const std::vector<float> before =
+      samplesFrom(onset - std::llround(kGuardSeconds * sampleRate) - static_cast<std::int64_t>(length));
+  return judge(pitches, spectrum.difference(inside.data(), before.data()),
+               spectrum.difference(inside.data(), nullptr), spectrum.binHz(), a4Hz, mono, onset, sampleRate);
+}
+
+std::size_t windowLength(double sampleRate) {
+  return static_cast<std::size_t>(std::lround(kWindowSeconds * sampleRate));
+}
+
 }  // namespace
+
+std::int64_t strumSoundAfterOnset(double sampleRate) {
+  return std::llround(kWindowStartSeconds * sampleRate) + static_cast<std::int64_t>(windowLength(sampleRate));
+}
+
+std::int64_t strumSoundBeforeOnset(double sampleRate) {
+  const std::int64_t guard = std::llround(kGuardSeconds * sampleRate);
+  return guard + std::max(static_cast<std::int64_t>(windowLength(sampleRate)),
+                          static_cast<std::int64_t>(2 * std::llround(kToneFrameSeconds * sampleRate)));
+}
+
+StrumJudgement judgeStrumAt(const std::array<PitchNumber, kStringCount>& pitches, std::span<const float> mono,
+                            std::int64_t onset, double sampleRate, double a4Hz) {
+  listen::ChordSpectrum spectrum(sampleRate, windowLength(sampleRate));
+  const Judged judged = judgeAt(spectrum, pitches, mono, onset, sampleRate, a4Hz);
+  return {judged.verdict, judged.missing, judged.extra};
+}
 
 std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSettings& settings,
                                           const NoteNames& names, std::string* error) {
@@ -198,16 +262,7 @@ std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSet
 std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::span<const float> mono,
                                   double sampleRate, const ScoreWindow& window, double a4Hz) {
   const StrumFlux flux(mono, sampleRate);
-  const auto length = static_cast<std::size_t>(std::lround(kWindowSeconds * sampleRate));
-  listen::ChordSpectrum spectrum(sampleRate, length);
-  auto samplesFrom = [&](std::int64_t first) {
-    std::vector<float> out(length, 0.0f);
-    for (std::size_t i = 0; i < length; ++i) {
-      const std::int64_t n = first + static_cast<std::int64_t>(i);
-      if (n >= 0 && n < static_cast<std::int64_t>(mono.size())) out[i] = mono[static_cast<std::size_t>(n)];
-    }
-    return out;
-  };
+  listen::ChordSpectrum spectrum(sampleRate, windowLength(sampleRate));
 
   std::vector<StrumScore> scores;
   scores.reserve(strums.size());
@@ -218,12 +273,7 @@ std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::sp
     const double best = flux.strumBetween(beat - window.earlyMs, beat + window.lateMs);
     if (std::isfinite(best)) {
       const auto onset = static_cast<std::int64_t>(std::llround(best * sampleRate / 1000.0));
-      const std::vector<float> inside = samplesFrom(onset + std::llround(kWindowStartSeconds * sampleRate));
-      const std::vector<float> before =
-          samplesFrom(onset - std::llround(kGuardSeconds * sampleRate) - static_cast<std::int64_t>(length));
-      const Judged judged =
-          judge(strum, spectrum.difference(inside.data(), before.data()),
-                spectrum.difference(inside.data(), nullptr), spectrum.binHz(), a4Hz, mono, onset, sampleRate);
+      const Judged judged = judgeAt(spectrum, strum.pitches, mono, onset, sampleRate, a4Hz);
       score.verdict = judged.verdict;
       score.missing = judged.missing;
       score.extra = judged.extra;

@@ -55,6 +55,20 @@ struct ScoreWindow {
 std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::span<const float> mono,
                                   double sampleRate, const ScoreWindow& window = {}, double a4Hz = 440.0);
 
+// One strum whose onset is known (a sample of `mono`), judged against the notes `pitches` asks
+// for by the same rules: Listen's check of the chord on the neck. `mono` must hold
+// strumSoundBeforeOnset() samples before the onset and strumSoundAfterOnset() from it on; what it
+// lacks counts as silence.
+struct StrumJudgement {
+  StrumVerdict verdict = StrumVerdict::Missed;  // Missed: nothing sounded
+  std::uint16_t missing = 0;
+  std::uint16_t extra = 0;
+};
+StrumJudgement judgeStrumAt(const std::array<PitchNumber, kStringCount>& pitches, std::span<const float> mono,
+                            std::int64_t onset, double sampleRate, double a4Hz = 440.0);
+std::int64_t strumSoundBeforeOnset(double sampleRate);
+std::int64_t strumSoundAfterOnset(double sampleRate);
+
 // "right", "partly", "missed".
 const char* verdictText(StrumVerdict verdict);
 // "MEASURE.SLOT CHORD VERDICT OFFSET_MS": "3.5 G maj right +12"; a missed strum's offset is "-".

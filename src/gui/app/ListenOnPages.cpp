@@ -67,6 +67,10 @@ ListenOnPages::ListenOnPages(Parts parts)
     if (!parts_.window.commands().run("hemiListen")) finish();
   });
   connect(session_, &ListenSession::chordHeard, this, &ListenOnPages::chordHeard);
+  session_->setTargetSource([this] {
+    const ChordDiagram& shown = targetChord();
+    return shown.isEmpty() ? std::array<PitchNumber, kStringCount>{} : shown.pitches;
+  });
   connect(session_, &ListenSession::noteHeard, this, &ListenOnPages::noteHeard);
   connect(session_, &ListenSession::ended, this, &ListenOnPages::ended);
   connect(&parts_.scoring, &PlayPageScoring::ended, this, &ListenOnPages::ended);
@@ -161,8 +165,9 @@ void ListenOnPages::showTargetChord(const ChordCheck* check) {
   }
 }
 
-void ListenOnPages::chordHeard(const HeardChord& chord) {
+void ListenOnPages::chordHeard(const CheckedStrum& strum) {
   if (!page_ || *page_ == PageId::Scales) return;
+  const HeardChord& chord = strum.heard;
   const ChordDiagram& shown = targetChord();
   const bool noTarget = shown.isEmpty() || shown.pitches == std::array<PitchNumber, kStringCount>{};
   const NoteNames names = parts_.spelling.names();
@@ -172,7 +177,9 @@ void ListenOnPages::chordHeard(const HeardChord& chord) {
     readout_->setText(coreText(heardChordText(chord.name, chord.pitchClasses, names)));
     return;
   }
-  const ChordCheck check = checkChord(shown.pitches, chord.pitchClasses);
+  // The session judged the strum against the chord shown as the sound came in; a strum judged
+  // before any target was known is held against the set heard blind.
+  const ChordCheck check = strum.check ? *strum.check : checkChord(shown.pitches, chord.pitchClasses);
   showTargetChord(&check);
   keys_->showWrong(check.extra);
   readout_->setText(coreText(chordCheckText(check, names)));

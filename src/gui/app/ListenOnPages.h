@@ -15,6 +15,7 @@
 #include "core/listen/HeardEvents.h"
 #include "core/pages/DiagramRecords.h"
 #include "core/pages/PageHolders.h"
+#include "core/practice/ChordCheckListener.h"
 #include "core/practice/ListenCheck.h"
 #include "gui/listen/ListenOverlays.h"
 
@@ -72,7 +73,7 @@ class ListenOnPages : public QObject {
   const KeyMarks& keyMarks() const { return *keys_; }
 
  private:
-  void chordHeard(const HeardChord& chord);
+  void chordHeard(const CheckedStrum& strum);
   void noteHeard(const HeardNote& note);
   void ended(const QString& lostReason);
   void finish();

@@ -2,6 +2,7 @@
 
 #include "core/chords/ChordTypeList.h"
 #include "core/listen/ChordListener.h"
+#include "core/practice/ChordCheckListener.h"
 #include "core/listen/NoteListener.h"
 #include "gui/listen/AudioFeed.h"
 
@@ -32,7 +33,7 @@ bool ListenSession::start(Ear ear) {
   const double a4 = settings_.listen.clampedA4();
   if (ear == Ear::Chords) {
     // Heard chords are named with the types the menus and the design page name them with.
-    chords_ = std::make_unique<ChordListener>(rate, chordTypesWithUsers(settings_.userChords), a4,
+    chords_ = std::make_unique<ChordCheckListener>(rate, chordTypesWithUsers(settings_.userChords), a4,
                                               Spelling::Sharps);
   } else {
     notes_ = std::make_unique<NoteListener>(rate, a4);
@@ -56,7 +57,8 @@ QString ListenSession::error() const {
 
 void ListenSession::samples(const float* s, std::size_t n) {
   if (chords_) {
-    for (const HeardChord& c : chords_->feed(s, n)) Q_EMIT chordHeard(c);
+    if (target_) chords_->setTarget(target_());
+    for (const CheckedStrum& c : chords_->feed(s, n)) Q_EMIT chordHeard(c);
   } else if (notes_) {
     for (const HeardNote& note : notes_->feed(s, n)) Q_EMIT noteHeard(note);
   }
