@@ -4,7 +4,9 @@
 // pitch, >= 95 % of chords with the exact pitch-class set clean and >= 90 % with noise; notes
 // reported <= 30 ms and chords <= 120 ms after their onset; listening < 5 % of one core.
 // Each line also counts the events found within 30 ms whatever their pitch, and the median error
-// of their onsets. LISTEN_SETS=ns (initials of the sets' names) runs only those sets;
+// of their onsets. Under each chord line, Listen's check of the chord on the neck: every strum
+// judged against its own voicing, then a rendering with one string left out judged against the
+// full voicing. LISTEN_SETS=ns (initials of the sets' names) runs only those sets;
 // LISTEN_DEBUG=1 prints every miss, wrong event and extra.
 #include <time.h>
 
