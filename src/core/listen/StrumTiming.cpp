@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
-#include <numbers>
 
 #include "core/listen/OnsetDetector.h"
+#include "core/listen/ToneAt.h"
 
 namespace strumly::listen {
 
@@ -17,28 +16,16 @@ std::size_t StrumTiming::frameLength(double sampleRate) {
 }
 
 StrumTiming::StrumTiming(std::vector<float> samples, double sampleRate)
-    : samples_(std::move(samples)), taper_(frameLength(sampleRate)), rate_(sampleRate) {
-  const std::size_t n = taper_.size();
-  for (std::size_t k = 0; k < n; ++k)
-    taper_[k] =
-        0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(k) / static_cast<double>(n - 1));
-}
+    : samples_(std::move(samples)), taper_(hannTaper(frameLength(sampleRate))), rate_(sampleRate) {}
 
 double StrumTiming::rise(double hz) const {
   const std::size_t frame = taper_.size();
   if (samples_.size() < frame + 2) return 0;
-  // The samples turned down by `hz`: a frame's magnitude at `hz` is then the tapered sum.
-  std::vector<std::complex<double>> turned(samples_.size());
-  const double omega = 2 * std::numbers::pi * hz / rate_;
-  for (std::size_t i = 0; i < samples_.size(); ++i)
-    turned[i] = static_cast<double>(samples_[i]) * std::polar(1.0, -omega * static_cast<double>(i));
   const std::size_t hop = std::max<std::size_t>(1, frame / 16);
   std::vector<double> magnitude, centre;
   // The first frame ends at the onset: what rang there before.
   for (std::size_t first = 0; first + frame <= samples_.size(); first += hop) {
-    std::complex<double> sum = 0;
-    for (std::size_t k = 0; k < frame; ++k) sum += taper_[k] * turned[first + k];
-    magnitude.push_back(std::abs(sum));
+    magnitude.push_back(std::abs(toneAt(samples_, static_cast<std::int64_t>(first), taper_, hz, rate_)));
     centre.push_back((static_cast<double>(first) - static_cast<double>(frame) / 2) / rate_);
   }
   if (magnitude.size() < 2) return 0;

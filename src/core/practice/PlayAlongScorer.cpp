@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
-#include <numbers>
 
 #include "core/chords/ChordName.h"
 #include "core/listen/ChordSpectrum.h"
+#include "core/listen/ToneAt.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/SongRecording.h"
 #include "core/practice/StrumFlux.h"
@@ -85,42 +83,20 @@ bool explained(double hz, const std::vector<double>& fundamentals) {
   return false;
 }
 
-// The complex amplitude at `hz` over a tapered frame of the take from sample `first`, its phase
-// measured from the take's start, so a steady partial gives the same value in every frame.
-std::complex<double> toneAt(std::span<const float> mono, std::int64_t first, std::int64_t length, double hz,
-                            double sampleRate) {
-  thread_local std::vector<double> taper;
-  if (taper.size() != static_cast<std::size_t>(length)) {
-    taper.resize(static_cast<std::size_t>(length));
-    for (std::size_t i = 0; i < taper.size(); ++i)
-      taper[i] = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
-                                      static_cast<double>(length - 1));
-  }
-  std::complex<double> sum = 0;
-  const double omega = 2 * std::numbers::pi * hz / sampleRate;
-  // The phasor turned a sample at a time; renormalized now and then, as rounding makes it drift.
-  std::complex<double> turn = std::polar(1.0, -omega * static_cast<double>(first));
-  const std::complex<double> step = std::polar(1.0, -omega);
-  for (std::int64_t i = 0; i < length; ++i, turn *= step) {
-    if ((i & 1023) == 0) turn /= std::abs(turn);
-    const std::int64_t n = first + i;
-    if (n < 0 || n >= static_cast<std::int64_t>(mono.size())) continue;
-    sum += taper[static_cast<std::size_t>(i)] * static_cast<double>(mono[static_cast<std::size_t>(n)]) * turn;
-  }
-  return sum;
-}
-
 // Whether something new started sounding at `hz` with the strum, though the place rang before:
 // a ringing partial only turns and fades steadily, so two frames before the onset foretell the
 // frame after it; a string plucked there departs from that, whatever its phase against what rang
 // (a new F#4 over a ringing B2's third partial can even make the place softer).
 double newAt(std::span<const float> mono, std::int64_t onset, double hz, double sampleRate) {
   const auto length = static_cast<std::int64_t>(std::lround(kToneFrameSeconds * sampleRate));
+  thread_local std::vector<double> taper;
+  if (taper.size() != static_cast<std::size_t>(length)) taper = listen::hannTaper(static_cast<std::size_t>(length));
+  const auto toneAt = [&](std::int64_t first) { return listen::toneAt(mono, first, taper, hz, sampleRate); };
   const std::int64_t beforeEnd = onset - std::llround(kGuardSeconds * sampleRate);
   const std::int64_t afterStart = onset + std::llround(kWindowStartSeconds * sampleRate);
-  const std::complex<double> earlier = toneAt(mono, beforeEnd - 2 * length, length, hz, sampleRate);
-  const std::complex<double> before = toneAt(mono, beforeEnd - length, length, hz, sampleRate);
-  const std::complex<double> after = toneAt(mono, afterStart, length, hz, sampleRate);
+  const std::complex<double> earlier = toneAt(beforeEnd - 2 * length);
+  const std::complex<double> before = toneAt(beforeEnd - length);
+  const std::complex<double> after = toneAt(afterStart);
   if (std::abs(before) < 1e-9) return std::numeric_limits<double>::infinity();
   std::complex<double> step = std::abs(earlier) > 1e-9 ? before / earlier : std::complex<double>(1, 0);
   if (std::abs(step) > 1) step /= std::abs(step);  // what rings only fades
