@@ -29,6 +29,11 @@ constexpr std::size_t kMaxNotes = 6;  // six strings
 // weighted), and this share of what the first note explained.
 constexpr double kLeastGain = 2.0;
 constexpr double kLeastShare = 0.12;
+// A kept note's salience (all its partials, shared or not) must reach this share of what the first
+// note explained: below it, notes were mostly partials of others that fit a template by chance (a
+// high note on a lower one's partials: the tuning keys' exact sets +11 strums, G's +5; 0.6 lost
+// 31 and 20).
+constexpr double kLeastSalienceShare = 0.5;
 
 // A note an octave, a twelfth or two octaves above a kept one (its fundamental on the lower note's
 // 2nd, 3rd or 4th partial) is heard when its fundamental rose this much later than the lower
@@ -181,6 +186,10 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
       }
     }
   }
+
+  // A note whose partials together stand less than half as high as those of the note that
+  // explained most is more often a few partials of others that happen to fit than a string.
+  std::erase_if(chosen, [&](std::size_t i) { return candidates[i].salience < kLeastSalienceShare * first; });
 
   // A note whose every partial lies on a kept lower note's partials adds nothing to the
   // explanation: the pursuit cannot hear it. The order of the strum can: its fundamental rises
