@@ -29,10 +29,12 @@ constexpr std::size_t kMaxNotes = 6;  // six strings
 // weighted), and this share of what the first note explained.
 constexpr double kLeastGain = 2.0;
 constexpr double kLeastShare = 0.12;
-// A kept note's salience (all its partials, shared or not) must reach this share of what the first
-// note explained: below it, notes were mostly partials of others that fit a template by chance (a
-// high note on a lower one's partials: the tuning keys' exact sets +11 strums, G's +5; 0.6 lost
-// 31 and 20).
+// A candidate's salience must reach this share of the most salient one's: below it, notes were
+// mostly partials of others that fit a template by chance (the tuning keys' exact sets +15
+// strums, G's +4; 0.4, 0.45 and 0.55 gained less on the tuning keys; as a rule applied after the
+// pursuit, 0.6 lost 31 and 20 strums). Taken out before the pursuit, such a note cannot hide a
+// real note's partials either. High notes have fewer partials in range and so less salience to
+// reach; weighing that in heard fewer sets (tuning keys 452 strums against 464).
 constexpr double kLeastSalienceShare = 0.5;
 
 // A note an octave, a twelfth or two octaves above a kept one (its fundamental on the lower note's
@@ -114,6 +116,11 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
   std::sort(candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) { return a.salience > b.salience; });
   if (candidates.size() > kShortlist) candidates.resize(kShortlist);
+  // The first note taken is the most salient one, all of whose partials count.
+  if (!candidates.empty()) {
+    const double least = kLeastSalienceShare * candidates.front().salience;
+    std::erase_if(candidates, [&](const Candidate& c) { return c.salience < least; });
+  }
 
   // cover[p]: 1 when a chosen note explains peak p.
   const auto explanation = [&](const std::vector<std::size_t>& chosen, std::size_t skip) {
@@ -186,10 +193,6 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
       }
     }
   }
-
-  // A note whose partials together stand less than half as high as those of the note that
-  // explained most is more often a few partials of others that happen to fit than a string.
-  std::erase_if(chosen, [&](std::size_t i) { return candidates[i].salience < kLeastSalienceShare * first; });
 
   // A note whose every partial lies on a kept lower note's partials adds nothing to the
   // explanation: the pursuit cannot hear it. The order of the strum can: its fundamental rises
