@@ -10,7 +10,6 @@ namespace strumly {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr std::size_t kBlock = 441;
 
 std::vector<CheckedStrum> checked(const std::vector<int>& played, const std::array<PitchNumber, kStringCount>& target,
                                   int program) {
@@ -20,14 +19,7 @@ std::vector<CheckedStrum> checked(const std::vector<int>& played, const std::arr
   const std::vector<float> mono = testing::renderStrikes(renderer, program, {{500, played, 1100, 12}});
   ChordCheckListener listener(kRate, {});
   listener.setTarget(target);
-  std::vector<CheckedStrum> out;
-  for (std::size_t i = 0; i < mono.size(); i += kBlock) {
-    const auto events = listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i));
-    out.insert(out.end(), events.begin(), events.end());
-  }
-  const auto rest = listener.finish();
-  out.insert(out.end(), rest.begin(), rest.end());
-  return out;
+  return testing::hearAll(listener, mono);
 }
 
 TEST(ChordCheck, TheStrumIsJudgedAgainstTheTargetsOwnNotes) {

@@ -16,19 +16,6 @@ namespace strumly {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr std::size_t kBlock = 441;  // 10 ms, as the audio input hands them over
-
-template <typename Listener, typename Event>
-std::vector<Event> hear(Listener& listener, const std::vector<float>& mono) {
-  std::vector<Event> heard;
-  for (std::size_t i = 0; i < mono.size(); i += kBlock) {
-    const auto events = listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i));
-    heard.insert(heard.end(), events.begin(), events.end());
-  }
-  const auto rest = listener.finish();
-  heard.insert(heard.end(), rest.begin(), rest.end());
-  return heard;
-}
 
 // A fresh synth for each rendering: nothing of the last one rings on.
 std::vector<float> render(int program, const std::vector<testing::Strike>& strikes,
@@ -48,7 +35,7 @@ TEST(ListenAccuracy, NotesAcrossTheNeckAreNamedAtTheirOnset) {
   for (int program : {testing::kNylonGuitar, testing::kSteelGuitar}) {
     SCOPED_TRACE("program " + std::to_string(program));
     NoteListener listener(kRate);
-    const auto heard = hear<NoteListener, HeardNote>(listener, render(program, strikes));
+    const auto heard = testing::hearAll(listener, render(program, strikes));
     ASSERT_EQ(heard.size(), strikes.size());
     for (std::size_t i = 0; i < strikes.size(); ++i) {
       EXPECT_EQ(noteNameWithOctave(heard[i].midi), noteNameWithOctave(strikes[i].notes[0]));
@@ -65,12 +52,12 @@ TEST(ListenAccuracy, NoiseAndSilenceGiveNoFalseOnsets) {
     std::vector<float> mono = render(program, {{1000, {57}, 600}}, 1.0);
     testing::addNoise(mono, -20.0);
     NoteListener notes(kRate);
-    const auto heard = hear<NoteListener, HeardNote>(notes, mono);
+    const auto heard = testing::hearAll(notes, mono);
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(noteNameWithOctave(heard[0].midi), "A3");
     EXPECT_LE(std::llabs(heard[0].ms - 1000), 30);
     ChordListener chords(kRate, builtInChordTypes());
-    EXPECT_EQ((hear<ChordListener, HeardChord>(chords, mono).size()), 1u);
+    EXPECT_EQ((testing::hearAll(chords, mono).size()), 1u);
   }
 }
 
@@ -83,7 +70,7 @@ TEST(ListenAccuracy, SoftStrumsUnderNoiseAreFound) {
   std::vector<float> mono = render(testing::kNylonGuitar, strums);
   testing::addNoise(mono, -20.0);
   ChordListener listener(kRate, builtInChordTypes());
-  const auto heard = hear<ChordListener, HeardChord>(listener, mono);
+  const auto heard = testing::hearAll(listener, mono);
   ASSERT_EQ(heard.size(), strums.size());
   for (std::size_t i = 0; i < strums.size(); ++i) EXPECT_LE(std::llabs(heard[i].ms - strums[i].ms), 30);
 }
@@ -113,7 +100,7 @@ TEST(ListenAccuracy, CommonVoicingsAreHeardAsTheirChord) {
       SCOPED_TRACE(std::string(c.heard) + ", voicing " + std::to_string(c.voicing) + ", program " +
                    std::to_string(program));
       ChordListener listener(kRate, builtInChordTypes());
-      const auto heard = hear<ChordListener, HeardChord>(listener, render(program, {strike}));
+      const auto heard = testing::hearAll(listener, render(program, {strike}));
       ASSERT_EQ(heard.size(), 1u);
       EXPECT_LE(std::llabs(heard[0].ms - 500), 30);
       EXPECT_EQ(pitchClassesText(heard[0].pitchClasses), c.heard);

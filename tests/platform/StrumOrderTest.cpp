@@ -13,7 +13,6 @@ namespace strumly {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr std::size_t kBlock = 441;
 
 TEST(StrumOrder, ATwelfthAboveTheBassIsHeard) {
   const auto soundFont = findSoundFont();
@@ -32,11 +31,7 @@ TEST(StrumOrder, ATwelfthAboveTheBassIsHeard) {
     OfflineRenderer renderer(*soundFont);
     const std::vector<float> mono = testing::renderStrikes(renderer, c.program, {{500, c.notes, 1100, 12}});
     ChordListener listener(kRate, builtInChordTypes());
-    std::vector<HeardChord> heard;
-    for (std::size_t i = 0; i < mono.size(); i += kBlock) {
-      const auto events = listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i));
-      heard.insert(heard.end(), events.begin(), events.end());
-    }
+    const std::vector<HeardChord> heard = testing::hearAll(listener, mono);
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(pitchClassesText(heard[0].pitchClasses), c.heard);
   }

@@ -89,4 +89,19 @@ inline void addNoise(std::vector<float>& mono, double dB, unsigned seed = 22) {
   for (float& s : mono) s += static_cast<float>(gauss(random));
 }
 
+// Everything `listener` hears in `mono`, fed 10 ms at a time as the audio input hands it over,
+// then finished.
+template <typename Listener>
+auto hearAll(Listener& listener, const std::vector<float>& mono) {
+  constexpr std::size_t kBlock = 441;
+  decltype(listener.finish()) heard;
+  for (std::size_t i = 0; i < mono.size(); i += kBlock) {
+    const auto events = listener.feed(mono.data() + i, std::min(kBlock, mono.size() - i));
+    heard.insert(heard.end(), events.begin(), events.end());
+  }
+  const auto rest = listener.finish();
+  heard.insert(heard.end(), rest.begin(), rest.end());
+  return heard;
+}
+
 }  // namespace strumly::testing
