@@ -85,14 +85,20 @@ struct Score {
   }
 };
 
+// The pitch classes of MIDI notes, bit 0 = C.
+std::uint16_t setOf(const std::vector<int>& notes) {
+  std::uint16_t set = 0;
+  for (int n : notes) set = static_cast<std::uint16_t>(set | (1u << (n % 12)));
+  return set;
+}
+
 // A heard event within 30 ms of each expected onset; the right one when its pitch (set) matches.
 void judge(const std::vector<Strike>& strikes, const std::vector<Timed>& heard, bool chords, int offsetMs,
            Score& score) {
   std::vector<bool> used(heard.size(), false);
   for (const Strike& s : strikes) {
     ++score.expected;
-    std::uint16_t set = 0;
-    for (int n : s.notes) set = static_cast<std::uint16_t>(set | (1u << (n % 12)));
+    const std::uint16_t set = setOf(s.notes);
     const int before = score.found;
     for (std::size_t i = 0; i < heard.size(); ++i) {
       if (used[i] || std::llabs(heard[i].ms - (s.ms + offsetMs)) > 30) continue;
@@ -134,11 +140,6 @@ struct CheckScore {
 void checkRun(const std::vector<Strike>& targets, const std::vector<Strike>& played, const std::vector<float>& mono,
               int offsetMs, double& cpu, CheckScore& score) {
   ChordCheckListener listener(kRate, builtInChordTypes());
-  const auto setOf = [](const std::vector<int>& notes) {
-    std::uint16_t set = 0;
-    for (int n : notes) set = static_cast<std::uint16_t>(set | (1u << (n % 12)));
-    return set;
-  };
   std::size_t next = 0;  // the strike whose target is set next
   std::vector<CheckedStrum> heard;
   std::vector<double> reportedMs;

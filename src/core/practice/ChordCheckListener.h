@@ -22,6 +22,7 @@
 namespace strumly {
 
 class ChordListener;
+class StrumJudge;
 
 struct CheckedStrum {
   HeardChord heard;                 // as the chord listener named it
@@ -47,11 +48,11 @@ class ChordCheckListener {
 
  private:
   std::vector<CheckedStrum> ready(bool all);
-  CheckedStrum judged(const HeardChord& heard) const;
+  CheckedStrum judged(const HeardChord& heard);
 
   double rate_;
-  double a4_;
   std::unique_ptr<ChordListener> listener_;
+  std::unique_ptr<StrumJudge> judge_;  // one spectrum's buffers and plan for every strum
   std::array<PitchNumber, kStringCount> target_{};
   std::vector<float> kept_;  // the input from sample first_ on
   std::int64_t first_ = 0;

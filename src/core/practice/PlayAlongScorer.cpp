@@ -106,19 +106,13 @@ double newAt(std::span<const float> mono, std::int64_t onset, double hz, double 
   return std::abs(after - foretold) / std::abs(before);
 }
 
-struct Judged {
-  StrumVerdict verdict = StrumVerdict::Missed;
-  std::uint16_t missing = 0;
-  std::uint16_t extra = 0;
-};
-
 // `mag`: what the strum added (its spectrum less what rang before it); `after`: the spectrum of
 // the strum's window; `mono` and `onset` (a sample): the take, to follow a note's place through
 // the onset.
-Judged judge(const std::array<PitchNumber, kStringCount>& pitches, const std::vector<double>& mag,
-             const std::vector<double>& after, double binHz, double a4Hz, std::span<const float> mono,
-             std::int64_t onset, double sampleRate) {
-  Judged judged;
+StrumJudgement judgeSpectra(const std::array<PitchNumber, kStringCount>& pitches, const std::vector<double>& mag,
+                            const std::vector<double>& after, double binHz, double a4Hz,
+                            std::span<const float> mono, std::int64_t onset, double sampleRate) {
+  StrumJudgement judged;
   const auto first = static_cast<std::size_t>(kLowestHz / binHz);
   const auto last = std::min(mag.size() - 3, static_cast<std::size_t>(kHighestHz / binHz));
   double strongest = 0;
@@ -161,27 +155,9 @@ Judged judge(const std::array<PitchNumber, kStringCount>& pitches, const std::ve
     const auto bit = static_cast<std::uint16_t>(1u << pitchClass);
     if ((wanted & bit) == 0) judged.extra |= bit;
   }
+  judged.heard = static_cast<std::uint16_t>(heard | judged.extra);
   judged.verdict = judged.missing == 0 && judged.extra == 0 ? StrumVerdict::Right : StrumVerdict::Partly;
   return judged;
-}
-
-// The strum from sample `onset` of `mono` on, judged against `pitches`.
-Judged judgeAt(listen::ChordSpectrum& spectrum, const std::array<PitchNumber, kStringCount>& pitches,
-               std::span<const float> mono, std::int64_t onset, double sampleRate, double a4Hz) {
-  const std::size_t length = spectrum.windowLength();
-  auto samplesFrom = [&](std::int64_t first) {
-    std::vector<float> out(length, 0.0f);
-    for (std::size_t i = 0; i < length; ++i) {
-      const std::int64_t n = first + static_cast<std::int64_t>(i);
-      if (n >= 0 && n < static_cast<std::int64_t>(mono.size())) out[i] = mono[static_cast<std::size_t>(n)];
-    }
-    return out;
-  };
-  const std::vector<float> inside = samplesFrom(onset + std::llround(kWindowStartSeconds * sampleRate));
-  const std::vector<float> before =
-      samplesFrom(onset - std::llround(kGuardSeconds * sampleRate) - static_cast<std::int64_t>(length));
-  return judge(pitches, spectrum.difference(inside.data(), before.data()),
-               spectrum.difference(inside.data(), nullptr), spectrum.binHz(), a4Hz, mono, onset, sampleRate);
 }
 
 std::size_t windowLength(double sampleRate) {
@@ -190,21 +166,41 @@ std::size_t windowLength(double sampleRate) {
 
 }  // namespace
 
-std::int64_t strumSoundAfterOnset(double sampleRate) {
-  return std::llround(kWindowStartSeconds * sampleRate) + static_cast<std::int64_t>(windowLength(sampleRate));
+StrumJudge::StrumJudge(double sampleRate, double a4Hz)
+    : rate_(sampleRate),
+      a4_(a4Hz),
+      spectrum_(std::make_unique<listen::ChordSpectrum>(sampleRate, windowLength(sampleRate))) {}
+
+StrumJudge::~StrumJudge() = default;
+
+std::int64_t StrumJudge::soundAfter() const {
+  return std::llround(kWindowStartSeconds * rate_) + static_cast<std::int64_t>(spectrum_->windowLength());
 }
 
-std::int64_t strumSoundBeforeOnset(double sampleRate) {
-  const std::int64_t guard = std::llround(kGuardSeconds * sampleRate);
-  return guard + std::max(static_cast<std::int64_t>(windowLength(sampleRate)),
-                          static_cast<std::int64_t>(2 * std::llround(kToneFrameSeconds * sampleRate)));
+std::int64_t StrumJudge::soundBefore() const {
+  // What rang before is taken off over a window's length; a note's place is followed over two
+  // tone frames.
+  const std::int64_t guard = std::llround(kGuardSeconds * rate_);
+  return guard + std::max(static_cast<std::int64_t>(spectrum_->windowLength()),
+                          static_cast<std::int64_t>(2 * std::llround(kToneFrameSeconds * rate_)));
 }
 
-StrumJudgement judgeStrumAt(const std::array<PitchNumber, kStringCount>& pitches, std::span<const float> mono,
-                            std::int64_t onset, double sampleRate, double a4Hz) {
-  listen::ChordSpectrum spectrum(sampleRate, windowLength(sampleRate));
-  const Judged judged = judgeAt(spectrum, pitches, mono, onset, sampleRate, a4Hz);
-  return {judged.verdict, judged.missing, judged.extra};
+StrumJudgement StrumJudge::judge(const std::array<PitchNumber, kStringCount>& pitches, std::span<const float> mono,
+                                 std::int64_t onset) {
+  const std::size_t length = spectrum_->windowLength();
+  auto samplesFrom = [&](std::int64_t first) {
+    std::vector<float> out(length, 0.0f);
+    for (std::size_t i = 0; i < length; ++i) {
+      const std::int64_t n = first + static_cast<std::int64_t>(i);
+      if (n >= 0 && n < static_cast<std::int64_t>(mono.size())) out[i] = mono[static_cast<std::size_t>(n)];
+    }
+    return out;
+  };
+  const std::vector<float> inside = samplesFrom(onset + std::llround(kWindowStartSeconds * rate_));
+  const std::vector<float> before =
+      samplesFrom(onset - std::llround(kGuardSeconds * rate_) - static_cast<std::int64_t>(length));
+  return judgeSpectra(pitches, spectrum_->difference(inside.data(), before.data()),
+                      spectrum_->difference(inside.data(), nullptr), spectrum_->binHz(), a4_, mono, onset, rate_);
 }
 
 std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSettings& settings,
@@ -238,7 +234,7 @@ std::vector<ExpectedStrum> expectedStrums(const PlayPageSong& song, const AppSet
 std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::span<const float> mono,
                                   double sampleRate, const ScoreWindow& window, double a4Hz) {
   const StrumFlux flux(mono, sampleRate);
-  listen::ChordSpectrum spectrum(sampleRate, windowLength(sampleRate));
+  StrumJudge judge(sampleRate, a4Hz);
 
   std::vector<StrumScore> scores;
   scores.reserve(strums.size());
@@ -249,7 +245,7 @@ std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::sp
     const double best = flux.strumBetween(beat - window.earlyMs, beat + window.lateMs);
     if (std::isfinite(best)) {
       const auto onset = static_cast<std::int64_t>(std::llround(best * sampleRate / 1000.0));
-      const Judged judged = judgeAt(spectrum, strum.pitches, mono, onset, sampleRate, a4Hz);
+      const StrumJudgement judged = judge.judge(strum.pitches, mono, onset);
       score.verdict = judged.verdict;
       score.missing = judged.missing;
       score.extra = judged.extra;

@@ -6,6 +6,7 @@
 // than naming the heard chord blind.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,6 +17,10 @@
 #include "core/theory/Pitch.h"
 
 namespace strumly {
+
+namespace listen {
+class ChordSpectrum;
+}
 
 // One strum the song asks for, in playing order (a repeated measure's slots come again).
 struct ExpectedStrum {
@@ -55,19 +60,35 @@ struct ScoreWindow {
 std::vector<StrumScore> scoreTake(std::span<const ExpectedStrum> strums, std::span<const float> mono,
                                   double sampleRate, const ScoreWindow& window = {}, double a4Hz = 440.0);
 
-// One strum whose onset is known (a sample of `mono`), judged against the notes `pitches` asks
-// for by the same rules: Listen's check of the chord on the neck. `mono` must hold
-// strumSoundBeforeOnset() samples before the onset and strumSoundAfterOnset() from it on; what it
-// lacks counts as silence.
+// What one strum holds of the notes it was asked for.
 struct StrumJudgement {
   StrumVerdict verdict = StrumVerdict::Missed;  // Missed: nothing sounded
-  std::uint16_t missing = 0;
-  std::uint16_t extra = 0;
+  std::uint16_t missing = 0;  // the asked-for pitch classes not heard, bit 0 = C
+  std::uint16_t extra = 0;    // strong pitch classes heard outside them
+  std::uint16_t heard = 0;    // the asked-for ones heard and the extra ones
 };
-StrumJudgement judgeStrumAt(const std::array<PitchNumber, kStringCount>& pitches, std::span<const float> mono,
-                            std::int64_t onset, double sampleRate, double a4Hz = 440.0);
-std::int64_t strumSoundBeforeOnset(double sampleRate);
-std::int64_t strumSoundAfterOnset(double sampleRate);
+
+// Judges one strum whose onset is known against the notes it asks for, by the rules scoreTake
+// judges with: Listen's check of the chord on the neck.
+class StrumJudge {
+ public:
+  explicit StrumJudge(double sampleRate, double a4Hz = 440.0);
+  ~StrumJudge();
+  StrumJudge(const StrumJudge&) = delete;
+  StrumJudge& operator=(const StrumJudge&) = delete;
+
+  // `onset`: a sample of `mono`, which should hold soundBefore() samples before it and
+  // soundAfter() from it on; what it lacks counts as silence.
+  StrumJudgement judge(const std::array<PitchNumber, kStringCount>& pitches, std::span<const float> mono,
+                       std::int64_t onset);
+  std::int64_t soundBefore() const;
+  std::int64_t soundAfter() const;
+
+ private:
+  double rate_;
+  double a4_;
+  std::unique_ptr<listen::ChordSpectrum> spectrum_;
+};
 
 // "right", "partly", "missed".
 const char* verdictText(StrumVerdict verdict);

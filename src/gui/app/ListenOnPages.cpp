@@ -67,10 +67,7 @@ ListenOnPages::ListenOnPages(Parts parts)
     if (!parts_.window.commands().run("hemiListen")) finish();
   });
   connect(session_, &ListenSession::chordHeard, this, &ListenOnPages::chordHeard);
-  session_->setTargetSource([this] {
-    const ChordDiagram& shown = targetChord();
-    return shown.isEmpty() ? std::array<PitchNumber, kStringCount>{} : shown.pitches;
-  });
+  session_->setTargetSource([this] { return targetPitches(); });
   connect(session_, &ListenSession::noteHeard, this, &ListenOnPages::noteHeard);
   connect(session_, &ListenSession::ended, this, &ListenOnPages::ended);
   connect(&parts_.scoring, &PlayPageScoring::ended, this, &ListenOnPages::ended);
@@ -145,6 +142,11 @@ const ChordDiagram& ListenOnPages::targetChord() const {
   return page_ == PageId::ChordDesign ? parts_.holders.designChord : parts_.holders.chordPageChord;
 }
 
+std::array<PitchNumber, kStringCount> ListenOnPages::targetPitches() const {
+  const ChordDiagram& shown = targetChord();
+  return shown.isEmpty() ? std::array<PitchNumber, kStringCount>{} : shown.pitches;
+}
+
 void ListenOnPages::showMarks(std::vector<NeckMarks::Mark> marks) {
   neck_->showMarks(std::move(marks), parts_.fretboard.leftHanded() ? Hand::Left : Hand::Right);
 }
@@ -168,8 +170,8 @@ void ListenOnPages::showTargetChord(const ChordCheck* check) {
 void ListenOnPages::chordHeard(const CheckedStrum& strum) {
   if (!page_ || *page_ == PageId::Scales) return;
   const HeardChord& chord = strum.heard;
-  const ChordDiagram& shown = targetChord();
-  const bool noTarget = shown.isEmpty() || shown.pitches == std::array<PitchNumber, kStringCount>{};
+  const std::array<PitchNumber, kStringCount> target = targetPitches();
+  const bool noTarget = target == std::array<PitchNumber, kStringCount>{};
   const NoteNames names = parts_.spelling.names();
   if (noTarget) {
     neck_->clear();
@@ -179,7 +181,7 @@ void ListenOnPages::chordHeard(const CheckedStrum& strum) {
   }
   // The session judged the strum against the chord shown as the sound came in; a strum judged
   // before any target was known is held against the set heard blind.
-  const ChordCheck check = strum.check ? *strum.check : checkChord(shown.pitches, chord.pitchClasses);
+  const ChordCheck check = strum.check ? *strum.check : checkChord(target, chord.pitchClasses);
   showTargetChord(&check);
   keys_->showWrong(check.extra);
   readout_->setText(coreText(chordCheckText(check, names)));

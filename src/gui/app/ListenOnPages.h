@@ -79,6 +79,8 @@ class ListenOnPages : public QObject {
   void finish();
   // The chord on the neck of the page listened on.
   const ChordDiagram& targetChord() const;
+  // Its note on each string, all 0 when the page shows none.
+  std::array<PitchNumber, kStringCount> targetPitches() const;
   void showMarks(std::vector<NeckMarks::Mark> marks);
   void showTargetChord(const ChordCheck* check);
   void showScalePlaces();

@@ -2,7 +2,6 @@
 
 #include "core/chords/ChordTypeList.h"
 #include "core/listen/ChordListener.h"
-#include "core/practice/ChordCheckListener.h"
 #include "core/listen/NoteListener.h"
 #include "gui/listen/AudioFeed.h"
 
@@ -34,7 +33,7 @@ bool ListenSession::start(Ear ear) {
   if (ear == Ear::Chords) {
     // Heard chords are named with the types the menus and the design page name them with.
     chords_ = std::make_unique<ChordCheckListener>(rate, chordTypesWithUsers(settings_.userChords), a4,
-                                              Spelling::Sharps);
+                                                   Spelling::Sharps);
   } else {
     notes_ = std::make_unique<NoteListener>(rate, a4);
   }
