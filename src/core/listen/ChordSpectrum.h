@@ -1,7 +1,6 @@
 #pragma once
 // The chord listener's analysis of one window: an FFTW spectrum, its peaks whitened by the floor
 // around them, and the notes that explain them (StrumNotes). Internal to listen/.
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -13,11 +12,14 @@ namespace strumly::listen {
 class StrumTiming;
 
 struct HeardSet {
-  std::uint16_t pitchClasses = 0;   // bit 0 = C
-  int bassNote = -1;                // lowest note found, -1 when none
-  std::vector<int> notes;           // found notes, in the order they were found
-  std::vector<double> hz;           // of each found note, from the places of its partials
-  std::array<double, 12> chroma{};  // each found note's salience, folded onto its pitch class
+  std::uint16_t pitchClasses = 0;  // bit 0 = C
+  int bassNote = -1;               // lowest note found, -1 when none
+  std::vector<int> notes;          // found notes, in the order they were found
+  void add(int midi) {
+    notes.push_back(midi);
+    pitchClasses = static_cast<std::uint16_t>(pitchClasses | (1u << (midi % 12)));
+    if (bassNote < 0 || midi < bassNote) bassNote = midi;
+  }
 };
 
 class ChordSpectrum {
@@ -49,6 +51,8 @@ class ChordSpectrum {
   void* output_ = nullptr;  // fftwf_complex[fftSize_ / 2 + 1]
   fftwf_plan_s* plan_ = nullptr;
   void magnitudes(const float* samples, std::vector<double>& mag);
+  std::size_t lastBin() const;
+  void addSureNotes(HeardSet& set, const std::vector<double>& added, double a4Hz) const;
 };
 
 }  // namespace strumly::listen

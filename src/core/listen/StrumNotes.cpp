@@ -85,8 +85,7 @@ bool playableOnSixStrings(std::span<const int> notes) {
   return assign(sorted, 0, 0, 1000, -1000);
 }
 
-std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz,
-                                  const StrumTiming* timing) {
+std::vector<int> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz, const StrumTiming* timing) {
   std::vector<Candidate> candidates;
   std::vector<Candidate> everyNote;  // E2..E6, not only the most salient
   const double tolerance = std::exp2(kToleranceCents / 1200.0);
@@ -251,22 +250,8 @@ std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double
     }
   }
 
-  std::vector<StrumNote> notes;
-  for (std::size_t i : chosen) {
-    const Candidate& c = candidates[i];
-    double weighed = 0, weights = 0;
-    for (int h = 0; h < kPartials; ++h) {
-      const int p = c.peak[static_cast<std::size_t>(h)];
-      if (p < 0) continue;
-      const double n = h + 1;
-      const SpectralPeak& peak = peaks[static_cast<std::size_t>(p)];
-      weighed += peak.height * peak.hz / (n * std::sqrt(1 + kInharmonicity * n * n));
-      weights += peak.height;
-    }
-    notes.push_back({c.midi, weights > 0 ? weighed / weights : c.f0, gain(i, explanation(chosen, i))});
-  }
-  std::sort(notes.begin(), notes.end(),
-            [](const StrumNote& a, const StrumNote& b) { return a.midi < b.midi; });
+  std::vector<int> notes = midiOf(chosen, candidates.size());
+  std::sort(notes.begin(), notes.end());
   return notes;
 }
 

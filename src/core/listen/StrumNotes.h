@@ -14,16 +14,10 @@ struct SpectralPeak {
   double height = 0;  // natural log of the magnitude over the spectrum's floor around it
 };
 
-struct StrumNote {
-  int midi = 0;
-  double hz = 0;         // from the places of its partials
-  double explained = 0;  // what it adds to the explanation of the peaks
-};
-
-// Lowest first. `timing`, when given, finds the notes whose partials all lie on a lower
+// The notes (MIDI numbers), lowest first. `timing`, when given, finds the notes whose partials all lie on a lower
 // string's: they rose later than the lower string did.
-std::vector<StrumNote> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz,
-                                  const StrumTiming* timing = nullptr);
+std::vector<int> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz,
+                           const StrumTiming* timing = nullptr);
 
 // Whether the notes can sound together on six strings tuned E A D G B E: one a string, frets
 // 0..24, the fretted ones within five frets of each other (a hand's stretch).

@@ -7,6 +7,7 @@
 
 #include "core/chords/ChordName.h"
 #include "core/listen/ChordSpectrum.h"
+#include "core/listen/NarrowPeak.h"
 #include "core/listen/ToneAt.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/SongRecording.h"
@@ -57,23 +58,6 @@ double peakNear(const std::vector<double>& mag, double binHz, double hz) {
   return best;
 }
 
-// The highest peak within kToleranceCents of `hz` that is as narrow as a string's partial (see
-// kBroadShare; `lobe` in bins), 0 when none: a body resonance's flank or a neighbour's leakage
-// is no note.
-double narrowPeakNear(const std::vector<double>& mag, double binHz, double hz, std::size_t lobe) {
-  const double ratio = std::pow(2.0, kToleranceCents / 1200.0);
-  const auto lo = std::max<std::size_t>(lobe + 1, static_cast<std::size_t>(std::floor(hz / ratio / binHz)));
-  const auto hi = std::min(mag.size() - lobe - 2, static_cast<std::size_t>(std::ceil(hz * ratio / binHz)));
-  double best = 0;
-  for (std::size_t k = lo; k <= hi; ++k) {
-    const double m = mag[k];
-    if (m <= best || m < mag[k - 1] || m < mag[k + 1]) continue;
-    if (std::min(mag[k - lobe], mag[k + lobe]) >= kBroadShare * m) continue;
-    best = m;
-  }
-  return best;
-}
-
 bool explained(double hz, const std::vector<double>& fundamentals) {
   for (double f : fundamentals) {
     const double h = std::round(hz / f);
@@ -119,8 +103,10 @@ StrumJudgement judgeSpectra(const std::array<PitchNumber, kStringCount>& pitches
   for (std::size_t k = first; k <= last; ++k) strongest = std::max(strongest, mag[k]);
   if (strongest < kSilentPeak) return judged;
 
-  // Three quarters of the taper's main lobe, where a sinusoid has fallen below a fifth.
-  const auto lobe = static_cast<std::size_t>(std::lround(0.75 * 2.0 / (binHz * kWindowSeconds)));
+  const std::size_t lobe = listen::narrowLobeBins(binHz, kWindowSeconds);
+  const auto narrowPeakNear = [&](const std::vector<double>& spectrum, double hz) {
+    return listen::narrowPeakNear(spectrum, binHz, hz, lobe, kToleranceCents);
+  };
   std::uint16_t wanted = 0;
   std::uint16_t heard = 0;
   std::vector<double> fundamentals;
@@ -135,10 +121,10 @@ StrumJudgement judgeSpectra(const std::array<PitchNumber, kStringCount>& pitches
     // or the string rang on from it: then the difference hides the note, and the place may even
     // grow softer when the new string's phase opposes what rang. What counts then is whether
     // the place departs from the way it was ringing.
-    const bool replucked = narrowPeakNear(after, binHz, f, lobe) >= kHeardShare * strongest &&
+    const bool replucked = narrowPeakNear(after, f) >= kHeardShare * strongest &&
                            newAt(mono, onset, f, sampleRate) >= kNewShare;
     const double near = peakNear(mag, binHz, f);
-    const double own = near >= kSureShare * strongest ? near : narrowPeakNear(mag, binHz, f, lobe);
+    const double own = near >= kSureShare * strongest ? near : narrowPeakNear(mag, f);
     if (replucked || std::max(own, octave) >= kHeardShare * strongest) heard |= bit;
   }
   judged.missing = static_cast<std::uint16_t>(wanted & ~heard);
