@@ -10,9 +10,9 @@
 
 #include "core/listen/FftwPlanner.h"
 #include "core/listen/HeardEvents.h"
-#include "core/listen/NarrowPeak.h"
 #include "core/listen/OnsetDetector.h"
 #include "core/listen/StrumNotes.h"
+#include "core/listen/StrumSecondLook.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly::listen {
@@ -25,15 +25,6 @@ constexpr double kHighestPeakHz = 5000;
 // noise from being taken for notes; higher, the top strings of a dense strum (whose partials
 // crowd the floor up) are lost.
 constexpr double kPeakOverFloor = 2.5;  // 8 dB
-// A note the pursuit passed over is heard when its fundamental is a string's narrow peak at least
-// this share of the strum's strongest in what the strum added, on no heard note's partials (up
-// to the 12th, within 40 cents): so strong a partial of a note not heard would have made that
-// note heard. On the tuning keys' exact sets every set gained or held at 0.5 (+6 strums; G +4);
-// 0.3 gained one more there but lost a steel strum or two; 0.15 added partials of notes not
-// heard (57 strums fewer).
-constexpr double kSureShare = 0.5;
-constexpr double kSureToleranceCents = 40;
-constexpr int kSurePartials = 12;
 
 struct Peak {
   double hz;
@@ -90,41 +81,6 @@ std::vector<double> ChordSpectrum::difference(const float* samples, const float*
   return mag;
 }
 
-void ChordSpectrum::addSureNotes(HeardSet& set, const std::vector<double>& added, double a4Hz) const {
-  const double bin = binHz();
-  const auto first = static_cast<std::size_t>(kLowestPeakHz / bin);
-  double strongest = 0;
-  for (std::size_t k = first; k <= lastBin(); ++k) strongest = std::max(strongest, added[k]);
-  if (!(strongest > 0)) return;
-  const std::size_t lobe = narrowLobeBins(bin, static_cast<double>(windowLength_) / rate_);
-  const auto onHeardPartial = [&](double hz) {
-    for (int note : set.notes) {
-      const double f0 = noteHz(note, a4Hz);
-      const double h = std::round(hz / f0);
-      if (h >= 1 && h <= kSurePartials && std::abs(1200.0 * std::log2(hz / (h * f0))) <= kSureToleranceCents)
-        return true;
-    }
-    return false;
-  };
-  while (set.notes.size() < 6) {
-    int best = -1;
-    double bestPeak = kSureShare * strongest;
-    for (int midi = kLowestHeardNote; midi <= kHighestHeardNote; ++midi) {
-      if (((set.pitchClasses >> (midi % 12)) & 1u) != 0) continue;
-      const double hz = noteHz(midi, a4Hz);
-      if (onHeardPartial(hz)) continue;
-      const double peak = narrowPeakNear(added, bin, hz, lobe, kSureToleranceCents);
-      if (peak <= bestPeak) continue;
-      std::vector<int> with = set.notes;
-      with.push_back(midi);
-      if (!playableOnSixStrings(with)) continue;
-      best = midi, bestPeak = peak;
-    }
-    if (best < 0) return;
-    set.add(best);
-  }
-}
-
 HeardSet ChordSpectrum::analyse(const float* samples, const float* before, double a4Hz,
                                 const StrumTiming* timing) {
   HeardSet set;
@@ -178,12 +134,14 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
   whitened.reserve(peaks.size());
   for (const Peak& peak : peaks) whitened.push_back({peak.hz, peak.height});
   for (int note : strumNotes(whitened, a4Hz, timing)) set.add(note);
-  // What the strum added, all that rang before taken off, as the scorer hears it. Only a strum
-  // the pursuit heard is completed: an onset in which it heard no note (noise setting in) is none.
+  // Only a strum the pursuit heard is looked at again: an onset in which it heard no note (noise
+  // setting in) is none.
   if (set.notes.empty()) return set;
-  std::vector<double> added(now.size());
+  std::vector<double> added(lastBin + 1);
   for (std::size_t k = 0; k < added.size(); ++k) added[k] = std::max(0.0, now[k] - earlier[k]);
-  addSureNotes(set, added, a4Hz);
+  const StrumSecondLook second(std::move(added), binHz, static_cast<double>(windowLength_) / rate_, a4Hz);
+  second.addNotesStandingOut(set);
+  second.lowerNotesForTheirPartials(set);
   return set;
 }
 

@@ -52,7 +52,6 @@ class ChordSpectrum {
   fftwf_plan_s* plan_ = nullptr;
   void magnitudes(const float* samples, std::vector<double>& mag);
   std::size_t lastBin() const;
-  void addSureNotes(HeardSet& set, const std::vector<double>& added, double a4Hz) const;
 };
 
 }  // namespace strumly::listen
