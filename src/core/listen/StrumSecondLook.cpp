@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/listen/HeardEvents.h"
-#include "core/listen/NarrowPeak.h"
+#include "core/listen/StringPartials.h"
 #include "core/listen/StrumNotes.h"
 #include "core/theory/Pitch.h"
 
@@ -38,13 +38,10 @@ double StrumSecondLook::peakAt(double hz) const {
 }
 
 bool StrumSecondLook::onPartialOf(const HeardSet& set, double hz, int below) const {
-  for (int note : set.notes) {
-    if (note >= below) continue;
-    const double f0 = noteHz(note, a4_);
-    const double h = std::round(hz / f0);
-    if (h >= 1 && h <= kPartials && std::abs(1200.0 * std::log2(hz / (h * f0))) <= kToleranceCents) return true;
-  }
-  return false;
+  std::vector<double> fundamentals;
+  for (int note : set.notes)
+    if (note < below) fundamentals.push_back(noteHz(note, a4_));
+  return listen::onPartialOf(hz, fundamentals, kPartials, kToleranceCents);
 }
 
 void StrumSecondLook::addNotesStandingOut(HeardSet& set) const {

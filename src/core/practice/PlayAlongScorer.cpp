@@ -7,7 +7,7 @@
 
 #include "core/chords/ChordName.h"
 #include "core/listen/ChordSpectrum.h"
-#include "core/listen/NarrowPeak.h"
+#include "core/listen/StringPartials.h"
 #include "core/listen/ToneAt.h"
 #include "core/midi/MidiEvent.h"
 #include "core/playback/SongRecording.h"
@@ -56,15 +56,6 @@ double peakNear(const std::vector<double>& mag, double binHz, double hz) {
   double best = 0;
   for (std::size_t k = lo; k <= hi && k < mag.size(); ++k) best = std::max(best, mag[k]);
   return best;
-}
-
-bool explained(double hz, const std::vector<double>& fundamentals) {
-  for (double f : fundamentals) {
-    const double h = std::round(hz / f);
-    if (h < 1 || h > kPartials) continue;
-    if (std::abs(1200.0 * std::log2(hz / (h * f))) <= kToleranceCents) return true;
-  }
-  return false;
 }
 
 // Whether something new started sounding at `hz` with the strum, though the place rang before:
@@ -133,7 +124,7 @@ StrumJudgement judgeSpectra(const std::array<PitchNumber, kStringCount>& pitches
     if (m < kExtraShare * strongest || m <= mag[k - 1] || m < mag[k + 1] || m < mag[k - 2] || m < mag[k + 2])
       continue;
     const double hz = static_cast<double>(k) * binHz;
-    if (explained(hz, fundamentals)) continue;
+    if (listen::onPartialOf(hz, fundamentals, kPartials, kToleranceCents)) continue;
     // A string's partial is as narrow as the window's main lobe; the body's resonance (near
     // 200 Hz, which a strum sets ringing) is broader, and is no note.
     if (std::min(mag[k - lobe], mag[k + lobe]) >= kBroadShare * m) continue;

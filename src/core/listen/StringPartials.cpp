@@ -1,4 +1,4 @@
-#include "core/listen/NarrowPeak.h"
+#include "core/listen/StringPartials.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +27,14 @@ double narrowPeakNear(const std::vector<double>& mag, double binHz, double hz, s
 
 std::size_t narrowLobeBins(double binHz, double windowSeconds) {
   return static_cast<std::size_t>(std::lround(0.75 * 2.0 / (binHz * windowSeconds)));
+}
+
+bool onPartialOf(double hz, std::span<const double> fundamentals, int partials, double toleranceCents) {
+  for (double f : fundamentals) {
+    const double h = std::round(hz / f);
+    if (h >= 1 && h <= partials && std::abs(1200.0 * std::log2(hz / (h * f))) <= toleranceCents) return true;
+  }
+  return false;
 }
 
 }  // namespace strumly::listen
