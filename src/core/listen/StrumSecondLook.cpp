@@ -20,6 +20,12 @@ constexpr int kPartials = 12;
 // keys' exact sets every set gained or held at 0.5 (+6 strums; G +4); 0.3 gained one more there
 // but lost a steel strum or two; 0.15 added partials of notes not heard (57 strums fewer).
 constexpr double kStandingOutShare = 0.5;
+// Or at least this share, when its second partial is a narrow peak too, of at least the second
+// share: a string's lowest two partials. On the tuning keys 0.2 and 0.05 gained 11 strums with no
+// set fewer (G +4); 0.15 and 0.25 gained 6 and 7, a second share of 0.02 or 0.1 as many or one
+// fewer; asking for the third partial as well gained 2 to 4 fewer.
+constexpr double kWithSecondPartialShare = 0.2;
+constexpr double kSecondPartialShare = 0.05;
 // A missed lower note: its fundamental at least this share. On the tuning keys 0.25 gained 6
 // strums with no set fewer (G +6); 0.2 and 0.3 gained 2 and 1 (G 6 and 3); 0.1 and below took
 // other strings' partials for lower notes (17 to 80 strums fewer).
@@ -48,13 +54,14 @@ void StrumSecondLook::addNotesStandingOut(HeardSet& set) const {
   if (!(strongest_ > 0)) return;
   while (set.notes.size() < 6) {
     int best = -1;
-    double bestPeak = kStandingOutShare * strongest_;
+    double bestPeak = kWithSecondPartialShare * strongest_;
     for (int midi = kLowestHeardNote; midi <= kHighestHeardNote; ++midi) {
       if (((set.pitchClasses >> (midi % 12)) & 1u) != 0) continue;
       const double hz = noteHz(midi, a4_);
       if (onPartialOf(set, hz, kHighestHeardNote + 1)) continue;
       const double peak = peakAt(hz);
       if (peak <= bestPeak) continue;
+      if (peak < kStandingOutShare * strongest_ && peakAt(2 * hz) < kSecondPartialShare * strongest_) continue;
       std::vector<int> with = set.notes;
       with.push_back(midi);
       if (!playableOnSixStrings(with)) continue;

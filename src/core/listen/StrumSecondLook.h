@@ -15,8 +15,9 @@ class StrumSecondLook {
   // `added`: magnitudes binHz apart; `windowSeconds`: the window they were taken over.
   StrumSecondLook(std::vector<double> added, double binHz, double windowSeconds, double a4Hz);
 
-  // Notes whose fundamental is a string's narrow peak at least half the strum's strongest, on no
-  // heard note's partials, as long as the set stays playable.
+  // Notes whose fundamental is a string's narrow peak at least half the strum's strongest (or a
+  // fifth of it, with the second partial a narrow peak too), on no heard note's partials, as long
+  // as the set stays playable.
   void addNotesStandingOut(HeardSet& set) const;
   // A heard note alone of its pitch class, on the 3rd or 5th partial of a lower note that was not
   // heard but whose pitch class was, gives way to that lower note when its fundamental is a
