@@ -139,7 +139,8 @@ HeardSet ChordSpectrum::analyse(const float* samples, const float* before, doubl
   if (set.notes.empty()) return set;
   std::vector<double> added(lastBin + 1);
   for (std::size_t k = 0; k < added.size(); ++k) added[k] = std::max(0.0, now[k] - earlier[k]);
-  const StrumSecondLook second(std::move(added), binHz, static_cast<double>(windowLength_) / rate_, a4Hz);
+  const StrumSecondLook second(std::move(added), firstBin, binHz, static_cast<double>(windowLength_) / rate_,
+                               a4Hz);
   // In this order: the other way round the tuning keys heard 6 sets fewer.
   second.addNotesStandingOut(set);
   second.lowerNotesForTheirPartials(set);

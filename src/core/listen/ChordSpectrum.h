@@ -1,6 +1,7 @@
 #pragma once
 // The chord listener's analysis of one window: an FFTW spectrum, its peaks whitened by the floor
-// around them, and the notes that explain them (StrumNotes). Internal to listen/.
+// around them, the notes that explain them (StrumNotes), and a second look at those over the
+// spectrum itself (StrumSecondLook). Internal to listen/.
 #include <cstddef>
 #include <cstdint>
 #include <vector>

@@ -12,7 +12,6 @@ namespace strumly::listen {
 
 namespace {
 
-constexpr double kLowestHz = 70;
 constexpr double kToleranceCents = 40;
 constexpr int kPartials = 12;
 // A note standing out on its own: its fundamental at least this share of the strum's strongest
@@ -33,21 +32,21 @@ constexpr double kMissedLowerShare = 0.25;
 
 }  // namespace
 
-StrumSecondLook::StrumSecondLook(std::vector<double> added, double binHz, double windowSeconds, double a4Hz)
+StrumSecondLook::StrumSecondLook(std::vector<double> added, std::size_t firstBin, double binHz,
+                                 double windowSeconds, double a4Hz)
     : added_(std::move(added)), binHz_(binHz), lobe_(narrowLobeBins(binHz, windowSeconds)), a4_(a4Hz) {
-  for (std::size_t k = static_cast<std::size_t>(kLowestHz / binHz_); k < added_.size(); ++k)
-    strongest_ = std::max(strongest_, added_[k]);
+  for (std::size_t k = firstBin; k < added_.size(); ++k) strongest_ = std::max(strongest_, added_[k]);
 }
 
 double StrumSecondLook::peakAt(double hz) const {
   return narrowPeakNear(added_, binHz_, hz, lobe_, kToleranceCents);
 }
 
-bool StrumSecondLook::onPartialOf(const HeardSet& set, double hz, int below) const {
+std::vector<double> StrumSecondLook::fundamentalsBelow(const HeardSet& set, int below) const {
   std::vector<double> fundamentals;
   for (int note : set.notes)
     if (note < below) fundamentals.push_back(noteHz(note, a4_));
-  return listen::onPartialOf(hz, fundamentals, kPartials, kToleranceCents);
+  return fundamentals;
 }
 
 void StrumSecondLook::addNotesStandingOut(HeardSet& set) const {
@@ -55,10 +54,11 @@ void StrumSecondLook::addNotesStandingOut(HeardSet& set) const {
   while (set.notes.size() < 6) {
     int best = -1;
     double bestPeak = kWithSecondPartialShare * strongest_;
+    const std::vector<double> heardHz = fundamentalsBelow(set, kHighestHeardNote + 1);
     for (int midi = kLowestHeardNote; midi <= kHighestHeardNote; ++midi) {
       if (((set.pitchClasses >> (midi % 12)) & 1u) != 0) continue;
       const double hz = noteHz(midi, a4_);
-      if (onPartialOf(set, hz, kHighestHeardNote + 1)) continue;
+      if (onPartialOf(hz, heardHz, kPartials, kToleranceCents)) continue;
       const double peak = peakAt(hz);
       if (peak <= bestPeak) continue;
       if (peak < kStandingOutShare * strongest_ && peakAt(2 * hz) < kSecondPartialShare * strongest_) continue;
@@ -83,7 +83,9 @@ void StrumSecondLook::lowerNotesForTheirPartials(HeardSet& set) const {
       const int lower = note - interval;
       if (lower < kLowestHeardNote || heard(lower) || ((set.pitchClasses >> (lower % 12)) & 1u) == 0) continue;
       const double hz = noteHz(lower, a4_);
-      if (onPartialOf(set, hz, lower) || peakAt(hz) < kMissedLowerShare * strongest_) continue;
+      if (onPartialOf(hz, fundamentalsBelow(set, lower), kPartials, kToleranceCents) ||
+          peakAt(hz) < kMissedLowerShare * strongest_)
+        continue;
       partials.push_back(note);
       lowers.push_back(lower);
       break;

@@ -12,8 +12,9 @@ namespace strumly::listen {
 
 class StrumSecondLook {
  public:
-  // `added`: magnitudes binHz apart; `windowSeconds`: the window they were taken over.
-  StrumSecondLook(std::vector<double> added, double binHz, double windowSeconds, double a4Hz);
+  // `added`: magnitudes binHz apart, looked at from bin `firstBin` on; `windowSeconds`: the
+  // window they were taken over.
+  StrumSecondLook(std::vector<double> added, std::size_t firstBin, double binHz, double windowSeconds, double a4Hz);
 
   // Notes whose fundamental is a string's narrow peak at least half the strum's strongest (or a
   // fifth of it, with the second partial a narrow peak too), on no heard note's partials, as long
@@ -26,7 +27,8 @@ class StrumSecondLook {
 
  private:
   double peakAt(double hz) const;
-  bool onPartialOf(const HeardSet& set, double hz, int below) const;
+  // The fundamentals of the heard notes below `below`.
+  std::vector<double> fundamentalsBelow(const HeardSet& set, int below) const;
   std::vector<double> added_;
   double binHz_;
   std::size_t lobe_;
