@@ -23,10 +23,25 @@ constexpr double kOwnShare = 0.1;
 // ...and what it sounds above the winner's fundamental is not small beside what it sounds below.
 constexpr double kAboveOverBelow = 0.25;
 
+// A note stands out of noise: at least one of its first partials is a peak this many times the
+// spectrum half a fundamental to either side. Where noise alone sounds (room noise that starts
+// with the input, a burst of it), the best candidate's partials are the noise's own flicker.
+constexpr int kStandingPartials = 6;
+constexpr double kStandsOver = 3.0;  // 9.5 dB
+
 struct Partial {
   double amplitude = 0;
   double hz = 0;
 };
+
+// The spectrum half a fundamental `f0` to either side of `hz`.
+double around(const std::vector<double>& mag, double binHz, double hz, double f0) {
+  const auto at = [&](double f) {
+    const auto k = static_cast<std::size_t>(std::lround(f / binHz));
+    return k < mag.size() ? mag[k] : 0.0;
+  };
+  return 0.5 * (at(hz - 0.5 * f0) + at(hz + 0.5 * f0));
+}
 
 // The strongest bin near `hz`, its place refined by the parabola through the log magnitudes, and
 // its height over the spectrum half a fundamental `f0` to either side: a broadband thump (the
@@ -46,11 +61,7 @@ Partial partialNear(const std::vector<double>& mag, double binHz, double hz, dou
   if (!(b > 0)) return {};
   if (peakOnly && (mag[static_cast<std::size_t>(best - 1)] > b || mag[static_cast<std::size_t>(best + 1)] > b))
     return {};
-  const auto at = [&](double f) {
-    const auto k = static_cast<std::size_t>(std::lround(f / binHz));
-    return k < mag.size() ? mag[k] : 0.0;
-  };
-  const double height = b - 0.5 * (at(hz - 0.5 * f0) + at(hz + 0.5 * f0));
+  const double height = b - around(mag, binHz, hz, f0);
   if (!(height > 0)) return {};
   const double a = std::log(mag[static_cast<std::size_t>(best - 1)] + 1e-12);
   const double c = std::log(mag[static_cast<std::size_t>(best + 1)] + 1e-12);
@@ -58,6 +69,15 @@ Partial partialNear(const std::vector<double>& mag, double binHz, double hz, dou
   const double denominator = a - 2 * lb + c;
   const double offset = denominator < 0 ? std::clamp(0.5 * (a - c) / denominator, -0.5, 0.5) : 0.0;
   return {height, (static_cast<double>(best) + offset) * binHz};
+}
+
+bool standsOut(const std::vector<double>& mag, double binHz, double f0) {
+  for (int k = 1; k <= kStandingPartials; ++k) {
+    const double hz = f0 * k;
+    const double height = partialNear(mag, binHz, hz, f0, true).amplitude;
+    if (height > 0 && height >= (kStandsOver - 1) * around(mag, binHz, hz, f0)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -123,10 +143,11 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
     weighed += q.amplitude * q.hz / (k + 1);
     weights += q.amplitude;
   }
+  const double f0 = noteHz(kLowestHeardNote + best, a4Hz);
+  if (!standsOut(mag, binHz, f0)) return {};
   NotePitch note;
   note.midi = kLowestHeardNote + best;
-  note.hz = weights > 0 ? weighed / weights : noteHz(note.midi, a4Hz);
-  const double f0 = noteHz(note.midi, a4Hz);
+  note.hz = weights > 0 ? weighed / weights : f0;
   note.resolved = partialNear(mag, binHz, f0, f0, true).amplitude > 0 &&
                   partialNear(mag, binHz, 2 * f0, f0, true).amplitude > 0;
   return note;

@@ -127,7 +127,16 @@ bool OnsetDetector::process(const float* hop, std::int64_t& onsetSample) {
   {
     const double peak = history_.back();
     const double beforePeak = history_[history_.size() - 2];
+    // Until the history has filled, its median is over the hops heard before this peak's own rise
+    // (none: silence). Room noise that starts with the input flickers, and against a history
+    // padded with silence each flicker would pass for an onset.
     std::vector<double> sorted(history_.begin(), history_.end());
+    if (const auto heard = static_cast<std::size_t>(hopsSeen_ - 1); heard < history_.size()) {
+      const std::size_t before = heard > kLag + 1 ? heard - (kLag + 1) : 0;
+      sorted.assign(history_.end() - static_cast<std::ptrdiff_t>(heard),
+                    history_.end() - static_cast<std::ptrdiff_t>(heard - before));
+      if (sorted.empty()) sorted.push_back(0.0);
+    }
     std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2),
                      sorted.end());
     const double median = sorted[sorted.size() / 2];
