@@ -43,6 +43,17 @@ constexpr double kLeastSalienceShare = 0.5;
 // the hidden ones).
 constexpr double kLaterRiseSeconds = 0.030;
 
+// ...or when, once the lower note has settled, the phase at its fundamental turned at least this
+// far (radians) and this many times as far as at the lower note's own low partials. A lone partial
+// of the lower string keeps its phase, measured at its own frequency; a second string sounding
+// there, with a phase of its own, turns it as it comes in, however little it adds to the
+// magnitude. The turn is taken from 35 ms after the lower note's rise to the end of the window:
+// earlier, the lower string's own attack still moves its phase (from 5 ms, the tuning keys heard
+// 469 strums exactly against 498; 0.3 to 0.6 rad, and 1.5 to 2.5 times, heard 493 to 499).
+constexpr double kTurnedRadians = 0.4;
+constexpr double kTurnOverOwn = 2.0;
+constexpr double kSettledSeconds = 0.035;
+
 constexpr std::array<int, 6> kOpenStrings{40, 45, 50, 55, 59, 64};
 constexpr int kHighestFret = 24;
 constexpr int kStretch = 4;
@@ -56,6 +67,18 @@ struct Candidate {
 
 double weight(int h) {
   return std::pow(static_cast<double>(h + 1), -kDecay);
+}
+
+// Whether a string of its own sounds at `upperHz`, a place on a lower note's partial: its
+// fundamental rose well after the lower note's own partials (at `ownPlaces`, risen at
+// `lowerRise`), or its phase turned there while theirs held.
+bool ownStringAt(const StrumTiming& timing, double upperHz, double lowerRise, const std::vector<double>& ownPlaces) {
+  if (timing.rise(upperHz) - lowerRise > kLaterRiseSeconds) return true;
+  const double from = lowerRise + kSettledSeconds;
+  double ownTurn = 0;
+  for (double hz : ownPlaces) ownTurn = std::max(ownTurn, timing.phaseTurn(hz, from));
+  const double turn = timing.phaseTurn(upperHz, from);
+  return turn > kTurnedRadians && turn > kTurnOverOwn * ownTurn;
 }
 
 bool assign(std::span<const int> notes, std::size_t i, unsigned used, int lowFret, int highFret) {
@@ -228,17 +251,19 @@ std::vector<int> strumNotes(const std::vector<SpectralPeak>& peaks, double a4Hz,
       // When the lower note started: the earliest of its own low partials, those on neither the
       // upper note's places nor another kept note's.
       double lowerRise = -1;
+      std::vector<double> ownPlaces;
       for (int h = 0; h < 4; ++h) {
         const int p = lower.peak[static_cast<std::size_t>(h)];
         if ((h + 1) % ratio == 0 || p < 0) continue;
         bool shared = false;
         for (std::size_t o : chosen) shared = shared || (o != claimers.front() && claims(candidates[o], p));
         if (shared) continue;
-        const double t = timing->rise(peaks[static_cast<std::size_t>(p)].hz);
+        ownPlaces.push_back(peaks[static_cast<std::size_t>(p)].hz);
+        const double t = timing->rise(ownPlaces.back());
         if (lowerRise < 0 || t < lowerRise) lowerRise = t;
       }
       if (lowerRise < 0) continue;
-      if (timing->rise(peaks[static_cast<std::size_t>(p0)].hz) - lowerRise > kLaterRiseSeconds)
+      if (ownStringAt(*timing, peaks[static_cast<std::size_t>(p0)].hz, lowerRise, ownPlaces))
         later.push_back(upper);
     }
     for (const Candidate& upper : later) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 
 #include "core/listen/OnsetDetector.h"
 #include "core/listen/ToneAt.h"
@@ -39,6 +40,19 @@ double StrumTiming::rise(double hz) const {
     return centre[i - 1] + std::clamp(t, 0.0, 1.0) * (centre[i] - centre[i - 1]);
   }
   return centre.back();
+}
+
+double StrumTiming::phaseTurn(double hz, double from) const {
+  const std::size_t frame = taper_.size();
+  if (samples_.size() < frame + 2) return 0;
+  // Frame centres are measured from the onset, which lies one frame into the samples.
+  const auto first = static_cast<std::int64_t>(std::llround(from * rate_)) + static_cast<std::int64_t>(frame / 2);
+  const auto last = static_cast<std::int64_t>(samples_.size() - frame);
+  if (first >= last) return 0;
+  const std::complex<double> early = toneAt(samples_, first, taper_, hz, rate_);
+  const std::complex<double> late = toneAt(samples_, last, taper_, hz, rate_);
+  if (std::abs(early) <= 0 || std::abs(late) <= 0) return 0;
+  return std::abs(std::arg(late / early));
 }
 
 double StrumTiming::lobeHz() const {

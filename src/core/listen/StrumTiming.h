@@ -23,6 +23,9 @@ class StrumTiming {
   // The time, in seconds after the onset, at which the magnitude at `hz` had risen halfway from
   // what sounded there before the onset to its greatest; a frame's time is its centre's.
   double rise(double hz) const;
+  // How far (radians, 0..pi) the phase at `hz` turned from the frame centred `from` seconds after
+  // the onset to the last frame, which ends with the samples.
+  double phaseTurn(double hz, double from) const;
 
  private:
   std::vector<float> samples_;
