@@ -14,6 +14,8 @@
 #include "core/listen/NotePitch.h"
 #include "core/listen/OnsetDetector.h"
 #include "core/listen/PeriodPitch.h"
+#include "core/listen/PitchChange.h"
+#include "core/listen/StrumTiming.h"
 #include "core/theory/Pitch.h"
 
 namespace strumly {
@@ -47,6 +49,9 @@ constexpr double kPeriodThirdShare = 0.5;
 constexpr double kTunerHoldSeconds = 0.15;
 constexpr std::size_t kTunerMedian = 7;
 constexpr double kTunerFollow = 0.3;
+// A note the pitch readings settled on without an onset found is looked for this far back.
+constexpr double kChangeReachSeconds = 0.16;
+constexpr int kChangePartials = 8;
 // Below this RMS (-60 dBFS) nothing is voiced.
 constexpr double kSilentLevel = 0.001;
 
@@ -85,6 +90,9 @@ struct NoteListener::State {
   listen::SampleHistory history;        // its end is the number of samples through the stages
   std::optional<std::int64_t> pending;  // onset of the note being collected
   std::size_t nextEarly = 0;            // the early window to try next on it
+  std::optional<int> pendingNote;       // the note it must be, when a pitch change found it
+  std::int64_t lastOnset = -1;
+  listen::PitchChange change;
 
   // Tuner
   bool tunerVoiced = false;
@@ -103,7 +111,8 @@ struct NoteListener::State {
         cutter(hop),
         onsets(sampleRate, hop, 0.05),
         spectrum(sampleRate, static_cast<std::size_t>(std::lround(kNoteWindowSeconds * sampleRate))),
-        history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))) {
+        history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))),
+        change(static_cast<double>(hop) / sampleRate) {
     for (double seconds : kEarlyWindowSeconds)
       early.push_back(std::make_unique<listen::ChordSpectrum>(
           sampleRate, static_cast<std::size_t>(std::lround(seconds * sampleRate))));
@@ -140,7 +149,7 @@ struct NoteListener::State {
     if (rms(after.data(), after.size()) < kNewNoteRise * rms(before.data(), before.size())) return std::nullopt;
     const listen::NotePitch found =
         listen::notePitch(window.difference(after.data(), before.data()), window.binHz(), a4);
-    if (found.midi == 0) return std::nullopt;
+    if (found.midi == 0 || (pendingNote && found.midi != *pendingNote)) return std::nullopt;
     return found;
   }
 
@@ -151,7 +160,9 @@ struct NoteListener::State {
     note.cents = std::clamp(1200.0 * std::log2(found.hz / noteHz(note.midi, a4)), -50.0, 50.0);
     note.hz = found.hz;
     heard.push_back(note);
+    change.heard(note.midi, *pending);
     pending.reset();
+    pendingNote.reset();
   }
 
   // The pending note from the full window: reported, or dropped when it is none.
@@ -159,6 +170,35 @@ struct NoteListener::State {
     if (!pending) return;
     if (const auto found = hearPending(spectrum)) report(*found, heard);
     pending.reset();
+    pendingNote.reset();
+  }
+
+  // The pitch settled on a note no onset announced. It came in where its own partials rose
+  // (halfway, in frames of 46 ms), those that lie clear of the partials of the note before it; the
+  // spectrum from there must name the same note.
+  void startFromChange(const listen::PitchChange::Settled& settled) {
+    const std::int64_t end = history.end();
+    std::int64_t from = end - std::llround(kChangeReachSeconds * rate);
+    // Notes closer than 50 ms to the one before are one (as for onsets).
+    if (lastOnset >= 0) from = std::max<std::int64_t>(from, lastOnset + std::llround(0.05 * rate));
+    const auto lead = static_cast<std::int64_t>(listen::StrumTiming::frameLength(rate));
+    if (end - from < lead) return;
+    const listen::StrumTiming timing(history.read(from - lead, static_cast<std::size_t>(end - from + lead)), rate);
+    std::vector<double> rises;
+    for (int k = 1; k <= kChangePartials; ++k) {
+      const double hz = k * noteHz(settled.note, a4);
+      bool clear = true;
+      if (settled.before) {
+        const double before = noteHz(*settled.before, a4);
+        for (int j = 1; j <= 2 * kChangePartials; ++j) clear = clear && std::abs(j * before - hz) >= timing.lobeHz();
+      }
+      if (clear) rises.push_back(timing.rise(hz));
+    }
+    if (rises.empty()) return;
+    pending = from + std::llround(median(rises) * rate);
+    lastOnset = *pending;
+    pendingNote = settled.note;
+    nextEarly = 0;
   }
 
   // Whether the period of the stretch from the onset names the same note as its spectrum. The two
@@ -200,6 +240,7 @@ struct NoteListener::State {
     if (onsets.process(samples, onset)) {
       settlePending(heard);
       pending = std::max<std::int64_t>(onset, 0);
+      lastOnset = *pending;
       nextEarly = 0;
       restartTuner = true;
     }
@@ -212,6 +253,8 @@ struct NoteListener::State {
         hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactPitch(hz, a4));
     const double exact = voiced ? exactPitch(hz, a4) : 0;
 
+    if (const auto settled = change.feed(voiced ? exact : 0, history.end(), rate); settled && !pending)
+      startFromChange(*settled);
     tryEarly(heard);
     if (pending && history.end() >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))
       settlePending(heard);

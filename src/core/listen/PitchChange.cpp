@@ -1,0 +1,59 @@
+#include "core/listen/PitchChange.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace strumly::listen {
+
+namespace {
+
+// The readings must name one note this long in a row, each within this much of it: a string's
+// attack, a beat with the string before or an octave slip of YIN lasts a few readings.
+constexpr double kSettledSeconds = 0.03;
+constexpr double kWithinSemitones = 0.35;
+// A note heard this recently is a string still ringing, not a new one.
+constexpr double kRecentSeconds = 0.5;
+// After this long without a voiced reading the sound before is gone.
+constexpr double kSilenceSeconds = 0.15;
+
+}  // namespace
+
+PitchChange::PitchChange(double hopSeconds)
+    : runLength_(static_cast<std::size_t>(std::max(2.0, std::round(kSettledSeconds / hopSeconds)))) {}
+
+std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t now, double sampleRate) {
+  while (!recent_.empty() && now - recent_.front().second > std::llround(kRecentSeconds * sampleRate))
+    recent_.pop_front();
+  if (exact <= 0) {
+    readings_.clear();
+    if (current_ && now - lastVoiced_ > std::llround(kSilenceSeconds * sampleRate)) current_.reset();
+    return std::nullopt;
+  }
+  lastVoiced_ = now;
+  readings_.push_back(exact);
+  if (readings_.size() > runLength_) readings_.pop_front();
+  if (readings_.size() < runLength_) return std::nullopt;
+  const int note = static_cast<int>(std::lround(readings_.back()));
+  for (double r : readings_)
+    if (std::abs(r - note) > kWithinSemitones) return std::nullopt;
+  if (current_ == note) return std::nullopt;
+  // A low string's fundamental fades first, and YIN reads its octave or twelfth: the same string.
+  if (current_) {
+    const int interval = std::abs(note - *current_);
+    if (interval == 12 || interval == 19 || interval == 24) return std::nullopt;
+  }
+  if (std::any_of(recent_.begin(), recent_.end(), [&](const auto& r) { return r.first == note; })) {
+    current_ = note;
+    return std::nullopt;
+  }
+  const Settled settled{note, current_};
+  current_ = note;
+  return settled;
+}
+
+void PitchChange::heard(int midi, std::int64_t at) {
+  current_ = midi;
+  recent_.emplace_back(midi, at);
+}
+
+}  // namespace strumly::listen
