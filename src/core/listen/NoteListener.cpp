@@ -195,7 +195,7 @@ struct NoteListener::State {
       if (clear) rises.push_back(timing.rise(hz));
     }
     if (rises.empty()) return;
-    pending = from + std::llround(median(rises) * rate);
+    pending = from + std::llround(std::max(0.0, median(rises)) * rate);
     lastOnset = *pending;
     pendingNote = settled.note;
     nextEarly = 0;
