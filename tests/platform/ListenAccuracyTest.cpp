@@ -48,8 +48,9 @@ TEST(ListenAccuracy, NotesAcrossTheNeckAreNamedAtTheirOnset) {
 // one onset, the note's. Turned up, the noise is loud enough to count as sound from its first
 // sample, so its flicker before the history has filled must not pass for onsets either.
 TEST(ListenAccuracy, NoiseAndSilenceGiveNoFalseOnsets) {
-  for (const auto& [program, gain] : {std::pair{testing::kNylonGuitar, 1.0f}, std::pair{testing::kSteelGuitar, 1.0f},
-                                      std::pair{testing::kNylonGuitar, 8.0f}}) {
+  for (const auto& [program, gain] :
+       {std::pair{testing::kNylonGuitar, 1.0f}, std::pair{testing::kSteelGuitar, 1.0f},
+        std::pair{testing::kNylonGuitar, 8.0f}}) {
     SCOPED_TRACE("program " + std::to_string(program) + ", gain " + std::to_string(gain));
     std::vector<float> mono = render(program, {{1000, {57}, 600}}, 1.0);
     testing::addNoise(mono, -20.0);

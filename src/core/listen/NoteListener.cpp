@@ -112,7 +112,7 @@ struct NoteListener::State {
         onsets(sampleRate, hop, 0.05),
         spectrum(sampleRate, static_cast<std::size_t>(std::lround(kNoteWindowSeconds * sampleRate))),
         history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))),
-        change(static_cast<double>(hop) / sampleRate) {
+        change(sampleRate, hop) {
     for (double seconds : kEarlyWindowSeconds)
       early.push_back(std::make_unique<listen::ChordSpectrum>(
           sampleRate, static_cast<std::size_t>(std::lround(seconds * sampleRate))));
@@ -183,14 +183,16 @@ struct NoteListener::State {
     if (lastOnset >= 0) from = std::max<std::int64_t>(from, lastOnset + std::llround(0.05 * rate));
     const auto lead = static_cast<std::int64_t>(listen::StrumTiming::frameLength(rate));
     if (end - from < lead) return;
-    const listen::StrumTiming timing(history.read(from - lead, static_cast<std::size_t>(end - from + lead)), rate);
+    const listen::StrumTiming timing(history.read(from - lead, static_cast<std::size_t>(end - from + lead)),
+                                     rate);
     std::vector<double> rises;
     for (int k = 1; k <= kChangePartials; ++k) {
       const double hz = k * noteHz(settled.note, a4);
       bool clear = true;
       if (settled.before) {
         const double before = noteHz(*settled.before, a4);
-        for (int j = 1; j <= 2 * kChangePartials; ++j) clear = clear && std::abs(j * before - hz) >= timing.lobeHz();
+        for (int j = 1; j <= 2 * kChangePartials; ++j)
+          clear = clear && std::abs(j * before - hz) >= timing.lobeHz();
       }
       if (clear) rises.push_back(timing.rise(hz));
     }
@@ -253,7 +255,7 @@ struct NoteListener::State {
         hz > 0 && confidence >= kConfident && level >= kSilentLevel && inGuitarRange(exactPitch(hz, a4));
     const double exact = voiced ? exactPitch(hz, a4) : 0;
 
-    if (const auto settled = change.feed(voiced ? exact : 0, history.end(), rate); settled && !pending)
+    if (const auto settled = change.feed(voiced ? exact : 0, history.end()); settled && !pending)
       startFromChange(*settled);
     tryEarly(heard);
     if (pending && history.end() >= *pending + static_cast<std::int64_t>(spectrum.windowLength()))

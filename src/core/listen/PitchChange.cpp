@@ -18,15 +18,17 @@ constexpr double kSilenceSeconds = 0.15;
 
 }  // namespace
 
-PitchChange::PitchChange(double hopSeconds)
-    : runLength_(static_cast<std::size_t>(std::max(2.0, std::round(kSettledSeconds / hopSeconds)))) {}
+PitchChange::PitchChange(double sampleRate, std::size_t hop)
+    : rate_(sampleRate),
+      runLength_(static_cast<std::size_t>(
+          std::max(2.0, std::round(kSettledSeconds * sampleRate / static_cast<double>(hop))))) {}
 
-std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t now, double sampleRate) {
-  while (!recent_.empty() && now - recent_.front().second > std::llround(kRecentSeconds * sampleRate))
+std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t now) {
+  while (!recent_.empty() && now - recent_.front().second > std::llround(kRecentSeconds * rate_))
     recent_.pop_front();
   if (exact <= 0) {
     readings_.clear();
-    if (current_ && now - lastVoiced_ > std::llround(kSilenceSeconds * sampleRate)) current_.reset();
+    if (current_ && now - lastVoiced_ > std::llround(kSilenceSeconds * rate_)) current_.reset();
     return std::nullopt;
   }
   lastVoiced_ = now;

@@ -2,6 +2,7 @@
 // A new note that came in without an onset strong enough to be found: a soft low string played
 // legato under room noise rises too little above the noise's flicker, but the pitch the tuner
 // reads settles on another note. Internal to listen/.
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -11,8 +12,8 @@ namespace strumly::listen {
 
 class PitchChange {
  public:
-  // `hopSeconds`: how far apart the readings are.
-  explicit PitchChange(double hopSeconds);
+  // One reading every `hop` samples.
+  PitchChange(double sampleRate, std::size_t hop);
 
   struct Settled {
     int note = 0;
@@ -21,11 +22,12 @@ class PitchChange {
   // One reading (a note number with its fraction; 0 when nothing is voiced) at sample `now`. The
   // note the readings settled on, once, when it differs from the sound before them and is not a
   // note heard a moment ago (a string still ringing, read again as the new one fades in).
-  std::optional<Settled> feed(double exact, std::int64_t now, double sampleRate);
+  std::optional<Settled> feed(double exact, std::int64_t now);
   // A note was heard at sample `at`, from its onset: it is the sound now.
   void heard(int midi, std::int64_t at);
 
  private:
+  double rate_;
   std::size_t runLength_;
   std::deque<double> readings_;
   std::optional<int> current_;

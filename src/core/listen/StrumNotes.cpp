@@ -72,7 +72,8 @@ double weight(int h) {
 // Whether a string of its own sounds at `upperHz`, a place on a lower note's partial: its
 // fundamental rose well after the lower note's own partials (at `ownPlaces`, risen at
 // `lowerRise`), or its phase turned there while theirs held.
-bool ownStringAt(const StrumTiming& timing, double upperHz, double lowerRise, const std::vector<double>& ownPlaces) {
+bool ownStringAt(const StrumTiming& timing, double upperHz, double lowerRise,
+                 const std::vector<double>& ownPlaces) {
   if (timing.rise(upperHz) - lowerRise > kLaterRiseSeconds) return true;
   const double from = lowerRise + kSettledSeconds;
   double ownTurn = 0;

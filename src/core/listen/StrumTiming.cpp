@@ -46,7 +46,8 @@ double StrumTiming::phaseTurn(double hz, double from) const {
   const std::size_t frame = taper_.size();
   if (samples_.size() < frame + 2) return 0;
   // Frame centres are measured from the onset, which lies one frame into the samples.
-  const auto first = static_cast<std::int64_t>(std::llround(from * rate_)) + static_cast<std::int64_t>(frame / 2);
+  const auto first =
+      static_cast<std::int64_t>(std::llround(from * rate_)) + static_cast<std::int64_t>(frame / 2);
   const auto last = static_cast<std::int64_t>(samples_.size() - frame);
   if (first >= last) return 0;
   const std::complex<double> early = toneAt(samples_, first, taper_, hz, rate_);
