@@ -134,6 +134,9 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
     }
   }
 
+  const double f0 = noteHz(kLowestHeardNote + best, a4Hz);
+  if (!standsOut(mag, binHz, f0)) return {};
+
   // The frequency from the partials' places, each divided by its number, weighted by amplitude.
   const auto& p = partials[static_cast<std::size_t>(best)];
   double weighed = 0, weights = 0;
@@ -143,8 +146,6 @@ NotePitch notePitch(const std::vector<double>& mag, double binHz, double a4Hz) {
     weighed += q.amplitude * q.hz / (k + 1);
     weights += q.amplitude;
   }
-  const double f0 = noteHz(kLowestHeardNote + best, a4Hz);
-  if (!standsOut(mag, binHz, f0)) return {};
   NotePitch note;
   note.midi = kLowestHeardNote + best;
   note.hz = weights > 0 ? weighed / weights : f0;

@@ -130,13 +130,14 @@ bool OnsetDetector::process(const float* hop, std::int64_t& onsetSample) {
     // Until the history has filled, its median is over the hops heard before this peak's own rise
     // (none: silence). Room noise that starts with the input flickers, and against a history
     // padded with silence each flicker would pass for an onset.
-    std::vector<double> sorted(history_.begin(), history_.end());
+    auto from = history_.begin(), to = history_.end();
     if (const auto heard = static_cast<std::size_t>(hopsSeen_ - 1); heard < history_.size()) {
       const std::size_t before = heard > kLag + 1 ? heard - (kLag + 1) : 0;
-      sorted.assign(history_.end() - static_cast<std::ptrdiff_t>(heard),
-                    history_.end() - static_cast<std::ptrdiff_t>(heard - before));
-      if (sorted.empty()) sorted.push_back(0.0);
+      from = history_.end() - static_cast<std::ptrdiff_t>(heard);
+      to = from + static_cast<std::ptrdiff_t>(before);
     }
+    std::vector<double> sorted(from, to);
+    if (sorted.empty()) sorted.push_back(0.0);
     std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2),
                      sorted.end());
     const double median = sorted[sorted.size() / 2];

@@ -76,10 +76,11 @@ bool ownStringAt(const StrumTiming& timing, double upperHz, double lowerRise,
                  const std::vector<double>& ownPlaces) {
   if (timing.rise(upperHz) - lowerRise > kLaterRiseSeconds) return true;
   const double from = lowerRise + kSettledSeconds;
-  double ownTurn = 0;
-  for (double hz : ownPlaces) ownTurn = std::max(ownTurn, timing.phaseTurn(hz, from));
   const double turn = timing.phaseTurn(upperHz, from);
-  return turn > kTurnedRadians && turn > kTurnOverOwn * ownTurn;
+  if (turn <= kTurnedRadians) return false;
+  for (double hz : ownPlaces)
+    if (turn <= kTurnOverOwn * timing.phaseTurn(hz, from)) return false;
+  return true;
 }
 
 bool assign(std::span<const int> notes, std::size_t i, unsigned used, int lowFret, int highFret) {
