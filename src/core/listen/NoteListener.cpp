@@ -49,7 +49,10 @@ constexpr double kPeriodThirdShare = 0.5;
 constexpr double kTunerHoldSeconds = 0.15;
 constexpr std::size_t kTunerMedian = 7;
 constexpr double kTunerFollow = 0.3;
-// A note the pitch readings settled on without an onset found is looked for this far back.
+// A note the pitch readings settled on without an onset found is looked for this far back: as
+// far as the readings reach that still name the note before (a soft string beating with the one
+// before may take 300 ms to settle), else over the rise of its partials.
+constexpr double kChangeTrailSeconds = 0.4;
 constexpr double kChangeReachSeconds = 0.16;
 constexpr int kChangePartials = 8;
 // Below this RMS (-60 dBFS) nothing is voiced.
@@ -111,8 +114,9 @@ struct NoteListener::State {
         cutter(hop),
         onsets(sampleRate, hop, 0.05),
         spectrum(sampleRate, static_cast<std::size_t>(std::lround(kNoteWindowSeconds * sampleRate))),
-        history(static_cast<std::size_t>(std::lround(0.3 * sampleRate))),
-        change(sampleRate, hop) {
+        // What rang before a note found that late is taken off its spectrum as well.
+        history(static_cast<std::size_t>(std::lround((kChangeTrailSeconds + 0.3) * sampleRate))),
+        change(sampleRate, hop, kChangeTrailSeconds) {
     for (double seconds : kEarlyWindowSeconds)
       early.push_back(std::make_unique<listen::ChordSpectrum>(
           sampleRate, static_cast<std::size_t>(std::lround(seconds * sampleRate))));
@@ -146,7 +150,8 @@ struct NoteListener::State {
     const std::vector<float> before = history.readBefore(onset, length, rate);
     // A pluck brings the string up to its loudest; a window no louder than the one before it is a
     // ringing string's beat or a glitch of the sound, not a new note.
-    if (rms(after.data(), after.size()) < kNewNoteRise * rms(before.data(), before.size())) return std::nullopt;
+    if (rms(after.data(), after.size()) < kNewNoteRise * rms(before.data(), before.size()))
+      return std::nullopt;
     const listen::NotePitch found =
         listen::notePitch(window.difference(after.data(), before.data()), window.binHz(), a4);
     if (found.midi == 0 || (pendingNote && found.midi != *pendingNote)) return std::nullopt;
@@ -173,14 +178,22 @@ struct NoteListener::State {
     pendingNote.reset();
   }
 
-  // The pitch settled on a note no onset announced. It came in where its own partials rose
-  // (halfway, in frames of 46 ms), those that lie clear of the partials of the note before it; the
-  // spectrum from there must name the same note.
+  // The pitch settled on a note no onset announced. When the readings still reach back to the
+  // note before, the new string came in one reading's window (46 ms) before the first reading
+  // that left it: by then it filled that window enough to move YIN. Otherwise it came in where
+  // its own partials rose (halfway, in frames of 46 ms), those that lie clear of the partials of
+  // the note before it. Either way the spectrum from there must name the same note.
   void startFromChange(const listen::PitchChange::Settled& settled) {
     const std::int64_t end = history.end();
-    std::int64_t from = end - std::llround(kChangeReachSeconds * rate);
     // Notes closer than 50 ms to the one before are one (as for onsets).
-    if (lastOnset >= 0) from = std::max<std::int64_t>(from, lastOnset + std::llround(0.05 * rate));
+    const std::int64_t earliest = lastOnset >= 0 ? lastOnset + std::llround(0.05 * rate) : 0;
+    if (settled.departed) {
+      const std::int64_t at = *settled.departed - static_cast<std::int64_t>(window);
+      if (at >= std::max<std::int64_t>(earliest, end - std::llround(kChangeTrailSeconds * rate)))
+        return startPending(at, settled.note);
+    }
+    const std::int64_t from =
+        std::max<std::int64_t>(earliest, end - std::llround(kChangeReachSeconds * rate));
     const auto lead = static_cast<std::int64_t>(listen::StrumTiming::frameLength(rate));
     if (end - from < lead) return;
     const listen::StrumTiming timing(history.read(from - lead, static_cast<std::size_t>(end - from + lead)),
@@ -197,9 +210,13 @@ struct NoteListener::State {
       if (clear) rises.push_back(timing.rise(hz));
     }
     if (rises.empty()) return;
-    pending = from + std::llround(std::max(0.0, median(rises)) * rate);
-    lastOnset = *pending;
-    pendingNote = settled.note;
+    startPending(from + std::llround(std::max(0.0, median(rises)) * rate), settled.note);
+  }
+
+  void startPending(std::int64_t at, int note) {
+    pending = at;
+    lastOnset = at;
+    pendingNote = note;
     nextEarly = 0;
   }
 

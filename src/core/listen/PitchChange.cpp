@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace strumly::listen {
 
@@ -11,6 +12,9 @@ namespace {
 // attack, a beat with the string before or an octave slip of YIN lasts a few readings.
 constexpr double kSettledSeconds = 0.03;
 constexpr double kWithinSemitones = 0.35;
+// A soft string beating with the one before dips under YIN's confidence every few readings; one
+// such reading amid a run does not break it (none: the nylon scale under noise lost two C3s).
+constexpr int kUnsureInRun = 1;
 // A note heard this recently is a string still ringing, not a new one.
 constexpr double kRecentSeconds = 0.5;
 // After this long without a voiced reading the sound before is gone.
@@ -18,20 +22,25 @@ constexpr double kSilenceSeconds = 0.15;
 
 }  // namespace
 
-PitchChange::PitchChange(double sampleRate, std::size_t hop)
+PitchChange::PitchChange(double sampleRate, std::size_t hop, double reachSeconds)
     : rate_(sampleRate),
+      reach_(std::llround(reachSeconds * sampleRate)),
       runLength_(static_cast<std::size_t>(
           std::max(2.0, std::round(kSettledSeconds * sampleRate / static_cast<double>(hop))))) {}
 
 std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t now) {
+  trail_.emplace_back(exact, now);
+  while (now - trail_.front().second > reach_) trail_.pop_front();
   while (!recent_.empty() && now - recent_.front().second > std::llround(kRecentSeconds * rate_))
     recent_.pop_front();
   if (exact <= 0) {
-    readings_.clear();
+    // A reading or two unsure amid a run (a beat with the string before) does not break it.
+    if (++unsure_ > kUnsureInRun) readings_.clear();
     if (current_ && now - lastVoiced_ > std::llround(kSilenceSeconds * rate_)) current_.reset();
     return std::nullopt;
   }
   lastVoiced_ = now;
+  unsure_ = 0;
   readings_.push_back(exact);
   if (readings_.size() > runLength_) readings_.pop_front();
   if (readings_.size() < runLength_) return std::nullopt;
@@ -48,7 +57,16 @@ std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t
     current_ = note;
     return std::nullopt;
   }
-  const Settled settled{note, current_};
+  Settled settled{note, current_, std::nullopt};
+  if (current_) {
+    // Back from the newest reading to the last that still named the note before.
+    for (auto r = trail_.rbegin(); r != trail_.rend(); ++r) {
+      if (r->first > 0 && std::abs(r->first - *current_) <= kWithinSemitones) {
+        if (r != trail_.rbegin()) settled.departed = std::prev(r)->second;
+        break;
+      }
+    }
+  }
   current_ = note;
   return settled;
 }

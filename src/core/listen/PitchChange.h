@@ -13,11 +13,15 @@ namespace strumly::listen {
 class PitchChange {
  public:
   // One reading every `hop` samples.
-  PitchChange(double sampleRate, std::size_t hop);
+  // Readings are looked back over for `reachSeconds`.
+  PitchChange(double sampleRate, std::size_t hop, double reachSeconds);
 
   struct Settled {
     int note = 0;
     std::optional<int> before;  // the note sounding before it, if one was
+    // The first reading that left the note before, when the readings still held it within
+    // reach: the new string had then filled about one reading's window.
+    std::optional<std::int64_t> departed;
   };
   // One reading (a note number with its fraction; 0 when nothing is voiced) at sample `now`. The
   // note the readings settled on, once, when it differs from the sound before them and is not a
@@ -28,10 +32,13 @@ class PitchChange {
 
  private:
   double rate_;
+  std::int64_t reach_;
   std::size_t runLength_;
   std::deque<double> readings_;
+  std::deque<std::pair<double, std::int64_t>> trail_;  // every reading of the last reach, 0 unvoiced
   std::optional<int> current_;
   std::int64_t lastVoiced_ = 0;
+  int unsure_ = 0;
   std::deque<std::pair<int, std::int64_t>> recent_;  // notes heard, with their samples
 };
 
