@@ -8,10 +8,14 @@ namespace strumly::listen {
 
 namespace {
 
-// The readings must name one note this long in a row, each within this much of it: a string's
-// attack, a beat with the string before or an octave slip of YIN lasts a few readings.
+// The readings must name one note this long in a row, each within this much of it but one,
+// the first and the last among them: a string's attack, a beat with the string before or an
+// octave slip of YIN lasts a few readings, but a single one amid a settled run (A2 read once as
+// A3 beside a ringing G2) does not unsettle it. Allowing it heard 3 more notes of the legato
+// scales under noise and one fewer not played; two such readings, no more.
 constexpr double kSettledSeconds = 0.03;
 constexpr double kWithinSemitones = 0.35;
+constexpr long kOffInRun = 1;
 // A soft string beating with the one before dips under YIN's confidence every few readings; one
 // such reading amid a run does not break it (none: the nylon scale under noise lost two C3s).
 constexpr int kUnsureInRun = 1;
@@ -45,8 +49,9 @@ std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t
   if (readings_.size() > runLength_) readings_.pop_front();
   if (readings_.size() < runLength_) return std::nullopt;
   const int note = static_cast<int>(std::lround(readings_.back()));
-  for (double r : readings_)
-    if (std::abs(r - note) > kWithinSemitones) return std::nullopt;
+  const auto off = [&](double r) { return std::abs(r - note) > kWithinSemitones; };
+  if (off(readings_.front()) || std::count_if(readings_.begin(), readings_.end(), off) > kOffInRun)
+    return std::nullopt;
   if (current_ == note) return std::nullopt;
   // A low string's fundamental fades first, and YIN reads its octave or twelfth: the same string.
   if (current_) {
