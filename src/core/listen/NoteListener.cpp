@@ -154,17 +154,24 @@ struct NoteListener::State {
     return std::llround(static_cast<double>(sample) * 1000.0 / rate);
   }
 
+  // The RMS of `window`'s length from the pending onset on, and of as much just before it.
+  struct Levels {
+    double after = 0;
+    double before = 0;
+  };
+
   // The strongest note the onset added over `window`'s length, if any; none when that stretch is
-  // no louder than the one before it.
-  std::optional<listen::NotePitch> hearPending(listen::ChordSpectrum& window) {
+  // no louder than the one before it. `levels`, when given, receives the two stretches' RMS.
+  std::optional<listen::NotePitch> hearPending(listen::ChordSpectrum& window, Levels* levels = nullptr) {
     const std::int64_t onset = *pending;
     const std::size_t length = window.windowLength();
     const std::vector<float> after = history.read(onset, length);
     const std::vector<float> before = history.readBefore(onset, length, rate);
+    const Levels measured{rms(after.data(), after.size()), rms(before.data(), before.size())};
+    if (levels != nullptr) *levels = measured;
     // A pluck brings the string up to its loudest; a window no louder than the one before it is a
     // ringing string's beat or a glitch of the sound, not a new note.
-    if (rms(after.data(), after.size()) < kNewNoteRise * rms(before.data(), before.size()))
-      return std::nullopt;
+    if (measured.after < kNewNoteRise * measured.before) return std::nullopt;
     const listen::NotePitch found =
         listen::notePitch(window.difference(after.data(), before.data()), window.binHz(), a4);
     if (found.midi == 0 || (pendingNote && found.midi != *pendingNote)) return std::nullopt;
@@ -258,9 +265,10 @@ struct NoteListener::State {
     while (pending && nextEarly < early.size() &&
            history.end() >= *pending + static_cast<std::int64_t>(early[nextEarly]->windowLength())) {
       const std::size_t length = early[nextEarly]->windowLength();
-      const auto found = hearPending(*early[nextEarly++]);
+      Levels levels;
+      const auto found = hearPending(*early[nextEarly++], &levels);
       if (!found) continue;
-      if (found->midi < kEarlyLowest && crowdedByRinging(found->midi, length)) continue;
+      if (found->midi < kEarlyLowest && crowdedByRinging(found->midi, length, levels)) continue;
       if (found->midi >= kEarlyLowest || (found->resolved && found->midi >= kEarlyResolvedLowest) ||
           periodConfirms(found->midi, history.read(*pending, length)))
         report(*found, heard);
@@ -272,17 +280,14 @@ struct NoteListener::State {
   // short window what the onset added there is the difference of two blurred peaks, which can
   // stand between them as a peak of a note neither string played (an A2 over a ringing G2 named
   // G#3). Such a note waits for a longer window.
-  bool crowdedByRinging(int midi, std::size_t length) const {
+  bool crowdedByRinging(int midi, std::size_t length, const Levels& levels) const {
     if (lastHeard < 0 || *pending - lastHeardAt > std::llround(kRingingSeconds * rate)) return false;
     const double close = kCrowdedBins * rate / static_cast<double>(length);
     const double f0 = noteHz(midi, a4), fp = noteHz(lastHeard, a4);
     bool near = false;
     for (int k = 1; k <= 2; ++k)
       for (int j = 1; j <= kCrowdingPartials; ++j) near = near || std::abs(k * f0 - j * fp) < close;
-    if (!near) return false;
-    const std::vector<float> after = history.read(*pending, length);
-    const std::vector<float> before = history.readBefore(*pending, length, rate);
-    return rms(before.data(), before.size()) > kRingingShare * rms(after.data(), after.size());
+    return near && levels.before > kRingingShare * levels.after;
   }
 
   void processHop(const float* samples, std::vector<HeardNote>& heard) {

@@ -26,7 +26,7 @@ class NoteListener {
   // a note is reported once, 30-50 ms after its onset from D4 up; below that as soon when the
   // period of the sound confirms its spectrum, else up to 70 ms, as the low strings' partials need
   // a longer window to be told apart (its `ms` is the onset). A note that came in too softly for an
-  // onset is reported once the pitch has settled on it, up to about 170 ms after it began.
+  // onset is reported once the pitch has settled on it, up to about 300 ms after it began.
   std::vector<HeardNote> feed(const float* mono, std::size_t count);
   // The end of the input: reports a note whose onset was found but whose pitch was still being
   // confirmed.

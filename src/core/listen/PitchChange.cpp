@@ -38,7 +38,6 @@ std::optional<PitchChange::Settled> PitchChange::feed(double exact, std::int64_t
   while (!recent_.empty() && now - recent_.front().second > std::llround(kRecentSeconds * rate_))
     recent_.pop_front();
   if (exact <= 0) {
-    // A reading or two unsure amid a run (a beat with the string before) does not break it.
     if (++unsure_ > kUnsureInRun) readings_.clear();
     if (current_ && now - lastVoiced_ > std::llround(kSilenceSeconds * rate_)) current_.reset();
     return std::nullopt;

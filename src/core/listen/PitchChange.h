@@ -12,8 +12,8 @@ namespace strumly::listen {
 
 class PitchChange {
  public:
-  // One reading every `hop` samples.
-  // Readings are looked back over for `reachSeconds`.
+  // One reading every `hop` samples; the readings of the last `reachSeconds` are kept to find
+  // where a settled note came in.
   PitchChange(double sampleRate, std::size_t hop, double reachSeconds);
 
   struct Settled {
